@@ -1,0 +1,3 @@
+// Replaced by the table window.
+#include <QLabel>
+void HandfallPlaceholder() {}
