@@ -1,0 +1,15 @@
+// Makes the variant of a game code over a hand, and tells each variant's pay table.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "games/game.h"
+
+// Null for a code outside 1 to 4.
+std::unique_ptr<CGame> CreateGame(int nGame, CHand* pHand);
+
+// The variant's paying categories in the order its pay table lists them (the order hands rank
+// in, which is highest multiplier first except that Bonus and Double Bonus list the straight
+// flush above their better-paid four-of-a-kind lines); empty for a code outside 1 to 4.
+const std::vector<CPayLine>& GetPayTable(int nGame);
