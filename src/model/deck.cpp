@@ -54,13 +54,21 @@ CDeck::~CDeck() {
     m_arrBlankHand.RemoveAll();
 }
 
-void CDeck::AddCards(const CCardArray& cards) { m_arrCards.Append(cards); }
+void CDeck::AddCards(const CCardArray& cards) {
+    m_arrCards.Append(cards);
+}
 
-void CDeck::Shuffle() { ShuffleInto(m_arrCards, m_arrCards); }
+void CDeck::Shuffle() {
+    ShuffleInto(m_arrCards, m_arrCards);
+}
 
-void CDeck::ShuffleDrawPile() { ShuffleInto(m_arrCards, m_arrDrawPile); }
+void CDeck::ShuffleDrawPile() {
+    ShuffleInto(m_arrCards, m_arrDrawPile);
+}
 
-CCard* CDeck::DrawCard() { return TakeTop(m_arrDrawPile); }
+CCard* CDeck::DrawCard() {
+    return TakeTop(m_arrDrawPile);
+}
 
 CCard* CDeck::DealCard() {
     CCard* pCard = TakeTop(m_arrCards);

@@ -8,7 +8,9 @@ CHand::CHand(const CCardArray* pCards) {
     if (pCards != nullptr) m_arrCards = *pCards;
 }
 
-CHand::~CHand() { m_arrCards.RemoveAll(); }
+CHand::~CHand() {
+    m_arrCards.RemoveAll();
+}
 
 void CHand::SetCards(const CCardArray* pCards) {
     ASSERT(pCards != nullptr);
@@ -16,9 +18,13 @@ void CHand::SetCards(const CCardArray* pCards) {
     m_arrCards = *pCards;
 }
 
-void CHand::SetCard(int nIndex, CCard* pCard) { m_arrCards.SetAt(nIndex, pCard); }
+void CHand::SetCard(int nIndex, CCard* pCard) {
+    m_arrCards.SetAt(nIndex, pCard);
+}
 
-CCard* CHand::GetCard(int nIndex) const { return m_arrCards.GetAt(nIndex); }
+CCard* CHand::GetCard(int nIndex) const {
+    return m_arrCards.GetAt(nIndex);
+}
 
 void CHand::Draw(CDC* pDC, const POINT* pPoint, bool bLarge) const {
     POINT pt = *pPoint;

@@ -2,7 +2,9 @@
 
 #include "platform/resources.h"
 
-bool CBitmap::LoadBitmap(UINT nIDResource) { return Attach(AfxFindBitmap(nIDResource)); }
+bool CBitmap::LoadBitmap(UINT nIDResource) {
+    return Attach(AfxFindBitmap(nIDResource));
+}
 
 bool CBitmap::Attach(HIMAGE hImage) {
     if (!hImage) return false;

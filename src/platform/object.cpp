@@ -9,7 +9,9 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
     return false;
 }
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
 
 bool CObject::IsKindOf(const CRuntimeClass* pClass) const {
     return GetRuntimeClass()->IsDerivedFrom(pClass);

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::uint32_t Rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
+std::uint32_t Rotl(std::uint32_t x, int k) {
+    return (x << k) | (x >> (32 - k));
+}
 
 // splitmix32 spreads a small seed over the whole state so nearby seeds differ at once.
 std::uint32_t SplitMix32(std::uint32_t& z) {
@@ -24,7 +26,9 @@ CDefaultRandomSource& BuiltInSource() {
 
 CRandomSource* g_pSource = nullptr;
 
-CRandomSource& Current() { return g_pSource ? *g_pSource : BuiltInSource(); }
+CRandomSource& Current() {
+    return g_pSource ? *g_pSource : BuiltInSource();
+}
 
 }  // namespace
 
@@ -61,8 +65,14 @@ CRandomSource* AfxSetRandomSource(CRandomSource* pSource) {
     return pOld;
 }
 
-int AfxRand() { return Current().Next(); }
+int AfxRand() {
+    return Current().Next();
+}
 
-void AfxSeedRand(unsigned int nSeed) { Current().Seed(nSeed); }
+void AfxSeedRand(unsigned int nSeed) {
+    Current().Seed(nSeed);
+}
 
-void AfxSeedRandFromTime() { AfxSeedRand(static_cast<unsigned int>(std::time(nullptr))); }
+void AfxSeedRandFromTime() {
+    AfxSeedRand(static_cast<unsigned int>(std::time(nullptr)));
+}

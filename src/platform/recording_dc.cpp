@@ -4,8 +4,13 @@
 
 bool CRecordingDC::BitBlt(int x, int y, int nWidth, int nHeight, const CBitmap* pSrc, int xSrc,
                           int ySrc, DWORD dwRop) {
-    m_calls.push_back({CDCCall::BitBlt, {x, y, x + nWidth, y + nHeight}, {xSrc, ySrc},
-                       pSrc ? pSrc->GetSafeHandle() : nullptr, {}, 0, 0,
+    m_calls.push_back({CDCCall::BitBlt,
+                       {x, y, x + nWidth, y + nHeight},
+                       {xSrc, ySrc},
+                       pSrc ? pSrc->GetSafeHandle() : nullptr,
+                       {},
+                       0,
+                       0,
                        static_cast<int>(dwRop)});
     return pSrc != nullptr && pSrc->GetSafeHandle() != nullptr;
 }
@@ -29,8 +34,7 @@ bool CRecordingDC::DrawIcon(int x, int y, HICON hIcon) {
 }
 
 void CRecordingDC::OnPenSelected(const CPen& pen) {
-    m_calls.push_back(
-        {CDCCall::SelectPen, {}, {}, nullptr, {}, 0, pen.GetColor(), pen.GetWidth()});
+    m_calls.push_back({CDCCall::SelectPen, {}, {}, nullptr, {}, 0, pen.GetColor(), pen.GetWidth()});
 }
 
 void CRecordingDC::OnBkModeSet(int nBkMode) {

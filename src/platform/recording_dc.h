@@ -10,13 +10,13 @@ struct CDCCall {
     enum Kind { BitBlt, RoundRect, DrawText, DrawIcon, SelectPen, SetBkMode };
 
     Kind kind;
-    RECT rect;                        // BitBlt: destination block; RoundRect, DrawText: the box
-    POINT point;                      // RoundRect: corner ellipse; BitBlt: source origin
-    const CPlatformImage* pImage;     // BitBlt, DrawIcon
-    std::string text;                 // DrawText
-    UINT nFormat;                     // DrawText
-    COLORREF crPen;                   // pen selected (SelectPen) or current (RoundRect)
-    int nValue;                       // SetBkMode: the mode; SelectPen: width; DrawText: bk mode
+    RECT rect;                     // BitBlt: destination block; RoundRect, DrawText: the box
+    POINT point;                   // RoundRect: corner ellipse; BitBlt: source origin
+    const CPlatformImage* pImage;  // BitBlt, DrawIcon
+    std::string text;              // DrawText
+    UINT nFormat;                  // DrawText
+    COLORREF crPen;                // pen selected (SelectPen) or current (RoundRect)
+    int nValue;                    // SetBkMode: the mode; SelectPen: width; DrawText: bk mode
 };
 
 class CRecordingDC : public CDC {

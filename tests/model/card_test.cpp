@@ -13,9 +13,9 @@ TEST(Card, PictureIdsFollowTheSuitOrderSpadesHeartsClubsDiamondsWithTheAceFirst)
         UINT nLarge;
     };
     const Row rows[] = {
-        {SUIT_SPADES, 2, 1102},    {SUIT_SPADES, RANK_ACE, 1101}, {SUIT_SPADES, RANK_KING, 1113},
-        {SUIT_HEARTS, 10, 1210},   {SUIT_CLUBS, RANK_JACK, 1311}, {SUIT_DIAMONDS, RANK_KING, 1413},
-        {SUIT_DIAMONDS, 2, 1402},  {SUIT_BACK, 0, 1000},
+        {SUIT_SPADES, 2, 1102},   {SUIT_SPADES, RANK_ACE, 1101}, {SUIT_SPADES, RANK_KING, 1113},
+        {SUIT_HEARTS, 10, 1210},  {SUIT_CLUBS, RANK_JACK, 1311}, {SUIT_DIAMONDS, RANK_KING, 1413},
+        {SUIT_DIAMONDS, 2, 1402}, {SUIT_BACK, 0, 1000},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(CardLargeBitmapID(row.nSuit, row.nRank), row.nLarge) << row.nSuit << row.nRank;

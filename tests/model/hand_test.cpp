@@ -68,8 +68,9 @@ TEST(Hand, LaysOutLargeCardsAtStep75AndSmallCardsAtStep26) {
         int nStep, nWidth, nHeight;
         UINT nFirstId;
     };
-    for (const Case& c : {Case{true, {10, 429}, 75, 71, 96, 1102}, Case{false, {5, 5}, 26, 25, 34, 2102},
-                          Case{false, {815, 359}, 26, 25, 34, 2102}}) {
+    for (const Case& c :
+         {Case{true, {10, 429}, 75, 71, 96, 1102}, Case{false, {5, 5}, 26, 25, 34, 2102},
+          Case{false, {815, 359}, 26, 25, 34, 2102}}) {
         CRecordingDC dc;
         hand.Draw(&dc, &c.at, c.bLarge);
         const auto blits = dc.CallsOf(CDCCall::BitBlt);

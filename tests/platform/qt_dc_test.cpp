@@ -103,4 +103,3 @@ TEST(QtDC, DrawTextIsClippedToItsBox) {
 }
 
 }  // namespace
-

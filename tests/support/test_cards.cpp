@@ -22,11 +22,16 @@ int ParseRank(const std::string& s) {
 
 int ParseSuit(char c) {
     switch (c) {
-        case 'c': return SUIT_CLUBS;
-        case 'd': return SUIT_DIAMONDS;
-        case 'h': return SUIT_HEARTS;
-        case 's': return SUIT_SPADES;
-        default: return -1;
+        case 'c':
+            return SUIT_CLUBS;
+        case 'd':
+            return SUIT_DIAMONDS;
+        case 'h':
+            return SUIT_HEARTS;
+        case 's':
+            return SUIT_SPADES;
+        default:
+            return -1;
     }
 }
 
@@ -78,7 +83,7 @@ CHand CTestCards::Hand(const std::string& text) const {
 std::string CardText(const CCard* pCard) {
     if (pCard == nullptr) return "null";
     if (pCard->GetSuit() == SUIT_BACK) return "XX";
-    static const char* const kRanks[] = {"", "", "2", "3", "4", "5", "6", "7",
+    static const char* const kRanks[] = {"",  "",  "2",  "3", "4", "5", "6", "7",
                                          "8", "9", "10", "J", "Q", "K", "A"};
     const char* suit = pCard->GetSuit() == SUIT_CLUBS      ? "c"
                        : pCard->GetSuit() == SUIT_DIAMONDS ? "d"

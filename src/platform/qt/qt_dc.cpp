@@ -7,7 +7,9 @@
 
 namespace {
 
-QColor ToQColor(COLORREF cr) { return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)); }
+QColor ToQColor(COLORREF cr) {
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
 
 }  // namespace
 
@@ -57,8 +59,8 @@ int CQtDC::DrawText(const std::string& str, RECT* lpRect, UINT nFormat) {
                     lpRect->bottom - lpRect->top);
     int flags = (nFormat & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
     // Vertical centring applies to single lines only; otherwise text starts at the top.
-    flags |= ((nFormat & DT_SINGLELINE) && (nFormat & DT_VCENTER)) ? Qt::AlignVCenter
-                                                                   : Qt::AlignTop;
+    flags |=
+        ((nFormat & DT_SINGLELINE) && (nFormat & DT_VCENTER)) ? Qt::AlignVCenter : Qt::AlignTop;
     m_painter.save();
     m_painter.setClipRect(box, Qt::IntersectClip);
     m_painter.setPen(Qt::black);

@@ -1,0 +1,436 @@
+#include "table/multi_hand_dlg.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <memory>
+
+#include "games/game_factory.h"
+#include "model/card.h"
+#include "platform/dc.h"
+#include "platform/resources.h"
+#include "table/pay_table_dlg.h"
+#include "table/resource.h"
+#include "table/table_resources.h"
+
+IMPLEMENT_DYNAMIC(CMultiHandDlg, CDialog)
+
+namespace {
+
+constexpr int kMinBet = 1;
+constexpr int kMaxBet = 5;
+constexpr int kMinHands = 1;
+constexpr int kMaxHands = CMultiHandDlg::kHands;
+constexpr int kHoldIds[CMultiHandDlg::kCardsPerHand] = {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4,
+                                                        IDC_HOLD5};
+
+// The message map: which handler a click on each control reaches.
+struct CommandEntry {
+    int nID;
+    void (CMultiHandDlg::*pfnHandler)();
+};
+
+constexpr CommandEntry kCommandMap[] = {
+    {IDC_DEAL, &CMultiHandDlg::OnDeal},
+    {IDC_HOLD1, &CMultiHandDlg::OnHold1},
+    {IDC_HOLD2, &CMultiHandDlg::OnHold2},
+    {IDC_HOLD3, &CMultiHandDlg::OnHold3},
+    {IDC_HOLD4, &CMultiHandDlg::OnHold4},
+    {IDC_HOLD5, &CMultiHandDlg::OnHold5},
+    {IDC_DRAW, &CMultiHandDlg::OnDraw},
+    {IDC_DUCES_WILD, &CMultiHandDlg::OnDucesWild},
+    {IDC_JACKS_OR_BETTER, &CMultiHandDlg::OnJacksOrBetter},
+    {IDC_BONUS, &CMultiHandDlg::OnBonus},
+    {IDC_DOUBLE_BONUS, &CMultiHandDlg::OnDoubleBonus},
+    {IDC_PAY_TABLE, &CMultiHandDlg::OnPayTable},
+};
+
+// The small hands' grid: seven columns of seven, each a hand and its label.
+POINT SmallHandOrigin(int nIndex, int nWidth, int nHeight) {
+    const int c = (nIndex - 1) / 7 + 1;
+    const int r = (nIndex - 1) % 7 + 1;
+    return {5 + (nWidth + 6) * (c - 1), 5 + (nHeight + 25) * (r - 1)};
+}
+
+POINT MainHandOrigin(int nSmallHeight) {
+    return {10, 5 + 8 * (nSmallHeight + 19)};
+}
+
+std::string FormatLine(const char* pszFormat, const std::string& strName, int nCount,
+                       int nMultiplier, int nBet, int nSum) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, pszFormat, strName.c_str(), nCount, nMultiplier, nBet,
+                  nSum);
+    return buffer;
+}
+
+}  // namespace
+
+CMultiHandDlg::CMultiHandDlg(CDialog* pParent)
+    : CDialog(MultiHandDialogTemplate(), pParent), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)) {}
+
+CMultiHandDlg::~CMultiHandDlg() = default;
+
+void CMultiHandDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DOUBLE_BONUS, m_btnDoubleBonus);
+    DDX_Control(pDX, IDC_BONUS, m_btnBonus);
+    DDX_Control(pDX, IDC_JACKS_OR_BETTER, m_btnJacksOrBetter);
+    DDX_Control(pDX, IDC_DUCES_WILD, m_btnDucesWild);
+    DDX_Control(pDX, IDC_RESULTS, m_listResults);
+    DDX_Control(pDX, IDC_SPIN_HANDS, m_spinHands);
+    DDX_Control(pDX, IDC_SPIN_BET, m_spinBet);
+    DDX_Control(pDX, IDC_DRAW, m_btnDraw);
+    DDX_Control(pDX, IDC_DEAL, m_btnDeal);
+    DDX_Control(pDX, IDC_HOLD5, m_btnHold5);
+    DDX_Control(pDX, IDC_HOLD4, m_btnHold4);
+    DDX_Control(pDX, IDC_HOLD3, m_btnHold3);
+    DDX_Control(pDX, IDC_HOLD2, m_btnHold2);
+    DDX_Control(pDX, IDC_HOLD1, m_btnHold1);
+    DDX_Text(pDX, IDC_BET, m_nBet);
+    DDV_MinMaxInt(pDX, m_nBet, kMinBet, kMaxBet);
+    DDX_Text(pDX, IDC_HANDS, m_nHands);
+    DDV_MinMaxInt(pDX, m_nHands, kMinHands, kMaxHands);
+    DDX_Text(pDX, IDC_COINS, m_nCoins);
+}
+
+bool CMultiHandDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (CMenu* pSysMenu = GetSystemMenu(false)) {
+        std::string strAboutMenu;
+        AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
+        if (!strAboutMenu.empty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+
+    m_nBet = 1;
+    m_nHands = kHands;
+    m_nCoins = kStartCoins;
+    UpdateData(false);
+
+    m_spinBet.SetRange(kMinBet, kMaxBet);
+    m_spinBet.SetPos(1);
+    m_spinHands.SetRange(kMinHands, kMaxHands);
+    m_spinHands.SetPos(kHands);
+
+    m_nGame = GAME_JACKS_OR_BETTER;
+    m_btnJacksOrBetter.SetCheck(1);
+    m_btnBonus.SetCheck(0);
+    m_btnDucesWild.SetCheck(0);
+
+    // A second initialisation must not make a second card set.
+    ASSERT(m_deck.GetCards().IsEmpty() && m_deck.GetBlankHand()->IsEmpty());
+    if (m_deck.GetCards().IsEmpty() && m_deck.GetBlankHand()->IsEmpty()) {
+        CCardArray cards;
+        for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS}) {
+            for (int nRank = 2; nRank <= RANK_ACE; ++nRank) {
+                cards.Add(new CCard(nSuit, nRank, CardLargeBitmapID(nSuit, nRank),
+                                    CardSmallBitmapID(nSuit, nRank)));
+            }
+        }
+        m_deck.AddCards(cards);
+        cards.RemoveAll();
+        m_deck.SetCardBack(new CCard(SUIT_BACK, 0, IDB_CARD_BACK_LARGE, IDB_CARD_BACK_SMALL));
+    }
+    for (CHand& hand : m_hands) hand.SetCards(m_deck.GetBlankHand());
+    std::fill(std::begin(m_bHeld), std::end(m_bHeld), false);
+    return true;
+}
+
+void CMultiHandDlg::OnOK() {
+    // Enter and OK leave the table open; only cancelling ends it.
+}
+
+void CMultiHandDlg::OnCancel() {
+    if (!m_bClosed) {
+        m_deck.DeleteCards();
+        // The hands still point at the deleted cards: empty them so nothing can read those.
+        const CCardArray none;
+        for (CHand& hand : m_hands) hand.SetCards(&none);
+        m_bClosed = true;
+        m_bDealt = false;
+    }
+    CDialog::OnCancel();
+}
+
+bool CMultiHandDlg::OnCommand(int nID) {
+    for (const CommandEntry& entry : kCommandMap) {
+        if (entry.nID == nID) {
+            (this->*entry.pfnHandler)();
+            return true;
+        }
+    }
+    return CDialog::OnCommand(nID);
+}
+
+bool CMultiHandDlg::OnNotify(int nID, NMHDR* pNMHDR, LRESULT* pResult) {
+    if (pNMHDR != nullptr && pNMHDR->code == UDN_DELTAPOS) {
+        if (nID == IDC_SPIN_BET) {
+            OnDeltaposSpinBet(pNMHDR, pResult);
+            return true;
+        }
+        if (nID == IDC_SPIN_HANDS) {
+            OnDeltaposSpinHands(pNMHDR, pResult);
+            return true;
+        }
+    }
+    return CDialog::OnNotify(nID, pNMHDR, pResult);
+}
+
+void CMultiHandDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CPayTableDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+bool CMultiHandDlg::IsHeld(int nIndex) const {
+    ASSERT(nIndex >= 0 && nIndex < kCardsPerHand);
+    return nIndex >= 0 && nIndex < kCardsPerHand && m_bHeld[nIndex];
+}
+
+bool CMultiHandDlg::CanDeal() const {
+    return !m_bClosed && !m_bDealt && m_nCoins >= m_nBet * m_nHands;
+}
+
+const CHand& CMultiHandDlg::GetHand(int nIndex) const {
+    ASSERT(nIndex >= 0 && nIndex < kHands);
+    return m_hands[std::clamp(nIndex, 0, kHands - 1)];
+}
+
+POINT CMultiHandDlg::HandOrigin(int nIndex) {
+    constexpr int kSmallHandWidth = 129;
+    constexpr int kSmallHandHeight = 34;
+    return nIndex == 0 ? MainHandOrigin(kSmallHandHeight)
+                       : SmallHandOrigin(nIndex, kSmallHandWidth, kSmallHandHeight);
+}
+
+void CMultiHandDlg::OnSpin(int nLower, int nUpper, int& nValue, NMHDR* pNMHDR, LRESULT* pResult) {
+    const auto* pNMUpDown = reinterpret_cast<const NMUPDOWN*>(pNMHDR);
+    if (m_bDealt || m_bClosed) {
+        *pResult = 1;  // the spin keeps its position: bet and hands stay until the draw
+        return;
+    }
+    nValue = std::clamp(pNMUpDown->iPos + pNMUpDown->iDelta, nLower, nUpper);
+    UpdateData(false);
+    m_btnDeal.EnableWindow(CanDeal());
+    *pResult = 0;
+}
+
+void CMultiHandDlg::OnDeltaposSpinBet(NMHDR* pNMHDR, LRESULT* pResult) {
+    OnSpin(kMinBet, kMaxBet, m_nBet, pNMHDR, pResult);
+}
+
+void CMultiHandDlg::OnDeltaposSpinHands(NMHDR* pNMHDR, LRESULT* pResult) {
+    OnSpin(kMinHands, kMaxHands, m_nHands, pNMHDR, pResult);
+}
+
+void CMultiHandDlg::SelectGame(int nGame) {
+    struct Box {
+        int nGame;
+        CButton* pButton;
+    };
+    // The order in which each choice sets its own mark and clears the others.
+    const Box boxes[] = {{GAME_DUCES_WILD, &m_btnDucesWild},
+                         {GAME_JACKS_OR_BETTER, &m_btnJacksOrBetter},
+                         {GAME_BONUS, &m_btnBonus},
+                         {GAME_DOUBLE_BONUS, &m_btnDoubleBonus}};
+    // Between Deal and Draw the game cannot change; the clicked box has toggled its own mark,
+    // so the marks are put back to the game in play.
+    if (!m_bDealt && !m_bClosed) m_nGame = nGame;
+    for (const Box& box : boxes)
+        if (box.nGame == m_nGame) box.pButton->SetCheck(1);
+    for (const Box& box : boxes)
+        if (box.nGame != m_nGame) box.pButton->SetCheck(0);
+}
+
+void CMultiHandDlg::OnDucesWild() {
+    SelectGame(GAME_DUCES_WILD);
+}
+void CMultiHandDlg::OnJacksOrBetter() {
+    SelectGame(GAME_JACKS_OR_BETTER);
+}
+void CMultiHandDlg::OnBonus() {
+    SelectGame(GAME_BONUS);
+}
+void CMultiHandDlg::OnDoubleBonus() {
+    SelectGame(GAME_DOUBLE_BONUS);
+}
+
+void CMultiHandDlg::OnPayTable() {
+    CPayTableDlg dlgPayTable;
+    dlgPayTable.DoModal();
+}
+
+void CMultiHandDlg::EnableReadyControls(bool bEnable) {
+    m_spinBet.EnableWindow(bEnable);
+    m_spinHands.EnableWindow(bEnable);
+    m_btnJacksOrBetter.EnableWindow(bEnable);
+    m_btnBonus.EnableWindow(bEnable);
+    m_btnDoubleBonus.EnableWindow(bEnable);
+    m_btnDucesWild.EnableWindow(bEnable);
+}
+
+void CMultiHandDlg::OnDeal() {
+    if (!CanDeal()) return;
+
+    m_mapHandCount.clear();
+    m_mapWinnings.clear();
+    m_listResults.ResetContent();
+
+    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
+    for (CButton* pHold : holds) pHold->EnableWindow(true);
+    m_spinBet.EnableWindow(false);
+    m_spinHands.EnableWindow(false);
+
+    // The fields only ever show the members; should they read back otherwise, the members hold.
+    const int nBet = m_nBet, nHands = m_nHands, nCoins = m_nCoins;
+    if (!UpdateData(true) || m_nBet != nBet || m_nHands != nHands || m_nCoins != nCoins) {
+        m_nBet = nBet;
+        m_nHands = nHands;
+        m_nCoins = nCoins;
+    }
+    m_nCoins -= m_nHands * m_nBet;
+    m_bDealt = true;
+    UpdateData(false);
+
+    for (CHand& hand : m_hands) hand.SetCards(m_deck.GetBlankHand());
+    Invalidate();
+
+    m_deck.GatherCards();
+    m_deck.Shuffle();
+    for (int i = 0; i < kCardsPerHand; ++i) m_hands[0].SetCard(i, m_deck.DealCard());
+
+    for (int i = 0; i < kCardsPerHand; ++i) {
+        m_bHeld[i] = false;
+        holds[i]->SetWindowText("");
+    }
+
+    m_btnDeal.EnableWindow(false);
+    m_btnDraw.EnableWindow(true);
+    m_btnJacksOrBetter.EnableWindow(false);
+    m_btnBonus.EnableWindow(false);
+    m_btnDoubleBonus.EnableWindow(false);
+    m_btnDucesWild.EnableWindow(false);
+    Invalidate();
+}
+
+void CMultiHandDlg::ToggleHold(int nIndex) {
+    if (!m_bDealt || m_bClosed || nIndex < 0 || nIndex >= kCardsPerHand) return;
+    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
+    m_bHeld[nIndex] = !m_bHeld[nIndex];
+    holds[nIndex]->SetWindowText(m_bHeld[nIndex] ? "Held" : "");
+}
+
+void CMultiHandDlg::OnDraw() {
+    if (!m_bDealt || m_bClosed) return;
+
+    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
+    for (CButton* pHold : holds) pHold->EnableWindow(false);
+
+    for (int h = 0; h < m_nHands; ++h) {
+        m_deck.Shuffle();
+        m_deck.ShuffleDrawPile();
+        for (int i = 0; i < kCardsPerHand; ++i) {
+            CCard* pCard = m_deck.DrawCard();
+            if (m_bHeld[i]) pCard = m_hands[0].GetCard(i);
+            m_hands[h].SetCard(i, pCard);
+        }
+    }
+    m_bDealt = false;
+
+    m_btnDeal.EnableWindow(true);
+    m_btnDraw.EnableWindow(false);
+
+    int nTotal = 0;
+    for (int h = 0; h < m_nHands; ++h) {
+        const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &m_hands[h]);
+        if (!pGame) continue;
+        const int nPayout = pGame->GetPayout() * m_nBet;
+        nTotal += nPayout;
+        const std::string strName = pGame->GetName();
+        if (!strName.empty()) {
+            ++m_mapHandCount[strName];
+            m_mapWinnings[strName] += nPayout;
+        }
+    }
+    ListResults(nTotal);
+
+    // Coins cannot wrap past the largest balance; no real session comes near it.
+    m_nCoins = nTotal > INT_MAX - m_nCoins ? INT_MAX : m_nCoins + nTotal;
+    if (!CanDeal()) m_btnDeal.EnableWindow(false);
+    UpdateData(false);
+    EnableReadyControls(true);
+    Invalidate();
+}
+
+void CMultiHandDlg::ListResults(int nTotal) {
+    // The lines follow the variant's pay table, highest pay first, so they read like it.
+    auto addLine = [this](const std::string& strName, int nCount) {
+        const int nSum = m_mapWinnings[strName];
+        m_listResults.AddString(
+            FormatLine("%s: %d@%dx%d= %d", strName, nCount, nSum / nCount / m_nBet, m_nBet, nSum));
+    };
+    std::map<std::string, int> rest = m_mapHandCount;
+    for (const CPayLine& line : GetPayTable(m_nGame)) {
+        const auto it = rest.find(line.pszName);
+        if (it == rest.end()) continue;
+        addLine(it->first, it->second);
+        rest.erase(it);
+    }
+    for (const auto& [strName, nCount] : rest) addLine(strName, nCount);
+
+    m_listResults.AddString("==========");
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "Total: %d", nTotal);
+    m_listResults.AddString(buffer);
+}
+
+void CMultiHandDlg::OnPaint() {
+    if (m_bClosed) return;
+    CPaintDC dc(this);
+    CDC* pDC = dc.Get();
+    if (pDC == nullptr) return;
+
+    if (IsIconic()) {
+        WindowProc(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(pDC), 0);
+        const int cxIcon = AfxGetSystemMetrics(SM_CXICON);
+        const int cyIcon = AfxGetSystemMetrics(SM_CYICON);
+        RECT rect;
+        GetClientRect(&rect);
+        const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+        const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+        pDC->DrawIcon(x, y, m_hIcon);
+        return;
+    }
+
+    for (int nIndex = 1; nIndex < kHands; ++nIndex) {
+        CHand& hand = m_hands[nIndex];
+        const POINT pt = SmallHandOrigin(nIndex, hand.GetSmallWidth(), hand.GetSmallHeight());
+        hand.Draw(pDC, &pt, false);
+        if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &hand))
+            pGame->DrawResult(pDC, pt, false);
+    }
+    CHand& mainHand = m_hands[0];
+    const POINT pt = MainHandOrigin(mainHand.GetSmallHeight());
+    mainHand.Draw(pDC, &pt, true);
+    if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &mainHand))
+        pGame->DrawResult(pDC, pt, true);
+}
+
+LRESULT CMultiHandDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORLISTBOX) {
+        if (auto* pDC = reinterpret_cast<CDC*>(wParam)) pDC->SetBkMode(TRANSPARENT);
+        if (!m_brushFace.IsCreated()) m_brushFace.CreateSolidBrush(AfxGetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(&m_brushFace);
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}

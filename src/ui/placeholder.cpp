@@ -1,3 +1,0 @@
-// Replaced by the table window.
-#include <QLabel>
-void HandfallPlaceholder() {}
