@@ -1,0 +1,33 @@
+// The card pictures: drawn by our own code as vector art at the screen's device pixel ratio and
+// registered as the bitmap resources the cards load by id.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+
+// Picture sizes in logical pixels. The small block the table copies is one row taller (34).
+constexpr int CARD_LARGE_WIDTH = 71;
+constexpr int CARD_LARGE_HEIGHT = 96;
+constexpr int CARD_SMALL_WIDTH = 25;
+constexpr int CARD_SMALL_HEIGHT = 33;
+
+// Renders the large or small picture of one card (suit code and rank as the cards use them;
+// suit 0 is the back). The image is opaque, its size the logical size times the ratio.
+QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRatio);
+
+// Renders all 106 pictures and registers each under its bitmap id, replacing what was there.
+void RegisterCardPictures(qreal dDevicePixelRatio);
+
+// The dialog face the pictures are copied onto: the rounded corners are filled with it.
+QColor CardCornerColor();
+
+// The face of the indices: Liberation Sans bold at a pixel size.
+QFont CardFont(int nPixelSize);
+
+// A suit's symbol as an outline centred on ptCentre, dHeight high (nothing for the back).
+QPainterPath SuitSymbolPath(int nSuit, QPointF ptCentre, qreal dHeight);
+
+// The ink of a suit: red for hearts and diamonds, black for clubs and spades.
+QColor SuitInkColour(int nSuit);
