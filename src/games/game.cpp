@@ -1,6 +1,7 @@
 #include "games/game.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "model/card.h"
 #include "model/hand.h"
@@ -12,10 +13,6 @@ namespace {
 
 constexpr int kCardsInHand = 5;
 constexpr int kLowestRank = 2;
-
-constexpr unsigned RankBit(int nRank) {
-    return 1u << nRank;
-}
 
 }  // namespace
 
@@ -33,69 +30,78 @@ int CGame::Evaluate(std::string& strName) const {
 }
 
 CGame::CCounts CGame::CountCards(bool bDeucesWild) const {
-    CCounts counts{};
-    if (m_pHand == nullptr) return counts;
-    const int nSize = m_pHand->GetSize();
-    ASSERT(nSize == kCardsInHand);
-    // Only positions that exist are read, so a short hand asks the hand for nothing it lacks.
-    const int nCards = std::min(nSize, kCardsInHand);
-    for (int i = 0; i < nCards; ++i) {
-        const CCard* pCard = m_pHand->GetCard(i);
+    // The cards are fetched first and counted after, so that the counting runs in registers
+    // without calls in between.
+    const CCard* arrCards[kCardsInHand] = {};
+    if (m_pHand != nullptr) {
+        const int nSize = m_pHand->GetSize();
+        ASSERT(nSize == kCardsInHand);
+        // Only positions that exist are read, so a short hand is asked for nothing it lacks.
+        const int nCards = std::min(nSize, kCardsInHand);
+        for (int i = 0; i < nCards; ++i) arrCards[i] = m_pHand->GetCard(i);
+    }
+
+    // The ranks held at least once, twice, ... five times.
+    unsigned n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0;
+    // Four bits of count per suit index 0 to 4; index 0 takes what must not count.
+    unsigned nSuits = 0;
+    int nRanked = 0;
+    int nDeuces = 0;
+    for (const CCard* pCard : arrCards) {
         if (pCard == nullptr) continue;
         const int nRank = pCard->GetRank();
         const int nSuit = pCard->GetSuit() / 100;
-        const bool bRankKnown = nRank >= kLowestRank && nRank <= RANK_ACE;
-        if (bRankKnown) ++counts.arrRank[nRank];
-        if (nSuit >= 1 && nSuit <= 4 && !(bDeucesWild && nRank == 2)) ++counts.arrSuit[nSuit];
+        const bool bRanked = nRank >= kLowestRank && nRank <= RANK_ACE;
+        const unsigned nBit = bRanked ? 1u << nRank : 0u;
+        n5 |= n4 & nBit;
+        n4 |= n3 & nBit;
+        n3 |= n2 & nBit;
+        n2 |= n1 & nBit;
+        n1 |= nBit;
+        nRanked += bRanked ? 1 : 0;
+        nDeuces += nRank == 2 ? 1 : 0;
+        const bool bSuited = nSuit >= 1 && nSuit <= 4 && !(bDeucesWild && nRank == 2);
+        nSuits += 1u << (4 * (bSuited ? nSuit : 0));
     }
+
+    CCounts counts;
+    for (int i = 0; i < 5; ++i) counts.arrSuit[i] = static_cast<int>((nSuits >> (4 * i)) & 0xF);
+    counts.arrRanksHeld[0] = RANKS_ALL & ~n1;
+    counts.arrRanksHeld[1] = n1 & ~n2;
+    counts.arrRanksHeld[2] = n2 & ~n3;
+    counts.arrRanksHeld[3] = n3 & ~n4;
+    counts.arrRanksHeld[4] = n4 & ~n5;
+    counts.arrRanksHeld[5] = n5;
+    counts.nRanked = nRanked;
+    counts.nDeuces = nDeuces;
     return counts;
 }
 
 CGame::CNatural CGame::ClassifyNatural() const {
     const CCounts counts = CountCards(false);
+    const unsigned nSingles = counts.arrRanksHeld[1];
+    const unsigned nPairs = counts.arrRanksHeld[2];
+    constexpr unsigned kHighRanks = 0xFu << RANK_JACK;
+    constexpr unsigned kRoyalRanks = 0x1Fu << 10;
 
-    // One pass over the ranks finds everything the steps ask for: the ranks held once (for the
-    // straight windows), the pairs, and the first three and four of a kind.
-    unsigned nSingles = 0;
-    int nPairs = 0;
-    int nHighPairs = 0;
-    int nTripsRank = 0;
-    int nQuadRank = 0;
-    for (int nRank = kLowestRank; nRank <= RANK_ACE; ++nRank) {
-        switch (counts.arrRank[nRank]) {
-            case 1:
-                nSingles |= RankBit(nRank);
-                break;
-            case 2:
-                ++nPairs;
-                if (nRank >= RANK_JACK) ++nHighPairs;
-                break;
-            case 3:
-                if (nTripsRank == 0) nTripsRank = nRank;
-                break;
-            case 4:
-                if (nQuadRank == 0) nQuadRank = nRank;
-                break;
-            default:
-                break;
-        }
-    }
     const bool bFlush = counts.arrSuit[1] == 5 || counts.arrSuit[2] == 5 ||
                         counts.arrSuit[3] == 5 || counts.arrSuit[4] == 5;
     // A window low..low+4 matches when each of its ranks is held exactly once. The ace is bit 14
     // only, so there is no window below 2-6 and A-2-3-4-5 is no straight.
     const bool bStraight =
         (nSingles & (nSingles >> 1) & (nSingles >> 2) & (nSingles >> 3) & (nSingles >> 4)) != 0;
-    constexpr unsigned kRoyalRanks = 0x1Fu << 10;
 
     if (bFlush && (nSingles & kRoyalRanks) == kRoyalRanks) return {ENatural::RoyalFlush, 0};
     if (bStraight && bFlush) return {ENatural::StraightFlush, 0};
     if (bStraight) return {ENatural::Straight, 0};
     if (bFlush) return {ENatural::Flush, 0};
-    if (nQuadRank != 0) return {ENatural::FourOfAKind, nQuadRank};
+    // The lowest rank held four times is the first that an upward scan meets.
+    if (counts.arrRanksHeld[4] != 0) {
+        return {ENatural::FourOfAKind, std::countr_zero(counts.arrRanksHeld[4])};
+    }
 
-    const int p = (nTripsRank != 0 ? 3 : 0) + nPairs;
-    if (p < 2 && nHighPairs == 0) return {ENatural::Nothing, 0};
+    const int p = (counts.arrRanksHeld[3] != 0 ? 3 : 0) + CountRanks(nPairs);
+    if (p < 2 && (nPairs & kHighRanks) == 0) return {ENatural::Nothing, 0};
     switch (p) {
         case 1:
             return {ENatural::Pair, 0};

@@ -41,15 +41,26 @@ public:
     void DrawResult(CDC* pDC, POINT ptHand, bool bLarge) const;
 
 protected:
-    // Per-suit counts indexed by suit code / 100, per-rank counts indexed by rank. Only suit
-    // indexes 1 to 4 and ranks 2 to 14 are ever counted, so a card back, a missing position or
-    // an unknown code takes part in no category and nothing is written outside the arrays.
+    // The hand's cards counted per suit index (suit code / 100) and per rank. The rank counts are
+    // kept as one set of ranks per count, so that straights, pairs and kinds are found with a few
+    // bit operations rather than a scan with a branch per rank. Only ranks 2 to 14 are counted,
+    // and no rule reads suit index 0: a card back, a missing position or an unknown code takes
+    // part in no category, and nothing is written outside the counts.
     struct CCounts {
         int arrSuit[5];
-        int arrRank[15];
+        unsigned arrRanksHeld[6];  // [n]: bit r set when rank r (2 to 14) is held exactly n times
+        int nRanked;               // cards of a rank from 2 to 14
+        int nDeuces;               // cards of rank 2
     };
+    static constexpr unsigned RANKS_ALL = 0x7FFCu;  // bits 2 to 14
     // Reads positions 0 to 4 of the hand; with bDeucesWild a 2 is left out of the suit counts.
     CCounts CountCards(bool bDeucesWild) const;
+    // The number of ranks in a set; at most two ranks of a hand share any count above 1.
+    static int CountRanks(unsigned nRanks) {
+        int n = 0;
+        for (; nRanks != 0; nRanks &= nRanks - 1) ++n;
+        return n;
+    }
 
     // The steps that Jacks or Better, Bonus and Double Bonus share: the category of the hand
     // with no wild cards, and for four of a kind the rank it is made of.

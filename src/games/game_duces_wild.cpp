@@ -1,5 +1,6 @@
 #include "games/game_duces_wild.h"
 
+#include <algorithm>
 #include <bit>
 #include <iterator>
 
@@ -51,8 +52,7 @@ CGameDucesWild::CGameDucesWild(CHand* pHand) : CGame(pHand) {
 
 int CGameDucesWild::Evaluate(std::string& strName) const {
     const CCounts counts = CountCards(true);
-    const int nWild = counts.arrRank[kDeuce];
-    ELine eName = NOTHING;
+    const int nWild = counts.nDeuces;
     auto result = [&strName](ELine eLine, int nScore) {
         strName = kLines[eLine].pszName;
         return nScore;
@@ -64,39 +64,31 @@ int CGameDucesWild::Evaluate(std::string& strName) const {
     bool bFlush = false;
     for (int nSuit = 1; nSuit <= 4; ++nSuit) bFlush = bFlush || counts.arrSuit[nSuit] + nWild == 5;
 
-    // One pass over the natural ranks: which are held, which more than once, the natural pairs,
-    // and the first rank held n times for each n (the scans for five, four and three of a kind
-    // look for the first rank whose count plus the wild count reaches the target).
-    unsigned nHeld = 0;
-    unsigned nHeldTwice = 0;
-    int nPairs = 0;
-    int arrFirstWithCount[6] = {};
-    for (int nRank = kLowestNatural; nRank <= RANK_ACE; ++nRank) {
-        const int n = counts.arrRank[nRank];  // at most five cards are counted
-        if (n >= 1) nHeld |= 1u << nRank;
-        if (n >= 2) nHeldTwice |= 1u << nRank;
-        if (n == 2) ++nPairs;
-        if (arrFirstWithCount[n] == 0) arrFirstWithCount[n] = nRank;
-    }
-    auto firstReaching = [&](int nTarget) {
-        const int n = nTarget - nWild;
-        return n >= 0 && n <= 5 ? arrFirstWithCount[n] : 0;
+    // The ranks the natural cards are scanned over; a 2 is always wild.
+    constexpr unsigned kNaturalRanks = RANKS_ALL & ~(1u << kDeuce);
+    auto heldExactly = [&counts](int n) {
+        return n >= 0 && n <= 5 ? counts.arrRanksHeld[n] & kNaturalRanks : 0u;
     };
-    // A window low..low+4 matches when no rank in it is held twice and the 2s fill its gaps
-    // exactly, so every natural card lies in it.
-    auto windowMatches = [&](int nLow) {
-        const unsigned nWindow = 0x1Fu << nLow;
-        return (nHeldTwice & nWindow) == 0 && std::popcount(nHeld & nWindow) + nWild == 5;
-    };
+    const unsigned nHeld = kNaturalRanks & ~counts.arrRanksHeld[0];
+    const unsigned nPairs = heldExactly(2);
+    const bool bHeldTwice = (nPairs | heldExactly(3) | heldExactly(4) | heldExactly(5)) != 0;
 
-    if (bFlush && windowMatches(10)) {
+    // A window low..low+4 matches when each of its rank counts is at most 1 and the 2s fill its
+    // gaps, that is when the five positions hold ranked cards, no natural rank twice, and every
+    // natural card lies in the window.
+    const bool bFiveSingles = !bHeldTwice && counts.nRanked == 5;
+    auto fitsWindow = [nHeld](int nLow) { return (nHeld & ~(0x1Fu << nLow)) == 0; };
+
+    if (bFlush && bFiveSingles && fitsWindow(10)) {
         return nWild == 0 ? result(ROYAL_FLUSH, 250) : result(ROYAL_FLUSH_WILD, 25);
     }
 
-    // A 2 belongs to no window and the ace only to the top one: A-2-3-4-5 is no straight.
+    // Windows run from 3-7 to 10-14: the ace is high only, so A-2-3-4-5 is no straight.
+    ELine eName = NOTHING;
     int s = 0;
-    for (int nLow = kLowestNatural; nLow <= 10; ++nLow) {
-        if (windowMatches(nLow)) {
+    if (bFiveSingles) {
+        const int nHighest = nHeld != 0 ? std::bit_width(nHeld) - 1 : kLowestNatural;
+        if (fitsWindow(std::max(kLowestNatural, nHighest - 4))) {
             eName = STRAIGHT;
             s = 2;
         }
@@ -113,16 +105,19 @@ int CGameDucesWild::Evaluate(std::string& strName) const {
     const int nBest = v;
     const ELine eBestName = eName;
 
-    if (firstReaching(5) != 0) return result(FIVE, 15);
-    if (firstReaching(4) != 0) return nBest > 5 ? result(eBestName, nBest) : result(FOUR, 5);
+    // A rank reaches n of a kind when its count plus the 2s makes n.
+    if (heldExactly(5 - nWild) != 0) return result(FIVE, 15);
+    if (heldExactly(4 - nWild) != 0) {
+        return nBest > 5 ? result(eBestName, nBest) : result(FOUR, 5);
+    }
 
     int t = v;
-    if (firstReaching(3) != 0) {
+    if (heldExactly(3 - nWild) != 0) {
         eName = THREE;
         t = 3;
     }
     // The 2s never make a pair; with one 2 the pair behind the three of a kind counts again.
-    t += nPairs;
+    t += CountRanks(nPairs);
 
     int r = t;
     if (t <= 2) {
