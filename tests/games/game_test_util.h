@@ -1,6 +1,10 @@
 // Scoring a hand written as text under one variant, for the rule tables.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <ostream>
 #include <string>
 
 #include "support/test_cards.h"
