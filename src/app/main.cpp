@@ -1,9 +1,35 @@
 #include <QApplication>
-#include <QLabel>
+#include <QMessageBox>
+
+#include "app/multi_hand_app.h"
+#include "platform/message_box.h"
+#include "ui/qt_dialog_host.h"
+#include "ui/ui_setup.h"
+
+namespace {
+
+class CQtMessagePresenter : public CMessagePresenter {
+public:
+    int Show(const std::string& strCaption, const std::string& strText, UINT) override {
+        QMessageBox::warning(nullptr, QString::fromStdString(strCaption),
+                             QString::fromStdString(strText), QMessageBox::Ok);
+        return IDOK;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label("Handfall II: the table window is not built yet.");
-    label.show();
-    return app.exec();
+    SetUpApplicationLook(app);
+    AfxSetAppName("handfall");
+    AfxSetPlatformInit([] { return LoadProgramResources(qApp->devicePixelRatio()); });
+
+    CQtDialogRunner runner;
+    AfxSetDialogRunner(&runner);
+    CQtMessagePresenter presenter;
+    AfxSetMessagePresenter(&presenter);
+
+    theApp.InitInstance();
+    return 0;
 }

@@ -169,7 +169,11 @@ bool CDialog::OnNotify(int, NMHDR*, LRESULT*) {
 }
 
 void CDialog::OnSysCommand(UINT nID, LPARAM) {
-    if ((nID & 0xFFF0) == SC_CLOSE) OnCancel();
+    if ((nID & 0xFFF0) == SC_CLOSE) {
+        OnCancel();
+    } else if (m_pHost) {
+        m_pHost->DefaultSysCommand(nID & 0xFFF0);
+    }
 }
 
 LRESULT CDialog::WindowProc(UINT, WPARAM, LPARAM) {

@@ -83,6 +83,8 @@ public:
     // The surface of the painting in progress; null outside one.
     virtual CDC* GetPaintDC() = 0;
     virtual void EndDialog(int nResult) = 0;
+    // The window's own handling of a window-menu command (minimise, restore, move).
+    virtual void DefaultSysCommand(UINT nID) = 0;
 };
 
 // Runs dialogs modally: builds a host for the dialog, initialises it and returns its result.

@@ -63,6 +63,9 @@ public:
     RECT GetClientRect() const override;
     CDC* GetPaintDC() override { return m_pPaintDC; }
     void EndDialog(int nResult) override;
+    void DefaultSysCommand(UINT nID) override {
+        if (nID == SC_MINIMIZE) m_bIconic = true;
+    }
 
 private:
     CRecordedControl& Mutable(int nID);

@@ -4,9 +4,7 @@
 #include <QIcon>
 #include <QImage>
 
-#include "platform/afx.h"
-
-constexpr UINT IDR_MAINFRAME = 128;
+#include "table/resource.h"
 
 // The icon at one square pixel size, transparent around the cards. Small sizes show fewer,
 // bolder cards so that the motif still reads at 16 pixels.

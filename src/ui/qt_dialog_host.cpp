@@ -1,0 +1,329 @@
+#include "ui/qt_dialog_host.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "platform/qt/qt_dc.h"
+#include "platform/qt/qt_image.h"
+#include "platform/recording_dc.h"
+#include "platform/resources.h"
+#include "ui/static_text.h"
+#include "ui/up_down_ctrl.h"
+
+namespace {
+
+QString ToQString(const std::string& str) {
+    return QString::fromStdString(str);
+}
+
+QColor ToQColor(COLORREF cr) {
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+
+QRect PixelRect(const CControlTemplate& control) {
+    const RECT r = DialogUnitsToPixels(control);
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+CQtDialogHost::CQtDialogHost(CDialog& dialog, QWidget* pParent)
+    : QDialog(pParent), m_dialog(dialog) {
+    const CDialogTemplate& tmpl = dialog.GetTemplate();
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (tmpl.dwStyle & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint;
+    if (tmpl.dwStyle & WS_MINIMIZEBOX) {
+        // A window with a minimise box is a main window of its own, shown on the task bar.
+        flags = (flags & ~Qt::Dialog) | Qt::Window | Qt::WindowMinimizeButtonHint;
+    }
+    setWindowFlags(flags);
+    setWindowTitle(tmpl.pszTitle);
+    setFixedSize(DialogUnitsToPixelsX(tmpl.cx), DialogUnitsToPixelsY(tmpl.cy));
+    setSizeGripEnabled(false);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    BuildControls();
+    // Alt+Space opens the window menu, since desktops here offer no way to add to theirs.
+    auto* pMenuKey = new QShortcut(QKeySequence("Alt+Space"), this);
+    connect(pMenuKey, &QShortcut::activated, this,
+            [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+    m_dialog.AttachHost(this);
+}
+
+CQtDialogHost::~CQtDialogHost() {
+    m_dialog.DetachHost();
+}
+
+QFont CQtDialogHost::PaintFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(12);
+    return font;
+}
+
+void CQtDialogHost::BuildControls() {
+    QWidget* pPrevious = nullptr;
+    for (const CControlTemplate& control : m_dialog.GetTemplate().controls) {
+        QWidget* pWidget = BuildControl(control);
+        pWidget->setGeometry(PixelRect(control));
+        pWidget->setEnabled((control.dwStyle & WS_DISABLED) == 0);
+        if (control.nID != IDC_STATIC) {
+            pWidget->setObjectName(QString("control%1").arg(control.nID));
+            m_controls[control.nID] = pWidget;
+        }
+        // Template order is tab order; only the controls with a tab stop take the focus.
+        if (control.dwStyle & WS_TABSTOP) {
+            if (pPrevious) setTabOrder(pPrevious, pWidget);
+            pPrevious = pWidget;
+        } else {
+            pWidget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
+QWidget* CQtDialogHost::BuildControl(const CControlTemplate& control) {
+    const int nID = control.nID;
+    const QString strText = ToQString(control.pszText ? control.pszText : "");
+    switch (control.kind) {
+        case CControlKind::PushButton:
+        case CControlKind::DefPushButton: {
+            auto* pButton = new QPushButton(strText, this);
+            pButton->setAutoDefault(false);
+            pButton->setDefault(control.kind == CControlKind::DefPushButton);
+            connect(pButton, &QPushButton::clicked, this, [this, nID] { m_dialog.OnCommand(nID); });
+            return pButton;
+        }
+        case CControlKind::AutoCheckBox: {
+            // Qt toggles the mark itself before the click reaches the handler.
+            auto* pBox = new QCheckBox(strText, this);
+            connect(pBox, &QCheckBox::clicked, this, [this, nID] { m_dialog.OnCommand(nID); });
+            return pBox;
+        }
+        case CControlKind::Edit: {
+            auto* pEdit = new QLineEdit(this);
+            pEdit->setReadOnly((control.dwStyle & ES_READONLY) != 0);
+            pEdit->setFrame((control.dwStyle & WS_BORDER) != 0);
+            pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+            // A field that cannot be typed into shows the dialog's face, as read-only fields do.
+            if (pEdit->isReadOnly()) {
+                QPalette palette = pEdit->palette();
+                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+                pEdit->setPalette(palette);
+            }
+            return pEdit;
+        }
+        case CControlKind::UpDown: {
+            auto* pSpin = new CUpDownCtrl(this);
+            pSpin->SetDeltaHandler([this, nID](int nPos, int nDelta) {
+                NMUPDOWN nm{{nID, UDN_DELTAPOS}, nPos, nDelta};
+                LRESULT result = 0;
+                m_dialog.OnNotify(nID, &nm.hdr, &result);
+                return result == 0;
+            });
+            return pSpin;
+        }
+        case CControlKind::ListBox: {
+            auto* pList = new QListWidget(this);
+            pList->setFrameShape(QFrame::NoFrame);
+            pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            pList->setSelectionMode(QAbstractItemView::NoSelection);
+            pList->setFocusPolicy(Qt::TabFocus);
+            // The dialog chooses the list's colours: its brush fills it, text has no fill.
+            CRecordingDC colourDC;
+            const LRESULT brush =
+                m_dialog.WindowProc(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&colourDC), nID);
+            if (const auto* pBrush = reinterpret_cast<const CBrush*>(brush)) {
+                QPalette palette = pList->palette();
+                for (QPalette::ColorGroup group :
+                     {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                    palette.setColor(group, QPalette::Base, ToQColor(pBrush->GetColor()));
+                    palette.setColor(group, QPalette::Window, ToQColor(pBrush->GetColor()));
+                }
+                pList->setPalette(palette);
+            }
+            return pList;
+        }
+        case CControlKind::GroupBox:
+            return new QGroupBox(strText, this);
+        case CControlKind::Icon: {
+            auto* pLabel = new QLabel(this);
+            if (const auto* pIcon = dynamic_cast<const CQtIcon*>(AfxLoadIcon(control.nIconID)))
+                pLabel->setPixmap(pIcon->GetIcon().pixmap(32, 32));
+            pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return pLabel;
+        }
+        case CControlKind::Static:
+            break;
+    }
+    return new CStaticText(strText, this);
+}
+
+template <typename T>
+T* CQtDialogHost::Find(int nID) const {
+    const auto it = m_controls.find(nID);
+    return it == m_controls.end() ? nullptr : qobject_cast<T*>(it->second);
+}
+
+QWidget* CQtDialogHost::GetControl(int nID) const {
+    return Find<QWidget>(nID);
+}
+
+void CQtDialogHost::EnableControl(int nID, bool bEnable) {
+    if (QWidget* p = GetControl(nID)) p->setEnabled(bEnable);
+}
+
+bool CQtDialogHost::IsControlEnabled(int nID) const {
+    const QWidget* p = GetControl(nID);
+    return p && p->isEnabled();
+}
+
+void CQtDialogHost::SetControlText(int nID, const std::string& strText) {
+    if (auto* pButton = Find<QAbstractButton>(nID)) {
+        pButton->setText(ToQString(strText));
+    } else if (auto* pEdit = Find<QLineEdit>(nID)) {
+        pEdit->setText(ToQString(strText));
+    }
+}
+
+std::string CQtDialogHost::GetControlText(int nID) const {
+    if (const auto* pButton = Find<QAbstractButton>(nID)) return pButton->text().toStdString();
+    if (const auto* pEdit = Find<QLineEdit>(nID)) return pEdit->text().toStdString();
+    return {};
+}
+
+void CQtDialogHost::SetCheck(int nID, int nCheck) {
+    if (auto* pBox = Find<QCheckBox>(nID)) pBox->setChecked(nCheck != 0);
+}
+
+int CQtDialogHost::GetCheck(int nID) const {
+    const auto* pBox = Find<QCheckBox>(nID);
+    return pBox && pBox->isChecked() ? 1 : 0;
+}
+
+void CQtDialogHost::ResetList(int nID) {
+    if (auto* pList = Find<QListWidget>(nID)) pList->clear();
+}
+
+void CQtDialogHost::AddListLine(int nID, const std::string& strLine) {
+    if (auto* pList = Find<QListWidget>(nID)) pList->addItem(ToQString(strLine));
+}
+
+void CQtDialogHost::SetSpinRange(int nID, int nLower, int nUpper) {
+    if (auto* pSpin = Find<CUpDownCtrl>(nID)) pSpin->SetRange(nLower, nUpper);
+}
+
+void CQtDialogHost::SetSpinPos(int nID, int nPos) {
+    if (auto* pSpin = Find<CUpDownCtrl>(nID)) pSpin->SetPos(nPos);
+}
+
+int CQtDialogHost::GetSpinPos(int nID) const {
+    const auto* pSpin = Find<CUpDownCtrl>(nID);
+    return pSpin ? pSpin->GetPos() : 0;
+}
+
+void CQtDialogHost::GetSpinRange(int nID, int& nLower, int& nUpper) const {
+    nLower = nUpper = 0;
+    if (const auto* pSpin = Find<CUpDownCtrl>(nID)) pSpin->GetRange(nLower, nUpper);
+}
+
+void CQtDialogHost::Invalidate() {
+    update();
+}
+
+void CQtDialogHost::SetIcon(HICON hIcon, bool) {
+    if (const auto* pIcon = dynamic_cast<const CQtIcon*>(hIcon)) setWindowIcon(pIcon->GetIcon());
+}
+
+bool CQtDialogHost::IsIconic() const {
+    return isMinimized();
+}
+
+RECT CQtDialogHost::GetClientRect() const {
+    return {0, 0, width(), height()};
+}
+
+void CQtDialogHost::EndDialog(int nResult) {
+    m_bEnding = true;
+    done(nResult);
+}
+
+void CQtDialogHost::DefaultSysCommand(UINT nID) {
+    if (nID == SC_MINIMIZE) showMinimized();
+}
+
+void CQtDialogHost::accept() {
+    m_dialog.OnCommand(IDOK);
+}
+
+void CQtDialogHost::reject() {
+    m_dialog.OnCommand(IDCANCEL);
+}
+
+void CQtDialogHost::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(PaintFont());
+    CQtDC dc(painter);
+    m_pPaintDC = &dc;
+    m_dialog.OnPaint();
+    m_pPaintDC = nullptr;
+}
+
+void CQtDialogHost::closeEvent(QCloseEvent* pEvent) {
+    if (m_bEnding) {
+        pEvent->accept();
+        return;
+    }
+    // The close box is the window menu's Close: the dialog decides.
+    pEvent->ignore();
+    m_dialog.OnSysCommand(SC_CLOSE, 0);
+}
+
+QMenu* CQtDialogHost::BuildWindowMenu() {
+    auto* pMenu = new QMenu(this);
+    pMenu->setAttribute(Qt::WA_DeleteOnClose);
+    auto addCommand = [this, pMenu](const QString& strText, UINT nID) {
+        QAction* pAction = pMenu->addAction(strText);
+        connect(pAction, &QAction::triggered, this, [this, nID] { m_dialog.OnSysCommand(nID, 0); });
+        return pAction;
+    };
+    if (windowFlags() & Qt::WindowMinimizeButtonHint) addCommand("Mi&nimize", SC_MINIMIZE);
+    if (const CMenu* pSysMenu = m_dialog.GetSystemMenu(false)) {
+        for (const CMenuItem& item : pSysMenu->GetItems()) {
+            if (item.nFlags & MF_SEPARATOR) {
+                pMenu->addSeparator();
+            } else {
+                addCommand(ToQString(item.strText), item.nID);
+            }
+        }
+    }
+    pMenu->addSeparator();
+    addCommand("&Close", SC_CLOSE)->setShortcut(QKeySequence("Alt+F4"));
+    return pMenu;
+}
+
+void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {
+    BuildWindowMenu()->popup(ptGlobal);
+}
+
+void CQtDialogHost::contextMenuEvent(QContextMenuEvent* pEvent) {
+    ShowWindowMenu(pEvent->globalPos());
+}
+
+int CQtDialogRunner::RunModal(CDialog& dialog) {
+    CQtDialogHost host(dialog, GetActiveHost());
+    m_hosts.push_back(&host);
+    host.setWindowModality(Qt::ApplicationModal);
+    dialog.OnInitDialog();
+    const int nResult = host.exec();
+    m_hosts.pop_back();
+    return nResult;
+}

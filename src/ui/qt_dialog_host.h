@@ -1,0 +1,82 @@
+// The Qt host of a CDialog: real widgets built from its template, each event routed to the
+// dialog's handlers, painting through a CQtDC. Fixed size; Esc and the close box cancel.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+#include <map>
+#include <vector>
+
+#include "platform/dialog.h"
+
+class QMenu;
+class QWidget;
+class CUpDownCtrl;
+
+class CQtDialogHost : public QDialog, public CDialogHost {
+    Q_OBJECT
+
+public:
+    CQtDialogHost(CDialog& dialog, QWidget* pParent);
+    ~CQtDialogHost() override;
+
+    CDialog& GetDialog() const { return m_dialog; }
+    QWidget* GetControl(int nID) const;
+    // The window menu: minimise, the items the dialog appended, close.
+    QMenu* BuildWindowMenu();
+    void ShowWindowMenu(const QPoint& ptGlobal);
+
+    // The font labels are painted in (the surface's default font).
+    static QFont PaintFont();
+
+    void EnableControl(int nID, bool bEnable) override;
+    bool IsControlEnabled(int nID) const override;
+    void SetControlText(int nID, const std::string& strText) override;
+    std::string GetControlText(int nID) const override;
+    void SetCheck(int nID, int nCheck) override;
+    int GetCheck(int nID) const override;
+    void ResetList(int nID) override;
+    void AddListLine(int nID, const std::string& strLine) override;
+    void SetSpinRange(int nID, int nLower, int nUpper) override;
+    void SetSpinPos(int nID, int nPos) override;
+    int GetSpinPos(int nID) const override;
+    void GetSpinRange(int nID, int& nLower, int& nUpper) const override;
+    void Invalidate() override;
+    void SetIcon(HICON hIcon, bool bBigIcon) override;
+    bool IsIconic() const override;
+    RECT GetClientRect() const override;
+    CDC* GetPaintDC() override { return m_pPaintDC; }
+    void EndDialog(int nResult) override;
+    void DefaultSysCommand(UINT nID) override;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+
+private:
+    void BuildControls();
+    QWidget* BuildControl(const CControlTemplate& control);
+    template <typename T>
+    T* Find(int nID) const;
+
+    CDialog& m_dialog;
+    std::map<int, QWidget*> m_controls;
+    CDC* m_pPaintDC = nullptr;
+    bool m_bEnding = false;
+};
+
+// Runs each dialog on a CQtDialogHost, modal over the dialog that is open already.
+class CQtDialogRunner : public CDialogRunner {
+public:
+    int RunModal(CDialog& dialog) override;
+    CQtDialogHost* GetActiveHost() const { return m_hosts.empty() ? nullptr : m_hosts.back(); }
+
+private:
+    std::vector<CQtDialogHost*> m_hosts;
+};

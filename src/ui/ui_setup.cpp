@@ -1,0 +1,42 @@
+#include "ui/ui_setup.h"
+
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "model/card.h"
+#include "platform/dialog.h"
+#include "platform/resources.h"
+#include "table/table_resources.h"
+#include "ui/card_art.h"
+#include "ui/icon_art.h"
+
+QFont ControlFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    return font;
+}
+
+void SetUpApplicationLook(QApplication& app) {
+    app.setStyle(QStyleFactory::create("Fusion"));
+    app.setPalette(app.style()->standardPalette());
+    app.setFont(ControlFont());
+    const QColor face = app.palette().color(QPalette::Window);
+    AfxSetSysColor(COLOR_BTNFACE, RGB(face.red(), face.green(), face.blue()));
+}
+
+bool LoadProgramResources(qreal dDevicePixelRatio) {
+    RegisterCardPictures(dDevicePixelRatio);
+    RegisterAppIcon();
+    RegisterTableStrings();
+    if (!AfxFindIcon(IDR_MAINFRAME)) return false;
+    for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS, SUIT_BACK}) {
+        for (int nRank = 2; nRank <= RANK_ACE; ++nRank) {
+            const HIMAGE hLarge = AfxFindBitmap(CardLargeBitmapID(nSuit, nRank));
+            const HIMAGE hSmall = AfxFindBitmap(CardSmallBitmapID(nSuit, nRank));
+            if (!hLarge || !hSmall || hLarge->GetWidth() <= 0 || hSmall->GetWidth() <= 0)
+                return false;
+        }
+    }
+    return true;
+}
