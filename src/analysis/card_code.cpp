@@ -1,0 +1,94 @@
+#include "analysis/card_code.h"
+
+#include <cctype>
+
+#include "model/card.h"
+
+namespace {
+
+int ParseRankText(const std::string& strRank) {
+    if (strRank == "10") return 10;
+    if (strRank.size() != 1) return 0;
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(strRank[0])));
+    if (c >= '2' && c <= '9') return c - '0';
+    switch (c) {
+        case 'T':
+            return 10;
+        case 'J':
+            return RANK_JACK;
+        case 'Q':
+            return RANK_QUEEN;
+        case 'K':
+            return RANK_KING;
+        case 'A':
+            return RANK_ACE;
+        default:
+            return 0;
+    }
+}
+
+int ParseSuitText(char c) {
+    switch (std::tolower(static_cast<unsigned char>(c))) {
+        case 'c':
+            return SUIT_CLUBS;
+        case 'd':
+            return SUIT_DIAMONDS;
+        case 'h':
+            return SUIT_HEARTS;
+        case 's':
+            return SUIT_SPADES;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+int CardCodeOf(const CCard* pCard) {
+    if (pCard == nullptr) return NO_CARD_CODE;
+    const int nSuit = pCard->GetSuit();
+    const int nRank = pCard->GetRank();
+    const bool bSuit = nSuit == SUIT_CLUBS || nSuit == SUIT_DIAMONDS || nSuit == SUIT_HEARTS ||
+                       nSuit == SUIT_SPADES;
+    if (!bSuit || nRank < 2 || nRank > RANK_ACE) return NO_CARD_CODE;
+    return CardCode(nSuit, nRank);
+}
+
+int ParseCardCode(const std::string& strText) {
+    if (strText.size() < 2 || strText.size() > 3) return NO_CARD_CODE;
+    const int nRank = ParseRankText(strText.substr(0, strText.size() - 1));
+    const int nSuit = ParseSuitText(strText.back());
+    if (nRank == 0 || nSuit == 0) return NO_CARD_CODE;
+    return CardCode(nSuit, nRank);
+}
+
+std::string CardCodeText(int nCode) {
+    ASSERT(nCode >= 0 && nCode < CARD_CODES);
+    if (nCode < 0 || nCode >= CARD_CODES) return "??";
+    static const char* const kRanks[] = {"2", "3",  "4", "5", "6", "7", "8",
+                                         "9", "10", "J", "Q", "K", "A"};
+    static const char kSuits[] = {'c', 'd', 'h', 's'};
+    return std::string(kRanks[nCode / 4]) + kSuits[nCode % 4];
+}
+
+void ColexUnrank(int nIndex, int nCount, int* pSortedCodes) {
+    // The highest code first: the largest c with C(c, i + 1) <= what is left.
+    for (int i = nCount - 1; i >= 0; --i) {
+        int c = i;
+        while (c + 1 < CARD_CODES && Binomial(c + 1, i + 1) <= nIndex) ++c;
+        pSortedCodes[i] = c;
+        nIndex -= Binomial(c, i + 1);
+    }
+}
+
+bool ColexNext(int* pSortedCodes, int nCount) {
+    for (int i = 0; i < nCount; ++i) {
+        const int nLimit = i + 1 < nCount ? pSortedCodes[i + 1] : CARD_CODES;
+        if (pSortedCodes[i] + 1 < nLimit) {
+            ++pSortedCodes[i];
+            for (int j = 0; j < i; ++j) pSortedCodes[j] = j;
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,67 @@
+// Cards as small numbers for the strategy tables: code = (rank - 2) * 4 + suit index, suit index
+// 0 clubs, 1 diamonds, 2 hearts, 3 spades. Sets of cards are numbered by their combinatorial
+// (colex) rank, so every k-card set has its own slot in a table of C(52, k) entries.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CCard;
+
+constexpr int CARD_CODES = 52;
+constexpr int NO_CARD_CODE = -1;
+
+constexpr int CardCode(int nSuit, int nRank) {
+    return (nRank - 2) * 4 + (nSuit / 100 - 1);
+}
+constexpr int CardCodeRank(int nCode) {
+    return nCode / 4 + 2;
+}
+constexpr int CardCodeSuit(int nCode) {
+    return (nCode % 4 + 1) * 100;
+}
+
+// NO_CARD_CODE for a null card or the card back.
+int CardCodeOf(const CCard* pCard);
+
+// Text as players write it: rank 2-10, J, Q, K, A (T also stands for 10), then suit c, d, h,
+// s; either case. NO_CARD_CODE for anything else.
+int ParseCardCode(const std::string& strText);
+// "10h", "Qs": the form ParseCardCode reads.
+std::string CardCodeText(int nCode);
+
+namespace card_code_detail {
+// A plain array, so that the per-deal work (which indexes sets millions of times) stays quick
+// even in unoptimised builds.
+struct CBinomialTable {
+    int m_n[CARD_CODES + 1][6];
+};
+constexpr CBinomialTable MakeBinomials() {
+    CBinomialTable table{};
+    for (int n = 0; n <= CARD_CODES; ++n) {
+        table.m_n[n][0] = 1;
+        for (int k = 1; k <= 5 && k <= n; ++k)
+            table.m_n[n][k] = table.m_n[n - 1][k - 1] + table.m_n[n - 1][k];
+    }
+    return table;
+}
+inline constexpr CBinomialTable kBinomials = MakeBinomials();
+}  // namespace card_code_detail
+
+// C(n, k) for 0 <= n <= 52 and 0 <= k <= 5 (0 where k > n).
+constexpr int Binomial(int n, int k) {
+    return card_code_detail::kBinomials.m_n[n][k];
+}
+
+// Slot of a set of nCount (at most 5) distinct codes in ascending order: 0 to C(52, nCount) - 1.
+inline int ColexIndex(const int* pSortedCodes, int nCount) {
+    int nIndex = 0;
+    for (int i = 0; i < nCount; ++i)
+        nIndex += card_code_detail::kBinomials.m_n[pSortedCodes[i]][i + 1];
+    return nIndex;
+}
+
+// The set of slot nIndex among the nCount-card sets, in ascending order: ColexIndex undone.
+void ColexUnrank(int nIndex, int nCount, int* pSortedCodes);
+// Steps a set to the next slot; false after the last one.
+bool ColexNext(int* pSortedCodes, int nCount);

@@ -1,0 +1,162 @@
+#include "analysis/draw_table.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "analysis/deal_classes.h"
+#include "model/card.h"
+#include "model/hand.h"
+#include "platform/afx.h"
+
+namespace {
+
+constexpr int kHands = Binomial(CARD_CODES, 5);
+// Scoring is about half the build; the sums that follow take the rest.
+constexpr double kScoringShare = 0.5;
+
+// The 52 cards the pay function is shown, one per code.
+class CCodeCards {
+public:
+    CCodeCards() {
+        for (int nCode = 0; nCode < CARD_CODES; ++nCode)
+            m_cards[nCode] =
+                std::make_unique<CCard>(CardCodeSuit(nCode), CardCodeRank(nCode), 0, 0);
+    }
+    CCard* Get(int nCode) const { return m_cards[nCode].get(); }
+
+private:
+    std::array<std::unique_ptr<CCard>, CARD_CODES> m_cards;
+};
+
+int ClampPay(int nPay) {
+    ASSERT(nPay >= -MAX_PAY_PER_COIN && nPay <= MAX_PAY_PER_COIN);
+    return std::clamp(nPay, -MAX_PAY_PER_COIN, MAX_PAY_PER_COIN);
+}
+
+// Every renaming of the four suits: m_n[r][s] is the index suit index s becomes.
+struct CRenamings {
+    int m_n[24][4];
+};
+constexpr CRenamings MakeRenamings() {
+    CRenamings renamings{};
+    int r = 0;
+    for (int a = 0; a < 4; ++a)
+        for (int b = 0; b < 4; ++b)
+            for (int c = 0; c < 4; ++c)
+                for (int d = 0; d < 4; ++d)
+                    if (a != b && a != c && a != d && b != c && b != d && c != d) {
+                        const int arrSuitOf[4] = {a, b, c, d};
+                        for (int s = 0; s < 4; ++s) renamings.m_n[r][s] = arrSuitOf[s];
+                        ++r;
+                    }
+    return renamings;
+}
+constexpr CRenamings kRenamings = MakeRenamings();
+// Renaming by a swap of two suits and by a cycle of all four makes every renaming.
+constexpr int kSwap[4] = {1, 0, 2, 3};
+constexpr int kCycle[4] = {1, 2, 3, 0};
+
+// The hand with every suit index s replaced by pSuitOf[s], in ascending order again. Plain
+// arrays: this runs millions of times per table, unoptimised builds included.
+void Rename(const int* pCodes, const int* pSuitOf, int* pImage) {
+    for (int i = 0; i < 5; ++i) {
+        const int nCode = (pCodes[i] & ~3) | pSuitOf[pCodes[i] & 3];
+        int j = i;
+        for (; j > 0 && pImage[j - 1] > nCode; --j) pImage[j] = pImage[j - 1];
+        pImage[j] = nCode;
+    }
+}
+
+CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom, double dTo) {
+    if (!progress) return {};
+    return [progress, dFrom, dTo](double dDone) { progress(dFrom + (dTo - dFrom) * dDone); };
+}
+
+}  // namespace
+
+// Scores one hand of each class of hands equal up to suits and gives its pay to every hand
+// of the class: a twentieth of the calls of scoring each hand.
+CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress)
+    : m_vecPay(kHands, 0) {
+    const CCodeCards cards;
+    const std::vector<CDealClass>& vecClasses = DealClasses();
+    std::int32_t* pPays = m_vecPay.data();
+    ParallelFor(
+        static_cast<int>(vecClasses.size()), 1024,
+        [&](int nBegin, int nEnd) {
+            const auto& binomials = card_code_detail::kBinomials.m_n;
+            CCardArray arrFive;
+            arrFive.SetSize(5);
+            CHand hand(&arrFive);
+            const auto Score = [&](const int* pCodes) {
+                for (int i = 0; i < 5; ++i) hand.SetCard(i, cards.Get(pCodes[i]));
+                return ClampPay(payFunction(&hand));
+            };
+            for (int i = nBegin; i < nEnd; ++i) {
+                const int* pCodes = vecClasses[i].arrCodes.data();
+                const int nPay = Score(pCodes);
+                int arrImage[5];
+                // A pay function that minds suit names breaks the contract: say so. One check
+                // per class, by turns with each of the two renamings that make all others.
+                Rename(pCodes, i % 2 == 0 ? kSwap : kCycle, arrImage);
+                ASSERT(Score(arrImage) == nPay);
+                for (const auto& suitOf : kRenamings.m_n) {
+                    Rename(pCodes, suitOf, arrImage);
+                    pPays[binomials[arrImage[0]][1] + binomials[arrImage[1]][2] +
+                          binomials[arrImage[2]][3] + binomials[arrImage[3]][4] +
+                          binomials[arrImage[4]][5]] = nPay;
+                }
+            }
+        },
+        ScaledProgress(progress, 0.0, kScoringShare));
+    for (int nCount = 4; nCount >= 0; --nCount) BuildSums(nCount);
+    if (progress) progress(1.0);
+}
+
+std::int64_t CDrawTable::GetSum(const int* pSortedCodes, int nCount) const {
+    ASSERT(nCount >= 0 && nCount <= 5);
+    if (nCount == 5) return GetPay(pSortedCodes);
+    if (nCount < 0 || nCount > 5) return 0;
+    return m_vecSums[nCount][ColexIndex(pSortedCodes, nCount)];
+}
+
+// Each hand holding a k-set S holds 5 - k of the sets S + one card, so adding the sums of
+// those (k + 1)-sets counts every hand 5 - k times.
+void CDrawTable::BuildSums(int nCount) {
+    std::vector<std::int64_t>& vecSums = m_vecSums[nCount];
+    vecSums.assign(Binomial(CARD_CODES, nCount), 0);
+    std::int64_t* pSums = vecSums.data();
+    const std::int32_t* pPays = m_vecPay.data();
+    const std::int64_t* pBiggerSums = nCount < 4 ? m_vecSums[nCount + 1].data() : nullptr;
+    const int nDivisor = 5 - nCount;
+    ParallelFor(static_cast<int>(vecSums.size()), 4096, [&](int nBegin, int nEnd) {
+        int arrSet[5] = {};
+        ColexUnrank(nBegin, nCount, arrSet);
+        arrSet[nCount] = CARD_CODES;  // past every card: ends the scan below, never stepped
+        const auto& binomials = card_code_detail::kBinomials.m_n;
+        for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
+            // With the new card c placed after the first p members, the bigger set's slot is
+            // (members below c, unmoved) + C(c, p + 1) + (members above c, one place up).
+            int arrBelow[6];
+            int arrAbove[6];
+            arrBelow[0] = 0;
+            for (int p = 0; p < nCount; ++p)
+                arrBelow[p + 1] = arrBelow[p] + binomials[arrSet[p]][p + 1];
+            arrAbove[nCount] = 0;
+            for (int p = nCount - 1; p >= 0; --p)
+                arrAbove[p] = arrAbove[p + 1] + binomials[arrSet[p]][p + 2];
+            std::int64_t nTotal = 0;
+            int p = 0;
+            for (int c = 0; c < CARD_CODES; ++c) {
+                if (arrSet[p] == c) {
+                    ++p;
+                    continue;
+                }
+                const int nBigger = arrBelow[p] + binomials[c][p + 1] + arrAbove[p];
+                nTotal += pBiggerSums != nullptr ? pBiggerSums[nBigger] : pPays[nBigger];
+            }
+            pSums[nSlot] = nTotal / nDivisor;
+            ColexNext(arrSet, nCount);
+        }
+    });
+}

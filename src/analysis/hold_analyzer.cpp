@@ -1,0 +1,168 @@
+#include "analysis/hold_analyzer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+
+#include "analysis/deal_classes.h"
+#include "model/hand.h"
+#include "platform/afx.h"
+
+namespace {
+
+constexpr int kDeals = Binomial(CARD_CODES, 5);
+constexpr int kUnseen = CARD_CODES - 5;
+
+// The least common multiple of the draw counts C(47, 0) to C(47, 5): every hold's expected pay
+// times it is a whole number, so the return adds up exactly.
+constexpr std::int64_t DrawLcm() {
+    std::int64_t nLcm = 1;
+    for (int k = 0; k <= 5; ++k) {
+        const std::int64_t n = Binomial(kUnseen, k);
+        std::int64_t a = nLcm, b = n;
+        while (b != 0) {
+            const std::int64_t t = a % b;
+            a = b;
+            b = t;
+        }
+        nLcm = nLcm / a * n;
+    }
+    return nLcm;
+}
+constexpr std::int64_t kDrawLcm = DrawLcm();
+
+int ReverseFiveBits(int nMask) {
+    int nReversed = 0;
+    for (int i = 0; i < 5; ++i)
+        if (nMask & (1 << i)) nReversed |= 1 << (4 - i);
+    return nReversed;
+}
+
+std::array<int, 5> CodesOfHand(const CHand& deal) {
+    std::array<int, 5> arrCodes{};
+    arrCodes.fill(NO_CARD_CODE);
+    if (deal.GetSize() != 5) return arrCodes;
+    for (int i = 0; i < 5; ++i) arrCodes[i] = CardCodeOf(deal.GetCard(i));
+    return arrCodes;
+}
+
+}  // namespace
+
+bool IsBetterHold(const CHoldValue& a, const CHoldValue& b) {
+    const std::int64_t nLeft = a.nPaySum * b.nDraws;
+    const std::int64_t nRight = b.nPaySum * a.nDraws;
+    if (nLeft != nRight) return nLeft > nRight;
+    if (a.nHeld != b.nHeld) return a.nHeld > b.nHeld;
+    return ReverseFiveBits(a.nHoldMask) > ReverseFiveBits(b.nHoldMask);
+}
+
+CHoldAnalyzer::CHoldAnalyzer(int nGame, const CProgressFunction& progress)
+    : m_table(GamePayFunction(nGame), progress) {}
+
+CHoldAnalyzer::CHoldAnalyzer(const CPayFunction& payFunction, const CProgressFunction& progress)
+    : m_table(payFunction, progress) {}
+
+// A hold keeps H and draws from the 47 unseen cards, so its hands are those that hold H and
+// none of the other dealt cards. Inclusion-exclusion over the dealt cards gets their pays from
+// the sums over all hands holding each subset of the deal.
+void CHoldAnalyzer::SumHolds(const int* pSortedCodes, std::int64_t* pSums) const {
+    for (int nMask = 0; nMask < 32; ++nMask) {
+        int arrSubset[5];
+        int nCount = 0;
+        for (int i = 0; i < 5; ++i)
+            if (nMask & (1 << i)) arrSubset[nCount++] = pSortedCodes[i];
+        pSums[nMask] = m_table.GetSum(arrSubset, nCount);
+    }
+    for (int nBit = 1; nBit < 32; nBit <<= 1)
+        for (int nMask = 0; nMask < 32; ++nMask)
+            if (!(nMask & nBit)) pSums[nMask] -= pSums[nMask | nBit];
+}
+
+bool CHoldAnalyzer::ValueHolds(const std::array<int, 5>& arrCodes,
+                               std::array<CHoldValue, 32>& arrHolds) const {
+    bool bValid = true;
+    for (int i = 0; i < 5; ++i) {
+        if (arrCodes[i] < 0 || arrCodes[i] >= CARD_CODES) bValid = false;
+        for (int j = 0; j < i; ++j)
+            if (arrCodes[j] == arrCodes[i]) bValid = false;
+    }
+    ASSERT(bValid);
+    if (!bValid) return false;
+
+    // Sorted for the table look-ups; arrPosition remembers where each card was dealt.
+    std::array<int, 5> arrPosition = {0, 1, 2, 3, 4};
+    std::sort(arrPosition.begin(), arrPosition.end(),
+              [&](int a, int b) { return arrCodes[a] < arrCodes[b]; });
+    int arrSorted[5];
+    for (int i = 0; i < 5; ++i) arrSorted[i] = arrCodes[arrPosition[i]];
+    std::int64_t arrSums[32];
+    SumHolds(arrSorted, arrSums);
+
+    for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
+        int nHoldMask = 0;
+        for (int i = 0; i < 5; ++i)
+            if (nSortedMask & (1 << i)) nHoldMask |= 1 << arrPosition[i];
+        CHoldValue& hold = arrHolds[nHoldMask];
+        hold.nHoldMask = nHoldMask;
+        hold.nHeld = std::popcount(static_cast<unsigned>(nHoldMask));
+        hold.nPaySum = arrSums[nSortedMask];
+        hold.nDraws = Binomial(kUnseen, 5 - hold.nHeld);
+        hold.dExpectedPay = static_cast<double>(hold.nPaySum) / static_cast<double>(hold.nDraws);
+    }
+    return true;
+}
+
+std::vector<CHoldValue> CHoldAnalyzer::AnalyzeDeal(const std::array<int, 5>& arrCodes) const {
+    std::array<CHoldValue, 32> arrHolds;
+    if (!ValueHolds(arrCodes, arrHolds)) return {};
+    std::vector<CHoldValue> vecHolds(arrHolds.begin(), arrHolds.end());
+    std::sort(vecHolds.begin(), vecHolds.end(), IsBetterHold);
+    return vecHolds;
+}
+
+std::vector<CHoldValue> CHoldAnalyzer::AnalyzeDeal(const CHand& deal) const {
+    return AnalyzeDeal(CodesOfHand(deal));
+}
+
+CHoldValue CHoldAnalyzer::BestHold(const std::array<int, 5>& arrCodes) const {
+    std::array<CHoldValue, 32> arrHolds;
+    if (!ValueHolds(arrCodes, arrHolds)) return CHoldValue{};
+    return *std::min_element(arrHolds.begin(), arrHolds.end(), IsBetterHold);
+}
+
+CHoldValue CHoldAnalyzer::BestHold(const CHand& deal) const {
+    return BestHold(CodesOfHand(deal));
+}
+
+CGameReturn CHoldAnalyzer::ComputeReturn(const CProgressFunction& progress) const {
+    const std::vector<CDealClass>& vecClasses = DealClasses();
+    std::array<std::int64_t, 6> arrScale{};  // by cards held
+    for (int nHeld = 0; nHeld <= 5; ++nHeld)
+        arrScale[nHeld] = kDrawLcm / Binomial(kUnseen, 5 - nHeld);
+
+    std::atomic<std::int64_t> nTotal{0};
+    ParallelFor(
+        static_cast<int>(vecClasses.size()), 1024,
+        [&](int nBegin, int nEnd) {
+            std::int64_t nPart = 0;
+            for (int i = nBegin; i < nEnd; ++i) {
+                std::int64_t arrSums[32];
+                SumHolds(vecClasses[i].arrCodes.data(), arrSums);
+                std::int64_t nBest = arrSums[0] * arrScale[0];
+                for (int nMask = 1; nMask < 32; ++nMask)
+                    nBest =
+                        std::max(nBest, arrSums[nMask] *
+                                            arrScale[std::popcount(static_cast<unsigned>(nMask))]);
+                nPart += nBest * vecClasses[i].nDeals;
+            }
+            nTotal += nPart;
+        },
+        progress);
+
+    CGameReturn result;
+    result.nNumerator = nTotal;
+    result.nDenominator = kDrawLcm * kDeals;
+    result.dReturn =
+        static_cast<double>(result.nNumerator) / static_cast<double>(result.nDenominator);
+    return result;
+}

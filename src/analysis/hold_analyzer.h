@@ -1,0 +1,65 @@
+// The exact expected pay of every hold of a deal, the best hold, and the return of a variant
+// played with the best hold on every deal. Exact: every possible draw from the 47 unseen cards
+// is counted, none sampled.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "analysis/draw_table.h"
+
+class CHand;
+
+struct CHoldValue {
+    int nHoldMask = 0;          // bit i set: the card at position i of the deal is kept
+    int nHeld = 0;              // cards kept, 0 to 5
+    std::int64_t nPaySum = 0;   // pays of every possible draw added up
+    std::int64_t nDraws = 0;    // equally likely draws: C(47, 5 - nHeld)
+    double dExpectedPay = 0.0;  // nPaySum / nDraws, coins per coin bet
+};
+
+// The order holds are ranked in: the higher expected pay (compared exactly) first; at equal
+// pay the hold keeping more cards, then the one keeping the leftmost cards (positions compared
+// from the left). Equal pays come from deals where two holds are the same up to suits, so any
+// fixed choice will do; this one keeps the ranking the same on every run.
+bool IsBetterHold(const CHoldValue& a, const CHoldValue& b);
+
+struct CGameReturn {
+    // Expected pay per coin bet, played with the best hold on every deal: nNumerator over
+    // nDenominator exactly, and dReturn as a number (0.995439 for a 99.5439 % game).
+    std::int64_t nNumerator = 0;
+    std::int64_t nDenominator = 1;
+    double dReturn = 0.0;
+};
+
+class CHoldAnalyzer {
+public:
+    // Scores every hand as the variant of the game code does (see GamePayFunction).
+    explicit CHoldAnalyzer(int nGame, const CProgressFunction& progress = {});
+    explicit CHoldAnalyzer(const CPayFunction& payFunction, const CProgressFunction& progress = {});
+
+    // The 32 holds of a deal, ranked by IsBetterHold. A deal that is not five different cards
+    // (card codes or, for a hand, cards with a suit and rank) gets an empty list.
+    std::vector<CHoldValue> AnalyzeDeal(const std::array<int, 5>& arrCodes) const;
+    std::vector<CHoldValue> AnalyzeDeal(const CHand& deal) const;
+
+    // The first hold of AnalyzeDeal without ranking the rest; a hold of nothing with no
+    // draws for a deal that is not five different cards.
+    CHoldValue BestHold(const std::array<int, 5>& arrCodes) const;
+    CHoldValue BestHold(const CHand& deal) const;
+
+    // The return to the player with the best hold on each of the 2,598,960 deals, on every
+    // core: one deal of each class of deals equal up to suits, weighted by the class's size.
+    CGameReturn ComputeReturn(const CProgressFunction& progress = {}) const;
+
+    const CDrawTable& GetTable() const { return m_table; }
+
+private:
+    // The 32 holds, unranked, in the order of hold masks; false for a bad deal.
+    bool ValueHolds(const std::array<int, 5>& arrCodes, std::array<CHoldValue, 32>& arrHolds) const;
+    // Pays summed over the draws of each hold of a sorted deal, by mask of sorted positions.
+    void SumHolds(const int* pSortedCodes, std::int64_t* pSums) const;
+
+    CDrawTable m_table;
+};

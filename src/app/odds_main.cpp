@@ -1,0 +1,184 @@
+// handfall-odds: the exact expected pay of every hold of a deal, and the return of each variant
+// played with the best hold. No window: it links only the strategy layer and what lies below.
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/card_code.h"
+#include "analysis/hold_analyzer.h"
+#include "games/game.h"
+
+namespace {
+
+constexpr int kExitBadInput = 2;
+
+struct CVariant {
+    const char* pszOption;  // as --game takes it
+    int nGame;
+    const char* pszTitle;  // as the table's check box names it
+};
+
+constexpr CVariant kVariants[] = {
+    {"deuces", GAME_DUCES_WILD, "Duces Wild"},
+    {"jacks", GAME_JACKS_OR_BETTER, "Jacks or Better"},
+    {"bonus", GAME_BONUS, "Bonus"},
+    {"double-bonus", GAME_DOUBLE_BONUS, "Double Bonus"},
+};
+
+const char kUsage[] =
+    "Usage: handfall-odds [--game VARIANT] CARDS\n"
+    "       handfall-odds --return [--game VARIANT]\n"
+    "       handfall-odds --help\n"
+    "\n"
+    "With five dealt cards, lists the 32 holds ranked by their exact expected pay per coin,\n"
+    "counted over every possible draw from the 47 unseen cards. With --return, gives the exact\n"
+    "return to the player of each variant (or of the one named) played with the best hold on\n"
+    "every one of the 2,598,960 deals; progress is shown on standard error.\n"
+    "\n"
+    "VARIANT is jacks (the default), deuces, bonus or double-bonus.\n"
+    "CARDS are five cards, in one argument or several: rank 2-10, J, Q, K, A (T for 10), then\n"
+    "suit c, d, h or s, for example \"Jh Qh Kh 10h 2c\".\n"
+    "\n"
+    "Exit status: 0 on success, 2 for bad input.\n";
+
+int BadInput(const std::string& strMessage) {
+    std::fprintf(stderr, "handfall-odds: %s\nTry 'handfall-odds --help'.\n", strMessage.c_str());
+    return kExitBadInput;
+}
+
+const CVariant* FindVariant(const std::string& strOption) {
+    for (const CVariant& variant : kVariants)
+        if (strOption == variant.pszOption) return &variant;
+    return nullptr;
+}
+
+// Rewrites one line of standard error in place while the tables are built.
+class CProgressLine {
+public:
+    explicit CProgressLine(std::string strTitle) : m_strTitle(std::move(strTitle)) {}
+    CProgressFunction Stage(const char* pszStage) {
+        return [this, pszStage](double dDone) {
+            const int nPercent = static_cast<int>(dDone * 100.0);
+            if (nPercent == m_nLastPercent && pszStage == m_pszLastStage) return;
+            m_nLastPercent = nPercent;
+            m_pszLastStage = pszStage;
+            std::fprintf(stderr, "\r%s: %s %3d%%   ", m_strTitle.c_str(), pszStage, nPercent);
+            std::fflush(stderr);
+        };
+    }
+    void Done() {
+        std::fprintf(stderr, "\r%s: done%30s\n", m_strTitle.c_str(), "");
+        std::fflush(stderr);
+    }
+
+private:
+    std::string m_strTitle;
+    int m_nLastPercent = -1;
+    const char* m_pszLastStage = nullptr;
+};
+
+int PrintReturns(const std::vector<const CVariant*>& vecVariants) {
+    std::vector<CGameReturn> vecReturns;
+    for (const CVariant* pVariant : vecVariants) {
+        CProgressLine progress(pVariant->pszTitle);
+        const CHoldAnalyzer analyzer(pVariant->nGame, progress.Stage("scoring every hand"));
+        vecReturns.push_back(analyzer.ComputeReturn(progress.Stage("best hold of every deal")));
+        progress.Done();
+    }
+    std::printf("Return to the player with the best hold on every deal:\n");
+    for (size_t i = 0; i < vecVariants.size(); ++i) {
+        std::printf("  %-16s %11.7f %%\n", vecVariants[i]->pszTitle, vecReturns[i].dReturn * 100.0);
+    }
+    return 0;
+}
+
+int PrintHolds(const CVariant& variant, const std::array<int, 5>& arrCodes) {
+    const CHoldAnalyzer analyzer(variant.nGame);
+    const std::vector<CHoldValue> vecHolds = analyzer.AnalyzeDeal(arrCodes);
+    std::string strDeal;
+    for (int nCode : arrCodes) {
+        if (!strDeal.empty()) strDeal += ' ';
+        strDeal += CardCodeText(nCode);
+    }
+    std::printf("%s, dealt %s\n", variant.pszTitle, strDeal.c_str());
+    std::printf("Rank  Hold                 Expected pay per coin  Exactly\n");
+    for (size_t i = 0; i < vecHolds.size(); ++i) {
+        const CHoldValue& hold = vecHolds[i];
+        std::string strHold;
+        for (int nPosition = 0; nPosition < 5; ++nPosition) {
+            const bool bHeld = (hold.nHoldMask >> nPosition) & 1;
+            char szCard[8];
+            std::snprintf(szCard, sizeof szCard, "%-4s",
+                          bHeld ? CardCodeText(arrCodes[nPosition]).c_str() : "--");
+            strHold += szCard;
+        }
+        std::printf("%4zu  %-19s  %21.10f  %lld/%lld\n", i + 1, strHold.c_str(), hold.dExpectedPay,
+                    static_cast<long long>(hold.nPaySum), static_cast<long long>(hold.nDraws));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const CVariant* pVariant = nullptr;
+    bool bReturn = false;
+    std::vector<std::string> vecCardWords;
+    for (int i = 1; i < argc; ++i) {
+        const std::string strArg = argv[i];
+        if (strArg == "--help" || strArg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (strArg == "--return") {
+            bReturn = true;
+        } else if (strArg == "--game" || strArg.rfind("--game=", 0) == 0) {
+            std::string strName;
+            if (strArg == "--game") {
+                if (i + 1 >= argc) return BadInput("--game needs a variant");
+                strName = argv[++i];
+            } else {
+                strName = strArg.substr(std::strlen("--game="));
+            }
+            pVariant = FindVariant(strName);
+            if (pVariant == nullptr)
+                return BadInput("unknown variant '" + strName +
+                                "' (jacks, deuces, bonus or double-bonus)");
+        } else if (strArg.size() > 1 && strArg[0] == '-') {
+            return BadInput("unknown option '" + strArg + "'");
+        } else {
+            std::istringstream in(strArg);
+            for (std::string strWord; in >> strWord;) vecCardWords.push_back(strWord);
+        }
+    }
+
+    if (bReturn) {
+        if (!vecCardWords.empty()) return BadInput("--return takes no cards");
+        std::vector<const CVariant*> vecVariants;
+        if (pVariant != nullptr) {
+            vecVariants.push_back(pVariant);
+        } else {
+            for (const CVariant& variant : kVariants) vecVariants.push_back(&variant);
+        }
+        return PrintReturns(vecVariants);
+    }
+
+    if (vecCardWords.size() != 5) {
+        return BadInput("a deal is five cards, not " + std::to_string(vecCardWords.size()));
+    }
+    std::array<int, 5> arrCodes{};
+    for (size_t i = 0; i < 5; ++i) {
+        arrCodes[i] = ParseCardCode(vecCardWords[i]);
+        if (arrCodes[i] == NO_CARD_CODE)
+            return BadInput("'" + vecCardWords[i] + "' is not a card (such as 10h, Qs, Ac, 2d)");
+        for (size_t j = 0; j < i; ++j) {
+            if (arrCodes[j] == arrCodes[i])
+                return BadInput("the card " + CardCodeText(arrCodes[i]) + " is dealt twice");
+        }
+    }
+    return PrintHolds(pVariant != nullptr ? *pVariant : *FindVariant("jacks"), arrCodes);
+}

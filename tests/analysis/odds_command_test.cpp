@@ -1,0 +1,100 @@
+// Runs the built handfall-odds as a user would and checks what it prints and how it exits.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct CRun {
+    int nExit = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+std::string ReadFile(const std::string& strPath) {
+    std::ifstream in(strPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+CRun RunOdds(const std::string& strArgs) {
+    const std::string strOut = ::testing::TempDir() + "odds_out.txt";
+    const std::string strErr = ::testing::TempDir() + "odds_err.txt";
+    const std::string strCommand = std::string("'") + HANDFALL_ODDS_PATH + "' " + strArgs +
+                                   " </dev/null >'" + strOut + "' 2>'" + strErr + "'";
+    const int nStatus = std::system(strCommand.c_str());
+    CRun run;
+    if (nStatus != -1 && WIFEXITED(nStatus)) run.nExit = WEXITSTATUS(nStatus);
+    run.strOut = ReadFile(strOut);
+    run.strErr = ReadFile(strErr);
+    return run;
+}
+
+int CountLines(const std::string& strText) {
+    int nLines = 0;
+    for (char c : strText) nLines += c == '\n' ? 1 : 0;
+    return nLines;
+}
+
+struct CBadInput {
+    const char* pszArgs;
+    const char* pszMessagePart;  // what the error on standard error must name
+};
+
+class OddsBadInputTest : public ::testing::TestWithParam<CBadInput> {};
+
+TEST_P(OddsBadInputTest, ExitsWithTwoAndSaysWhy) {
+    const CRun run = RunOdds(GetParam().pszArgs);
+    EXPECT_EQ(run.nExit, 2) << GetParam().pszArgs;
+    EXPECT_NE(run.strErr.find(GetParam().pszMessagePart), std::string::npos) << run.strErr;
+    EXPECT_TRUE(run.strOut.empty()) << run.strOut;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, OddsBadInputTest,
+    ::testing::Values(CBadInput{"", "five cards, not 0"},
+                      CBadInput{"--game jacks 'Jh Qh Kh 10h'", "five cards, not 4"},
+                      CBadInput{"Jh Qh Kh 10h 2c 3c", "five cards, not 6"},
+                      CBadInput{"'Jh Qh Kh 1h 2c'", "'1h' is not a card"},
+                      CBadInput{"'Jh Qh Kh 10x 2c'", "'10x' is not a card"},
+                      CBadInput{"'Jh Qh Kh 10h jh'", "Jh is dealt twice"},
+                      CBadInput{"--game poker 'Jh Qh Kh 10h 2c'", "unknown variant 'poker'"},
+                      CBadInput{"'Jh Qh Kh 10h 2c' --game", "--game needs a variant"},
+                      CBadInput{"--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},
+                      CBadInput{"--return 'Jh Qh Kh 10h 2c'", "--return takes no cards"},
+                      CBadInput{"--return --game=bogus", "unknown variant 'bogus'"}));
+
+TEST(OddsCommandTest, HelpExitsWithZero) {
+    const CRun run = RunOdds("--help");
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_NE(run.strOut.find("Usage: handfall-odds"), std::string::npos);
+    EXPECT_NE(run.strOut.find("double-bonus"), std::string::npos);
+}
+
+TEST(OddsCommandTest, ListsThe32HoldsBestFirst) {
+    const CRun run = RunOdds("--game jacks 'Jh Qh Kh 10h 2c'");
+    ASSERT_EQ(run.nExit, 0) << run.strErr;
+    EXPECT_EQ(run.strOut.rfind("Jacks or Better, dealt Jh Qh Kh 10h 2c\n", 0), 0u) << run.strOut;
+    EXPECT_EQ(CountLines(run.strOut), 2 + 32);
+    // Four to a royal: Ah royal, 9h straight flush, 7 more hearts flushes, three 9s and three
+    // aces straights, nine jacks to kings high pairs.
+    const std::string strBest = "   1  Jh  Qh  Kh  10h --";
+    EXPECT_NE(run.strOut.find(strBest), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("375/47"), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("  32  "), std::string::npos);
+}
+
+TEST(OddsCommandTest, CardsMayComeAsSeparateArgumentsInAnyCase) {
+    const CRun run = RunOdds("--game=deuces 2c 2d 2h 2s ah");
+    ASSERT_EQ(run.nExit, 0) << run.strErr;
+    EXPECT_EQ(run.strOut.rfind("Duces Wild, dealt 2c 2d 2h 2s Ah\n", 0), 0u) << run.strOut;
+    EXPECT_NE(run.strOut.find("   1  2c  2d  2h  2s  Ah "), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("200/1"), std::string::npos);
+}
+
+}  // namespace
