@@ -4,9 +4,8 @@
 
 #include "platform/afx.h"
 
-CCard* CCardArray::GetAt(int nIndex) const {
-    ASSERT(IsValidIndex(nIndex));
-    return IsValidIndex(nIndex) ? m_cards[static_cast<std::size_t>(nIndex)] : nullptr;
+void CCardArray::ReportBadIndex() {
+    ASSERT(!"position outside the array");
 }
 
 void CCardArray::SetAt(int nIndex, CCard* pCard) {
@@ -17,11 +16,6 @@ void CCardArray::SetAt(int nIndex, CCard* pCard) {
 void CCardArray::SetSize(int nNewSize) {
     ASSERT(nNewSize >= 0);
     m_cards.resize(static_cast<std::size_t>(nNewSize < 0 ? 0 : nNewSize), nullptr);
-}
-
-int CCardArray::Add(CCard* pCard) {
-    m_cards.push_back(pCard);
-    return GetSize() - 1;
 }
 
 void CCardArray::Append(const CCardArray& src) {

@@ -1,5 +1,10 @@
 #include "model/deck.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
 #include "model/card.h"
 #include "platform/afx.h"
 #include "platform/random.h"
@@ -8,27 +13,70 @@ IMPLEMENT_DYNAMIC(CDeck, CObject)
 
 namespace {
 
-// A uniform index 0..n-1 from the 15-bit source. The numbers of the incomplete last bucket are
-// redrawn, so that every index has exactly the same chance and no card is favoured.
-int RandomIndex(int n) {
-    constexpr int nRange = RAND_MAX_15 + 1;
-    const int nBucket = nRange / n;
-    const int nLimit = nBucket * n;
+// A uniform index 0..n-1 from the 15-bit source: the 32768 numbers fall into n buckets of
+// 32768 / n each, and the numbers of the incomplete last bucket are redrawn, so that every index
+// has exactly the same chance and no card is favoured. Every draw shuffles twice per hand, so
+// the buckets of a deck's sizes are worked out once, the division done as a multiplication.
+struct CBuckets {
+    int nLimit;            // numbers from here on are redrawn
+    std::uint64_t nMagic;  // ceil(2^32 / bucket size): r * nMagic >> 32 == r / bucket size
+};
+
+constexpr int kFastSizes = 64;
+constexpr int kRange = RAND_MAX_15 + 1;
+
+constexpr std::array<CBuckets, kFastSizes + 1> MakeBuckets() {
+    std::array<CBuckets, kFastSizes + 1> table{};
+    for (int n = 1; n <= kFastSizes; ++n) {
+        const std::uint64_t nBucket = static_cast<std::uint64_t>(kRange / n);
+        table[static_cast<std::size_t>(n)] = {static_cast<int>(nBucket) * n,
+                                              ((std::uint64_t{1} << 32) + nBucket - 1) / nBucket};
+    }
+    return table;
+}
+
+constexpr std::array<CBuckets, kFastSizes + 1> kBuckets = MakeBuckets();
+
+}  // namespace
+
+int CDeck::RandomIndex(int n) {
+    if (n <= kFastSizes) {
+        const CBuckets& buckets = kBuckets[static_cast<std::size_t>(n)];
+        for (;;) {
+            const int r = AfxRand();
+            if (r < buckets.nLimit)
+                return static_cast<int>((static_cast<std::uint64_t>(r) * buckets.nMagic) >> 32);
+        }
+    }
+    const int nBucket = kRange / n;
     for (;;) {
         const int r = AfxRand();
-        if (r < nLimit) return r / nBucket;
+        if (r < nBucket * n) return r / nBucket;
     }
 }
 
-// Builds target by taking the cards of source one at a time at random; source may be target.
+namespace {
+
+// Builds target by taking the cards of source one at a time at random, each appended to the
+// target and removed from the working copy; source may be target. A deck's worth of working
+// copy lives on the stack, since every draw shuffles twice per hand.
 void ShuffleInto(const CCardArray& source, CCardArray& target) {
-    CCardArray work = source;
-    ASSERT(work.GetSize() <= RAND_MAX_15 + 1);
+    const int n = source.GetSize();
+    ASSERT(n <= RAND_MAX_15 + 1);
+    CCard* stack[64];
+    std::vector<CCard*> heap;
+    CCard** work = stack;
+    if (n > 64) {
+        heap.resize(static_cast<std::size_t>(n));
+        work = heap.data();
+    }
+    std::copy(source.begin(), source.end(), work);
     target.RemoveAll();
-    while (!work.IsEmpty()) {
-        const int i = RandomIndex(work.GetSize());
+    target.Reserve(n);
+    for (int nLeft = n; nLeft > 0; --nLeft) {
+        const int i = CDeck::RandomIndex(nLeft);
         target.Add(work[i]);
-        work.RemoveAt(i);
+        std::copy(work + i + 1, work + nLeft, work + i);
     }
 }
 

@@ -31,6 +31,9 @@ public:
     // Deletes each of the 53 cards once and forgets every pointer to them.
     void DeleteCards();
 
+    // The index of the card a shuffle takes next from n cards: uniform, from the one source.
+    static int RandomIndex(int n);
+
     const CCardArray& GetCards() const { return m_arrCards; }
     const CCardArray& GetDealt() const { return m_arrDealt; }
     const CCardArray& GetDrawPile() const { return m_arrDrawPile; }

@@ -130,3 +130,26 @@ TEST(ShuffleFairness, TheLastCardIsNotStuckAtTheBottom) {
 }
 
 }  // namespace
+
+namespace {
+
+// The bucket of each number, for every pile size a deck can have and a few beyond.
+TEST(ShuffleIndex, EveryAcceptedNumberLandsInItsBucketAndTheRestAreRedrawn) {
+    for (int n : {1, 2, 3, 5, 7, 13, 47, 51, 52, 63, 64, 65, 100, 1000}) {
+        const int nBucket = 32768 / n;
+        for (int r = 0; r < 32768; ++r) {
+            CScriptedRandomSource script{r, 0};
+            CRandomSourceScope scope(&script);
+            const int i = CDeck::RandomIndex(n);
+            if (r < nBucket * n) {
+                ASSERT_EQ(i, r / nBucket) << "n " << n << " r " << r;
+                ASSERT_EQ(script.Taken(), 1);
+            } else {
+                ASSERT_EQ(i, 0) << "n " << n << " r " << r;  // the redraw, 0, decided
+                ASSERT_EQ(script.Taken(), 2);
+            }
+        }
+    }
+}
+
+}  // namespace
