@@ -3,6 +3,7 @@
 
 #include "app/multi_hand_app.h"
 #include "platform/message_box.h"
+#include "ui/desktop_integration.h"
 #include "ui/qt_dialog_host.h"
 #include "ui/ui_setup.h"
 
@@ -22,10 +23,12 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpApplicationLook(app);
+    SetUpDesktopIntegration(app);
     AfxSetAppName("handfall");
     AfxSetPlatformInit([] { return LoadProgramResources(qApp->devicePixelRatio()); });
 
     CQtDialogRunner runner;
+    runner.SetHostSetup(&SetUpDialogHost);
     AfxSetDialogRunner(&runner);
     CQtMessagePresenter presenter;
     AfxSetMessagePresenter(&presenter);

@@ -322,6 +322,7 @@ int CQtDialogRunner::RunModal(CDialog& dialog) {
     CQtDialogHost host(dialog, GetActiveHost());
     m_hosts.push_back(&host);
     host.setWindowModality(Qt::ApplicationModal);
+    if (m_setup) m_setup(host);
     dialog.OnInitDialog();
     const int nResult = host.exec();
     m_hosts.pop_back();

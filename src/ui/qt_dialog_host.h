@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFont>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -74,9 +75,14 @@ private:
 // Runs each dialog on a CQtDialogHost, modal over the dialog that is open already.
 class CQtDialogRunner : public CDialogRunner {
 public:
+    // Runs on each host once its controls are built, before the dialog initialises.
+    using HostSetup = std::function<void(CQtDialogHost&)>;
+
     int RunModal(CDialog& dialog) override;
     CQtDialogHost* GetActiveHost() const { return m_hosts.empty() ? nullptr : m_hosts.back(); }
+    void SetHostSetup(HostSetup setup) { m_setup = std::move(setup); }
 
 private:
     std::vector<CQtDialogHost*> m_hosts;
+    HostSetup m_setup;
 };

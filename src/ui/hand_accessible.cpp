@@ -1,0 +1,71 @@
+#include "ui/hand_accessible.h"
+
+#include <QWidget>
+
+#include "table/multi_hand_dlg.h"
+#include "ui/hand_description.h"
+#include "ui/qt_dialog_host.h"
+
+namespace {
+
+// A hand with its label: small ones 129 x 34 and the label to 54, the main hand 371 x 96 and
+// its label to 116.
+constexpr QSize kSmallHandArea(129, 54);
+constexpr QSize kMainHandArea(371, 116);
+
+}  // namespace
+
+CHandAccessible::CHandAccessible(CQtDialogHost* pHost, int nIndex)
+    : m_pHost(pHost), m_nIndex(nIndex) {}
+
+QRect CHandAccessible::HandRect(int nIndex) {
+    const POINT pt = CMultiHandDlg::HandOrigin(nIndex);
+    return QRect(QPoint(pt.x, pt.y), nIndex == 0 ? kMainHandArea : kSmallHandArea);
+}
+
+const CMultiHandDlg* CHandAccessible::Table() const {
+    return m_pHost ? dynamic_cast<const CMultiHandDlg*>(&m_pHost->GetDialog()) : nullptr;
+}
+
+bool CHandAccessible::isValid() const {
+    return Table() != nullptr;
+}
+
+QWindow* CHandAccessible::window() const {
+    return m_pHost ? m_pHost->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* CHandAccessible::parent() const {
+    return m_pHost ? QAccessible::queryAccessibleInterface(m_pHost.data()) : nullptr;
+}
+
+QString CHandAccessible::text(QAccessible::Text t) const {
+    const CMultiHandDlg* pTable = Table();
+    if (pTable == nullptr) return {};
+    switch (t) {
+        case QAccessible::Name:
+            return QString::fromStdString(DescribeHand(*pTable, m_nIndex));
+        case QAccessible::Description:
+            return m_nIndex == 0 ? QStringLiteral("The dealt hand; 1 to 5 hold its cards")
+                                 : QStringLiteral("Drawn from the held cards of the main hand");
+        default:
+            return {};
+    }
+}
+
+QRect CHandAccessible::rect() const {
+    if (!m_pHost) return {};
+    const QRect local = HandRect(m_nIndex);
+    return QRect(m_pHost->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State CHandAccessible::state() const {
+    QAccessible::State state;
+    state.readOnly = true;
+    if (!m_pHost || !m_pHost->isVisible()) state.invisible = true;
+    if (const CMultiHandDlg* pTable = Table(); pTable && m_nIndex >= pTable->GetHandsInPlay()) {
+        // A hand out of play shows what it last held, as painting does; it is not active.
+        state.disabled = true;
+    }
+    return state;
+}

@@ -1,0 +1,67 @@
+#include "ui/table_accessible.h"
+
+#include "ui/hand_accessible.h"
+#include "ui/qt_dialog_host.h"
+
+CTableAccessible::CTableAccessible(CQtDialogHost* pHost)
+    : QAccessibleWidget(pHost, QAccessible::Dialog), m_pHost(pHost) {}
+
+CTableAccessible::~CTableAccessible() {
+    for (QAccessible::Id id : m_arrHandIDs)
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+}
+
+CHandAccessible* CTableAccessible::Hand(int nIndex) const {
+    if (nIndex < 0 || nIndex >= CMultiHandDlg::kHands) return nullptr;
+    QAccessible::Id& id = m_arrHandIDs[static_cast<size_t>(nIndex)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(new CHandAccessible(m_pHost, nIndex));
+    return static_cast<CHandAccessible*>(QAccessible::accessibleInterface(id));
+}
+
+int CTableAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + CMultiHandDlg::kHands;
+}
+
+QAccessibleInterface* CTableAccessible::child(int nIndex) const {
+    const int nWidgets = QAccessibleWidget::childCount();
+    if (nIndex < nWidgets) return QAccessibleWidget::child(nIndex);
+    return Hand(nIndex - nWidgets);
+}
+
+int CTableAccessible::indexOfChild(const QAccessibleInterface* pChild) const {
+    for (int i = 0; i < CMultiHandDlg::kHands; ++i) {
+        const QAccessible::Id id = m_arrHandIDs[static_cast<size_t>(i)];
+        if (id != 0 && QAccessible::accessibleInterface(id) == pChild)
+            return QAccessibleWidget::childCount() + i;
+    }
+    return QAccessibleWidget::indexOfChild(pChild);
+}
+
+QAccessibleInterface* CTableAccessible::childAt(int x, int y) const {
+    // Controls first; the hands lie where no control is.
+    const int nWidgets = QAccessibleWidget::childCount();
+    for (int i = 0; i < nWidgets; ++i) {
+        QAccessibleInterface* pChild = QAccessibleWidget::child(i);
+        if (pChild && pChild->isValid() && pChild->rect().contains(x, y)) return pChild;
+    }
+    const QPoint ptLocal = m_pHost->mapFromGlobal(QPoint(x, y));
+    for (int i = 0; i < CMultiHandDlg::kHands; ++i)
+        if (CHandAccessible::HandRect(i).contains(ptLocal)) return Hand(i);
+    return nullptr;
+}
+
+void CTableAccessible::NotifyChangedHands() {
+    for (int i = 0; i < CMultiHandDlg::kHands; ++i) {
+        CHandAccessible* pHand = Hand(i);
+        const QString strName = pHand->text(QAccessible::Name);
+        QString& strLast = m_arrLastNames[static_cast<size_t>(i)];
+        if (strName == strLast) continue;
+        strLast = strName;
+        // The first look only learns the names: a screen reader reads them when it asks.
+        if (!m_bPrimed) continue;
+        QAccessibleEvent event(pHand, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    m_bPrimed = true;
+}
