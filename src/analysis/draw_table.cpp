@@ -75,7 +75,7 @@ CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom
 }  // namespace
 
 // Scores one hand of each class of hands equal up to suits and gives its pay to every hand
-// of the class: a twentieth of the calls of scoring each hand.
+// of the class: with the check below, about a tenth of the calls of scoring each hand.
 CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress)
     : m_vecPay(kHands, 0) {
     const CCodeCards cards;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -42,9 +43,14 @@ int CountLines(const std::string& strText) {
 }
 
 struct CBadInput {
+    const char* pszName;  // names the test case
     const char* pszArgs;
     const char* pszMessagePart;  // what the error on standard error must name
 };
+
+void PrintTo(const CBadInput& input, std::ostream* pOut) {
+    *pOut << input.pszArgs;
+}
 
 class OddsBadInputTest : public ::testing::TestWithParam<CBadInput> {};
 
@@ -57,17 +63,19 @@ TEST_P(OddsBadInputTest, ExitsWithTwoAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, OddsBadInputTest,
-    ::testing::Values(CBadInput{"", "five cards, not 0"},
-                      CBadInput{"--game jacks 'Jh Qh Kh 10h'", "five cards, not 4"},
-                      CBadInput{"Jh Qh Kh 10h 2c 3c", "five cards, not 6"},
-                      CBadInput{"'Jh Qh Kh 1h 2c'", "'1h' is not a card"},
-                      CBadInput{"'Jh Qh Kh 10x 2c'", "'10x' is not a card"},
-                      CBadInput{"'Jh Qh Kh 10h jh'", "Jh is dealt twice"},
-                      CBadInput{"--game poker 'Jh Qh Kh 10h 2c'", "unknown variant 'poker'"},
-                      CBadInput{"'Jh Qh Kh 10h 2c' --game", "--game needs a variant"},
-                      CBadInput{"--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},
-                      CBadInput{"--return 'Jh Qh Kh 10h 2c'", "--return takes no cards"},
-                      CBadInput{"--return --game=bogus", "unknown variant 'bogus'"}));
+    ::testing::Values(
+        CBadInput{"NoCards", "", "five cards, not 0"},
+        CBadInput{"FourCards", "--game jacks 'Jh Qh Kh 10h'", "five cards, not 4"},
+        CBadInput{"SixCards", "Jh Qh Kh 10h 2c 3c", "five cards, not 6"},
+        CBadInput{"RankOne", "'Jh Qh Kh 1h 2c'", "'1h' is not a card"},
+        CBadInput{"UnknownSuit", "'Jh Qh Kh 10x 2c'", "'10x' is not a card"},
+        CBadInput{"RepeatedCard", "'Jh Qh Kh 10h jh'", "Jh is dealt twice"},
+        CBadInput{"UnknownVariant", "--game poker 'Jh Qh Kh 10h 2c'", "unknown variant 'poker'"},
+        CBadInput{"VariantMissing", "'Jh Qh Kh 10h 2c' --game", "--game needs a variant"},
+        CBadInput{"UnknownOption", "--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},
+        CBadInput{"ReturnWithCards", "--return 'Jh Qh Kh 10h 2c'", "--return takes no cards"},
+        CBadInput{"ReturnOfUnknownVariant", "--return --game=bogus", "unknown variant 'bogus'"}),
+    [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
 
 TEST(OddsCommandTest, HelpExitsWithZero) {
     const CRun run = RunOdds("--help");
