@@ -178,7 +178,17 @@ QWidget* CQtDialogHost::GetControl(int nID) const {
 }
 
 void CQtDialogHost::EnableControl(int nID, bool bEnable) {
-    if (QWidget* p = GetControl(nID)) p->setEnabled(bEnable);
+    QWidget* p = GetControl(nID);
+    if (p == nullptr) return;
+    // The focus leaves a control that is disabled for the default button, not for whatever
+    // field comes next in tab order.
+    if (!bEnable && p == focusWidget()) {
+        for (QPushButton* pButton : findChildren<QPushButton*>()) {
+            if (pButton->isDefault() && pButton->isEnabled())
+                pButton->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    p->setEnabled(bEnable);
 }
 
 bool CQtDialogHost::IsControlEnabled(int nID) const {

@@ -220,3 +220,16 @@ TEST_F(QtTableTest, EscapeCancels) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(QtTableTest, TheFocusOfADisabledButtonGoesToTheDefaultButton) {
+    auto* pDeal = Control<QPushButton>(IDC_DEAL);
+    m_pHost->activateWindow();
+    pDeal->setFocus();
+    pDeal->click();
+    EXPECT_EQ(m_pHost->focusWidget(), Control<QPushButton>(IDC_PAY_TABLE));
+    EXPECT_FALSE(Control<QLineEdit>(IDC_COINS)->hasSelectedText());
+}
+
+}  // namespace
