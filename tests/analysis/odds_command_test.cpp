@@ -1,7 +1,9 @@
 // Runs the built handfall-odds as a user would and checks what it prints and how it exits.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
@@ -24,8 +26,10 @@ std::string ReadFile(const std::string& strPath) {
 }
 
 CRun RunOdds(const std::string& strArgs) {
-    const std::string strOut = ::testing::TempDir() + "odds_out.txt";
-    const std::string strErr = ::testing::TempDir() + "odds_err.txt";
+    // ctest runs test cases in parallel processes: each needs files of its own.
+    const std::string strStem = ::testing::TempDir() + "handfall_odds_" + std::to_string(getpid());
+    const std::string strOut = strStem + ".out";
+    const std::string strErr = strStem + ".err";
     const std::string strCommand = std::string("'") + HANDFALL_ODDS_PATH + "' " + strArgs +
                                    " </dev/null >'" + strOut + "' 2>'" + strErr + "'";
     const int nStatus = std::system(strCommand.c_str());
@@ -33,6 +37,8 @@ CRun RunOdds(const std::string& strArgs) {
     if (nStatus != -1 && WIFEXITED(nStatus)) run.nExit = WEXITSTATUS(nStatus);
     run.strOut = ReadFile(strOut);
     run.strErr = ReadFile(strErr);
+    std::remove(strOut.c_str());
+    std::remove(strErr.c_str());
     return run;
 }
 
