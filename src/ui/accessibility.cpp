@@ -1,6 +1,5 @@
 #include "ui/accessibility.h"
 
-#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
@@ -16,38 +15,39 @@
 
 namespace {
 
-// A button whose name comes first and its caption ("Held") after it.
-constexpr const char* kNameBeforeCaption = "handfallNameBeforeCaption";
-
 struct CControlName {
     int nID;
     const char* pszName;
-    bool bNameBeforeCaption;
 };
 
 constexpr CControlName kTableNames[] = {
-    {IDC_HOLD1, "Hold card 1", true},         {IDC_HOLD2, "Hold card 2", true},
-    {IDC_HOLD3, "Hold card 3", true},         {IDC_HOLD4, "Hold card 4", true},
-    {IDC_HOLD5, "Hold card 5", true},         {IDC_BET, "Bet", false},
-    {IDC_SPIN_BET, "Bet up-down", false},     {IDC_HANDS, "Hands", false},
-    {IDC_SPIN_HANDS, "Hands up-down", false}, {IDC_COINS, "Coins", false},
-    {IDC_RESULTS, "Results", false},
+    {IDC_HOLD1, "Hold card 1"},    {IDC_HOLD2, "Hold card 2"}, {IDC_HOLD3, "Hold card 3"},
+    {IDC_HOLD4, "Hold card 4"},    {IDC_HOLD5, "Hold card 5"}, {IDC_BET, "Bet"},
+    {IDC_SPIN_BET, "Bet up-down"}, {IDC_HANDS, "Hands"},       {IDC_SPIN_HANDS, "Hands up-down"},
+    {IDC_COINS, "Coins"},          {IDC_RESULTS, "Results"},
 };
 
-class CNamedButtonAccessible : public QAccessibleWidget {
+// A dialog's push button: its name first, then its caption, so that a hold button reads
+// "Hold card 1, Held"; a button with no name of its own reads its caption. Qt makes a
+// button's interface while the button is built, before any name is set, so this serves all.
+class CDialogButtonAccessible : public QAccessibleWidget {
 public:
-    explicit CNamedButtonAccessible(QAbstractButton* pButton)
+    explicit CDialogButtonAccessible(QPushButton* pButton)
         : QAccessibleWidget(pButton, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         const QString strName = widget()->accessibleName();
-        const QString strCaption = Button()->text();
-        return strCaption.isEmpty() ? strName : strName + ", " + strCaption;
+        QString strCaption = Button()->text();
+        strCaption.remove('&');
+        if (strName.isEmpty()) return strCaption;
+        if (strCaption.isEmpty() || strCaption == strName) return strName;
+        return strName + ", " + strCaption;
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.pressed = Button()->isDown();
+        state.defaultButton = Button()->isDefault();
         return state;
     }
     QStringList actionNames() const override {
@@ -63,27 +63,14 @@ public:
     }
 
 private:
-    QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+    QPushButton* Button() const { return static_cast<QPushButton*>(widget()); }
 };
 
+// Static text names itself after its text; what Qt lacks is that it is text, not a pane.
 class CStaticTextAccessible : public QAccessibleWidget {
 public:
     explicit CStaticTextAccessible(CStaticText* pText)
         : QAccessibleWidget(pText, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
-            return QAccessibleWidget::text(t);
-        // Lines as lines; a tab only lines up the pays, so it reads as a space.
-        QString str = static_cast<CStaticText*>(widget())->GetText();
-        str.replace("\r\n", "\n");
-        for (qsizetype i = str.indexOf('\t'); i >= 0; i = str.indexOf('\t')) {
-            qsizetype nEnd = i;
-            while (nEnd < str.size() && str[nEnd] == '\t') ++nEnd;
-            str.replace(i, nEnd - i, (i == 0 || str[i - 1] == '\n') ? "" : " ");
-        }
-        return str;
-    }
 };
 
 QAccessibleInterface* AccessibleFactory(const QString& strKey, QObject* pObject) {
@@ -98,8 +85,8 @@ QAccessibleInterface* AccessibleFactory(const QString& strKey, QObject* pObject)
             return new CStaticTextAccessible(pText);
         return nullptr;
     }
-    if (strKey == QLatin1String("QPushButton") && pObject->property(kNameBeforeCaption).toBool())
-        return new CNamedButtonAccessible(static_cast<QAbstractButton*>(pObject));
+    if (strKey == QLatin1String("QPushButton") && qobject_cast<CQtDialogHost*>(pObject->parent()))
+        return new CDialogButtonAccessible(static_cast<QPushButton*>(pObject));
     return nullptr;
 }
 
@@ -136,7 +123,6 @@ void NameControls(CQtDialogHost& host) {
             QWidget* pWidget = host.GetControl(name.nID);
             if (pWidget == nullptr) continue;
             pWidget->setAccessibleName(name.pszName);
-            if (name.bNameBeforeCaption) pWidget->setProperty(kNameBeforeCaption, true);
         }
         for (const CTableKey& key : TableKeys()) {
             for (int nID : key.arrIDs) {

@@ -51,7 +51,8 @@ QAccessibleInterface* CTableAccessible::childAt(int x, int y) const {
     return nullptr;
 }
 
-void CTableAccessible::NotifyChangedHands() {
+std::vector<int> CTableAccessible::NotifyChangedHands() {
+    std::vector<int> changed;
     for (int i = 0; i < CMultiHandDlg::kHands; ++i) {
         CHandAccessible* pHand = Hand(i);
         const QString strName = pHand->text(QAccessible::Name);
@@ -60,8 +61,10 @@ void CTableAccessible::NotifyChangedHands() {
         strLast = strName;
         // The first look only learns the names: a screen reader reads them when it asks.
         if (!m_bPrimed) continue;
+        changed.push_back(i);
         QAccessibleEvent event(pHand, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
     m_bPrimed = true;
+    return changed;
 }

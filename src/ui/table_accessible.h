@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 #include "table/multi_hand_dlg.h"
 
@@ -24,8 +25,9 @@ public:
 
     // The element of hand nIndex (0 the main hand), made on first use.
     CHandAccessible* Hand(int nIndex) const;
-    // Tells screen readers of every hand whose text changed since the last call.
-    void NotifyChangedHands();
+    // Tells screen readers of every hand whose text changed since the last call and returns
+    // their indices; the first call only learns the texts.
+    std::vector<int> NotifyChangedHands();
 
 private:
     CQtDialogHost* m_pHost;
