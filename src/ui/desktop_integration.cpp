@@ -1,11 +1,35 @@
 #include "ui/desktop_integration.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 
 #include "table/multi_hand_dlg.h"
 #include "ui/accessibility.h"
 #include "ui/qt_dialog_host.h"
 #include "ui/table_keys.h"
+
+namespace {
+
+// When a dialog over another closes, the one below takes the keyboard back. Window managers
+// mostly do this themselves, but not all, and without one nothing does: the table's keys
+// would then go nowhere after the pay table was shown.
+class COwnerReactivator : public QObject {
+public:
+    explicit COwnerReactivator(QWidget& dialog) : QObject(&dialog), m_dialog(dialog) {}
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        if (pWatched == &m_dialog && pEvent->type() == QEvent::Hide) {
+            if (QWidget* pOwner = m_dialog.parentWidget(); pOwner && pOwner->isVisible())
+                pOwner->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_dialog;
+};
+
+}  // namespace
 
 void SetUpDesktopIntegration(QGuiApplication& app) {
     // Lets the desktop match the window to its entry and icon.
@@ -15,6 +39,7 @@ void SetUpDesktopIntegration(QGuiApplication& app) {
 
 void SetUpDialogHost(CQtDialogHost& host) {
     NameControls(host);
+    if (host.parentWidget()) host.installEventFilter(new COwnerReactivator(host));
     if (dynamic_cast<CMultiHandDlg*>(&host.GetDialog())) {
         InstallTableKeys(host);
         WatchHandChanges(host);
