@@ -5,6 +5,7 @@
 
 #include "table/multi_hand_dlg.h"
 #include "ui/accessibility.h"
+#include "ui/best_hold.h"
 #include "ui/qt_dialog_host.h"
 #include "ui/table_keys.h"
 
@@ -40,8 +41,9 @@ void SetUpDesktopIntegration(QGuiApplication& app) {
 void SetUpDialogHost(CQtDialogHost& host) {
     NameControls(host);
     if (host.parentWidget()) host.installEventFilter(new COwnerReactivator(host));
-    if (dynamic_cast<CMultiHandDlg*>(&host.GetDialog())) {
+    if (auto* pTable = dynamic_cast<CMultiHandDlg*>(&host.GetDialog())) {
         InstallTableKeys(host);
+        InstallBestHold(host, *pTable);
         WatchHandChanges(host);
     }
 }

@@ -315,9 +315,19 @@ QMenu* CQtDialogHost::BuildWindowMenu() {
             }
         }
     }
+    for (const CMenuExtra& extra : m_menuExtras) {
+        QAction* pAction = pMenu->addAction(extra.strText);
+        pAction->setEnabled(!extra.isEnabled || extra.isEnabled());
+        connect(pAction, &QAction::triggered, this, extra.action);
+    }
     pMenu->addSeparator();
     addCommand("&Close", SC_CLOSE)->setShortcut(QKeySequence("Alt+F4"));
     return pMenu;
+}
+
+void CQtDialogHost::AddWindowMenuItem(const QString& strText, std::function<void()> action,
+                                      std::function<bool()> isEnabled) {
+    m_menuExtras.push_back({strText, std::move(action), std::move(isEnabled)});
 }
 
 void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {

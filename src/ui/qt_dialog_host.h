@@ -24,8 +24,11 @@ public:
 
     CDialog& GetDialog() const { return m_dialog; }
     QWidget* GetControl(int nID) const;
-    // The window menu: minimise, the items the dialog appended, close.
+    // The window menu: minimise, the items the dialog appended, the host's own items, close.
     QMenu* BuildWindowMenu();
+    // An item of the program's own, after the dialog's items; shown greyed while not enabled.
+    void AddWindowMenuItem(const QString& strText, std::function<void()> action,
+                           std::function<bool()> isEnabled);
     void ShowWindowMenu(const QPoint& ptGlobal);
 
     // The font labels are painted in (the surface's default font).
@@ -66,8 +69,15 @@ private:
     template <typename T>
     T* Find(int nID) const;
 
+    struct CMenuExtra {
+        QString strText;
+        std::function<void()> action;
+        std::function<bool()> isEnabled;
+    };
+
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
+    std::vector<CMenuExtra> m_menuExtras;
     CDC* m_pPaintDC = nullptr;
     bool m_bEnding = false;
 };
