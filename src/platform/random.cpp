@@ -19,16 +19,9 @@ std::uint32_t SplitMix32(std::uint32_t& z) {
     return r ^ (r >> 16);
 }
 
-CDefaultRandomSource& BuiltInSource() {
-    static CDefaultRandomSource source;
-    return source;
-}
-
+// Nothing draws a number during static initialisation, so a plain global serves.
+CDefaultRandomSource g_builtIn;
 CRandomSource* g_pSource = nullptr;
-
-CRandomSource& Current() {
-    return g_pSource ? *g_pSource : BuiltInSource();
-}
 
 }  // namespace
 
@@ -65,12 +58,17 @@ CRandomSource* AfxSetRandomSource(CRandomSource* pSource) {
     return pOld;
 }
 
+// The built-in source is called directly, not through its table: a draw shuffles twice per hand.
 int AfxRand() {
-    return Current().Next();
+    return g_pSource ? g_pSource->Next() : g_builtIn.CDefaultRandomSource::Next();
 }
 
 void AfxSeedRand(unsigned int nSeed) {
-    Current().Seed(nSeed);
+    if (g_pSource) {
+        g_pSource->Seed(nSeed);
+    } else {
+        g_builtIn.Seed(nSeed);
+    }
 }
 
 void AfxSeedRandFromTime() {
