@@ -140,3 +140,55 @@ void CGame::DrawResult(CDC* pDC, POINT ptHand, bool bLarge) const {
     }
     pen.DeleteObject();
 }
+
+int CGame::ScoreNatural(std::span<const CPayLine> lines, std::string& strName) const {
+    const bool bSplitQuads = lines.size() == 12;
+    ASSERT(lines.size() == 10 || bSplitQuads);
+    if (lines.size() != 10 && !bSplitQuads) {
+        strName.clear();
+        return 0;
+    }
+    const CNatural natural = ClassifyNatural();
+    // The line in the ten-line order...
+    int nLine = 9;
+    switch (natural.eCategory) {
+        case ENatural::RoyalFlush:
+            nLine = 0;
+            break;
+        case ENatural::StraightFlush:
+            nLine = 1;
+            break;
+        case ENatural::FourOfAKind:
+            nLine = 2;
+            break;
+        case ENatural::FullHouse:
+            nLine = 3;
+            break;
+        case ENatural::Flush:
+            nLine = 4;
+            break;
+        case ENatural::Straight:
+            nLine = 5;
+            break;
+        case ENatural::ThreeOfAKind:
+            nLine = 6;
+            break;
+        case ENatural::TwoPair:
+            nLine = 7;
+            break;
+        case ENatural::Pair:
+            nLine = 8;
+            break;
+        case ENatural::Nothing:
+            break;
+    }
+    // ... where the split four of a kind takes three lines in place of one.
+    if (bSplitQuads && natural.eCategory == ENatural::FourOfAKind) {
+        nLine += natural.nQuadRank == RANK_ACE ? 0 : natural.nQuadRank <= 4 ? 1 : 2;
+    } else if (bSplitQuads && nLine > 2) {
+        nLine += 2;
+    }
+    const CPayLine& line = lines[static_cast<std::size_t>(nLine)];
+    strName = line.pszName;
+    return line.nMultiplier;
+}

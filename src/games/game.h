@@ -2,6 +2,7 @@
 // category name and pay multiplier; it also draws the hand's label.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "platform/afx.h"
@@ -81,6 +82,10 @@ protected:
         int nQuadRank;  // 2 to 14 for four of a kind, else 0
     };
     CNatural ClassifyNatural() const;
+    // Scores the hand without wild cards against pay lines in pay-table order, the losing hand
+    // last: ten lines with one four-of-a-kind line, or twelve with four aces, four 2s to 4s and
+    // four 5s to kings as lines of their own.
+    int ScoreNatural(std::span<const CPayLine> lines, std::string& strName) const;
 
     CHand* m_pHand;
     std::string m_strName;

@@ -6,19 +6,6 @@ IMPLEMENT_DYNAMIC(CGameJackOrBetter, CGame)
 
 namespace {
 
-enum ELine {
-    ROYAL_FLUSH,
-    STRAIGHT_FLUSH,
-    FOUR,
-    FULL_HOUSE,
-    FLUSH,
-    STRAIGHT,
-    THREE,
-    TWO_PAIR,
-    PAIR,
-    NOTHING
-};
-
 // Pay-table order; the last line is the losing hand, which the pay table does not list.
 constexpr CPayLine kLines[] = {
     {"Royal Flush", 250}, {"Straight Flush", 50},
@@ -27,7 +14,7 @@ constexpr CPayLine kLines[] = {
     {"3 of a Kind", 3},   {"2 Pair", 2},
     {"Pair", 1},          {"", 0},
 };
-static_assert(std::size(kLines) == NOTHING + 1);
+static_assert(std::size(kLines) == 10);
 
 }  // namespace
 
@@ -37,40 +24,7 @@ CGameJackOrBetter::CGameJackOrBetter(CHand* pHand) : CGame(pHand) {
 }
 
 int CGameJackOrBetter::Evaluate(std::string& strName) const {
-    ELine eLine = NOTHING;
-    switch (ClassifyNatural().eCategory) {
-        case ENatural::RoyalFlush:
-            eLine = ROYAL_FLUSH;
-            break;
-        case ENatural::StraightFlush:
-            eLine = STRAIGHT_FLUSH;
-            break;
-        case ENatural::FourOfAKind:
-            eLine = FOUR;
-            break;
-        case ENatural::FullHouse:
-            eLine = FULL_HOUSE;
-            break;
-        case ENatural::Flush:
-            eLine = FLUSH;
-            break;
-        case ENatural::Straight:
-            eLine = STRAIGHT;
-            break;
-        case ENatural::ThreeOfAKind:
-            eLine = THREE;
-            break;
-        case ENatural::TwoPair:
-            eLine = TWO_PAIR;
-            break;
-        case ENatural::Pair:
-            eLine = PAIR;
-            break;
-        case ENatural::Nothing:
-            break;
-    }
-    strName = kLines[eLine].pszName;
-    return kLines[eLine].nMultiplier;
+    return ScoreNatural(kLines, strName);
 }
 
 const std::vector<CPayLine>& CGameJackOrBetter::GetPayTable() {
