@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "app/multi_hand_app.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpApplicationLook(app);
     SetUpDesktopIntegration(app);
-    AfxSetAppName("handfall");
+    // The program's name is its executable's, as the caption of its messages.
+    AfxSetAppName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName().toStdString());
     AfxSetPlatformInit([] { return LoadProgramResources(qApp->devicePixelRatio()); });
 
     CQtDialogRunner runner;

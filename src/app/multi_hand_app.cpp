@@ -12,7 +12,7 @@ CMultiHandApp::~CMultiHandApp() = default;
 
 bool CMultiHandApp::InitInstance() {
     if (!AfxSocketInit()) {
-        AfxMessageBox(IDP_SOCKETS_INIT_FAILED, MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(IDP_SOCKETS_INIT_FAILED, MB_OK, static_cast<UINT>(-1));
         return false;
     }
     CMultiHandDlg dlg;

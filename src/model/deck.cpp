@@ -49,6 +49,9 @@ int CDeck::RandomIndex(int n) {
                 return static_cast<int>((static_cast<std::uint64_t>(r) * buckets.nMagic) >> 32);
         }
     }
+    // More cards than numbers cannot all get a chance: a broken contract, answered with 0.
+    ASSERT(n >= 1 && n <= kRange);
+    if (n < 1 || n > kRange) return 0;
     const int nBucket = kRange / n;
     for (;;) {
         const int r = AfxRand();

@@ -101,7 +101,7 @@ void CListBox::AddString(const std::string& strLine) {
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-    if (!rControl.IsBound()) rControl.Attach(pDX->m_pDlgWnd->GetHost(), nIDC);
+    if (!rControl.IsBound()) pDX->m_pDlgWnd->BindControl(rControl, nIDC);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
@@ -136,7 +136,17 @@ int CDialog::DoModal() {
 }
 
 void CDialog::DetachHost() {
+    // The controls named the host's windows: they are unbound with it, so that nothing reaches
+    // a host that is gone and the next run binds them to its own.
+    for (CWnd* pControl : m_boundControls) pControl->Detach();
+    m_boundControls.clear();
     m_pHost = nullptr;
+}
+
+void CDialog::BindControl(CWnd& rControl, int nID) {
+    if (m_pHost == nullptr) return;
+    rControl.Attach(m_pHost, nID);
+    m_boundControls.push_back(&rControl);
 }
 
 bool CDialog::OnInitDialog() {

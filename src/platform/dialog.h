@@ -174,6 +174,8 @@ public:
     void AttachHost(CDialogHost* pHost) { m_pHost = pHost; }
     void DetachHost();
     CDialogHost* GetHost() const { return m_pHost; }
+    // Binds a control member to control nID of the current host until the host detaches.
+    void BindControl(CWnd& rControl, int nID);
 
     virtual bool OnInitDialog();
     virtual void OnOK();
@@ -203,6 +205,7 @@ private:
     CDialog* m_pParent;
     CDialogHost* m_pHost = nullptr;
     CMenu m_sysMenu;
+    std::vector<CWnd*> m_boundControls;
 };
 
 // The surface for one painting of a dialog, as its host provides it.

@@ -74,6 +74,8 @@ void CQtDialogHost::BuildControls() {
     for (const CControlTemplate& control : m_dialog.GetTemplate().controls) {
         QWidget* pWidget = BuildControl(control);
         pWidget->setGeometry(PixelRect(control));
+        // An icon control takes the size of its icon, as the icon is never scaled.
+        if (control.kind == CControlKind::Icon) pWidget->resize(32, 32);
         pWidget->setEnabled((control.dwStyle & WS_DISABLED) == 0);
         if (control.nID != IDC_STATIC) {
             pWidget->setObjectName(QString("control%1").arg(control.nID));
@@ -305,7 +307,15 @@ QMenu* CQtDialogHost::BuildWindowMenu() {
         connect(pAction, &QAction::triggered, this, [this, nID] { m_dialog.OnSysCommand(nID, 0); });
         return pAction;
     };
+    // The window's own items and Close first: the items the dialog appends end the menu.
     if (windowFlags() & Qt::WindowMinimizeButtonHint) addCommand("Mi&nimize", SC_MINIMIZE);
+    for (const CMenuExtra& extra : m_menuExtras) {
+        QAction* pAction = pMenu->addAction(extra.strText);
+        pAction->setEnabled(!extra.isEnabled || extra.isEnabled());
+        connect(pAction, &QAction::triggered, this, extra.action);
+    }
+    pMenu->addSeparator();
+    addCommand("&Close", SC_CLOSE)->setShortcut(QKeySequence("Alt+F4"));
     if (const CMenu* pSysMenu = m_dialog.GetSystemMenu(false)) {
         for (const CMenuItem& item : pSysMenu->GetItems()) {
             if (item.nFlags & MF_SEPARATOR) {
@@ -315,13 +325,6 @@ QMenu* CQtDialogHost::BuildWindowMenu() {
             }
         }
     }
-    for (const CMenuExtra& extra : m_menuExtras) {
-        QAction* pAction = pMenu->addAction(extra.strText);
-        pAction->setEnabled(!extra.isEnabled || extra.isEnabled());
-        connect(pAction, &QAction::triggered, this, extra.action);
-    }
-    pMenu->addSeparator();
-    addCommand("&Close", SC_CLOSE)->setShortcut(QKeySequence("Alt+F4"));
     return pMenu;
 }
 

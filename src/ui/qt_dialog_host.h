@@ -24,7 +24,7 @@ public:
 
     CDialog& GetDialog() const { return m_dialog; }
     QWidget* GetControl(int nID) const;
-    // The window menu: minimise, the items the dialog appended, the host's own items, close.
+    // The window menu: minimise, the host's own items, close, then the items the dialog appended.
     QMenu* BuildWindowMenu();
     // An item of the program's own, after the dialog's items; shown greyed while not enabled.
     void AddWindowMenuItem(const QString& strText, std::function<void()> action,

@@ -30,13 +30,15 @@ bool LoadProgramResources(qreal dDevicePixelRatio) {
     RegisterAppIcon();
     RegisterTableStrings();
     if (!AfxFindIcon(IDR_MAINFRAME)) return false;
-    for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS, SUIT_BACK}) {
-        for (int nRank = 2; nRank <= RANK_ACE; ++nRank) {
-            const HIMAGE hLarge = AfxFindBitmap(CardLargeBitmapID(nSuit, nRank));
-            const HIMAGE hSmall = AfxFindBitmap(CardSmallBitmapID(nSuit, nRank));
-            if (!hLarge || !hSmall || hLarge->GetWidth() <= 0 || hSmall->GetWidth() <= 0)
-                return false;
-        }
+    auto registered = [](UINT nLargeID) {
+        const HIMAGE hLarge = AfxFindBitmap(nLargeID);
+        const HIMAGE hSmall = AfxFindBitmap(nLargeID + 1000);
+        return hLarge && hSmall && hLarge->GetWidth() > 0 && hSmall->GetWidth() > 0;
+    };
+    if (!registered(IDB_CARD_BACK_LARGE)) return false;
+    for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS}) {
+        for (int nRank = 2; nRank <= RANK_ACE; ++nRank)
+            if (!registered(CardLargeBitmapID(nSuit, nRank))) return false;
     }
     return true;
 }

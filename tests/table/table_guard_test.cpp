@@ -105,3 +105,30 @@ TEST_F(TableTest, TheResultsListIsFilledWithTheFaceColourAndTransparentText) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog outlives the host it first ran on: its controls must follow the next host, never
+// reach the one that is gone.
+TEST(TableHosts, ControlsAreUnboundWithTheirHostAndBoundToTheNext) {
+    RegisterTableStrings();
+    CMultiHandDlg dlg;
+    {
+        CRecordingDialogHost first(MultiHandDialogTemplate());
+        first.Open(dlg);
+    }
+    CRecordingDialogHost second(MultiHandDialogTemplate());
+    dlg.AttachHost(&second);
+    dlg.UpdateData(false);
+    second.EnableControl(IDC_DEAL, false);
+    NMUPDOWN nm{{IDC_SPIN_HANDS, UDN_DELTAPOS}, 50, -1};
+    LRESULT result = 1;
+    dlg.OnNotify(IDC_SPIN_HANDS, &nm.hdr, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(second.Control(IDC_HANDS).strText, "49");
+    EXPECT_TRUE(second.Control(IDC_DEAL).bEnabled);  // through the rebound Deal button
+    dlg.OnCancel();
+    EXPECT_TRUE(second.IsEnded());
+}
+
+}  // namespace

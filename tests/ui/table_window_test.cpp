@@ -190,13 +190,13 @@ TEST_F(QtTableTest, SpinArrowsStepTheFieldsWithinTheirRange) {
     EXPECT_FALSE(pBet->isEnabled());
 }
 
-TEST_F(QtTableTest, WindowMenuHoldsTheAboutItemAboveClose) {
+TEST_F(QtTableTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
     QMenu* pMenu = m_pHost->BuildWindowMenu();
     QStringList texts;
     for (QAction* pAction : pMenu->actions())
         texts << (pAction->isSeparator() ? "-" : pAction->text());
-    EXPECT_EQ(texts, (QStringList{"Mi&nimize", "-", "&About Tablo...", "-", "&Close"}));
-    pMenu->actions()[2]->trigger();
+    EXPECT_EQ(texts, (QStringList{"Mi&nimize", "-", "&Close", "-", "&About Tablo..."}));
+    pMenu->actions()[4]->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);
     Control<QPushButton>(IDC_PAY_TABLE)->click();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 2);
