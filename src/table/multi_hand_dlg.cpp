@@ -21,8 +21,6 @@ constexpr int kMinBet = 1;
 constexpr int kMaxBet = 5;
 constexpr int kMinHands = 1;
 constexpr int kMaxHands = CMultiHandDlg::kHands;
-constexpr int kHoldIds[CMultiHandDlg::kCardsPerHand] = {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4,
-                                                        IDC_HOLD5};
 
 // The message map: which handler a click on each control reaches.
 struct CommandEntry {
@@ -286,8 +284,7 @@ void CMultiHandDlg::OnDeal() {
     m_mapWinnings.clear();
     m_listResults.ResetContent();
 
-    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
-    for (CButton* pHold : holds) pHold->EnableWindow(true);
+    for (int i = 0; i < kCardsPerHand; ++i) HoldButton(i).EnableWindow(true);
     m_spinBet.EnableWindow(false);
     m_spinHands.EnableWindow(false);
 
@@ -311,7 +308,7 @@ void CMultiHandDlg::OnDeal() {
 
     for (int i = 0; i < kCardsPerHand; ++i) {
         m_bHeld[i] = false;
-        holds[i]->SetWindowText("");
+        HoldButton(i).SetWindowText("");
     }
 
     m_btnDeal.EnableWindow(false);
@@ -323,18 +320,22 @@ void CMultiHandDlg::OnDeal() {
     Invalidate();
 }
 
+CButton& CMultiHandDlg::HoldButton(int nIndex) {
+    CButton* const holds[kCardsPerHand] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4,
+                                           &m_btnHold5};
+    return *holds[std::clamp(nIndex, 0, kCardsPerHand - 1)];
+}
+
 void CMultiHandDlg::ToggleHold(int nIndex) {
     if (!m_bDealt || m_bClosed || nIndex < 0 || nIndex >= kCardsPerHand) return;
-    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
     m_bHeld[nIndex] = !m_bHeld[nIndex];
-    holds[nIndex]->SetWindowText(m_bHeld[nIndex] ? "Held" : "");
+    HoldButton(nIndex).SetWindowText(m_bHeld[nIndex] ? "Held" : "");
 }
 
 void CMultiHandDlg::OnDraw() {
     if (!m_bDealt || m_bClosed) return;
 
-    CButton* const holds[] = {&m_btnHold1, &m_btnHold2, &m_btnHold3, &m_btnHold4, &m_btnHold5};
-    for (CButton* pHold : holds) pHold->EnableWindow(false);
+    for (int i = 0; i < kCardsPerHand; ++i) HoldButton(i).EnableWindow(false);
 
     for (int h = 0; h < m_nHands; ++h) {
         m_deck.Shuffle();

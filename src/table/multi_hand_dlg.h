@@ -69,6 +69,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    // The hold button of card position nIndex + 1.
+    CButton& HoldButton(int nIndex);
     void ToggleHold(int nIndex);
     void SelectGame(int nGame);
     // The new value is held within nLower..nUpper, the range the spin was given.

@@ -28,3 +28,6 @@ constexpr int IDC_DUCES_WILD = 3022;
 constexpr int IDC_PAY_TABLE = 3023;
 constexpr int IDC_BONUS = 3024;
 constexpr int IDC_DOUBLE_BONUS = 3025;
+
+// The hold buttons, for card positions 1 to 5 (hold mark index 0 to 4).
+constexpr int IDC_HOLDS[5] = {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5};

@@ -9,20 +9,13 @@
 #include "table/resource.h"
 #include "ui/qt_dialog_host.h"
 
-namespace {
-
-constexpr int kHoldIds[CMultiHandDlg::kCardsPerHand] = {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4,
-                                                        IDC_HOLD5};
-
-}  // namespace
-
 CBestHoldAdvisor::CBestHoldAdvisor() = default;
 
 CBestHoldAdvisor::~CBestHoldAdvisor() = default;
 
 bool CBestHoldAdvisor::CanApply(const CMultiHandDlg& dlg) {
     if (!dlg.IsDealt() || dlg.IsClosed() || dlg.GetHost() == nullptr) return false;
-    for (int nID : kHoldIds)
+    for (int nID : IDC_HOLDS)
         if (!dlg.GetHost()->IsControlEnabled(nID)) return false;
     return true;
 }
@@ -44,7 +37,7 @@ bool CBestHoldAdvisor::Apply(CMultiHandDlg& dlg) {
     if (nMask < 0) return false;
     for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i) {
         const bool bKeep = (nMask >> i) & 1;
-        if (dlg.IsHeld(i) != bKeep) dlg.OnCommand(kHoldIds[i]);
+        if (dlg.IsHeld(i) != bKeep) dlg.OnCommand(IDC_HOLDS[i]);
     }
     return true;
 }
