@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/random.h"
-#include "platform/recording_dialog_host.h"
+#include "support/recording_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "table/table_resources.h"

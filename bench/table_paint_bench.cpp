@@ -6,12 +6,12 @@
 #include <QPainter>
 
 #include "platform/qt/qt_dc.h"
-#include "platform/random.h"
-#include "platform/recording_dialog_host.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "support/recording_dialog_host.h"
+#include "support/scripted_random_source.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "table/table_resources.h"
-#include "ui/qt_dialog_host.h"
 #include "ui/ui_setup.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "app/multi_hand_app.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_dialog_host.h"
 #include "ui/desktop_integration.h"
-#include "ui/qt_dialog_host.h"
 #include "ui/ui_setup.h"
 
 namespace {

@@ -71,3 +71,12 @@ private:
     CPen* m_pPen = &m_penDefault;
     int m_nBkMode = OPAQUE;
 };
+
+// Draws nothing: for asking a dialog which colours it wants without painting anything.
+class CNullDC : public CDC {
+public:
+    bool BitBlt(int, int, int, int, const CBitmap*, int, int, DWORD) override { return true; }
+    bool RoundRect(const RECT*, POINT) override { return true; }
+    int DrawText(const std::string&, RECT*, UINT) override { return 0; }
+    bool DrawIcon(int, int, HICON) override { return true; }
+};

@@ -42,16 +42,6 @@ int CDefaultRandomSource::Next() {
     return static_cast<int>(result >> 17);
 }
 
-int CScriptedRandomSource::Next() {
-    ASSERT(!m_numbers.empty());
-    if (m_numbers.empty()) return 0;
-    const int n = m_numbers.front();
-    m_numbers.pop_front();
-    ++m_nTaken;
-    ASSERT(n >= 0 && n <= RAND_MAX_15);
-    return n;
-}
-
 CRandomSource* AfxSetRandomSource(CRandomSource* pSource) {
     CRandomSource* pOld = g_pSource;
     g_pSource = pSource;

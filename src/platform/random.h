@@ -3,8 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
-#include <initializer_list>
 
 constexpr int RAND_MAX_15 = 32767;
 
@@ -25,28 +23,6 @@ public:
 
 private:
     std::uint32_t m_state[4] = {};
-};
-
-// Hands out the numbers it was given, in order, for tests that must know every draw.
-// Running dry is a broken test: it is reported and 0 is returned.
-class CScriptedRandomSource : public CRandomSource {
-public:
-    CScriptedRandomSource() = default;
-    CScriptedRandomSource(std::initializer_list<int> numbers) : m_numbers(numbers) {}
-
-    void Seed(unsigned int) override {}
-    int Next() override;
-
-    void Push(int n) { m_numbers.push_back(n); }
-    void Push(std::initializer_list<int> numbers) {
-        m_numbers.insert(m_numbers.end(), numbers.begin(), numbers.end());
-    }
-    int Remaining() const { return static_cast<int>(m_numbers.size()); }
-    int Taken() const { return m_nTaken; }
-
-private:
-    std::deque<int> m_numbers;
-    int m_nTaken = 0;
 };
 
 // The process-wide source; null restores the built-in one. Returns the previous source.

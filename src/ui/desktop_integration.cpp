@@ -3,11 +3,11 @@
 #include <QEvent>
 #include <QGuiApplication>
 
+#include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
-#include "ui/accessibility.h"
-#include "ui/best_hold.h"
-#include "ui/qt_dialog_host.h"
-#include "ui/table_keys.h"
+#include "ui/table/accessibility.h"
+#include "ui/table/best_hold.h"
+#include "ui/table/table_keys.h"
 
 namespace {
 

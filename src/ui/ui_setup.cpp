@@ -8,8 +8,8 @@
 #include "platform/dialog.h"
 #include "platform/resources.h"
 #include "table/table_resources.h"
-#include "ui/card_art.h"
-#include "ui/icon_art.h"
+#include "ui/art/card_art.h"
+#include "ui/art/icon_art.h"
 
 QFont ControlFont() {
     QFont font("Liberation Sans");

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "platform/recording_dialog_host.h"
+#include "support/recording_dialog_host.h"
 #include "table/resource.h"
 #include "table/table_resources.h"
 

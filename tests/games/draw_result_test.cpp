@@ -2,8 +2,8 @@
 
 #include "games/game_duces_wild.h"
 #include "games/game_jack_or_better.h"
-#include "platform/recording_dc.h"
 #include "support/assert_counter.h"
+#include "support/recording_dc.h"
 #include "support/test_cards.h"
 
 namespace {

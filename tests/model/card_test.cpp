@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_dc.h"
 #include "platform/resources.h"
+#include "support/recording_dc.h"
 
 namespace {
 

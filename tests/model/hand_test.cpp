@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/deck.h"
-#include "platform/recording_dc.h"
 #include "platform/resources.h"
 #include "support/assert_counter.h"
+#include "support/recording_dc.h"
 #include "support/test_cards.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "model/deck.h"
-#include "platform/random.h"
+#include "support/scripted_random_source.h"
 #include "support/test_cards.h"
 
 namespace {

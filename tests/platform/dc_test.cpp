@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/bitmap.h"
-#include "platform/recording_dc.h"
 #include "platform/resources.h"
+#include "support/recording_dc.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "support/scripted_random_source.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/random.h"
-#include "platform/recording_dialog_host.h"
 #include "platform/resources.h"
+#include "support/recording_dialog_host.h"
+#include "support/scripted_random_source.h"
 #include "support/test_cards.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QtTest/QTest>
 
-#include "platform/random.h"
+#include "support/scripted_random_source.h"
 #include "ui/desktop_integration.h"
 #include "ui_fixture.h"
 

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/static_text.h"
 #include "table/pay_table_dlg.h"
 #include "table/table_resources.h"
-#include "ui/qt_dialog_host.h"
-#include "ui/static_text.h"
 #include "ui/ui_setup.h"
 
 namespace {

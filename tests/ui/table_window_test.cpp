@@ -12,9 +12,9 @@
 #include <QStyleOptionButton>
 
 #include "platform/dialog_template.h"
+#include "platform/qt/static_text.h"
+#include "platform/qt/up_down_ctrl.h"
 #include "table/table_resources.h"
-#include "ui/static_text.h"
-#include "ui/up_down_ctrl.h"
 #include "ui_fixture.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QImage>
 
+#include "platform/qt/qt_dialog_host.h"
 #include "platform/random.h"
-#include "platform/recording_dialog_host.h"
+#include "support/recording_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
-#include "ui/qt_dialog_host.h"
 #include "ui/ui_setup.h"
 
 class QtTableTest : public ::testing::Test {

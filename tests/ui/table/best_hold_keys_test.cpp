@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "desktop_fixture.h"
+#include "ui/desktop_fixture.h"
 
 namespace {
 

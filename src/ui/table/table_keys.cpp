@@ -1,10 +1,10 @@
-#include "ui/table_keys.h"
+#include "ui/table/table_keys.h"
 
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "platform/qt/qt_dialog_host.h"
 #include "table/resource.h"
-#include "ui/qt_dialog_host.h"
 
 namespace {
 

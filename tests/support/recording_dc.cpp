@@ -1,4 +1,4 @@
-#include "platform/recording_dc.h"
+#include "support/recording_dc.h"
 
 #include "platform/bitmap.h"
 

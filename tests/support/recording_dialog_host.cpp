@@ -1,4 +1,4 @@
-#include "platform/recording_dialog_host.h"
+#include "support/recording_dialog_host.h"
 
 #include <algorithm>
 

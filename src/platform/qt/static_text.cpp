@@ -1,4 +1,4 @@
-#include "ui/static_text.h"
+#include "platform/qt/static_text.h"
 
 #include <QPainter>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/qt_dialog_host.h"
+#include "platform/qt/qt_dialog_host.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,10 +14,9 @@
 
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_image.h"
-#include "platform/recording_dc.h"
+#include "platform/qt/static_text.h"
+#include "platform/qt/up_down_ctrl.h"
 #include "platform/resources.h"
-#include "ui/static_text.h"
-#include "ui/up_down_ctrl.h"
 
 namespace {
 
@@ -140,7 +139,7 @@ QWidget* CQtDialogHost::BuildControl(const CControlTemplate& control) {
             pList->setSelectionMode(QAbstractItemView::NoSelection);
             pList->setFocusPolicy(Qt::TabFocus);
             // The dialog chooses the list's colours: its brush fills it, text has no fill.
-            CRecordingDC colourDC;
+            CNullDC colourDC;
             const LRESULT brush =
                 m_dialog.WindowProc(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&colourDC), nID);
             if (const auto* pBrush = reinterpret_cast<const CBrush*>(brush)) {

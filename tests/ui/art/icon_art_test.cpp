@@ -1,4 +1,4 @@
-#include "ui/icon_art.h"
+#include "ui/art/icon_art.h"
 
 #include <gtest/gtest.h>
 

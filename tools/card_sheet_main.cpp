@@ -11,8 +11,8 @@
 #include "platform/bitmap.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/resources.h"
-#include "ui/card_art.h"
-#include "ui/icon_art.h"
+#include "ui/art/card_art.h"
+#include "ui/art/icon_art.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "ui/best_hold.h"
+#include "ui/table/best_hold.h"
 
 #include <QKeySequence>
 #include <QShortcut>
 
 #include "analysis/hold_analyzer.h"
 #include "platform/dialog.h"
+#include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
-#include "ui/qt_dialog_host.h"
 
 CBestHoldAdvisor::CBestHoldAdvisor() = default;
 

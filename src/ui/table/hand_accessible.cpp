@@ -1,10 +1,10 @@
-#include "ui/hand_accessible.h"
+#include "ui/table/hand_accessible.h"
 
 #include <QWidget>
 
+#include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
-#include "ui/hand_description.h"
-#include "ui/qt_dialog_host.h"
+#include "ui/table/hand_description.h"
 
 namespace {
 

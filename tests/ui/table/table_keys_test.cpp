@@ -10,9 +10,9 @@
 #include <set>
 #include <string>
 
-#include "desktop_fixture.h"
 #include "table/table_resources.h"
-#include "ui/table_keys.h"
+#include "ui/desktop_fixture.h"
+#include "ui/table/table_keys.h"
 
 namespace {
 

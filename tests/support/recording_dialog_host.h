@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
-#include "platform/recording_dc.h"
+#include "support/recording_dc.h"
 
 struct CRecordedControl {
     CControlKind kind = CControlKind::Static;

@@ -1,17 +1,17 @@
-#include "ui/accessibility.h"
+#include "ui/table/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/static_text.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "table/table_resources.h"
-#include "ui/qt_dialog_host.h"
-#include "ui/static_text.h"
-#include "ui/table_accessible.h"
-#include "ui/table_keys.h"
+#include "ui/table/table_accessible.h"
+#include "ui/table/table_keys.h"
 
 namespace {
 

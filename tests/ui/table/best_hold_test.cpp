@@ -1,4 +1,4 @@
-#include "ui/best_hold.h"
+#include "ui/table/best_hold.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ui/table_accessible.h"
+#include "ui/table/table_accessible.h"
 
-#include "ui/hand_accessible.h"
-#include "ui/qt_dialog_host.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "ui/table/hand_accessible.h"
 
 CTableAccessible::CTableAccessible(CQtDialogHost* pHost)
     : QAccessibleWidget(pHost, QAccessible::Dialog), m_pHost(pHost) {}

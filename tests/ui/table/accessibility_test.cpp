@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "desktop_fixture.h"
 #include "model/card.h"
+#include "platform/qt/static_text.h"
+#include "platform/qt/up_down_ctrl.h"
 #include "support/test_cards.h"
 #include "table/pay_table_dlg.h"
 #include "table/table_resources.h"
-#include "ui/hand_accessible.h"
-#include "ui/hand_description.h"
-#include "ui/static_text.h"
-#include "ui/table_accessible.h"
-#include "ui/up_down_ctrl.h"
+#include "ui/desktop_fixture.h"
+#include "ui/table/hand_accessible.h"
+#include "ui/table/hand_description.h"
+#include "ui/table/table_accessible.h"
 
 namespace {
 

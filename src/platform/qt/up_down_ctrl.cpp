@@ -1,4 +1,4 @@
-#include "ui/up_down_ctrl.h"
+#include "platform/qt/up_down_ctrl.h"
 
 #include <QEvent>
 #include <QToolButton>

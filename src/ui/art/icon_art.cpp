@@ -1,4 +1,4 @@
-#include "ui/icon_art.h"
+#include "ui/art/icon_art.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +10,7 @@
 #include "model/card.h"
 #include "platform/qt/qt_image.h"
 #include "platform/resources.h"
-#include "ui/card_art.h"
+#include "ui/art/card_art.h"
 
 namespace {
 

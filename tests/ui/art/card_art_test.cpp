@@ -1,4 +1,4 @@
-#include "ui/card_art.h"
+#include "ui/art/card_art.h"
 
 #include <gtest/gtest.h>
 

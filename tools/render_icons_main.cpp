@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/icon_art.h"
+#include "ui/art/icon_art.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {

@@ -1,4 +1,4 @@
-#include "ui/hand_description.h"
+#include "ui/table/hand_description.h"
 
 #include <memory>
 
