@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -10,24 +11,14 @@
 
 #include "analysis/card_code.h"
 #include "analysis/hold_analyzer.h"
-#include "games/game.h"
+#include "games/game_variants.h"
 
 namespace {
 
 constexpr int kExitBadInput = 2;
 
-struct CVariant {
-    const char* pszOption;  // as --game takes it
-    int nGame;
-    const char* pszTitle;  // as the table's check box names it
-};
-
-constexpr CVariant kVariants[] = {
-    {"deuces", GAME_DUCES_WILD, "Duces Wild"},
-    {"jacks", GAME_JACKS_OR_BETTER, "Jacks or Better"},
-    {"bonus", GAME_BONUS, "Bonus"},
-    {"double-bonus", GAME_DOUBLE_BONUS, "Double Bonus"},
-};
+// The variant a deal is ranked for when no --game is given.
+constexpr int kDefaultGame = GAME_JACKS_OR_BETTER;
 
 const char kUsage[] =
     "Usage: handfall-odds [--game VARIANT] CARDS\n"
@@ -39,7 +30,7 @@ const char kUsage[] =
     "return to the player of each variant (or of the one named) played with the best hold on\n"
     "every one of the 2,598,960 deals; progress is shown on standard error.\n"
     "\n"
-    "VARIANT is jacks (the default), deuces, bonus or double-bonus.\n"
+    "VARIANT is %s; %s is the default.\n"
     "CARDS are five cards, in one argument or several: rank 2-10, J, Q, K, A (T for 10), then\n"
     "suit c, d, h or s, for example \"Jh Qh Kh 10h 2c\".\n"
     "\n"
@@ -50,10 +41,15 @@ int BadInput(const std::string& strMessage) {
     return kExitBadInput;
 }
 
-const CVariant* FindVariant(const std::string& strOption) {
-    for (const CVariant& variant : kVariants)
-        if (strOption == variant.pszOption) return &variant;
-    return nullptr;
+// "deuces, jacks, bonus or double-bonus": the names --game takes.
+std::string VariantNames() {
+    const std::span<const CGameVariant> variants = GameVariants();
+    std::string strNames;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
+        strNames += variants[i].pszCommandName;
+    }
+    return strNames;
 }
 
 // Rewrites one line of standard error in place while the tables are built.
@@ -81,22 +77,23 @@ private:
     const char* m_pszLastStage = nullptr;
 };
 
-int PrintReturns(const std::vector<const CVariant*>& vecVariants) {
+int PrintReturns(const std::vector<const CGameVariant*>& vecVariants) {
     std::vector<CGameReturn> vecReturns;
-    for (const CVariant* pVariant : vecVariants) {
-        CProgressLine progress(pVariant->pszTitle);
+    for (const CGameVariant* pVariant : vecVariants) {
+        CProgressLine progress(pVariant->pszCaption);
         const CHoldAnalyzer analyzer(pVariant->nGame, progress.Stage("scoring every hand"));
         vecReturns.push_back(analyzer.ComputeReturn(progress.Stage("best hold of every deal")));
         progress.Done();
     }
     std::printf("Return to the player with the best hold on every deal:\n");
     for (size_t i = 0; i < vecVariants.size(); ++i) {
-        std::printf("  %-16s %11.7f %%\n", vecVariants[i]->pszTitle, vecReturns[i].dReturn * 100.0);
+        std::printf("  %-16s %11.7f %%\n", vecVariants[i]->pszCaption,
+                    vecReturns[i].dReturn * 100.0);
     }
     return 0;
 }
 
-int PrintHolds(const CVariant& variant, const std::array<int, 5>& arrCodes) {
+int PrintHolds(const CGameVariant& variant, const std::array<int, 5>& arrCodes) {
     const CHoldAnalyzer analyzer(variant.nGame);
     const std::vector<CHoldValue> vecHolds = analyzer.AnalyzeDeal(arrCodes);
     std::string strDeal;
@@ -104,7 +101,7 @@ int PrintHolds(const CVariant& variant, const std::array<int, 5>& arrCodes) {
         if (!strDeal.empty()) strDeal += ' ';
         strDeal += CardCodeText(nCode);
     }
-    std::printf("%s, dealt %s\n", variant.pszTitle, strDeal.c_str());
+    std::printf("%s, dealt %s\n", variant.pszCaption, strDeal.c_str());
     std::printf("Rank  Hold                 Expected pay per coin  Exactly\n");
     for (size_t i = 0; i < vecHolds.size(); ++i) {
         const CHoldValue& hold = vecHolds[i];
@@ -125,13 +122,14 @@ int PrintHolds(const CVariant& variant, const std::array<int, 5>& arrCodes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CVariant* pVariant = nullptr;
+    const CGameVariant* pVariant = nullptr;
     bool bReturn = false;
     std::vector<std::string> vecCardWords;
     for (int i = 1; i < argc; ++i) {
         const std::string strArg = argv[i];
         if (strArg == "--help" || strArg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::printf(kUsage, VariantNames().c_str(),
+                        FindGameVariant(kDefaultGame)->pszCommandName);
             return 0;
         }
         if (strArg == "--return") {
@@ -144,10 +142,9 @@ int main(int argc, char** argv) {
             } else {
                 strName = strArg.substr(std::strlen("--game="));
             }
-            pVariant = FindVariant(strName);
+            pVariant = FindGameVariant(strName);
             if (pVariant == nullptr)
-                return BadInput("unknown variant '" + strName +
-                                "' (jacks, deuces, bonus or double-bonus)");
+                return BadInput("unknown variant '" + strName + "' (" + VariantNames() + ")");
         } else if (strArg.size() > 1 && strArg[0] == '-') {
             return BadInput("unknown option '" + strArg + "'");
         } else {
@@ -158,11 +155,11 @@ int main(int argc, char** argv) {
 
     if (bReturn) {
         if (!vecCardWords.empty()) return BadInput("--return takes no cards");
-        std::vector<const CVariant*> vecVariants;
+        std::vector<const CGameVariant*> vecVariants;
         if (pVariant != nullptr) {
             vecVariants.push_back(pVariant);
         } else {
-            for (const CVariant& variant : kVariants) vecVariants.push_back(&variant);
+            for (const CGameVariant& variant : GameVariants()) vecVariants.push_back(&variant);
         }
         return PrintReturns(vecVariants);
     }
@@ -180,5 +177,5 @@ int main(int argc, char** argv) {
                 return BadInput("the card " + CardCodeText(arrCodes[i]) + " is dealt twice");
         }
     }
-    return PrintHolds(pVariant != nullptr ? *pVariant : *FindVariant("jacks"), arrCodes);
+    return PrintHolds(pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame), arrCodes);
 }

@@ -121,10 +121,11 @@ void CGame::DrawResult(CDC* pDC, POINT ptHand, bool bLarge) const {
     // Without a first card there is nothing to take the label's size from.
     if (pFirst == nullptr) return;
 
-    // The label is as wide as the row of cards: large cards stand 4 pixels apart, small ones 1.
+    // The label is as wide as the row of cards.
     const int nHeight = bLarge ? pFirst->GetLargeHeight() : pFirst->GetSmallHeight();
-    const int nWidth = bLarge ? 5 * pFirst->GetLargeWidth() + 16 : 5 * pFirst->GetSmallWidth() + 4;
-    const RECT rcBox{ptHand.x, ptHand.y + nHeight + 1, ptHand.x + nWidth, ptHand.y + nHeight + 20};
+    const int nWidth = bLarge ? HAND_LARGE_WIDTH : HAND_SMALL_WIDTH;
+    const RECT rcBox{ptHand.x, ptHand.y + nHeight + LABEL_TOP, ptHand.x + nWidth,
+                     ptHand.y + nHeight + LABEL_BOTTOM};
 
     CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
     std::string strName;

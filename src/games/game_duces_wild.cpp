@@ -2,43 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <iterator>
-
-#include "model/card.h"
 
 IMPLEMENT_DYNAMIC(CGameDucesWild, CGame)
 
 namespace {
-
-enum ELine {
-    ROYAL_FLUSH,
-    FOUR_WILD,
-    ROYAL_FLUSH_WILD,
-    FIVE,
-    STRAIGHT_FLUSH,
-    FOUR,
-    FULL_HOUSE,
-    FLUSH,
-    STRAIGHT,
-    THREE,
-    NOTHING
-};
-
-// Pay-table order; the last line is the losing hand, which the pay table does not list.
-constexpr CPayLine kLines[] = {
-    {"Royal Flush", 250},
-    {"4 Wild", 200},
-    {"Royal Flush w/2's", 25},
-    {"5 of a Kind", 15},
-    {"Straight Flush", 9},
-    {"4 of a Kind", 5},
-    {"Full House", 3},
-    {"Flush", 2},
-    {"Straight", 2},
-    {"3 of a Kind", 1},
-    {"", 0},
-};
-static_assert(std::size(kLines) == NOTHING + 1);
 
 constexpr int kDeuce = 2;
 constexpr int kLowestNatural = 3;
@@ -51,14 +18,16 @@ CGameDucesWild::CGameDucesWild(CHand* pHand) : CGame(pHand) {
 }
 
 int CGameDucesWild::Evaluate(std::string& strName) const {
-    const CCounts counts = CountCards(true);
-    const int nWild = counts.nDeuces;
-    auto result = [&strName](ELine eLine, int nScore) {
-        strName = kLines[eLine].pszName;
-        return nScore;
-    };
+    const CPayLine& line = kLines[Classify(CountCards(true))];
+    strName = line.pszName;
+    return line.nMultiplier;
+}
 
-    if (nWild == 4) return result(FOUR_WILD, 200);
+// The lines pay less the further down the pay table they stand, so trying them from the top
+// and stopping at the first the hand makes gives its best pay.
+CGameDucesWild::ELine CGameDucesWild::Classify(const CCounts& counts) {
+    const int nWild = counts.nDeuces;
+    if (nWild == 4) return FOUR_WILD;
 
     // The natural cards all share one suit.
     bool bFlush = false;
@@ -71,71 +40,30 @@ int CGameDucesWild::Evaluate(std::string& strName) const {
     };
     const unsigned nHeld = kNaturalRanks & ~counts.arrRanksHeld[0];
     const unsigned nPairs = heldExactly(2);
-    const bool bHeldTwice = (nPairs | heldExactly(3) | heldExactly(4) | heldExactly(5)) != 0;
 
-    // A window low..low+4 matches when each of its rank counts is at most 1 and the 2s fill its
-    // gaps, that is when the five positions hold ranked cards, no natural rank twice, and every
-    // natural card lies in the window.
-    const bool bFiveSingles = !bHeldTwice && counts.nRanked == 5;
+    // A window low..low+4 is a straight when the five positions hold ranked cards, no natural
+    // rank twice, and every natural card lies in the window: the 2s fill its gaps.
+    const bool bFiveSingles =
+        counts.nRanked == 5 && (nPairs | heldExactly(3) | heldExactly(4) | heldExactly(5)) == 0;
     auto fitsWindow = [nHeld](int nLow) { return (nHeld & ~(0x1Fu << nLow)) == 0; };
-
-    if (bFlush && bFiveSingles && fitsWindow(10)) {
-        return nWild == 0 ? result(ROYAL_FLUSH, 250) : result(ROYAL_FLUSH_WILD, 25);
-    }
-
-    // Windows run from 3-7 to 10-14: the ace is high only, so A-2-3-4-5 is no straight.
-    ELine eName = NOTHING;
-    int s = 0;
-    if (bFiveSingles) {
-        const int nHighest = nHeld != 0 ? std::bit_width(nHeld) - 1 : kLowestNatural;
-        if (fitsWindow(std::max(kLowestNatural, nHighest - 4))) {
-            eName = STRAIGHT;
-            s = 2;
-        }
-    }
-    int v = s;
-    if (bFlush) {
-        eName = FLUSH;
-        v = s + 2;
-    }
-    if (v == 4) {
-        eName = STRAIGHT_FLUSH;
-        v = 9;
-    }
-    const int nBest = v;
-    const ELine eBestName = eName;
+    if (bFlush && bFiveSingles && fitsWindow(10))
+        return nWild == 0 ? ROYAL_FLUSH : ROYAL_FLUSH_WILD;
 
     // A rank reaches n of a kind when its count plus the 2s makes n.
-    if (heldExactly(5 - nWild) != 0) return result(FIVE, 15);
-    if (heldExactly(4 - nWild) != 0) {
-        return nBest > 5 ? result(eBestName, nBest) : result(FOUR, 5);
-    }
+    if (heldExactly(5 - nWild) != 0) return FIVE;
 
-    int t = v;
-    if (heldExactly(3 - nWild) != 0) {
-        eName = THREE;
-        t = 3;
-    }
-    // The 2s never make a pair; with one 2 the pair behind the three of a kind counts again.
-    t += CountRanks(nPairs);
+    // Windows run from 3-7 to 10-14: the ace is high only, so A-2-3-4-5 is no straight.
+    const int nHighest = nHeld != 0 ? std::bit_width(nHeld) - 1 : kLowestNatural;
+    const bool bStraight = bFiveSingles && fitsWindow(std::max(kLowestNatural, nHighest - 4));
+    if (bStraight && bFlush) return STRAIGHT_FLUSH;
+    if (heldExactly(4 - nWild) != 0) return FOUR;
 
-    int r = t;
-    if (t <= 2) {
-        eName = NOTHING;
-        r = 0;
-    } else if (t == 3) {
-        r = 1;
-    } else if (t == 4) {
-        eName = nWild == 0 ? FULL_HOUSE : THREE;
-        r = nWild == 0 ? 3 : 1;
-    } else if (t == 5) {
-        eName = FULL_HOUSE;
-        r = 3;
-    }
-    return nBest > r ? result(eBestName, nBest) : result(eName, r);
-}
-
-const std::vector<CPayLine>& CGameDucesWild::GetPayTable() {
-    static const std::vector<CPayLine> table(std::begin(kLines), std::end(kLines) - 1);
-    return table;
+    // The 2s never make a pair: a full house is three of a kind and a natural pair, or with one
+    // 2 two natural pairs, one of them made three by the 2.
+    const bool bThree = heldExactly(3 - nWild) != 0;
+    const int nPairsBesideThree = CountRanks(nPairs) - (nWild == 1 ? 1 : 0);
+    if (bThree && nWild <= 1 && nPairsBesideThree >= 1) return FULL_HOUSE;
+    if (bFlush) return FLUSH;
+    if (bStraight) return STRAIGHT;
+    return bThree ? THREE : NOTHING;
 }

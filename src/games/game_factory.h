@@ -2,7 +2,7 @@
 #pragma once
 
 #include <memory>
-#include <vector>
+#include <span>
 
 #include "games/game.h"
 
@@ -12,4 +12,4 @@ std::unique_ptr<CGame> CreateGame(int nGame, CHand* pHand);
 // The variant's paying categories in the order its pay table lists them (the order hands rank
 // in, which is highest multiplier first except that Bonus and Double Bonus list the straight
 // flush above their better-paid four-of-a-kind lines); empty for a code outside 1 to 4.
-const std::vector<CPayLine>& GetPayTable(int nGame);
+std::span<const CPayLine> GetPayTable(int nGame);

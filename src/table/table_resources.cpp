@@ -1,23 +1,30 @@
 #include "table/table_resources.h"
 
+#include <map>
+#include <string>
+
+#include "games/game_variants.h"
 #include "platform/resources.h"
 #include "table/resource.h"
 
-const char* const g_pszPayTableJacksOrBetter =
-    "Royal Flush\t250\r\nStraight Flush\t50\r\n4 of a Kind\t25\r\nFull House\t9\r\n"
-    "Flush\t\t6\r\nStraight\t\t4\r\n3 of a Kind\t3\r\n2 Pair\t\t2\r\nPair J's or Better\t1";
-const char* const g_pszPayTableDucesWild =
-    "Royal Flush\t250\r\n\twith 2's\t25\r\n4 Wild\t\t200\r\n5 of a Kind\t15\r\n"
-    "Straight Flush\t9\r\n4 of a Kind\t5\r\nFull House\t3\r\nFlush\t\t2\r\nStraight\t\t2\r\n"
-    "3 of a Kind\t1";
-const char* const g_pszPayTableBonus =
-    "Royal Flush\t250\r\nStraight Flush\t50\r\n4 Aces\t\t80\r\n4 (2, 3, 4)\t40\r\n"
-    "4 (5-K's)\t\t25\r\nFull House\t8\r\nFlush\t\t5\r\nStraight\t\t4\r\n3 of a Kind\t3\r\n"
-    "2 Pair\t\t2\r\nPair J's or Better\t1";
-const char* const g_pszPayTableDoubleBonus =
-    "Royal Flush\t250\r\nStraight Flush\t50\r\n4 Aces\t\t160\r\n4 (2, 3, 4)\t80\r\n"
-    "4 (5-K's)\t\t50\r\nFull House\t10\r\nFlush\t\t7\r\nStraight\t\t5\r\n3 of a Kind\t3\r\n"
-    "2 Pair\t\t1\r\nPair J's or Better\t1";
+namespace {
+
+const char* Caption(int nGame) {
+    return FindGameVariant(nGame)->pszCaption;
+}
+
+// The pay table texts are made from the pay lines once, and live as long as the template.
+const char* PayTable(int nGame) {
+    static const std::map<int, std::string> texts = [] {
+        std::map<int, std::string> map;
+        for (const CGameVariant& variant : GameVariants())
+            map[variant.nGame] = PayTableText(variant);
+        return map;
+    }();
+    return texts.at(nGame).c_str();
+}
+
+}  // namespace
 
 const CDialogTemplate& MultiHandDialogTemplate() {
     using K = CControlKind;
@@ -50,10 +57,11 @@ const CDialogTemplate& MultiHandDialogTemplate() {
             {K::Static, IDC_STATIC, "Bet:", 573, 281, 14, 8},
             {K::Static, IDC_STATIC, "Hands:", 566, 305, 24, 8},
             {K::GroupBox, IDC_STATIC, "Game", 448, 279, 106, 96},
-            {K::AutoCheckBox, IDC_JACKS_OR_BETTER, "Jacks or Better", 460, 295, 63, 10, kTab},
-            {K::AutoCheckBox, IDC_DUCES_WILD, "Duces Wild", 460, 340, 53, 10, kTab},
-            {K::AutoCheckBox, IDC_BONUS, "Bonus", 460, 310, 36, 10, kTab},
-            {K::AutoCheckBox, IDC_DOUBLE_BONUS, "Double Bonus", 460, 325, 61, 10, kTab},
+            {K::AutoCheckBox, IDC_JACKS_OR_BETTER, Caption(GAME_JACKS_OR_BETTER), 460, 295, 63, 10,
+             kTab},
+            {K::AutoCheckBox, IDC_DUCES_WILD, Caption(GAME_DUCES_WILD), 460, 340, 53, 10, kTab},
+            {K::AutoCheckBox, IDC_BONUS, Caption(GAME_BONUS), 460, 310, 36, 10, kTab},
+            {K::AutoCheckBox, IDC_DOUBLE_BONUS, Caption(GAME_DOUBLE_BONUS), 460, 325, 61, 10, kTab},
         }};
     return tmpl;
 }
@@ -73,14 +81,14 @@ const CDialogTemplate& PayTableDialogTemplate() {
             {K::Static, IDC_STATIC,
              "Free software, without warranty.\r\nhttps://handfall.example.org", 39, 29, 119, 23},
             {K::DefPushButton, IDOK, "OK", 381, 7, 50, 14, WS_TABSTOP},
-            {K::GroupBox, IDC_STATIC, "Duces Wild", 329, 55, 102, 113},
-            {K::GroupBox, IDC_STATIC, "Jacks or Better", 7, 55, 102, 113},
-            {K::Static, IDC_STATIC, g_pszPayTableJacksOrBetter, 13, 66, 91, 96},
-            {K::Static, IDC_STATIC, g_pszPayTableDucesWild, 334, 66, 91, 96},
-            {K::GroupBox, IDC_STATIC, "Bonus", 117, 55, 102, 113},
-            {K::Static, IDC_STATIC, g_pszPayTableBonus, 123, 66, 91, 96},
-            {K::GroupBox, IDC_STATIC, "Double Bonus", 222, 55, 102, 113},
-            {K::Static, IDC_STATIC, g_pszPayTableDoubleBonus, 227, 66, 91, 96},
+            {K::GroupBox, IDC_STATIC, Caption(GAME_DUCES_WILD), 329, 55, 102, 113},
+            {K::GroupBox, IDC_STATIC, Caption(GAME_JACKS_OR_BETTER), 7, 55, 102, 113},
+            {K::Static, IDC_STATIC, PayTable(GAME_JACKS_OR_BETTER), 13, 66, 91, 96},
+            {K::Static, IDC_STATIC, PayTable(GAME_DUCES_WILD), 334, 66, 91, 96},
+            {K::GroupBox, IDC_STATIC, Caption(GAME_BONUS), 117, 55, 102, 113},
+            {K::Static, IDC_STATIC, PayTable(GAME_BONUS), 123, 66, 91, 96},
+            {K::GroupBox, IDC_STATIC, Caption(GAME_DOUBLE_BONUS), 222, 55, 102, 113},
+            {K::Static, IDC_STATIC, PayTable(GAME_DOUBLE_BONUS), 227, 66, 91, 96},
         }};
     return tmpl;
 }

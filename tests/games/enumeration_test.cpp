@@ -1,6 +1,7 @@
 // Every five-card hand of one deck, scored by every variant: the counts per category are the
 // published figures of rules with deuces wild where they should be and no ace-low straight.
 #include <gtest/gtest.h>
+#include <span>
 
 #include <cstring>
 #include <map>
@@ -52,7 +53,7 @@ public:
     }
 
 private:
-    const std::vector<CPayLine>& m_table;
+    std::span<const CPayLine> m_table;
     std::vector<long> m_arrCounts;
     long m_nLosing = 0;
     std::string m_strFirstStray;

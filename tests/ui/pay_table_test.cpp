@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "games/game_variants.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/static_text.h"
 #include "table/pay_table_dlg.h"
@@ -70,8 +71,9 @@ TEST_F(PayTableTest, OkAndEscapeEndIt) {
 // The pays of every table stand in one column: the first ink right of the names starts at the
 // same x on every line.
 TEST_F(PayTableTest, TabsLineThePaysUpInAColumn) {
-    for (const char* psz : {g_pszPayTableJacksOrBetter, g_pszPayTableBonus,
-                            g_pszPayTableDoubleBonus, g_pszPayTableDucesWild}) {
+    for (const CGameVariant& variant : GameVariants()) {
+        const std::string strText = PayTableText(variant);
+        const char* psz = strText.c_str();
         CStaticText* pText = FindExactText(psz);
         ASSERT_NE(pText, nullptr);
         QImage image(pText->size(), QImage::Format_RGB32);
