@@ -33,7 +33,7 @@ void CopyPicture(CQtDC& dc, UINT nID, int x, int y) {
 // Draws one block of 4 x 13 cards plus the back, large or small, from (x, y).
 void DrawBlock(CQtDC& dc, bool bLarge, int x, int y) {
     const int nWidth = (bLarge ? CARD_LARGE_WIDTH : CARD_SMALL_WIDTH) + GAP;
-    const int nHeight = (bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_HEIGHT) + GAP;
+    const int nHeight = (bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_PICTURE_HEIGHT) + GAP;
     for (int nRow = 0; nRow < 4; ++nRow) {
         for (int nColumn = 0; nColumn < 13; ++nColumn) {
             const int nRank = nColumn == 0 ? RANK_ACE : nColumn + 1;
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
 
     const int nLargeHeight = 4 * (CARD_LARGE_HEIGHT + GAP);
     const int nSmallWidth = COLUMNS * (CARD_SMALL_WIDTH + GAP);
-    const int nSmallHeight = 4 * (CARD_SMALL_HEIGHT + GAP);
+    const int nSmallHeight = 4 * (CARD_SMALL_PICTURE_HEIGHT + GAP);
     const int nWidth = MARGIN + COLUMNS * (CARD_LARGE_WIDTH + GAP) + MARGIN;
     const int nHeight = MARGIN + nLargeHeight + 2 * MARGIN + std::max(nSmallHeight, 256) + MARGIN;
 

@@ -2,6 +2,7 @@
 // Created once, shared by pointer, never copied; the deck owns all 53.
 #pragma once
 
+#include "model/layout.h"
 #include "platform/afx.h"
 #include "platform/bitmap.h"
 #include "platform/object.h"
@@ -37,11 +38,11 @@ public:
 
     int GetSuit() const { return m_nSuit; }
     int GetRank() const { return m_nRank; }
-    int GetLargeWidth() const { return 71; }
-    int GetLargeHeight() const { return 96; }
-    int GetSmallWidth() const { return 25; }
-    // One more than the 33 rows of the small picture; every small layout uses 34.
-    int GetSmallHeight() const { return 34; }
+    int GetLargeWidth() const { return CARD_LARGE_WIDTH; }
+    int GetLargeHeight() const { return CARD_LARGE_HEIGHT; }
+    int GetSmallWidth() const { return CARD_SMALL_WIDTH; }
+    // One more than the rows of the small picture: every small layout uses that height.
+    int GetSmallHeight() const { return CARD_SMALL_HEIGHT; }
 
     bool IsLargeLoaded() const { return m_bLargeLoaded; }
     bool IsSmallLoaded() const { return m_bSmallLoaded; }

@@ -31,7 +31,7 @@ void CHand::Draw(CDC* pDC, const POINT* pPoint, bool bLarge) const {
     for (int i = 0; i < m_arrCards.GetSize(); ++i) {
         const CCard* pCard = m_arrCards[i];
         if (pCard == nullptr) continue;
-        pt.x = pPoint->x + i * (bLarge ? pCard->GetLargeWidth() + 4 : pCard->GetSmallWidth() + 1);
+        pt.x = pPoint->x + i * (bLarge ? CARD_LARGE_STEP : CARD_SMALL_STEP);
         pCard->Draw(pDC, &pt, bLarge);
     }
 }
@@ -40,7 +40,7 @@ int CHand::GetSmallWidth() const {
     int nWidth = 0;
     for (int i = 0; i < m_arrCards.GetSize(); ++i) {
         const CCard* pCard = m_arrCards[i];
-        nWidth += (pCard ? pCard->GetSmallWidth() : 25) + 1;
+        nWidth += (pCard ? pCard->GetSmallWidth() : CARD_SMALL_WIDTH) + 1;
     }
     return nWidth - 1;
 }

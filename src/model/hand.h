@@ -25,11 +25,11 @@ public:
     int GetSize() const { return m_arrCards.GetSize(); }
     const CCardArray& GetCards() const { return m_arrCards; }
 
-    // Card i at (x + i * step, y): step 75 large, 26 small.
+    // Card i at (x + i * step, y): CARD_LARGE_STEP or CARD_SMALL_STEP.
     void Draw(CDC* pDC, const POINT* pPoint, bool bLarge) const;
     // 26 n - 1 for n cards: the span of the row drawn small.
     int GetSmallWidth() const;
-    // The small height of the first card (34); 0 for an empty hand.
+    // The small height of the first card (CARD_SMALL_HEIGHT); 0 for an empty hand.
     int GetSmallHeight() const;
 
 private:

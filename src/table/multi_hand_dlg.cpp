@@ -7,6 +7,7 @@
 
 #include "games/game_factory.h"
 #include "model/card.h"
+#include "model/layout.h"
 #include "platform/dc.h"
 #include "platform/resources.h"
 #include "table/pay_table_dlg.h"
@@ -44,14 +45,10 @@ constexpr CommandEntry kCommandMap[] = {
 };
 
 // The small hands' grid: seven columns of seven, each a hand and its label.
-POINT SmallHandOrigin(int nIndex, int nWidth, int nHeight) {
-    const int c = (nIndex - 1) / 7 + 1;
-    const int r = (nIndex - 1) % 7 + 1;
-    return {5 + (nWidth + 6) * (c - 1), 5 + (nHeight + 25) * (r - 1)};
-}
-
-POINT MainHandOrigin(int nSmallHeight) {
-    return {10, 5 + 8 * (nSmallHeight + 19)};
+POINT SmallHandOrigin(int nIndex) {
+    const int c = (nIndex - 1) / GRID_ROWS;
+    const int r = (nIndex - 1) % GRID_ROWS;
+    return {GRID_LEFT + GRID_COLUMN_PITCH * c, GRID_TOP + GRID_ROW_PITCH * r};
 }
 
 std::string FormatLine(const char* pszFormat, const std::string& strName, int nCount,
@@ -69,12 +66,17 @@ CMultiHandDlg::CMultiHandDlg(CDialog* pParent)
 
 CMultiHandDlg::~CMultiHandDlg() = default;
 
+// The order in which each choice sets its own mark and clears the others.
+const CMultiHandDlg::CGameBox CMultiHandDlg::s_gameBoxes[] = {
+    {GAME_DUCES_WILD, IDC_DUCES_WILD, &CMultiHandDlg::m_btnDucesWild},
+    {GAME_JACKS_OR_BETTER, IDC_JACKS_OR_BETTER, &CMultiHandDlg::m_btnJacksOrBetter},
+    {GAME_BONUS, IDC_BONUS, &CMultiHandDlg::m_btnBonus},
+    {GAME_DOUBLE_BONUS, IDC_DOUBLE_BONUS, &CMultiHandDlg::m_btnDoubleBonus},
+};
+
 void CMultiHandDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_DOUBLE_BONUS, m_btnDoubleBonus);
-    DDX_Control(pDX, IDC_BONUS, m_btnBonus);
-    DDX_Control(pDX, IDC_JACKS_OR_BETTER, m_btnJacksOrBetter);
-    DDX_Control(pDX, IDC_DUCES_WILD, m_btnDucesWild);
+    for (const CGameBox& box : s_gameBoxes) DDX_Control(pDX, box.nID, this->*box.pButton);
     DDX_Control(pDX, IDC_RESULTS, m_listResults);
     DDX_Control(pDX, IDC_SPIN_HANDS, m_spinHands);
     DDX_Control(pDX, IDC_SPIN_BET, m_spinBet);
@@ -94,7 +96,15 @@ void CMultiHandDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CMultiHandDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    AddAboutItem();
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+    SetStartingValues();
+    MakeCardSet();
+    return true;
+}
 
+void CMultiHandDlg::AddAboutItem() {
     if (CMenu* pSysMenu = GetSystemMenu(false)) {
         std::string strAboutMenu;
         AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
@@ -103,10 +113,9 @@ bool CMultiHandDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
     }
+}
 
-    SetIcon(m_hIcon, true);
-    SetIcon(m_hIcon, false);
-
+void CMultiHandDlg::SetStartingValues() {
     m_nBet = 1;
     m_nHands = kHands;
     m_nCoins = kStartCoins;
@@ -118,10 +127,11 @@ bool CMultiHandDlg::OnInitDialog() {
     m_spinHands.SetPos(kHands);
 
     m_nGame = GAME_JACKS_OR_BETTER;
-    m_btnJacksOrBetter.SetCheck(1);
-    m_btnBonus.SetCheck(0);
-    m_btnDucesWild.SetCheck(0);
+    CheckGameBox();
+}
 
+// The deck owns the 53 cards from here on; every hand starts face down.
+void CMultiHandDlg::MakeCardSet() {
     // A second initialisation must not make a second card set.
     ASSERT(m_deck.GetCards().IsEmpty() && m_deck.GetBlankHand()->IsEmpty());
     if (m_deck.GetCards().IsEmpty() && m_deck.GetBlankHand()->IsEmpty()) {
@@ -138,7 +148,6 @@ bool CMultiHandDlg::OnInitDialog() {
     }
     for (CHand& hand : m_hands) hand.SetCards(m_deck.GetBlankHand());
     std::fill(std::begin(m_bHeld), std::end(m_bHeld), false);
-    return true;
 }
 
 void CMultiHandDlg::OnOK() {
@@ -205,10 +214,7 @@ const CHand& CMultiHandDlg::GetHand(int nIndex) const {
 }
 
 POINT CMultiHandDlg::HandOrigin(int nIndex) {
-    constexpr int kSmallHandWidth = 129;
-    constexpr int kSmallHandHeight = 34;
-    return nIndex == 0 ? MainHandOrigin(kSmallHandHeight)
-                       : SmallHandOrigin(nIndex, kSmallHandWidth, kSmallHandHeight);
+    return nIndex == 0 ? POINT{MAIN_HAND_LEFT, MAIN_HAND_TOP} : SmallHandOrigin(nIndex);
 }
 
 void CMultiHandDlg::OnSpin(int nLower, int nUpper, int& nValue, NMHDR* pNMHDR, LRESULT* pResult) {
@@ -232,22 +238,17 @@ void CMultiHandDlg::OnDeltaposSpinHands(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CMultiHandDlg::SelectGame(int nGame) {
-    struct Box {
-        int nGame;
-        CButton* pButton;
-    };
-    // The order in which each choice sets its own mark and clears the others.
-    const Box boxes[] = {{GAME_DUCES_WILD, &m_btnDucesWild},
-                         {GAME_JACKS_OR_BETTER, &m_btnJacksOrBetter},
-                         {GAME_BONUS, &m_btnBonus},
-                         {GAME_DOUBLE_BONUS, &m_btnDoubleBonus}};
     // Between Deal and Draw the game cannot change; the clicked box has toggled its own mark,
     // so the marks are put back to the game in play.
     if (!m_bDealt && !m_bClosed) m_nGame = nGame;
-    for (const Box& box : boxes)
-        if (box.nGame == m_nGame) box.pButton->SetCheck(1);
-    for (const Box& box : boxes)
-        if (box.nGame != m_nGame) box.pButton->SetCheck(0);
+    CheckGameBox();
+}
+
+void CMultiHandDlg::CheckGameBox() {
+    for (const CGameBox& box : s_gameBoxes)
+        if (box.nGame == m_nGame) (this->*box.pButton).SetCheck(1);
+    for (const CGameBox& box : s_gameBoxes)
+        if (box.nGame != m_nGame) (this->*box.pButton).SetCheck(0);
 }
 
 void CMultiHandDlg::OnDucesWild() {
@@ -271,10 +272,7 @@ void CMultiHandDlg::OnPayTable() {
 void CMultiHandDlg::EnableReadyControls(bool bEnable) {
     m_spinBet.EnableWindow(bEnable);
     m_spinHands.EnableWindow(bEnable);
-    m_btnJacksOrBetter.EnableWindow(bEnable);
-    m_btnBonus.EnableWindow(bEnable);
-    m_btnDoubleBonus.EnableWindow(bEnable);
-    m_btnDucesWild.EnableWindow(bEnable);
+    for (const CGameBox& box : s_gameBoxes) (this->*box.pButton).EnableWindow(bEnable);
 }
 
 void CMultiHandDlg::OnDeal() {
@@ -285,8 +283,7 @@ void CMultiHandDlg::OnDeal() {
     m_listResults.ResetContent();
 
     for (int i = 0; i < kCardsPerHand; ++i) HoldButton(i).EnableWindow(true);
-    m_spinBet.EnableWindow(false);
-    m_spinHands.EnableWindow(false);
+    EnableReadyControls(false);
 
     // The fields only ever show the members; should they read back otherwise, the members hold.
     const int nBet = m_nBet, nHands = m_nHands, nCoins = m_nCoins;
@@ -313,10 +310,6 @@ void CMultiHandDlg::OnDeal() {
 
     m_btnDeal.EnableWindow(false);
     m_btnDraw.EnableWindow(true);
-    m_btnJacksOrBetter.EnableWindow(false);
-    m_btnBonus.EnableWindow(false);
-    m_btnDoubleBonus.EnableWindow(false);
-    m_btnDucesWild.EnableWindow(false);
     Invalidate();
 }
 
@@ -413,18 +406,18 @@ void CMultiHandDlg::OnPaint() {
         return;
     }
 
-    for (int nIndex = 1; nIndex < kHands; ++nIndex) {
-        CHand& hand = m_hands[nIndex];
-        const POINT pt = SmallHandOrigin(nIndex, hand.GetSmallWidth(), hand.GetSmallHeight());
-        hand.Draw(pDC, &pt, false);
-        if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &hand))
-            pGame->DrawResult(pDC, pt, false);
-    }
-    CHand& mainHand = m_hands[0];
-    const POINT pt = MainHandOrigin(mainHand.GetSmallHeight());
-    mainHand.Draw(pDC, &pt, true);
-    if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &mainHand))
-        pGame->DrawResult(pDC, pt, true);
+    // The small hands first, then the main hand.
+    for (int nIndex = 1; nIndex < kHands; ++nIndex) PaintHand(pDC, nIndex);
+    PaintHand(pDC, 0);
+}
+
+void CMultiHandDlg::PaintHand(CDC* pDC, int nIndex) {
+    CHand& hand = m_hands[nIndex];
+    const bool bLarge = nIndex == 0;
+    const POINT pt = HandOrigin(nIndex);
+    hand.Draw(pDC, &pt, bLarge);
+    if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &hand))
+        pGame->DrawResult(pDC, pt, bLarge);
 }
 
 LRESULT CMultiHandDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,7 @@
 
 #include "model/deck.h"
 #include "model/hand.h"
+#include "model/layout.h"
 #include "platform/dialog.h"
 
 class CMultiHandDlg : public CDialog {
@@ -15,7 +16,7 @@ class CMultiHandDlg : public CDialog {
 
 public:
     static constexpr int kHands = 50;
-    static constexpr int kCardsPerHand = 5;
+    static constexpr int kCardsPerHand = CARDS_PER_HAND;
     static constexpr int kStartCoins = 1000;
 
     explicit CMultiHandDlg(CDialog* pParent = nullptr);
@@ -77,6 +78,21 @@ private:
     void OnSpin(int nLower, int nUpper, int& nValue, NMHDR* pNMHDR, LRESULT* pResult);
     void EnableReadyControls(bool bEnable);
     void ListResults(int nTotal);
+    // Checks the box of the game in play and clears the others.
+    void CheckGameBox();
+    void PaintHand(CDC* pDC, int nIndex);
+    // The steps of OnInitDialog.
+    void AddAboutItem();
+    void SetStartingValues();
+    void MakeCardSet();
+
+    // One entry per game check box: the game it selects, its control and its handle.
+    struct CGameBox {
+        int nGame;
+        int nID;
+        CButton CMultiHandDlg::*pButton;
+    };
+    static const CGameBox s_gameBoxes[4];
 
     CButton m_btnDoubleBonus;
     CButton m_btnBonus;

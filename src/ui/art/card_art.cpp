@@ -514,7 +514,7 @@ QFont CardFont(int nPixelSize) {
 
 QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRatio) {
     const int nWidth = bLarge ? CARD_LARGE_WIDTH : CARD_SMALL_WIDTH;
-    const int nHeight = bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_HEIGHT;
+    const int nHeight = bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_PICTURE_HEIGHT;
     // No alpha channel: the pictures are copied as they are onto the dialog face.
     QImage image(qRound(nWidth * dDevicePixelRatio), qRound(nHeight * dDevicePixelRatio),
                  QImage::Format_RGB32);

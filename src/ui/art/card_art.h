@@ -7,11 +7,7 @@
 #include <QImage>
 #include <QPainterPath>
 
-// Picture sizes in logical pixels. The small block the table copies is one row taller (34).
-constexpr int CARD_LARGE_WIDTH = 71;
-constexpr int CARD_LARGE_HEIGHT = 96;
-constexpr int CARD_SMALL_WIDTH = 25;
-constexpr int CARD_SMALL_HEIGHT = 33;
+#include "model/layout.h"
 
 // Renders the large or small picture of one card (suit code and rank as the cards use them;
 // suit 0 is the back). The image is opaque, its size the logical size times the ratio.

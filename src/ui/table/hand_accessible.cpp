@@ -2,16 +2,16 @@
 
 #include <QWidget>
 
+#include "model/layout.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/table/hand_description.h"
 
 namespace {
 
-// A hand with its label: small ones 129 x 34 and the label to 54, the main hand 371 x 96 and
-// its label to 116.
-constexpr QSize kSmallHandArea(129, 54);
-constexpr QSize kMainHandArea(371, 116);
+// A hand with its label.
+constexpr QSize kSmallHandArea(HAND_SMALL_WIDTH, CARD_SMALL_HEIGHT + LABEL_BOTTOM);
+constexpr QSize kMainHandArea(HAND_LARGE_WIDTH, CARD_LARGE_HEIGHT + LABEL_BOTTOM);
 
 }  // namespace
 
