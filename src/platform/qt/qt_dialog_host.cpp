@@ -91,68 +91,24 @@ void CQtDialogHost::BuildControls() {
 }
 
 QWidget* CQtDialogHost::BuildControl(const CControlTemplate& control) {
-    const int nID = control.nID;
     const QString strText = ToQString(control.pszText ? control.pszText : "");
     switch (control.kind) {
         case CControlKind::PushButton:
-        case CControlKind::DefPushButton: {
-            auto* pButton = new QPushButton(strText, this);
-            pButton->setAutoDefault(false);
-            pButton->setDefault(control.kind == CControlKind::DefPushButton);
-            connect(pButton, &QPushButton::clicked, this, [this, nID] { m_dialog.OnCommand(nID); });
-            return pButton;
-        }
+        case CControlKind::DefPushButton:
+            return BuildButton(control, strText);
         case CControlKind::AutoCheckBox: {
             // Qt toggles the mark itself before the click reaches the handler.
             auto* pBox = new QCheckBox(strText, this);
-            connect(pBox, &QCheckBox::clicked, this, [this, nID] { m_dialog.OnCommand(nID); });
+            connect(pBox, &QCheckBox::clicked, this,
+                    [this, nID = control.nID] { m_dialog.OnCommand(nID); });
             return pBox;
         }
-        case CControlKind::Edit: {
-            auto* pEdit = new QLineEdit(this);
-            pEdit->setReadOnly((control.dwStyle & ES_READONLY) != 0);
-            pEdit->setFrame((control.dwStyle & WS_BORDER) != 0);
-            pEdit->setContextMenuPolicy(Qt::NoContextMenu);
-            // A field that cannot be typed into shows the dialog's face, as read-only fields do.
-            if (pEdit->isReadOnly()) {
-                QPalette palette = pEdit->palette();
-                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-                pEdit->setPalette(palette);
-            }
-            return pEdit;
-        }
-        case CControlKind::UpDown: {
-            auto* pSpin = new CUpDownCtrl(this);
-            pSpin->SetDeltaHandler([this, nID](int nPos, int nDelta) {
-                NMUPDOWN nm{{nID, UDN_DELTAPOS}, nPos, nDelta};
-                LRESULT result = 0;
-                m_dialog.OnNotify(nID, &nm.hdr, &result);
-                return result == 0;
-            });
-            return pSpin;
-        }
-        case CControlKind::ListBox: {
-            auto* pList = new QListWidget(this);
-            pList->setFrameShape(QFrame::NoFrame);
-            pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            pList->setSelectionMode(QAbstractItemView::NoSelection);
-            pList->setFocusPolicy(Qt::TabFocus);
-            // The dialog chooses the list's colours: its brush fills it, text has no fill.
-            CNullDC colourDC;
-            const LRESULT brush =
-                m_dialog.WindowProc(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&colourDC), nID);
-            if (const auto* pBrush = reinterpret_cast<const CBrush*>(brush)) {
-                QPalette palette = pList->palette();
-                for (QPalette::ColorGroup group :
-                     {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-                    palette.setColor(group, QPalette::Base, ToQColor(pBrush->GetColor()));
-                    palette.setColor(group, QPalette::Window, ToQColor(pBrush->GetColor()));
-                }
-                pList->setPalette(palette);
-            }
-            return pList;
-        }
+        case CControlKind::Edit:
+            return BuildEdit(control);
+        case CControlKind::UpDown:
+            return BuildUpDown(control.nID);
+        case CControlKind::ListBox:
+            return BuildListBox(control.nID);
         case CControlKind::GroupBox:
             return new QGroupBox(strText, this);
         case CControlKind::Icon: {
@@ -166,6 +122,63 @@ QWidget* CQtDialogHost::BuildControl(const CControlTemplate& control) {
             break;
     }
     return new CStaticText(strText, this);
+}
+
+QWidget* CQtDialogHost::BuildButton(const CControlTemplate& control, const QString& strText) {
+    auto* pButton = new QPushButton(strText, this);
+    pButton->setAutoDefault(false);
+    pButton->setDefault(control.kind == CControlKind::DefPushButton);
+    connect(pButton, &QPushButton::clicked, this,
+            [this, nID = control.nID] { m_dialog.OnCommand(nID); });
+    return pButton;
+}
+
+QWidget* CQtDialogHost::BuildEdit(const CControlTemplate& control) {
+    auto* pEdit = new QLineEdit(this);
+    pEdit->setReadOnly((control.dwStyle & ES_READONLY) != 0);
+    pEdit->setFrame((control.dwStyle & WS_BORDER) != 0);
+    pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    // A field that cannot be typed into shows the dialog's face, as read-only fields do.
+    if (pEdit->isReadOnly()) {
+        QPalette palette = pEdit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        pEdit->setPalette(palette);
+    }
+    return pEdit;
+}
+
+QWidget* CQtDialogHost::BuildUpDown(int nID) {
+    auto* pSpin = new CUpDownCtrl(this);
+    pSpin->SetDeltaHandler([this, nID](int nPos, int nDelta) {
+        NMUPDOWN nm{{nID, UDN_DELTAPOS}, nPos, nDelta};
+        LRESULT result = 0;
+        m_dialog.OnNotify(nID, &nm.hdr, &result);
+        return result == 0;
+    });
+    return pSpin;
+}
+
+QWidget* CQtDialogHost::BuildListBox(int nID) {
+    auto* pList = new QListWidget(this);
+    pList->setFrameShape(QFrame::NoFrame);
+    pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pList->setSelectionMode(QAbstractItemView::NoSelection);
+    pList->setFocusPolicy(Qt::TabFocus);
+    // The dialog chooses the list's colours: its brush fills it, text has no fill.
+    CNullDC colourDC;
+    const LRESULT brush =
+        m_dialog.WindowProc(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&colourDC), nID);
+    if (const auto* pBrush = reinterpret_cast<const CBrush*>(brush)) {
+        QPalette palette = pList->palette();
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, QPalette::Base, ToQColor(pBrush->GetColor()));
+            palette.setColor(group, QPalette::Window, ToQColor(pBrush->GetColor()));
+        }
+        pList->setPalette(palette);
+    }
+    return pList;
 }
 
 template <typename T>

@@ -66,6 +66,10 @@ protected:
 private:
     void BuildControls();
     QWidget* BuildControl(const CControlTemplate& control);
+    QWidget* BuildButton(const CControlTemplate& control, const QString& strText);
+    QWidget* BuildEdit(const CControlTemplate& control);
+    QWidget* BuildUpDown(int nID);
+    QWidget* BuildListBox(int nID);
     template <typename T>
     T* Find(int nID) const;
 
