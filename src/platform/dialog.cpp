@@ -55,16 +55,8 @@ void CWnd::EnableWindow(bool bEnable) {
     if (m_pHost) m_pHost->EnableControl(m_nID, bEnable);
 }
 
-bool CWnd::IsWindowEnabled() const {
-    return m_pHost && m_pHost->IsControlEnabled(m_nID);
-}
-
 void CWnd::SetWindowText(const std::string& strText) {
     if (m_pHost) m_pHost->SetControlText(m_nID, strText);
-}
-
-std::string CWnd::GetWindowText() const {
-    return m_pHost ? m_pHost->GetControlText(m_nID) : std::string();
 }
 
 void CButton::SetCheck(int nCheck) {

@@ -114,9 +114,7 @@ public:
     bool IsBound() const { return m_pHost != nullptr; }
 
     void EnableWindow(bool bEnable = true);
-    bool IsWindowEnabled() const;
     void SetWindowText(const std::string& strText);
-    std::string GetWindowText() const;
 
 protected:
     CDialogHost* m_pHost = nullptr;
