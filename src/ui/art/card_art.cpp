@@ -33,7 +33,7 @@ bool IsRedSuit(int nSuit) {
 }
 
 // Suit shapes in a box 100 units high; drawing scales them to the height asked.
-QPainterPath SuitShape(int nSuit) {
+QPainterPath MakeSuitShape(int nSuit) {
     QPainterPath path;
     switch (nSuit) {
         case SUIT_HEARTS:
@@ -89,6 +89,16 @@ QPainterPath SuitShape(int nSuit) {
     return path;
 }
 
+// Each shape is made once: the club alone is four path unions, and a pack has hundreds of pips.
+const QPainterPath& SuitShape(int nSuit) {
+    static const std::array<QPainterPath, 5> shapes = {
+        QPainterPath(), MakeSuitShape(SUIT_CLUBS), MakeSuitShape(SUIT_DIAMONDS),
+        MakeSuitShape(SUIT_HEARTS), MakeSuitShape(SUIT_SPADES)};
+    const bool bSuit = nSuit == SUIT_CLUBS || nSuit == SUIT_DIAMONDS || nSuit == SUIT_HEARTS ||
+                       nSuit == SUIT_SPADES;
+    return shapes[bSuit ? nSuit / 100 : 0];
+}
+
 // Fills the suit symbol with its centre at ptCentre and the given height; an inverted one is
 // turned half a turn, as the lower half of a card shows it.
 void DrawSuit(QPainter& painter, int nSuit, QPointF ptCentre, qreal dHeight, bool bInverted,
@@ -117,10 +127,15 @@ QString RankText(int nRank) {
 // centred on x = 0 (or starting at x = 0 when bLeftAligned). Outlines scale sharply to any
 // ratio; "10" is condensed so that it fits the narrow index column.
 QPainterPath RankPath(int nRank, qreal dCapHeight, bool bLeftAligned) {
-    const QFont font = CardFont(100);
-    QPainterPath text;
-    text.addText(0, 0, font, RankText(nRank));
-    const qreal dCap = QFontMetricsF(font).capHeight();
+    // The outlines at 100 pixels, shaped once for the whole pack.
+    static const std::array<QPainterPath, RANK_ACE + 1> outlines = [] {
+        std::array<QPainterPath, RANK_ACE + 1> paths;
+        for (int n = 2; n <= RANK_ACE; ++n) paths[n].addText(0, 0, CardFont(100), RankText(n));
+        return paths;
+    }();
+    static const qreal dCap = QFontMetricsF(CardFont(100)).capHeight();
+    if (nRank < 2 || nRank > RANK_ACE) return {};
+    const QPainterPath& text = outlines[nRank];
     const qreal dScale = dCapHeight / dCap;
     const qreal dCondense = nRank == 10 ? 0.78 : 1.0;
     const QRectF bounds = text.boundingRect();
