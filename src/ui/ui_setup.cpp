@@ -6,6 +6,7 @@
 
 #include "model/card.h"
 #include "platform/dialog.h"
+#include "platform/qt/qt_image.h"
 #include "platform/resources.h"
 #include "table/table_resources.h"
 #include "ui/art/card_art.h"
@@ -35,7 +36,12 @@ bool LoadProgramResources(qreal dDevicePixelRatio) {
         const HIMAGE hSmall = AfxFindBitmap(nLargeID + 1000);
         return hLarge && hSmall && hLarge->GetWidth() > 0 && hSmall->GetWidth() > 0;
     };
-    if (!registered(IDB_CARD_BACK_LARGE)) return false;
+    // The faces are drawn when first shown; the backs are on the first frame, so drawn now.
+    auto made = [](UINT nID) {
+        const auto* pImage = dynamic_cast<const CQtImage*>(AfxFindBitmap(nID).get());
+        return pImage && !pImage->GetImage().isNull();
+    };
+    if (!made(IDB_CARD_BACK_LARGE) || !made(IDB_CARD_BACK_SMALL)) return false;
     for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS}) {
         for (int nRank = 2; nRank <= RANK_ACE; ++nRank)
             if (!registered(CardLargeBitmapID(nSuit, nRank))) return false;

@@ -552,12 +552,14 @@ QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRa
 
 void RegisterCardPictures(qreal dDevicePixelRatio) {
     auto registerCard = [dDevicePixelRatio](int nSuit, int nRank) {
-        AfxRegisterBitmap(
-            CardLargeBitmapID(nSuit, nRank),
-            std::make_shared<CQtImage>(RenderCardPicture(nSuit, nRank, true, dDevicePixelRatio)));
-        AfxRegisterBitmap(
-            CardSmallBitmapID(nSuit, nRank),
-            std::make_shared<CQtImage>(RenderCardPicture(nSuit, nRank, false, dDevicePixelRatio)));
+        for (bool bLarge : {true, false}) {
+            AfxRegisterBitmap(
+                bLarge ? CardLargeBitmapID(nSuit, nRank) : CardSmallBitmapID(nSuit, nRank),
+                std::make_shared<CQtImage>(
+                    bLarge ? CARD_LARGE_WIDTH : CARD_SMALL_WIDTH,
+                    bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_HEIGHT,
+                    [=] { return RenderCardPicture(nSuit, nRank, bLarge, dDevicePixelRatio); }));
+        }
     };
     for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS}) {
         for (int nRank = 2; nRank <= RANK_ACE; ++nRank) registerCard(nSuit, nRank);

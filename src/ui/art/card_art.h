@@ -13,7 +13,8 @@
 // suit 0 is the back). The image is opaque, its size the logical size times the ratio.
 QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRatio);
 
-// Renders all 106 pictures and registers each under its bitmap id, replacing what was there.
+// Registers all 106 pictures under their bitmap ids, replacing what was there. Each is drawn
+// when it is first copied, so start-up draws only what its first frame shows.
 void RegisterCardPictures(qreal dDevicePixelRatio);
 
 // The dialog face the pictures are copied onto: the rounded corners are filled with it.

@@ -97,7 +97,8 @@ protected:
     void TearDown() override { AfxClearResources(); }
 };
 
-TEST_P(CardPictures, AllOneHundredAndSixIdsAreRegisteredAtTheirSizes) {
+// The pictures are drawn on first use: each must be exactly what the drawing code makes.
+TEST_P(CardPictures, AllOneHundredAndSixIdsAreRegisteredAsTheDrawingCodeMakesThem) {
     const qreal dRatio = GetParam();
     AfxClearResources();
     RegisterCardPictures(dRatio);
@@ -114,6 +115,8 @@ TEST_P(CardPictures, AllOneHundredAndSixIdsAreRegisteredAtTheirSizes) {
             EXPECT_EQ(pImage->GetImage().width(), qRound(nWidth * dRatio)) << nID;
             EXPECT_EQ(pImage->GetImage().height(), qRound(nHeight * dRatio)) << nID;
             EXPECT_EQ(pImage->GetImage().devicePixelRatio(), dRatio) << nID;
+            EXPECT_EQ(pImage->GetImage(), RenderCardPicture(face.nSuit, face.nRank, bLarge, dRatio))
+                << nID;
         }
     }
     // The back's ids, and a card built from the ids loads both pictures.
