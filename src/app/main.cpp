@@ -2,6 +2,10 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 #include "app/multi_hand_app.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -22,7 +26,11 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Reading the font configuration takes about as long as connecting to the window system:
+    // read it meanwhile, so that the first frame's captions do not wait for it.
+    std::thread fontConfig([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfig.join();
     SetUpApplicationLook(app);
     SetUpDesktopIntegration(app);
     // The program's name is its executable's, as the caption of its messages.
