@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_image.h"
@@ -268,7 +269,10 @@ void CQtDialogHost::SetIcon(HICON hIcon, bool) {
 }
 
 bool CQtDialogHost::IsIconic() const {
-    return isMinimized();
+    // Minimised is what the window system did, not what was asked: with no window manager a
+    // request to minimise leaves the window on the screen, and its table must go on painting.
+    const QWindow* pWindow = windowHandle();
+    return isMinimized() && !(pWindow && pWindow->isExposed());
 }
 
 RECT CQtDialogHost::GetClientRect() const {
