@@ -557,7 +557,7 @@ void RegisterCardPictures(qreal dDevicePixelRatio) {
                 bLarge ? CardLargeBitmapID(nSuit, nRank) : CardSmallBitmapID(nSuit, nRank),
                 std::make_shared<CQtImage>(
                     bLarge ? CARD_LARGE_WIDTH : CARD_SMALL_WIDTH,
-                    bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_HEIGHT,
+                    bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_PICTURE_HEIGHT,
                     [=] { return RenderCardPicture(nSuit, nRank, bLarge, dDevicePixelRatio); }));
         }
     };
