@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     RegisterCardPictures(dRatio);
-    const QIcon icon = RenderAppIcon();
+    const QIcon icon = AppIcon();
 
     const int nLargeHeight = 4 * (CARD_LARGE_HEIGHT + GAP);
     const int nSmallWidth = COLUMNS * (CARD_SMALL_WIDTH + GAP);

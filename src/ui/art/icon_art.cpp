@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QResource>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -135,16 +136,25 @@ QImage RenderAppIconImage(int nPixelSize) {
     return image;
 }
 
-QIcon RenderAppIcon() {
+QString AppIconResource(int nPixelSize) {
+    return QString(":/icon/handfall-%1x%1.argb").arg(nPixelSize);
+}
+
+QIcon AppIcon() {
     QIcon icon;
-    for (int nSize : {16, 32, 48, 256}) {
-        icon.addPixmap(QPixmap::fromImage(RenderAppIconImage(nSize)));
+    for (int nSize : kAppIconSizes) {
+        // Uncompressed resource data lives as long as the program, so the image may use it.
+        const QResource resource(AppIconResource(nSize));
+        const bool bCarried = resource.isValid() &&
+                              resource.compressionAlgorithm() == QResource::NoCompression &&
+                              resource.size() == qint64(nSize) * nSize * 4;
+        icon.addPixmap(QPixmap::fromImage(
+            bCarried ? QImage(resource.data(), nSize, nSize, QImage::Format_ARGB32_Premultiplied)
+                     : RenderAppIconImage(nSize)));
     }
-    // Doubled sizes for high-density screens; a 32 already serves as the doubled 16.
-    for (int nSize : {64, 96}) icon.addPixmap(QPixmap::fromImage(RenderAppIconImage(nSize)));
     return icon;
 }
 
 void RegisterAppIcon() {
-    AfxRegisterIcon(IDR_MAINFRAME, std::make_shared<CQtIcon>(RenderAppIcon(), 32));
+    AfxRegisterIcon(IDR_MAINFRAME, std::make_shared<CQtIcon>(AppIcon(), 32));
 }

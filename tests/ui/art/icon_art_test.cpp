@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QResource>
+
 #include "platform/qt/qt_image.h"
 #include "platform/resources.h"
 
 namespace {
 
 TEST(IconArt, TheIconHasItsFourSizes) {
-    const QList<QSize> sizes = RenderAppIcon().availableSizes();
+    const QList<QSize> sizes = AppIcon().availableSizes();
     for (int nSize : {16, 32, 48, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(nSize, nSize))) << nSize;
     }
@@ -34,6 +36,18 @@ TEST(IconArt, EachSizeShowsCardsOnATransparentGround) {
         }
         EXPECT_GT(nRed, nSize * nSize / 50) << nSize;
         EXPECT_GT(nBlue, nSize * nSize / 50) << nSize;
+    }
+}
+
+// The game carries the pixels the build drew; they must be what the drawing code makes now.
+TEST(IconArt, TheCarriedPixelsAreWhatTheDrawingCodeMakes) {
+    for (int nSize : kAppIconSizes) {
+        const QResource resource(AppIconResource(nSize));
+        ASSERT_TRUE(resource.isValid()) << nSize;
+        ASSERT_EQ(resource.compressionAlgorithm(), QResource::NoCompression) << nSize;
+        ASSERT_EQ(resource.size(), qint64(nSize) * nSize * 4) << nSize;
+        const QImage carried(resource.data(), nSize, nSize, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(carried, RenderAppIconImage(nSize)) << nSize;
     }
 }
 
