@@ -170,33 +170,6 @@ TEST_F(QtTableTest, ADealTurnsTheMainHandFaceUpAndADrawLabelsTheWinners) {
     }
 }
 
-// Minimised is what the window system did: asked to minimise but left on the screen (as with
-// no window manager, or offscreen), the window goes on painting its table; only once it is off
-// the screen does it paint the icon alone.
-TEST_F(QtTableTest, TheIconIsPaintedOnlyWhileTheMinimisedWindowIsOffTheScreen) {
-    m_pDlg->OnSysCommand(SC_MINIMIZE, 0);
-    ASSERT_TRUE(m_pHost->isMinimized());
-    EXPECT_FALSE(m_pDlg->IsIconic());
-    QImage image = Grab();
-    EXPECT_TRUE(IsBlue(image.pixelColor(45, 459)));  // the main hand's first card back
-    EXPECT_TRUE(IsBlue(image.pixelColor(17, 15)));
-
-    m_pHost->hide();
-    EXPECT_TRUE(m_pDlg->IsIconic());
-    image = Grab();
-    EXPECT_FALSE(IsBlue(image.pixelColor(45, 459)));
-    EXPECT_FALSE(IsBlue(image.pixelColor(17, 15)));
-    // The 32-pixel icon at (461, 295) holds the only blue: its card back.
-    int nBlue = 0;
-    for (int y = 295; y < 327; ++y)
-        for (int x = 461; x < 493; ++x) nBlue += IsBlue(image.pixelColor(x, y));
-    EXPECT_GT(nBlue, 20);
-
-    m_pHost->showNormal();
-    EXPECT_FALSE(m_pDlg->IsIconic());
-    EXPECT_TRUE(IsBlue(Grab().pixelColor(45, 459)));
-}
-
 TEST_F(QtTableTest, TheResultsListShowsTheDialogFace) {
     const QImage image = Grab();
     const QColor face = qApp->palette().color(QPalette::Window);
