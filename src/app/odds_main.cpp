@@ -23,7 +23,7 @@ constexpr int kDefaultGame = GAME_JACKS_OR_BETTER;
 const char kUsage[] =
     "Usage: handfall-odds [--game VARIANT] CARDS\n"
     "       handfall-odds --return [--game VARIANT]\n"
-    "       handfall-odds --help\n"
+    "       handfall-odds --help | --version\n"
     "\n"
     "With five dealt cards, lists the 32 holds ranked by their exact expected pay per coin,\n"
     "counted over every possible draw from the 47 unseen cards. With --return, gives the exact\n"
@@ -130,6 +130,10 @@ int main(int argc, char** argv) {
         if (strArg == "--help" || strArg == "-h") {
             std::printf(kUsage, VariantNames().c_str(),
                         FindGameVariant(kDefaultGame)->pszCommandName);
+            return 0;
+        }
+        if (strArg == "--version") {
+            std::printf("handfall-odds %s\n", HANDFALL_VERSION);
             return 0;
         }
         if (strArg == "--return") {
