@@ -1,6 +1,7 @@
-# Installs a build tree into PREFIX and checks the desktop files there: the program, the entry
-# and metainfo (valid, and pointing at each other and at the program and icon), and the icon
-# at every size, each PNG as large as its folder says.
+# Installs a build tree into PREFIX and checks what is there: the two programs in games/, their
+# compressed manual pages, the copyright file and changelog, the entry and metainfo (valid, and
+# pointing at each other and at the program and icon), and the icon at every size, each PNG as
+# large as its folder says.
 foreach(var BUILD_DIR PREFIX APP_ID ICON_SIZES DESKTOP_FILE_VALIDATE APPSTREAMCLI)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not given")
@@ -14,18 +15,26 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 
-set(bin ${PREFIX}/bin/handfall)
 set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
-foreach(f ${bin} ${desktop} ${metainfo})
+foreach(f ${desktop} ${metainfo} ${PREFIX}/share/doc/handfall/copyright
+        ${PREFIX}/share/doc/handfall/changelog.gz)
   if(NOT EXISTS ${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
-execute_process(COMMAND test -x ${bin} RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "not executable: ${bin}")
-endif()
+foreach(program handfall handfall-odds)
+  execute_process(COMMAND test -x ${PREFIX}/games/${program} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "not an installed program: ${PREFIX}/games/${program}")
+  endif()
+  # man finds a page by its folder and name, and reads it gzipped.
+  set(page ${PREFIX}/share/man/man6/${program}.6.gz)
+  execute_process(COMMAND gzip -dc ${page} RESULT_VARIABLE rc OUTPUT_VARIABLE roff ERROR_QUIET)
+  if(NOT rc EQUAL 0 OR NOT roff MATCHES "\n\\.TH \"${program}\" \"6\"")
+    message(FATAL_ERROR "no gzipped manual page ${program}(6) at ${page}")
+  endif()
+endforeach()
 
 # The entry starts the installed program by name and shows the installed icon.
 file(STRINGS ${desktop} exec_line REGEX "^Exec=")
