@@ -1,5 +1,6 @@
 #include "analysis/card_code.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "model/card.h"
@@ -91,4 +92,24 @@ bool ColexNext(int* pSortedCodes, int nCount) {
         }
     }
     return false;
+}
+
+CSortedDeal::CSortedDeal(const std::array<int, 5>& arrCodes) {
+    bValid = true;
+    for (int i = 0; i < 5; ++i) {
+        if (arrCodes[i] < 0 || arrCodes[i] >= CARD_CODES) bValid = false;
+        for (int j = 0; j < i; ++j)
+            if (arrCodes[j] == arrCodes[i]) bValid = false;
+    }
+    if (!bValid) return;
+    std::sort(arrPosition.begin(), arrPosition.end(),
+              [&](int a, int b) { return arrCodes[a] < arrCodes[b]; });
+    for (int i = 0; i < 5; ++i) arrSorted[i] = arrCodes[arrPosition[i]];
+}
+
+int CSortedDeal::HoldMask(int nSortedMask) const {
+    int nHoldMask = 0;
+    for (int i = 0; i < 5; ++i)
+        if (nSortedMask & (1 << i)) nHoldMask |= 1 << arrPosition[i];
+    return nHoldMask;
 }

@@ -3,6 +3,7 @@
 // (colex) rank, so every k-card set has its own slot in a table of C(52, k) entries.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -65,3 +66,15 @@ inline int ColexIndex(const int* pSortedCodes, int nCount) {
 void ColexUnrank(int nIndex, int nCount, int* pSortedCodes);
 // Steps a set to the next slot; false after the last one.
 bool ColexNext(int* pSortedCodes, int nCount);
+
+// A deal in ascending order of codes, for the table look-ups, remembering where each card was
+// dealt. Not valid unless the deal is five different card codes.
+struct CSortedDeal {
+    explicit CSortedDeal(const std::array<int, 5>& arrCodes);
+    // The hold mask by dealt positions of a mask by sorted positions.
+    int HoldMask(int nSortedMask) const;
+
+    bool bValid = false;
+    int arrSorted[5] = {};
+    std::array<int, 5> arrPosition = {0, 1, 2, 3, 4};  // [i]: where sorted card i was dealt
+};

@@ -74,13 +74,14 @@ CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom
 
 }  // namespace
 
-// Scores one hand of each class of hands equal up to suits and gives its pay to every hand
+// Scores one hand of each class of hands equal up to suits and gives its score to every hand
 // of the class: with the check below, about a tenth of the calls of scoring each hand.
-CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress)
-    : m_vecPay(kHands, 0) {
+std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
+                                         const CProgressFunction& progress) {
+    std::vector<std::int32_t> vecScores(kHands, 0);
     const CCodeCards cards;
     const std::vector<CDealClass>& vecClasses = DealClasses();
-    std::int32_t* pPays = m_vecPay.data();
+    std::int32_t* pScores = vecScores.data();
     ParallelFor(
         static_cast<int>(vecClasses.size()), 1024,
         [&](int nBegin, int nEnd) {
@@ -90,25 +91,67 @@ CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction&
             CHand hand(&arrFive);
             const auto Score = [&](const int* pCodes) {
                 for (int i = 0; i < 5; ++i) hand.SetCard(i, cards.Get(pCodes[i]));
-                return ClampPay(payFunction(&hand));
+                return payFunction(&hand);
             };
             for (int i = nBegin; i < nEnd; ++i) {
                 const int* pCodes = vecClasses[i].arrCodes.data();
-                const int nPay = Score(pCodes);
+                const int nScore = Score(pCodes);
                 int arrImage[5];
-                // A pay function that minds suit names breaks the contract: say so. One check
-                // per class, by turns with each of the two renamings that make all others.
+                // A function that minds suit names breaks the contract: say so. One check per
+                // class, by turns with each of the two renamings that make all others.
                 Rename(pCodes, i % 2 == 0 ? kSwap : kCycle, arrImage);
-                ASSERT(Score(arrImage) == nPay);
+                ASSERT(Score(arrImage) == nScore);
                 for (const auto& suitOf : kRenamings.m_n) {
                     Rename(pCodes, suitOf, arrImage);
-                    pPays[binomials[arrImage[0]][1] + binomials[arrImage[1]][2] +
-                          binomials[arrImage[2]][3] + binomials[arrImage[3]][4] +
-                          binomials[arrImage[4]][5]] = nPay;
+                    pScores[binomials[arrImage[0]][1] + binomials[arrImage[1]][2] +
+                            binomials[arrImage[2]][3] + binomials[arrImage[3]][4] +
+                            binomials[arrImage[4]][5]] = nScore;
                 }
             }
         },
-        ScaledProgress(progress, 0.0, kScoringShare));
+        progress);
+    return vecScores;
+}
+
+void ForEachSetWithSupersets(int nCount,
+                             const std::function<void(int nSlot, const int* pBigger)>& visit) {
+    ASSERT(nCount >= 0 && nCount <= 4);
+    if (nCount < 0 || nCount > 4) return;
+    ParallelFor(Binomial(CARD_CODES, nCount), 4096, [&](int nBegin, int nEnd) {
+        int arrSet[5] = {};
+        ColexUnrank(nBegin, nCount, arrSet);
+        arrSet[nCount] = CARD_CODES;  // past every card: ends the scan below, never stepped
+        const auto& binomials = card_code_detail::kBinomials.m_n;
+        int arrBigger[CARD_CODES];
+        for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
+            // With the new card c placed after the first p members, the bigger set's slot is
+            // (members below c, unmoved) + C(c, p + 1) + (members above c, one place up).
+            int arrBelow[6];
+            int arrAbove[6];
+            arrBelow[0] = 0;
+            for (int p = 0; p < nCount; ++p)
+                arrBelow[p + 1] = arrBelow[p] + binomials[arrSet[p]][p + 1];
+            arrAbove[nCount] = 0;
+            for (int p = nCount - 1; p >= 0; --p)
+                arrAbove[p] = arrAbove[p + 1] + binomials[arrSet[p]][p + 2];
+            int p = 0;
+            int nBigger = 0;
+            for (int c = 0; c < CARD_CODES; ++c) {
+                if (arrSet[p] == c) {
+                    ++p;
+                    continue;
+                }
+                arrBigger[nBigger++] = arrBelow[p] + binomials[c][p + 1] + arrAbove[p];
+            }
+            visit(nSlot, arrBigger);
+            ColexNext(arrSet, nCount);
+        }
+    });
+}
+
+CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress)
+    : m_vecPay(ScoreEveryHand([&payFunction](CHand* pHand) { return ClampPay(payFunction(pHand)); },
+                              ScaledProgress(progress, 0.0, kScoringShare))) {
     for (int nCount = 4; nCount >= 0; --nCount) BuildSums(nCount);
     if (progress) progress(1.0);
 }
@@ -128,35 +171,12 @@ void CDrawTable::BuildSums(int nCount) {
     std::int64_t* pSums = vecSums.data();
     const std::int32_t* pPays = m_vecPay.data();
     const std::int64_t* pBiggerSums = nCount < 4 ? m_vecSums[nCount + 1].data() : nullptr;
+    const int nBiggerSets = CARD_CODES - nCount;
     const int nDivisor = 5 - nCount;
-    ParallelFor(static_cast<int>(vecSums.size()), 4096, [&](int nBegin, int nEnd) {
-        int arrSet[5] = {};
-        ColexUnrank(nBegin, nCount, arrSet);
-        arrSet[nCount] = CARD_CODES;  // past every card: ends the scan below, never stepped
-        const auto& binomials = card_code_detail::kBinomials.m_n;
-        for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
-            // With the new card c placed after the first p members, the bigger set's slot is
-            // (members below c, unmoved) + C(c, p + 1) + (members above c, one place up).
-            int arrBelow[6];
-            int arrAbove[6];
-            arrBelow[0] = 0;
-            for (int p = 0; p < nCount; ++p)
-                arrBelow[p + 1] = arrBelow[p] + binomials[arrSet[p]][p + 1];
-            arrAbove[nCount] = 0;
-            for (int p = nCount - 1; p >= 0; --p)
-                arrAbove[p] = arrAbove[p + 1] + binomials[arrSet[p]][p + 2];
-            std::int64_t nTotal = 0;
-            int p = 0;
-            for (int c = 0; c < CARD_CODES; ++c) {
-                if (arrSet[p] == c) {
-                    ++p;
-                    continue;
-                }
-                const int nBigger = arrBelow[p] + binomials[c][p + 1] + arrAbove[p];
-                nTotal += pBiggerSums != nullptr ? pBiggerSums[nBigger] : pPays[nBigger];
-            }
-            pSums[nSlot] = nTotal / nDivisor;
-            ColexNext(arrSet, nCount);
-        }
+    ForEachSetWithSupersets(nCount, [&](int nSlot, const int* pBigger) {
+        std::int64_t nTotal = 0;
+        for (int i = 0; i < nBiggerSets; ++i)
+            nTotal += pBiggerSums != nullptr ? pBiggerSums[pBigger[i]] : pPays[pBigger[i]];
+        pSums[nSlot] = nTotal / nDivisor;
     });
 }

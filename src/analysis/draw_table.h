@@ -4,21 +4,32 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "analysis/card_code.h"
 #include "analysis/parallel_for.h"
 #include "analysis/pay_function.h"
 
+// What payFunction gives each of the 2,598,960 five-card hands, by slot, on every core. It is
+// called for one hand of each class of hands equal up to suits (and twice more per class to
+// check that renaming suits changes nothing, a broken contract otherwise).
+std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
+                                         const CProgressFunction& progress = {});
+
+// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards), on every core, where
+// pBigger holds the slots of the 52 - nCount sets of nCount + 1 cards that hold it and one more
+// card. Slots are visited in chunks on several threads: visit writes only what nSlot owns.
+void ForEachSetWithSupersets(int nCount,
+                             const std::function<void(int nSlot, const int* pBigger)>& visit);
+
 // The largest pay per coin a table may give (either sign); keeps every sum within 64 bits.
 constexpr int MAX_PAY_PER_COIN = 100000;
 
 class CDrawTable {
 public:
-    // Scores the 2,598,960 hands with payFunction on every core, calling it for one hand of
-    // each of the 134,459 classes of hands equal up to suits (and twice more per class to check
-    // that renaming suits changes nothing). A pay beyond MAX_PAY_PER_COIN, or one that changes
-    // with the suits' names, is a broken contract; the pay is cut to the limit.
+    // Scores the 2,598,960 hands with payFunction (see ScoreEveryHand). A pay beyond
+    // MAX_PAY_PER_COIN is a broken contract; the pay is cut to the limit.
     explicit CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress = {});
     CDrawTable(const CDrawTable&) = delete;
     CDrawTable& operator=(const CDrawTable&) = delete;

@@ -11,25 +11,6 @@
 namespace {
 
 constexpr int kDeals = Binomial(CARD_CODES, 5);
-constexpr int kUnseen = CARD_CODES - 5;
-
-// The least common multiple of the draw counts C(47, 0) to C(47, 5): every hold's expected pay
-// times it is a whole number, so the return adds up exactly.
-constexpr std::int64_t DrawLcm() {
-    std::int64_t nLcm = 1;
-    for (int k = 0; k <= 5; ++k) {
-        const std::int64_t n = Binomial(kUnseen, k);
-        std::int64_t a = nLcm, b = n;
-        while (b != 0) {
-            const std::int64_t t = a % b;
-            a = b;
-            b = t;
-        }
-        nLcm = nLcm / a * n;
-    }
-    return nLcm;
-}
-constexpr std::int64_t kDrawLcm = DrawLcm();
 
 int ReverseFiveBits(int nMask) {
     int nReversed = 0;
@@ -80,33 +61,17 @@ void CHoldAnalyzer::SumHolds(const int* pSortedCodes, std::int64_t* pSums) const
 
 bool CHoldAnalyzer::ValueHolds(const std::array<int, 5>& arrCodes,
                                std::array<CHoldValue, 32>& arrHolds) const {
-    bool bValid = true;
-    for (int i = 0; i < 5; ++i) {
-        if (arrCodes[i] < 0 || arrCodes[i] >= CARD_CODES) bValid = false;
-        for (int j = 0; j < i; ++j)
-            if (arrCodes[j] == arrCodes[i]) bValid = false;
-    }
-    ASSERT(bValid);
-    if (!bValid) return false;
-
-    // Sorted for the table look-ups; arrPosition remembers where each card was dealt.
-    std::array<int, 5> arrPosition = {0, 1, 2, 3, 4};
-    std::sort(arrPosition.begin(), arrPosition.end(),
-              [&](int a, int b) { return arrCodes[a] < arrCodes[b]; });
-    int arrSorted[5];
-    for (int i = 0; i < 5; ++i) arrSorted[i] = arrCodes[arrPosition[i]];
+    const CSortedDeal deal(arrCodes);
+    ASSERT(deal.bValid);
+    if (!deal.bValid) return false;
     std::int64_t arrSums[32];
-    SumHolds(arrSorted, arrSums);
-
+    SumHolds(deal.arrSorted, arrSums);
     for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
-        int nHoldMask = 0;
-        for (int i = 0; i < 5; ++i)
-            if (nSortedMask & (1 << i)) nHoldMask |= 1 << arrPosition[i];
-        CHoldValue& hold = arrHolds[nHoldMask];
-        hold.nHoldMask = nHoldMask;
-        hold.nHeld = std::popcount(static_cast<unsigned>(nHoldMask));
+        CHoldValue& hold = arrHolds[deal.HoldMask(nSortedMask)];
+        hold.nHoldMask = deal.HoldMask(nSortedMask);
+        hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
         hold.nPaySum = arrSums[nSortedMask];
-        hold.nDraws = Binomial(kUnseen, 5 - hold.nHeld);
+        hold.nDraws = Binomial(UNSEEN_CARDS, 5 - hold.nHeld);
         hold.dExpectedPay = static_cast<double>(hold.nPaySum) / static_cast<double>(hold.nDraws);
     }
     return true;
@@ -138,7 +103,7 @@ CGameReturn CHoldAnalyzer::ComputeReturn(const CProgressFunction& progress) cons
     const std::vector<CDealClass>& vecClasses = DealClasses();
     std::array<std::int64_t, 6> arrScale{};  // by cards held
     for (int nHeld = 0; nHeld <= 5; ++nHeld)
-        arrScale[nHeld] = kDrawLcm / Binomial(kUnseen, 5 - nHeld);
+        arrScale[nHeld] = kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
 
     std::atomic<std::int64_t> nTotal{0};
     ParallelFor(

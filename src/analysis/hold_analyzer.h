@@ -11,6 +11,27 @@
 
 class CHand;
 
+// The cards a hold draws from: the 47 that were not dealt.
+constexpr int UNSEEN_CARDS = CARD_CODES - 5;
+
+// The least common multiple of the draw counts C(47, 0) to C(47, 5): every hold's expected pay
+// times it is a whole number, so expected pays add up exactly.
+constexpr std::int64_t DrawLcm() {
+    std::int64_t nLcm = 1;
+    for (int k = 0; k <= 5; ++k) {
+        const std::int64_t n = Binomial(UNSEEN_CARDS, k);
+        std::int64_t a = nLcm, b = n;
+        while (b != 0) {
+            const std::int64_t t = a % b;
+            a = b;
+            b = t;
+        }
+        nLcm = nLcm / a * n;
+    }
+    return nLcm;
+}
+constexpr std::int64_t kDrawLcm = DrawLcm();
+
 struct CHoldValue {
     int nHoldMask = 0;          // bit i set: the card at position i of the deal is kept
     int nHeld = 0;              // cards kept, 0 to 5

@@ -1,0 +1,114 @@
+// The category counts of a hold against the draws counted one by one, and against hand counts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "analysis/outcome_table.h"
+#include "games/game_factory.h"
+#include "shared_analyzers.h"
+#include "support/test_cards.h"
+
+namespace {
+
+std::array<int, 5> Deal(const CTestCards& cards, const std::string& strDeal) {
+    const CCardArray arr = cards.ParseArray(strDeal);
+    std::array<int, 5> arrCodes{};
+    for (int i = 0; i < 5; ++i) arrCodes[static_cast<size_t>(i)] = CardCodeOf(arr[i]);
+    return arrCodes;
+}
+
+// Every draw of the hold scored by the game itself.
+CHoldOutcomes BruteForce(const COutcomeTable& table, const CTestCards& cards,
+                         const std::array<int, 5>& arrDeal, int nMask) {
+    std::vector<int> vecHeld, vecUnseen;
+    for (int i = 0; i < 5; ++i)
+        if ((nMask >> i) & 1) vecHeld.push_back(arrDeal[static_cast<size_t>(i)]);
+    for (int c = 0; c < CARD_CODES; ++c)
+        if (std::find(arrDeal.begin(), arrDeal.end(), c) == arrDeal.end()) vecUnseen.push_back(c);
+    const int nDraw = 5 - static_cast<int>(vecHeld.size());
+    CHoldOutcomes result;
+    std::vector<int> vecPick(static_cast<size_t>(nDraw));
+    for (int i = 0; i < nDraw; ++i) vecPick[static_cast<size_t>(i)] = i;
+    CCardArray arrFive;
+    arrFive.SetSize(5);
+    CHand hand(&arrFive);
+    for (;;) {
+        for (int i = 0; i < 5; ++i) {
+            const int nCode = i < static_cast<int>(vecHeld.size())
+                                  ? vecHeld[static_cast<size_t>(i)]
+                                  : vecUnseen[static_cast<size_t>(vecPick[i - vecHeld.size()])];
+            hand.SetCard(i, cards.Get(CardCodeSuit(nCode), CardCodeRank(nCode)));
+        }
+        const std::string strName = CreateGame(table.GetGame(), &hand)->GetName();
+        int c = 0;
+        while (c + 1 < table.GetCategoryCount() && table.GetCategoryName(c) != strName) ++c;
+        ++result.arrCounts[static_cast<size_t>(c)];
+        result.nPaySum += table.GetMultiplier(c);
+        result.nPaySquareSum += table.GetMultiplier(c) * table.GetMultiplier(c);
+        ++result.nDraws;
+        int k = nDraw - 1;
+        while (k >= 0 && vecPick[k] == static_cast<int>(vecUnseen.size()) - nDraw + k) --k;
+        if (k < 0) break;
+        ++vecPick[k];
+        for (int j = k + 1; j < nDraw; ++j) vecPick[j] = vecPick[j - 1] + 1;
+    }
+    return result;
+}
+
+struct CHoldCase {
+    const char* pszDeal;
+    int nMask;
+};
+
+void ExpectCountsAsDrawn(int nGame, std::initializer_list<CHoldCase> cases) {
+    const COutcomeTable table(nGame);
+    const CTestCards cards;
+    for (const CHoldCase& holdCase : cases) {
+        const std::array<int, 5> arrDeal = Deal(cards, holdCase.pszDeal);
+        std::array<CHoldOutcomes, 32> arrHolds;
+        ASSERT_TRUE(table.CountHolds(arrDeal, arrHolds));
+        const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(holdCase.nMask)];
+        const CHoldOutcomes brute = BruteForce(table, cards, arrDeal, holdCase.nMask);
+        EXPECT_EQ(hold.arrCounts, brute.arrCounts)
+            << holdCase.pszDeal << " mask " << holdCase.nMask;
+        EXPECT_EQ(hold.nDraws, brute.nDraws);
+        EXPECT_EQ(hold.nPaySum, brute.nPaySum);
+        EXPECT_EQ(hold.nPaySquareSum, brute.nPaySquareSum);
+    }
+}
+
+TEST(OutcomeTableTest, JacksOrBetterCountsMatchEveryDraw) {
+    ExpectCountsAsDrawn(
+        GAME_JACKS_OR_BETTER,
+        {{"As Ks 7d 4c 2h", 0b00011}, {"Jh 9c Jd 3s 3h", 0b11111}, {"Qc 5d 8h 10c 6s", 0b00001}});
+}
+
+TEST(OutcomeTableTest, WildAndBonusGamesCountsMatchEveryDraw) {
+    ExpectCountsAsDrawn(GAME_DUCES_WILD,
+                        {{"2c 7h 2d 8s Kd", 0b00101}, {"2s 5s 6s 7s 9h", 0b01111}});
+    ExpectCountsAsDrawn(GAME_DOUBLE_BONUS,
+                        {{"Ac Ad 9c Ah 5s", 0b01011}, {"3c 3d 3h 4s Jd", 0b00111}});
+}
+
+TEST(OutcomeTableTest, FourToARoyalCountedByHandAndPaysAsTheAnalyzer) {
+    const COutcomeTable table(GAME_JACKS_OR_BETTER);
+    const CTestCards cards;
+    const std::array<int, 5> arrDeal = Deal(cards, "Jh Qh Kh 10h 2c");
+    std::array<CHoldOutcomes, 32> arrHolds;
+    ASSERT_TRUE(table.CountHolds(arrDeal, arrHolds));
+    // Ah royal, 9h straight flush, 7 other hearts, 3 nines and 3 aces, 9 jacks to kings.
+    const std::array<std::int64_t, MAX_CATEGORIES> arrExpected = {1, 1, 0, 0, 7, 6, 0, 0, 9, 23};
+    EXPECT_EQ(arrHolds[0b01111].arrCounts, arrExpected);
+    EXPECT_EQ(arrHolds[0b01111].nPaySum, 375);
+    EXPECT_EQ(table.GetCategoryCount(), 10);
+    EXPECT_EQ(table.GetCategoryName(8), "Pair");
+    // The hold strategy and the counts agree on every hold's pay.
+    const std::vector<CHoldValue> vecRanked =
+        GameAnalyzer(GAME_JACKS_OR_BETTER).AnalyzeDeal(arrDeal);
+    for (const CHoldValue& value : vecRanked)
+        EXPECT_EQ(arrHolds[static_cast<size_t>(value.nHoldMask)].nPaySum, value.nPaySum)
+            << value.nHoldMask;
+}
+
+}  // namespace
