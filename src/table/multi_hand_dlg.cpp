@@ -162,6 +162,7 @@ void CMultiHandDlg::OnCancel() {
         for (CHand& hand : m_hands) hand.SetCards(&none);
         m_bClosed = true;
         m_bDealt = false;
+        Notify(ETableEvent::Closed);
     }
     CDialog::OnCancel();
 }
@@ -223,10 +224,12 @@ void CMultiHandDlg::OnSpin(int nLower, int nUpper, int& nValue, NMHDR* pNMHDR, L
         *pResult = 1;  // the spin keeps its position: bet and hands stay until the draw
         return;
     }
+    const int nOld = nValue;
     nValue = std::clamp(pNMUpDown->iPos + pNMUpDown->iDelta, nLower, nUpper);
     UpdateData(false);
     m_btnDeal.EnableWindow(CanDeal());
     *pResult = 0;
+    if (nValue != nOld) Notify(ETableEvent::BetOrHandsChanged);
 }
 
 void CMultiHandDlg::OnDeltaposSpinBet(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -240,8 +243,10 @@ void CMultiHandDlg::OnDeltaposSpinHands(NMHDR* pNMHDR, LRESULT* pResult) {
 void CMultiHandDlg::SelectGame(int nGame) {
     // Between Deal and Draw the game cannot change; the clicked box has toggled its own mark,
     // so the marks are put back to the game in play.
+    const int nOld = m_nGame;
     if (!m_bDealt && !m_bClosed) m_nGame = nGame;
     CheckGameBox();
+    if (m_nGame != nOld) Notify(ETableEvent::GameChanged);
 }
 
 void CMultiHandDlg::CheckGameBox() {
@@ -311,6 +316,7 @@ void CMultiHandDlg::OnDeal() {
     m_btnDeal.EnableWindow(false);
     m_btnDraw.EnableWindow(true);
     Invalidate();
+    Notify(ETableEvent::Dealt);
 }
 
 CButton& CMultiHandDlg::HoldButton(int nIndex) {
@@ -323,6 +329,7 @@ void CMultiHandDlg::ToggleHold(int nIndex) {
     if (!m_bDealt || m_bClosed || nIndex < 0 || nIndex >= kCardsPerHand) return;
     m_bHeld[nIndex] = !m_bHeld[nIndex];
     HoldButton(nIndex).SetWindowText(m_bHeld[nIndex] ? "Held" : "");
+    Notify(ETableEvent::HoldChanged);
 }
 
 void CMultiHandDlg::OnDraw() {
@@ -364,6 +371,7 @@ void CMultiHandDlg::OnDraw() {
     UpdateData(false);
     EnableReadyControls(true);
     Invalidate();
+    Notify(ETableEvent::Drawn);
 }
 
 void CMultiHandDlg::ListResults(int nTotal) {

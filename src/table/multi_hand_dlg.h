@@ -10,6 +10,7 @@
 #include "model/hand.h"
 #include "model/layout.h"
 #include "platform/dialog.h"
+#include "table/table_observer.h"
 
 class CMultiHandDlg : public CDialog {
     DECLARE_DYNAMIC(CMultiHandDlg)
@@ -63,6 +64,9 @@ public:
     const std::map<std::string, int>& GetHandCounts() const { return m_mapHandCount; }
     const std::map<std::string, int>& GetWinnings() const { return m_mapWinnings; }
 
+    // One observer at most, not owned; null for none. It must outlive the table or be unset.
+    void SetObserver(CTableObserver* pObserver) { m_pObserver = pObserver; }
+
     // Where painting puts hand nIndex: its top-left point and whether it is drawn large.
     static POINT HandOrigin(int nIndex);
 
@@ -93,6 +97,9 @@ private:
         CButton CMultiHandDlg::*pButton;
     };
     static const CGameBox s_gameBoxes[4];
+    void Notify(ETableEvent eEvent) {
+        if (m_pObserver != nullptr) m_pObserver->OnTableChanged(*this, eEvent);
+    }
 
     CButton m_btnDoubleBonus;
     CButton m_btnBonus;
@@ -124,4 +131,5 @@ private:
     bool m_bClosed = false;
     // The results list's background, valid while the window lives.
     CBrush m_brushFace;
+    CTableObserver* m_pObserver = nullptr;
 };

@@ -1,0 +1,20 @@
+// Whoever follows play at the table (the coach) hears of each change through this, after the
+// handler that made it. The table knows nothing more of its observer.
+#pragma once
+
+class CMultiHandDlg;
+
+enum class ETableEvent {
+    Dealt,        // a new deal: the main hand holds the five dealt cards, no card held
+    HoldChanged,  // a card was held or released
+    Drawn,        // every hand in play has drawn and been scored; the tallies are this draw's
+    GameChanged,
+    BetOrHandsChanged,
+    Closed,  // the cards are gone: nothing may read the table's hands again
+};
+
+class CTableObserver {
+public:
+    virtual ~CTableObserver() = default;
+    virtual void OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) = 0;
+};
