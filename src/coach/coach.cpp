@@ -1,0 +1,217 @@
+#include "coach/coach.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/card_code.h"
+#include "games/game.h"
+#include "table/multi_hand_dlg.h"
+
+namespace {
+
+bool ValidGame(int nGame) {
+    return nGame >= GAME_DUCES_WILD && nGame <= GAME_DOUBLE_BONUS;
+}
+
+// Expected pay per coin in 1/kDrawLcm coins: whole, so that a session adds up exactly.
+std::int64_t LcmPay(const CHoldOutcomes& hold) {
+    return hold.nPaySum * (kDrawLcm / hold.nDraws);
+}
+
+}  // namespace
+
+CCoach::CCoach() = default;
+
+CCoach::~CCoach() = default;
+
+void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
+    if (eEvent == ETableEvent::Closed) return;  // the cards are gone; the figures stand
+    m_nSelectedGame = dlg.GetGame();
+    if (eEvent == ETableEvent::Dealt) {
+        CCoachDeal deal;
+        deal.nGame = dlg.GetGame();
+        deal.nBet = dlg.GetBet();
+        deal.nHands = dlg.GetHandsInPlay();
+        for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+            deal.arrCodes[static_cast<size_t>(i)] = CardCodeOf(dlg.GetHand(0).GetCard(i));
+        m_vecDeals.push_back(deal);
+    }
+    if (!m_vecDeals.empty() && !m_vecDeals.back().bDrawn) {
+        CCoachDeal& deal = m_vecDeals.back();
+        if (eEvent == ETableEvent::HoldChanged || eEvent == ETableEvent::Drawn) {
+            deal.nHoldMask = 0;
+            for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+                if (dlg.IsHeld(i)) deal.nHoldMask |= 1 << i;
+        }
+        if (eEvent == ETableEvent::Drawn) {
+            deal.bDrawn = true;
+            deal.mapHandCounts = dlg.GetHandCounts();
+            for (const auto& [strName, nCoins] : dlg.GetWinnings()) deal.nWon += nCoins;
+            Value(deal);
+        }
+    }
+    if (eEvent == ETableEvent::Dealt || eEvent == ETableEvent::HoldChanged) m_nViewed = 0;
+    Changed();
+}
+
+const COutcomeTable* CCoach::Table(int nGame) const {
+    return ValidGame(nGame) ? m_tables[static_cast<size_t>(nGame)].get() : nullptr;
+}
+
+bool CCoach::HasTable(int nGame) const {
+    return Table(nGame) != nullptr;
+}
+
+int CCoach::GetNeededGame() const {
+    if (!m_vecDeals.empty()) {
+        const int nViewed = m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
+        const int nGame = m_vecDeals[static_cast<size_t>(nViewed - 1)].nGame;
+        if (!HasTable(nGame)) return nGame;
+    }
+    for (const CCoachDeal& deal : m_vecDeals)
+        if (deal.bDrawn && !deal.bValued && !HasTable(deal.nGame)) return deal.nGame;
+    return ValidGame(m_nSelectedGame) && !HasTable(m_nSelectedGame) ? m_nSelectedGame : 0;
+}
+
+void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
+    if (!pTable || !ValidGame(pTable->GetGame())) return;
+    const int nGame = pTable->GetGame();
+    m_tables[static_cast<size_t>(nGame)] = std::move(pTable);
+    for (CCoachDeal& deal : m_vecDeals)
+        if (deal.bDrawn && !deal.bValued && deal.nGame == nGame) Value(deal);
+    Changed();
+}
+
+void CCoach::ViewDeal(int nDeal) {
+    m_nViewed = nDeal >= 1 && nDeal <= static_cast<int>(m_vecDeals.size()) ? nDeal : 0;
+    Changed();
+}
+
+bool CCoach::CountHolds(const CCoachDeal& deal, std::array<CHoldOutcomes, 32>& arrHolds) const {
+    const COutcomeTable* pTable = Table(deal.nGame);
+    return pTable != nullptr && pTable->CountHolds(deal.arrCodes, arrHolds);
+}
+
+void CCoach::Value(CCoachDeal& deal) const {
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (!CountHolds(deal, arrHolds)) return;
+    const CHoldOutcomes* pBest = &arrHolds[0];
+    for (const CHoldOutcomes& hold : arrHolds)
+        if (IsBetterHold(hold.Value(), pBest->Value())) pBest = &hold;
+    deal.nBestMask = pBest->nHoldMask;
+    deal.nBestPay = LcmPay(*pBest);
+    deal.nChosenPay = LcmPay(arrHolds[static_cast<size_t>(deal.nHoldMask & 31)]);
+    deal.bValued = true;
+}
+
+std::optional<CDealFigures> CCoach::GetDealFigures() const {
+    if (m_vecDeals.empty()) return std::nullopt;
+    CDealFigures figures;
+    figures.nDeal = m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
+    figures.deal = m_vecDeals[static_cast<size_t>(figures.nDeal - 1)];
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (!CountHolds(figures.deal, arrHolds)) return std::nullopt;
+    figures.vecHolds.assign(arrHolds.begin(), arrHolds.end());
+    std::sort(figures.vecHolds.begin(), figures.vecHolds.end(),
+              [](const CHoldOutcomes& a, const CHoldOutcomes& b) {
+                  return IsBetterHold(a.Value(), b.Value());
+              });
+    for (size_t i = 0; i < figures.vecHolds.size(); ++i)
+        if (figures.vecHolds[i].nHoldMask == figures.deal.nHoldMask)
+            figures.nRank = static_cast<int>(i) + 1;
+    const CHoldOutcomes& best = figures.vecHolds.front();
+    const CHoldOutcomes& chosen = arrHolds[static_cast<size_t>(figures.deal.nHoldMask & 31)];
+    figures.cost = CFraction(
+        (LcmPay(best) - LcmPay(chosen)) * figures.deal.nBet * figures.deal.nHands, kDrawLcm);
+    return figures;
+}
+
+std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
+    if (m_vecDeals.empty()) return std::nullopt;
+    const CCoachDeal& deal = m_vecDeals.back();
+    const COutcomeTable* pTable = Table(deal.nGame);
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (pTable == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
+    const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(deal.nHoldMask & 31)];
+    const std::int64_t nDraws = hold.nDraws;
+    COverHandsFigures figures;
+    figures.nHands = deal.nHands;
+    figures.nBet = deal.nBet;
+    for (int c = 0; c < pTable->GetCategoryCount(); ++c) {
+        CCategoryFigure category;
+        category.strName = pTable->GetCategoryName(c);
+        category.nCount = hold.arrCounts[static_cast<size_t>(c)];
+        category.probability = CFraction(category.nCount, nDraws);
+        category.expectedHands = CFraction(category.nCount * deal.nHands, nDraws);
+        if (deal.bDrawn) {
+            int nPaying = 0;
+            for (const auto& [strName, nCount] : deal.mapHandCounts) nPaying += nCount;
+            const auto it = deal.mapHandCounts.find(category.strName);
+            category.nActualHands = category.strName.empty()         ? deal.nHands - nPaying
+                                    : it != deal.mapHandCounts.end() ? it->second
+                                                                     : 0;
+        }
+        figures.vecCategories.push_back(category);
+    }
+    // One hand's pay has mean S / D and variance (D Q - S^2) / D^2 over D draws; the hands draw
+    // independently, so over N hands at bet B the win has mean N B S / D and deviation
+    // sqrt(N) B sqrt(D Q - S^2) / D.
+    figures.meanPay = CFraction(hold.nPaySum, nDraws);
+    const double dVariance =
+        static_cast<double>(nDraws * hold.nPaySquareSum - hold.nPaySum * hold.nPaySum);
+    figures.dPayDeviation = std::sqrt(std::max(0.0, dVariance)) / static_cast<double>(nDraws);
+    figures.expectedWin = CFraction(hold.nPaySum * deal.nHands * deal.nBet, nDraws);
+    figures.dWinDeviation =
+        std::sqrt(static_cast<double>(deal.nHands)) * deal.nBet * figures.dPayDeviation;
+    figures.bDrawn = deal.bDrawn;
+    figures.nWon = deal.nWon;
+    if (deal.bDrawn && figures.dWinDeviation > 0.0)
+        figures.dDeviations = (deal.nWon - figures.expectedWin.Value()) / figures.dWinDeviation;
+    return figures;
+}
+
+CSessionFigures CCoach::GetSessionFigures() const {
+    CSessionFigures figures;
+    std::int64_t nChosen = 0;  // 1/kDrawLcm coins
+    std::int64_t nBest = 0;
+    std::int64_t nValuedBet = 0;
+    for (const CCoachDeal& deal : m_vecDeals) {
+        if (!deal.bDrawn) continue;
+        const std::int64_t nBet = static_cast<std::int64_t>(deal.nBet) * deal.nHands;
+        ++figures.nDeals;
+        figures.nHandsPlayed += deal.nHands;
+        figures.nCoinsBet += nBet;
+        figures.nCoinsWon += deal.nWon;
+        figures.nBiggestDraw = std::max(figures.nBiggestDraw, deal.nWon);
+        if (!deal.bValued) {
+            ++figures.nWaiting;
+            continue;
+        }
+        ++figures.nDecisions;
+        if (deal.nChosenPay == deal.nBestPay) ++figures.nBestDecisions;
+        nChosen += deal.nChosenPay * nBet;
+        nBest += deal.nBestPay * nBet;
+        nValuedBet += nBet;
+    }
+    figures.nNet = figures.nCoinsWon - figures.nCoinsBet;
+    if (figures.nCoinsBet > 0)
+        figures.playedReturn = CFraction(figures.nCoinsWon, figures.nCoinsBet);
+    if (nValuedBet > 0) {
+        figures.chosenReturn = CFraction(nChosen, kDrawLcm * nValuedBet);
+        figures.bestReturn = CFraction(nBest, kDrawLcm * nValuedBet);
+    }
+    figures.cost = CFraction(nBest - nChosen, kDrawLcm);
+    return figures;
+}
+
+std::vector<CCostlyDecision> CCoach::GetCostlyDecisions() const {
+    std::vector<CCostlyDecision> vecCostly;
+    for (int i = static_cast<int>(m_vecDeals.size()) - 1; i >= 0; --i) {
+        const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(i)];
+        if (!deal.bValued || deal.nBestPay == deal.nChosenPay) continue;
+        vecCostly.push_back(
+            {i + 1, deal,
+             CFraction((deal.nBestPay - deal.nChosenPay) * deal.nBet * deal.nHands, kDrawLcm)});
+    }
+    return vecCostly;
+}

@@ -1,0 +1,139 @@
+// The coach follows play at the table and works out, exactly, what each hold of the deal is
+// worth, what the current hold means over the hands in play, and what the session's choices
+// cost. It needs each variant's outcome table, which takes seconds to build: whoever shows the
+// coach builds the table it asks for (off its own thread) and hands it over; until then the
+// figures that need it wait, and nothing of play is lost.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/outcome_table.h"
+#include "coach/fraction.h"
+#include "table/table_observer.h"
+
+// One deal as the coach keeps it.
+struct CCoachDeal {
+    int nGame = 0;
+    std::array<int, 5> arrCodes{};  // card codes in dealt order
+    int nBet = 0;
+    int nHands = 0;
+    int nHoldMask = 0;  // the hold played, or held so far
+    bool bDrawn = false;
+    int nWon = 0;                              // coins the draw paid, all hands together
+    std::map<std::string, int> mapHandCounts;  // hands of each paying category the draw gave
+    // Once the variant's table is there: the expected pay per coin of the hold played and of
+    // the best hold, in 1/kDrawLcm coins, and the best hold's mask.
+    bool bValued = false;
+    std::int64_t nChosenPay = 0;
+    std::int64_t nBestPay = 0;
+    int nBestMask = 0;
+};
+
+// The holds of one deal, ranked, and where the hold played stands.
+struct CDealFigures {
+    CCoachDeal deal;
+    int nDeal = 0;                        // 1 for the session's first deal
+    std::vector<CHoldOutcomes> vecHolds;  // the 32 holds, best first
+    int nRank = 0;                        // of the hold played: 1 to 32
+    CFraction cost;                       // coins the hold played gives up in expectation
+};
+
+struct CCategoryFigure {
+    std::string strName;  // as the game writes it; "" for the losing hand
+    std::int64_t nCount = 0;
+    CFraction probability;    // of one hand
+    CFraction expectedHands;  // over the hands in play
+    int nActualHands = 0;     // after the draw
+};
+
+// The current hold over the hands in play.
+struct COverHandsFigures {
+    int nHands = 0;
+    int nBet = 0;
+    std::vector<CCategoryFigure> vecCategories;  // pay-table order, the losing hand last
+    CFraction meanPay;                           // of one hand, per coin
+    double dPayDeviation = 0.0;                  // of one hand, per coin
+    CFraction expectedWin;                       // coins over the hands in play
+    double dWinDeviation = 0.0;                  // coins
+    bool bDrawn = false;
+    int nWon = 0;
+    // How many deviations the win lies from its expectation; none where the win was certain.
+    std::optional<double> dDeviations;
+};
+
+struct CSessionFigures {
+    int nDeals = 0;  // deals drawn
+    std::int64_t nHandsPlayed = 0;
+    std::int64_t nCoinsBet = 0;
+    std::int64_t nCoinsWon = 0;
+    std::int64_t nNet = 0;
+    CFraction playedReturn;  // won / bet
+    CFraction chosenReturn;  // expected pay of the holds played / bet
+    CFraction bestReturn;    // expected pay of the best holds / bet
+    int nBestDecisions = 0;
+    int nDecisions = 0;  // decisions valued so far
+    CFraction cost;      // coins the other decisions cost in expectation
+    int nBiggestDraw = 0;
+    int nWaiting = 0;  // deals drawn whose variant's table is not there yet
+};
+
+struct CCostlyDecision {
+    int nDeal = 0;  // 1 for the session's first deal
+    CCoachDeal deal;
+    CFraction cost;
+};
+
+class CCoach : public CTableObserver {
+public:
+    CCoach();
+    ~CCoach() override;
+
+    void OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) override;
+    // Told after every change of what the coach shows.
+    void SetChangeHandler(std::function<void()> changed) { m_changed = std::move(changed); }
+
+    // The variant whose table the coach waits for, most urgent first: the deal in view, the
+    // deals drawn, then the game selected at the table. 0 when it waits for none.
+    int GetNeededGame() const;
+    bool HasTable(int nGame) const;
+    void SetTable(std::shared_ptr<const COutcomeTable> pTable);
+
+    // Shows deal nDeal (1 for the first) in place of the current one, until the table changes;
+    // 0 goes back to the current deal.
+    void ViewDeal(int nDeal);
+    int GetViewedDeal() const { return m_nViewed; }
+    // Deals so far, the current one included.
+    int GetDealCount() const { return static_cast<int>(m_vecDeals.size()); }
+
+    // The deal in view; none before the first deal or while its table is missing.
+    std::optional<CDealFigures> GetDealFigures() const;
+    // The current deal's hold over its hands in play; none as for GetDealFigures.
+    std::optional<COverHandsFigures> GetOverHandsFigures() const;
+    CSessionFigures GetSessionFigures() const;
+    // The decisions that gave up expected pay, newest first.
+    std::vector<CCostlyDecision> GetCostlyDecisions() const;
+    // The game selected at the table, whose table the coach asks for once nothing else waits;
+    // the table's events keep it up to date.
+    void SetSelectedGame(int nGame) { m_nSelectedGame = nGame; }
+
+private:
+    const COutcomeTable* Table(int nGame) const;
+    bool CountHolds(const CCoachDeal& deal, std::array<CHoldOutcomes, 32>& arrHolds) const;
+    void Value(CCoachDeal& deal) const;
+    void Changed() {
+        if (m_changed) m_changed();
+    }
+
+    std::array<std::shared_ptr<const COutcomeTable>, 5> m_tables;  // by game code
+    std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last
+    int m_nViewed = 0;
+    int m_nSelectedGame = 0;
+    std::function<void()> m_changed;
+};

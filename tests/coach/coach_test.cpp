@@ -1,0 +1,137 @@
+// The coach over scripted sessions at a real table: deals, holds and draws chosen card by card,
+// figures worked out by hand. Four to a royal in Jacks or Better draws 47 cards: 1 royal flush
+// (250), 1 straight flush (50), 7 flushes (6), 6 straights (4), 9 high pairs (1) and 23 losers,
+// so it pays 375/47 per coin, and its pays squared add up to 65357.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "coach/coach.h"
+#include "games/game.h"
+#include "table/table_fixture.h"
+
+namespace {
+
+constexpr int kFourToRoyal = 0b01111;
+
+class CoachTest : public TableTest {
+protected:
+    CoachTest() {
+        dlg.SetObserver(&coach);
+        coach.SetChangeHandler([this] { ++nChanges; });
+    }
+    ~CoachTest() override { dlg.SetObserver(nullptr); }
+
+    static std::shared_ptr<const COutcomeTable> JacksTable() {
+        static const auto pTable = std::make_shared<const COutcomeTable>(GAME_JACKS_OR_BETTER);
+        return pTable;
+    }
+
+    // A deal of four to a royal, the holds clicked, then each hand in play drawing its card.
+    void Play(int nMask, const std::vector<std::string>& vecLastCards) {
+        ScriptDeal("Jh Qh Kh 10h 2c");
+        host.Click(IDC_DEAL);
+        for (int i = 0; i < 5; ++i)
+            if ((nMask >> i) & 1) host.Click(kAllHolds[i]);
+        std::vector<std::string> vecDraws;
+        for (const std::string& strLast : vecLastCards) vecDraws.push_back("- - - - " + strLast);
+        ScriptDraw(vecDraws);
+        host.Click(IDC_DRAW);
+    }
+
+    CCoach coach;
+    int nChanges = 0;
+};
+
+TEST_F(CoachTest, EachHoldToggleRanksTheCurrentHoldAndPricesIt) {
+    coach.SetTable(JacksTable());
+    ScriptDeal("Jh Qh Kh 10h 2c");
+    host.Click(IDC_DEAL);
+    host.Click(IDC_HOLD1);
+    const std::optional<CDealFigures> jackOnly = coach.GetDealFigures();
+    ASSERT_TRUE(jackOnly.has_value());
+    EXPECT_GT(jackOnly->nRank, 1);
+    EXPECT_GT(jackOnly->cost.Value(), 0.0);
+    for (int nID : {IDC_HOLD2, IDC_HOLD3, IDC_HOLD4}) host.Click(nID);
+    const std::optional<CDealFigures> royal = coach.GetDealFigures();
+    ASSERT_TRUE(royal.has_value());
+    EXPECT_EQ(royal->nRank, 1);
+    EXPECT_EQ(royal->cost, CFraction(0, 1));
+    EXPECT_EQ(royal->vecHolds.front().nHoldMask, kFourToRoyal);
+    EXPECT_EQ(royal->vecHolds.size(), 32u);
+    EXPECT_EQ(nChanges, 1 + 1 + 4);  // the table given, the deal, four toggles
+}
+
+TEST_F(CoachTest, OverTheHandsInPlayTheCategoriesWinAndDeviations) {
+    coach.SetTable(JacksTable());
+    SpinTo(IDC_SPIN_HANDS, 2);
+    Play(kFourToRoyal, {"Ah", "3c"});
+    const std::optional<COverHandsFigures> over = coach.GetOverHandsFigures();
+    ASSERT_TRUE(over.has_value());
+    ASSERT_EQ(over->vecCategories.size(), 10u);
+    EXPECT_EQ(over->vecCategories[0].strName, "Royal Flush");
+    EXPECT_EQ(over->vecCategories[0].probability, CFraction(1, 47));
+    EXPECT_EQ(over->vecCategories[0].expectedHands, CFraction(2, 47));
+    EXPECT_EQ(over->vecCategories[0].nActualHands, 1);
+    EXPECT_EQ(over->vecCategories[8].expectedHands, CFraction(18, 47));
+    EXPECT_EQ(over->vecCategories[9].strName, "");
+    EXPECT_EQ(over->vecCategories[9].nActualHands, 1);
+    EXPECT_EQ(over->meanPay, CFraction(375, 47));
+    EXPECT_EQ(over->expectedWin, CFraction(750, 47));
+    const double dSigma = std::sqrt(47.0 * 65357 - 375.0 * 375) / 47;
+    EXPECT_DOUBLE_EQ(over->dPayDeviation, dSigma);
+    EXPECT_DOUBLE_EQ(over->dWinDeviation, std::sqrt(2.0) * dSigma);
+    EXPECT_EQ(over->nWon, 250);
+    ASSERT_TRUE(over->dDeviations.has_value());
+    EXPECT_DOUBLE_EQ(*over->dDeviations, (250 - 750.0 / 47) / (std::sqrt(2.0) * dSigma));
+}
+
+TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
+    // Deal 1: 2 hands at 1 coin hold four to a royal; one draws the royal, one nothing.
+    SpinTo(IDC_SPIN_HANDS, 2);
+    Play(kFourToRoyal, {"Ah", "3c"});
+    EXPECT_EQ(coach.GetNeededGame(), GAME_JACKS_OR_BETTER);
+    EXPECT_FALSE(coach.GetDealFigures().has_value());
+    EXPECT_EQ(coach.GetSessionFigures().nWaiting, 1);
+    coach.SetTable(JacksTable());
+    EXPECT_EQ(coach.GetNeededGame(), 0);
+    // Deal 2: 1 hand at 2 coins keeps all five, a hand that pays nothing, giving up 2 x 375/47.
+    SpinTo(IDC_SPIN_HANDS, 1);
+    SpinTo(IDC_SPIN_BET, 2);
+    Play(0b11111, {"-"});
+
+    const CSessionFigures session = coach.GetSessionFigures();
+    EXPECT_EQ(session.nDeals, 2);
+    EXPECT_EQ(session.nHandsPlayed, 3);
+    EXPECT_EQ(session.nCoinsBet, 4);
+    EXPECT_EQ(session.nCoinsWon, 250);
+    EXPECT_EQ(session.nNet, 246);
+    EXPECT_EQ(session.playedReturn, CFraction(125, 2));
+    EXPECT_EQ(session.chosenReturn, CFraction(375, 94));  // (2 x 375/47 + 0) / 4
+    EXPECT_EQ(session.bestReturn, CFraction(375, 47));    // (2 x 375/47 + 2 x 375/47) / 4
+    EXPECT_EQ(session.nBestDecisions, 1);
+    EXPECT_EQ(session.nDecisions, 2);
+    EXPECT_EQ(session.cost, CFraction(750, 47));
+    EXPECT_EQ(session.nBiggestDraw, 250);
+    EXPECT_EQ(session.nWaiting, 0);
+    EXPECT_EQ(dlg.GetCoins(), 1000 + 246);
+
+    const std::vector<CCostlyDecision> vecCostly = coach.GetCostlyDecisions();
+    ASSERT_EQ(vecCostly.size(), 1u);
+    EXPECT_EQ(vecCostly[0].nDeal, 2);
+    EXPECT_EQ(vecCostly[0].deal.nHoldMask, 0b11111);
+    EXPECT_EQ(vecCostly[0].deal.nBestMask, kFourToRoyal);
+    EXPECT_EQ(vecCostly[0].cost, CFraction(750, 47));
+    EXPECT_EQ(vecCostly[0].cost.Text(), "750/47");
+
+    // Looking back at deal 1 shows its ranking, until the table moves on.
+    coach.ViewDeal(1);
+    ASSERT_TRUE(coach.GetDealFigures().has_value());
+    EXPECT_EQ(coach.GetDealFigures()->nDeal, 1);
+    EXPECT_EQ(coach.GetDealFigures()->deal.nHoldMask, kFourToRoyal);
+    ScriptDeal("Jh Qh Kh 10h 2c");
+    host.Click(IDC_DEAL);
+    EXPECT_EQ(coach.GetDealFigures()->nDeal, 3);
+}
+
+}  // namespace
