@@ -1,6 +1,8 @@
-// handfall-odds: the exact expected pay of every hold of a deal, and the return of each variant
-// played with the best hold. No window: it links only the strategy layer and what lies below.
+// handfall-odds: the exact expected pay of every hold of a deal, the outcomes of one hold, and
+// the return of each variant played with the best hold. No window: it links only the strategy layer
+// and what lies below.
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -11,6 +13,7 @@
 
 #include "analysis/card_code.h"
 #include "analysis/hold_analyzer.h"
+#include "analysis/outcome_table.h"
 #include "games/game_variants.h"
 
 namespace {
@@ -22,6 +25,7 @@ constexpr int kDefaultGame = GAME_JACKS_OR_BETTER;
 
 const char kUsage[] =
     "Usage: handfall-odds [--game VARIANT] CARDS\n"
+    "       handfall-odds [--game VARIANT] --hold HELD [--hands N --bet B] CARDS\n"
     "       handfall-odds --return [--game VARIANT]\n"
     "       handfall-odds --help | --version\n"
     "\n"
@@ -29,6 +33,12 @@ const char kUsage[] =
     "counted over every possible draw from the 47 unseen cards. With --return, gives the exact\n"
     "return to the player of each variant (or of the one named) played with the best hold on\n"
     "every one of the 2,598,960 deals; progress is shown on standard error.\n"
+    "\n"
+    "With --hold, lists for the cards HELD of the deal (in one argument; \"\" holds nothing) each\n"
+    "category that can come up, with its exact number of draws and its probability, then the\n"
+    "expected pay per coin and its standard deviation per hand. With --hands N (1 to 50) and\n"
+    "--bet B (1 to 5), also the expected hands of each category over N hands and the expected\n"
+    "total win with its standard deviation. Columns are separated by two or more spaces.\n"
     "\n"
     "VARIANT is %s; %s is the default.\n"
     "CARDS are five cards, in one argument or several: rank 2-10, J, Q, K, A (T for 10), then\n"
@@ -119,12 +129,73 @@ int PrintHolds(const CGameVariant& variant, const std::array<int, 5>& arrCodes) 
     return 0;
 }
 
+struct CHoldRequest {
+    int nHoldMask = 0;
+    int nHands = 0;  // 0: per hand only
+    int nBet = 0;
+};
+
+int PrintHoldOutcomes(const CGameVariant& variant, const std::array<int, 5>& arrCodes,
+                      const CHoldRequest& request) {
+    const COutcomeTable table(variant.nGame);
+    std::array<CHoldOutcomes, 32> arrHolds;
+    table.CountHolds(arrCodes, arrHolds);
+    const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(request.nHoldMask)];
+    std::string strDeal, strHeld;
+    for (int i = 0; i < 5; ++i) {
+        const std::string strCard = CardCodeText(arrCodes[static_cast<size_t>(i)]);
+        strDeal += (strDeal.empty() ? "" : " ") + strCard;
+        if ((request.nHoldMask >> i) & 1) strHeld += (strHeld.empty() ? "" : " ") + strCard;
+    }
+    std::printf("%s, dealt %s, holding %s\n", variant.pszCaption, strDeal.c_str(),
+                strHeld.empty() ? "nothing" : strHeld.c_str());
+    const bool bOverHands = request.nHands > 0;
+    std::printf("%-20s  %9s  %s\n", "Category", "Draws",
+                bOverHands ? "Probability   Expected hands" : "Probability");
+    const double dDraws = static_cast<double>(hold.nDraws);
+    for (int c = 0; c < table.GetCategoryCount(); ++c) {
+        const std::int64_t nCount = hold.arrCounts[static_cast<size_t>(c)];
+        if (nCount == 0) continue;
+        const std::string strName = table.GetCategoryName(c);
+        std::printf("%-20s  %9lld  %.10f", strName.empty() ? "No win" : strName.c_str(),
+                    static_cast<long long>(nCount), static_cast<double>(nCount) / dDraws);
+        if (bOverHands)
+            std::printf("    %.4f", static_cast<double>(nCount) * request.nHands / dDraws);
+        std::printf("\n");
+    }
+    const double dMean = static_cast<double>(hold.nPaySum) / dDraws;
+    const double dDeviation =
+        std::sqrt(std::max(0.0, static_cast<double>(hold.nPaySquareSum) / dDraws - dMean * dMean));
+    std::printf("Expected pay per coin  %.10f  %lld/%lld\n", dMean,
+                static_cast<long long>(hold.nPaySum), static_cast<long long>(hold.nDraws));
+    std::printf("Standard deviation per hand  %.10f\n", dDeviation);
+    if (bOverHands) {
+        std::printf("Expected total win  %.4f  coins over %d hands at %d per hand\n",
+                    dMean * request.nHands * request.nBet, request.nHands, request.nBet);
+        std::printf("Standard deviation  %.4f  coins\n",
+                    dDeviation * std::sqrt(static_cast<double>(request.nHands)) * request.nBet);
+    }
+    return 0;
+}
+
+// A whole number from lo to hi, or -1.
+int ParseCount(const std::string& strText, int nLow, int nHigh) {
+    if (strText.empty() || strText.size() > 3 ||
+        strText.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    const int n = std::stoi(strText);
+    return n >= nLow && n <= nHigh ? n : -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const CGameVariant* pVariant = nullptr;
     bool bReturn = false;
     std::vector<std::string> vecCardWords;
+    bool bHold = false;
+    std::vector<std::string> vecHeldWords;
+    std::string strHands, strBet;
     for (int i = 1; i < argc; ++i) {
         const std::string strArg = argv[i];
         if (strArg == "--help" || strArg == "-h") {
@@ -149,6 +220,18 @@ int main(int argc, char** argv) {
             pVariant = FindGameVariant(strName);
             if (pVariant == nullptr)
                 return BadInput("unknown variant '" + strName + "' (" + VariantNames() + ")");
+        } else if (strArg == "--hold" || strArg == "--hands" || strArg == "--bet") {
+            if (i + 1 >= argc) return BadInput(strArg + " needs a value");
+            const std::string strValue = argv[++i];
+            if (strArg == "--hands") {
+                strHands = strValue;
+            } else if (strArg == "--bet") {
+                strBet = strValue;
+            } else {
+                bHold = true;
+                std::istringstream in(strValue);
+                for (std::string strWord; in >> strWord;) vecHeldWords.push_back(strWord);
+            }
         } else if (strArg.size() > 1 && strArg[0] == '-') {
             return BadInput("unknown option '" + strArg + "'");
         } else {
@@ -159,6 +242,7 @@ int main(int argc, char** argv) {
 
     if (bReturn) {
         if (!vecCardWords.empty()) return BadInput("--return takes no cards");
+        if (bHold) return BadInput("--return takes no --hold");
         std::vector<const CGameVariant*> vecVariants;
         if (pVariant != nullptr) {
             vecVariants.push_back(pVariant);
@@ -181,5 +265,35 @@ int main(int argc, char** argv) {
                 return BadInput("the card " + CardCodeText(arrCodes[i]) + " is dealt twice");
         }
     }
-    return PrintHolds(pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame), arrCodes);
+    const CGameVariant& variant =
+        pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame);
+    if (!bHold) {
+        if (!strHands.empty() || !strBet.empty())
+            return BadInput("--hands and --bet go with --hold");
+        return PrintHolds(variant, arrCodes);
+    }
+
+    CHoldRequest request;
+    if (strHands.empty() != strBet.empty()) return BadInput("--hands and --bet go together");
+    if (!strHands.empty()) {
+        request.nHands = ParseCount(strHands, 1, 50);
+        if (request.nHands < 0) return BadInput("--hands takes 1 to 50, not '" + strHands + "'");
+        request.nBet = ParseCount(strBet, 1, 5);
+        if (request.nBet < 0) return BadInput("--bet takes 1 to 5, not '" + strBet + "'");
+    }
+    if (vecHeldWords.size() > 5) return BadInput("a hold is at most five cards");
+    for (const std::string& strWord : vecHeldWords) {
+        const int nCode = ParseCardCode(strWord);
+        if (nCode == NO_CARD_CODE)
+            return BadInput("'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)");
+        int nPosition = -1;
+        for (int i = 0; i < 5; ++i)
+            if (arrCodes[static_cast<size_t>(i)] == nCode) nPosition = i;
+        if (nPosition < 0)
+            return BadInput("the held card " + CardCodeText(nCode) + " is not in the deal");
+        if ((request.nHoldMask >> nPosition) & 1)
+            return BadInput("the card " + CardCodeText(nCode) + " is held twice");
+        request.nHoldMask |= 1 << nPosition;
+    }
+    return PrintHoldOutcomes(variant, arrCodes, request);
 }

@@ -80,7 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"VariantMissing", "'Jh Qh Kh 10h 2c' --game", "--game needs a variant"},
         CBadInput{"UnknownOption", "--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},
         CBadInput{"ReturnWithCards", "--return 'Jh Qh Kh 10h 2c'", "--return takes no cards"},
-        CBadInput{"ReturnOfUnknownVariant", "--return --game=bogus", "unknown variant 'bogus'"}),
+        CBadInput{"ReturnOfUnknownVariant", "--return --game=bogus", "unknown variant 'bogus'"},
+        CBadInput{"HeldCardNotDealt", "--hold 'Jh As' 'Jh Qh Kh 10h 2c'", "As is not in the deal"},
+        CBadInput{"HeldTwice", "--hold 'Jh jh' 'Jh Qh Kh 10h 2c'", "Jh is held twice"},
+        CBadInput{"HandsWithoutBet", "--hold Jh --hands 5 'Jh Qh Kh 10h 2c'", "go together"},
+        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"}),
     [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
 
 TEST(OddsCommandTest, HelpExitsWithZero) {
@@ -109,6 +113,22 @@ TEST(OddsCommandTest, CardsMayComeAsSeparateArgumentsInAnyCase) {
     EXPECT_EQ(run.strOut.rfind("Duces Wild, dealt 2c 2d 2h 2s Ah\n", 0), 0u) << run.strOut;
     EXPECT_NE(run.strOut.find("   1  2c  2d  2h  2s  Ah "), std::string::npos) << run.strOut;
     EXPECT_NE(run.strOut.find("200/1"), std::string::npos);
+}
+
+TEST(OddsCommandTest, HoldListsEachCategoryWithItsDrawsAndTheWinOverHands) {
+    const CRun run =
+        RunOdds("--game jacks --hold 'jh qh kh 10h' --hands 10 --bet 2 'Jh Qh Kh 10h 2c'");
+    ASSERT_EQ(run.nExit, 0) << run.strErr;
+    // Counted by hand as in the ranking test: 375/47 per coin; pays squared add up to 65357.
+    for (const char* pszLine :
+         {"Royal Flush                   1  0.0212765957    0.2128\n",
+          "Pair                          9  0.1914893617    1.9149\n",
+          "No win                       23  0.4893617021    4.8936\n",
+          "Expected pay per coin  7.9787234043  375/47\n", "Standard deviation per hand  36.4268",
+          "Expected total win  159.5745  coins over 10 hands at 2",
+          "Standard deviation  230.3835  coins\n"})
+        EXPECT_NE(run.strOut.find(pszLine), std::string::npos) << pszLine << "\n" << run.strOut;
+    EXPECT_EQ(run.strOut.find("Full House"), std::string::npos) << "a category that cannot come up";
 }
 
 }  // namespace
