@@ -5,6 +5,7 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
+#include "ui/coach/coach_window.h"
 #include "ui/table/accessibility.h"
 #include "ui/table/best_hold.h"
 #include "ui/table/table_keys.h"
@@ -44,6 +45,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
     if (auto* pTable = dynamic_cast<CMultiHandDlg*>(&host.GetDialog())) {
         InstallTableKeys(host);
         InstallBestHold(host, *pTable);
+        InstallCoach(host, *pTable);
         WatchHandChanges(host);
     }
 }

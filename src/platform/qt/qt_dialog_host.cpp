@@ -328,6 +328,8 @@ QMenu* CQtDialogHost::BuildWindowMenu() {
     for (const CMenuExtra& extra : m_menuExtras) {
         QAction* pAction = pMenu->addAction(extra.strText);
         pAction->setEnabled(!extra.isEnabled || extra.isEnabled());
+        pAction->setCheckable(static_cast<bool>(extra.isChecked));
+        if (extra.isChecked) pAction->setChecked(extra.isChecked());
         connect(pAction, &QAction::triggered, this, extra.action);
     }
     pMenu->addSeparator();
@@ -345,8 +347,10 @@ QMenu* CQtDialogHost::BuildWindowMenu() {
 }
 
 void CQtDialogHost::AddWindowMenuItem(const QString& strText, std::function<void()> action,
-                                      std::function<bool()> isEnabled) {
-    m_menuExtras.push_back({strText, std::move(action), std::move(isEnabled)});
+                                      std::function<bool()> isEnabled,
+                                      std::function<bool()> isChecked) {
+    m_menuExtras.push_back(
+        {strText, std::move(action), std::move(isEnabled), std::move(isChecked)});
 }
 
 void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {

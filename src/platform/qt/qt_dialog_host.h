@@ -26,9 +26,10 @@ public:
     QWidget* GetControl(int nID) const;
     // The window menu: minimise, the host's own items, close, then the items the dialog appended.
     QMenu* BuildWindowMenu();
-    // An item of the program's own, after the dialog's items; shown greyed while not enabled.
+    // An item of the program's own, after the dialog's items; shown greyed while not enabled,
+    // and with a check mark while isChecked (if given) says so.
     void AddWindowMenuItem(const QString& strText, std::function<void()> action,
-                           std::function<bool()> isEnabled);
+                           std::function<bool()> isEnabled, std::function<bool()> isChecked = {});
     void ShowWindowMenu(const QPoint& ptGlobal);
 
     // The font labels are painted in (the surface's default font).
@@ -77,6 +78,7 @@ private:
         QString strText;
         std::function<void()> action;
         std::function<bool()> isEnabled;
+        std::function<bool()> isChecked;
     };
 
     CDialog& m_dialog;

@@ -1,0 +1,65 @@
+#include "ui/coach/coach_figure.h"
+
+#include <QAccessibleWidget>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+class CCoachFigureAccessible : public QAccessibleWidget {
+public:
+    explicit CCoachFigureAccessible(CCoachFigure* pFigure)
+        : QAccessibleWidget(pFigure, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->accessibleName();
+        if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
+        if (t == QAccessible::Description) return widget()->toolTip();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* CoachFactory(const QString& strKey, QObject* pObject) {
+    if (strKey == QLatin1String("CCoachFigure") || strKey == QLatin1String("CCoachBar")) {
+        if (auto* pFigure = qobject_cast<CCoachFigure*>(pObject))
+            return new CCoachFigureAccessible(pFigure);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CCoachFigure::CCoachFigure(const QString& strName, QWidget* pParent) : QLabel(pParent) {
+    setAccessibleName(strName);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+CCoachBar::CCoachBar(const QString& strName, QWidget* pParent) : CCoachFigure(strName, pParent) {
+    setMinimumWidth(60);
+}
+
+void CCoachBar::SetShare(double dShare) {
+    dShare = std::clamp(dShare, 0.0, 1.0);
+    if (dShare == m_dShare) return;
+    m_dShare = dShare;
+    update();
+}
+
+void CCoachBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect rcTrack = rect().adjusted(0, 2, 0, -2);
+    painter.fillRect(rcTrack, palette().color(QPalette::Base));
+    // A share that rounds to nothing still shows a sliver, so that "can come up" is visible.
+    const int nWidth =
+        m_dShare > 0.0 ? std::max(1, static_cast<int>(rcTrack.width() * m_dShare)) : 0;
+    painter.fillRect(QRect(rcTrack.left(), rcTrack.top(), nWidth, rcTrack.height()),
+                     palette().color(QPalette::Highlight));
+}
+
+void InstallCoachAccessibility() {
+    static bool bInstalled = false;
+    if (bInstalled) return;
+    QAccessible::installFactory(&CoachFactory);
+    bInstalled = true;
+}

@@ -1,0 +1,86 @@
+// The coach's window, "Handfall II Coach": beside the table, not modal, it shows what the coach
+// works out (this deal's holds ranked, the current hold over the hands in play, the session)
+// and follows every change at the table at once. It builds the variants' outcome tables on a
+// thread of its own, so the table keeps answering, and says it is working meanwhile.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "coach/coach.h"
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QTreeWidget;
+class CCoachBar;
+class CCoachFigure;
+class CMultiHandDlg;
+class CQtDialogHost;
+
+class CCoachWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Follows the table from now on, shown or not. pTable is the table's window: the coach
+    // sits beside it and lives no longer than it.
+    CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable);
+    ~CCoachWindow() override;
+
+    // Shows the window beside the table without taking the keyboard from it, or hides it.
+    void Toggle();
+    void ShowBesideTable();
+
+    const CCoach& GetCoach() const { return m_coach; }
+    // True while a variant's table is being built.
+    bool IsWorking() const { return m_worker.joinable(); }
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+
+private:
+    void Refresh();
+    void RefreshDeal();
+    void RefreshOverHands();
+    void RefreshSession();
+    void RefreshCostly();
+    // Starts building the table the coach waits for, when none is being built.
+    void BuildNeededTable();
+    void TableBuilt(int nGame);
+
+    CMultiHandDlg& m_dlg;
+    QWidget* m_pTable;
+    CCoach m_coach;
+    std::thread m_worker;
+
+    QLabel* m_pStatus = nullptr;
+    QGroupBox* m_pDealBox = nullptr;
+    CCoachFigure* m_pDealCards = nullptr;
+    QTreeWidget* m_pRanking = nullptr;
+    CCoachFigure* m_pRank = nullptr;
+    CCoachFigure* m_pCost = nullptr;
+    QGroupBox* m_pHandsBox = nullptr;
+    QGridLayout* m_pChart = nullptr;
+    struct CChartRow {
+        CCoachFigure* pName;
+        CCoachBar* pBar;
+        CCoachFigure* pProbability;
+        CCoachFigure* pExpected;
+        CCoachFigure* pActual;
+    };
+    std::vector<CChartRow> m_vecChartRows;
+    CCoachFigure* m_pExpectedWin = nullptr;
+    CCoachFigure* m_pActualWin = nullptr;
+    std::vector<CCoachFigure*> m_vecSession;
+    QTreeWidget* m_pCostly = nullptr;
+    int m_nCostlyShown = -1;
+};
+
+// The key C and the window menu's check item "&Coach" on the table's host; the coach follows
+// the table from the start, so its session covers the whole run.
+CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg);

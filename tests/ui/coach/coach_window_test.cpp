@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include "ui/desktop_fixture.h"
+#include "ui/coach/coach_figure.h"
+#include "ui/coach/coach_window.h"
+
+namespace {
+
+class CoachWindowTest : public DesktopTableTest {
+protected:
+    CCoachWindow* Coach() const { return m_pHost->findChild<CCoachWindow*>(); }
+    QAction* CoachItem() {
+        m_pMenu.reset(m_pHost->BuildWindowMenu());
+        for (QAction* pAction : m_pMenu->actions())
+            if (pAction->text() == "&Coach") return pAction;
+        return nullptr;
+    }
+    CCoachFigure* Figure(const QString& strName) const {
+        for (CCoachFigure* pFigure : Coach()->findChildren<CCoachFigure*>())
+            if (pFigure->accessibleName() == strName) return pFigure;
+        return nullptr;
+    }
+    QString Accessible(QWidget* pWidget, QAccessible::Text t) const {
+        return QAccessible::queryAccessibleInterface(pWidget)->text(t);
+    }
+
+    std::unique_ptr<QMenu> m_pMenu;
+};
+
+TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscClosesIt) {
+    ASSERT_NE(Coach(), nullptr);
+    ASSERT_NE(CoachItem(), nullptr);
+    EXPECT_TRUE(CoachItem()->isCheckable());
+    EXPECT_FALSE(CoachItem()->isChecked());
+    Type(Qt::Key_C);
+    ASSERT_TRUE(Coach()->isVisible());
+    EXPECT_EQ(Coach()->windowTitle(), "Handfall II Coach");
+    EXPECT_TRUE(CoachItem()->isChecked());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+
+    // The scripted deal is 2 to 6 of spades, a straight flush: kept whole it pays 50 for sure.
+    Type(Qt::Key_D);
+    Type(Qt::Key_H);
+    auto* pRanking = Coach()->findChild<QTreeWidget*>("holds");
+    ASSERT_NE(pRanking, nullptr);
+    EXPECT_EQ(pRanking->topLevelItem(0)->text(0), QString::fromUtf8("\u25B6 1"));
+    EXPECT_EQ(pRanking->topLevelItem(0)->text(1), QString::fromUtf8("2♠ 3♠ 4♠ 5♠ 6♠"));
+    EXPECT_EQ(pRanking->topLevelItem(0)->text(2), "50.0000");
+    EXPECT_EQ(pRanking->topLevelItem(0)->toolTip(2), "Exactly 50");
+    EXPECT_TRUE(pRanking->focusPolicy() & Qt::TabFocus);
+    CCoachFigure* pCost = Figure("Cost of your hold");
+    ASSERT_NE(pCost, nullptr);
+    EXPECT_EQ(Accessible(pCost, QAccessible::Value), "Cost: 0.00 coins");
+    EXPECT_NE(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    CCoachFigure* pFlushes = Figure("Straight Flush expected hands");
+    ASSERT_NE(pFlushes, nullptr);
+    EXPECT_EQ(pFlushes->text(), "50.00 hands");
+
+    // The keyboard stayed with the table: releasing the 6 costs coins, shown in red.
+    Type(Qt::Key_5);
+    EXPECT_FALSE(m_pDlg->IsHeld(4));
+    EXPECT_EQ(pRanking->topLevelItem(0)->text(0), "1");
+    EXPECT_EQ(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    EXPECT_NE(pCost->text(), "Cost: 0.00 coins");
+    EXPECT_EQ(Accessible(pCost, QAccessible::Name), "Cost of your hold");
+
+    const int nCoins = m_pDlg->GetCoins();
+    QTest::keyClick(Coach(), Qt::Key_Escape);
+    EXPECT_FALSE(Coach()->isVisible());
+    EXPECT_FALSE(CoachItem()->isChecked());
+    EXPECT_EQ(m_pDlg->GetCoins(), nCoins);
+    EXPECT_TRUE(m_pDlg->IsDealt());
+    EXPECT_TRUE(m_pDlg->IsHeld(0));
+}
+
+}  // namespace
