@@ -123,7 +123,7 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     m_pRanking->setObjectName("holds");
     m_pRanking->setSelectionMode(QAbstractItemView::NoSelection);
     m_pRanking->setColumnWidth(0, 56);
-    m_pRanking->setColumnWidth(1, 190);
+    m_pRanking->setColumnWidth(1, 170);
     m_pRanking->setFixedHeight(150);
     for (int i = 0; i < 32; ++i) new QTreeWidgetItem(m_pRanking);
     pDeal->addWidget(m_pRanking);
@@ -179,9 +179,9 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     m_pCostly = MakeList("Costly decisions, newest first",
                          {"Deal", "Hold played", "Best hold", "Cost"}, this);
     m_pCostly->setObjectName("costlyDecisions");
-    m_pCostly->setColumnWidth(0, 150);
-    m_pCostly->setColumnWidth(1, 100);
-    m_pCostly->setColumnWidth(2, 100);
+    m_pCostly->setColumnWidth(0, 140);
+    m_pCostly->setColumnWidth(1, 90);
+    m_pCostly->setColumnWidth(2, 90);
     m_pCostly->setMinimumHeight(80);
     connect(m_pCostly, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem*> selected = m_pCostly->selectedItems();
@@ -189,7 +189,7 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     });
     pLayout->addWidget(m_pCostly, 1);
     setTabOrder(m_pRanking, m_pCostly);
-    resize(500, 700);
+    resize(440, 700);
 
     m_coach.SetChangeHandler([this] {
         if (isVisible()) Refresh();
