@@ -1,0 +1,122 @@
+// The coach window's cost at the table: its update after a hold toggle (the coach's figures,
+// the window's texts and a full repaint), and what it adds to a Draw of 50 hands; also each
+// variant's outcome table, its build time and its size.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "analysis/outcome_table.h"
+#include "games/game.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/random.h"
+#include "table/multi_hand_dlg.h"
+#include "table/resource.h"
+#include "ui/coach/coach_window.h"
+#include "ui/ui_setup.h"
+
+namespace {
+
+// The table on its real host, with or without the coach's window open beside it.
+struct CTable {
+    explicit CTable(bool bCoach) : host(dlg, nullptr) {
+        dlg.OnInitDialog();
+        host.show();
+        if (!bCoach) return;
+        pCoach = new CCoachWindow(dlg, &host);
+        pCoach->ShowBesideTable();
+        while (pCoach->IsWorking()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents();
+    }
+    ~CTable() { dlg.OnCancel(); }
+    // Each deal costs coins: with one hand in play the purse lasts a thousand deals.
+    void PlayOneHand() {
+        NMUPDOWN nm{{IDC_SPIN_HANDS, UDN_DELTAPOS}, dlg.GetHandsInPlay(), 1 - dlg.GetHandsInPlay()};
+        LRESULT result = 0;
+        dlg.OnNotify(IDC_SPIN_HANDS, &nm.hdr, &result);
+    }
+
+    CMultiHandDlg dlg;
+    CQtDialogHost host;
+    CCoachWindow* pCoach = nullptr;  // owned by the host
+};
+
+// From holding card 1 to holding nCards - 1 more or fewer: keep nothing (1,533,939 draws) for
+// 0, two cards (16,215 draws, the median of the 32 holds) for 2.
+void BM_CoachUpdateAfterHoldToggle(benchmark::State& state) {
+    CDefaultRandomSource source(7);
+    CRandomSourceScope scope(&source);
+    CTable table(true);
+    table.PlayOneHand();
+    const int nToggle = state.range(0) == 0 ? IDC_HOLD1 : IDC_HOLD2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        table.dlg.OnCommand(IDC_DEAL);
+        table.dlg.OnCommand(IDC_HOLD1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        table.dlg.OnCommand(nToggle);
+        table.pCoach->repaint();
+        state.PauseTiming();
+        table.dlg.OnCommand(IDC_DRAW);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CoachUpdateAfterHoldToggle)
+    ->Arg(0)
+    ->Arg(2)
+    ->Iterations(500)
+    ->Unit(benchmark::kMicrosecond);
+
+// A Draw of 50 hands (two cards held), with the coach's window open (1) or not (0). The purse
+// lasts a few dozen such deals, so each repetition starts a table of its own.
+void BM_Draw50Hands(benchmark::State& state) {
+    CDefaultRandomSource source(1);
+    CRandomSourceScope scope(&source);
+    CTable table(state.range(0) != 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!table.dlg.CanDeal()) {
+            state.SkipWithError("out of coins");
+            break;
+        }
+        table.dlg.OnCommand(IDC_DEAL);
+        table.dlg.OnCommand(IDC_HOLD1);
+        table.dlg.OnCommand(IDC_HOLD2);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        table.dlg.OnDraw();
+    }
+}
+BENCHMARK(BM_Draw50Hands)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(15)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_BuildOutcomeTable(benchmark::State& state) {
+    const int nGame = static_cast<int>(state.range(0));
+    std::size_t nBytes = 0;
+    for (auto _ : state) {
+        const COutcomeTable table(nGame);
+        nBytes = table.GetMemoryBytes();
+    }
+    state.counters["MB"] = static_cast<double>(nBytes) / 1e6;
+}
+BENCHMARK(BM_BuildOutcomeTable)
+    ->DenseRange(GAME_DUCES_WILD, GAME_DOUBLE_BONUS)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SetUpApplicationLook(app);
+    LoadProgramResources(1.0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
