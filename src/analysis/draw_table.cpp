@@ -67,11 +67,6 @@ void Rename(const int* pCodes, const int* pSuitOf, int* pImage) {
     }
 }
 
-CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom, double dTo) {
-    if (!progress) return {};
-    return [progress, dFrom, dTo](double dDone) { progress(dFrom + (dTo - dFrom) * dDone); };
-}
-
 }  // namespace
 
 // Scores one hand of each class of hands equal up to suits and gives its score to every hand

@@ -10,10 +10,8 @@
 
 namespace {
 
-CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom, double dTo) {
-    if (!progress) return {};
-    return [progress, dFrom, dTo](double dDone) { progress(dFrom + (dTo - dFrom) * dDone); };
-}
+// Scoring is about half the build, as for the pay table; the counts take the rest.
+constexpr double kScoringShare = 0.5;
 
 }  // namespace
 
@@ -44,7 +42,7 @@ COutcomeTable::COutcomeTable(int nGame, const CProgressFunction& progress)
             ASSERT(strName.empty());
             return nLosing;
         },
-        ScaledProgress(progress, 0.0, 0.5));
+        ScaledProgress(progress, 0.0, kScoringShare));
     m_vecCategory.assign(vecCategory.begin(), vecCategory.end());
     for (int nCount = 4; nCount >= 0; --nCount) BuildCounts(nCount);
     if (progress) progress(1.0);

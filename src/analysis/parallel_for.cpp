@@ -49,3 +49,8 @@ void ParallelFor(int nItems, int nChunk, const std::function<void(int nBegin, in
     for (std::thread& worker : workers) worker.join();
     if (progress) progress(1.0);
 }
+
+CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom, double dTo) {
+    if (!progress) return {};
+    return [progress, dFrom, dTo](double dDone) { progress(dFrom + (dTo - dFrom) * dDone); };
+}
