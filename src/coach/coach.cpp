@@ -64,8 +64,7 @@ bool CCoach::HasTable(int nGame) const {
 
 int CCoach::GetNeededGame() const {
     if (!m_vecDeals.empty()) {
-        const int nViewed = m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
-        const int nGame = m_vecDeals[static_cast<size_t>(nViewed - 1)].nGame;
+        const int nGame = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)].nGame;
         if (!HasTable(nGame)) return nGame;
     }
     for (const CCoachDeal& deal : m_vecDeals)
@@ -107,7 +106,7 @@ void CCoach::Value(CCoachDeal& deal) const {
 std::optional<CDealFigures> CCoach::GetDealFigures() const {
     if (m_vecDeals.empty()) return std::nullopt;
     CDealFigures figures;
-    figures.nDeal = m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
+    figures.nDeal = ViewedDealNumber();
     figures.deal = m_vecDeals[static_cast<size_t>(figures.nDeal - 1)];
     std::array<CHoldOutcomes, 32> arrHolds;
     if (!CountHolds(figures.deal, arrHolds)) return std::nullopt;

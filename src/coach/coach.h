@@ -125,6 +125,10 @@ public:
 
 private:
     const COutcomeTable* Table(int nGame) const;
+    // 1 for the first deal; the current deal unless one was picked. Only with a deal.
+    int ViewedDealNumber() const {
+        return m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
+    }
     bool CountHolds(const CCoachDeal& deal, std::array<CHoldOutcomes, 32>& arrHolds) const;
     void Value(CCoachDeal& deal) const;
     void Changed() {

@@ -13,9 +13,9 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
+#include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/coach/coach_figure.h"
-#include "platform/qt/qt_dialog_host.h"
 
 namespace {
 
@@ -41,6 +41,10 @@ QString HoldText(const std::array<int, 5>& arrCodes, int nMask) {
     for (int i = 0; i < 5; ++i)
         if ((nMask >> i) & 1) cards << CardText(arrCodes[static_cast<size_t>(i)]);
     return cards.isEmpty() ? QString("nothing (draw five)") : cards.join(' ');
+}
+
+QString WorkingText(double dDone) {
+    return QString("Working out the exact odds: %1 %").arg(static_cast<int>(dDone * 100));
 }
 
 QString Number(double d, int nDecimals) {
@@ -246,11 +250,7 @@ void CCoachWindow::BuildNeededTable() {
     m_worker = std::thread([this, nGame] {
         auto pTable = std::make_shared<const COutcomeTable>(nGame, [this](double dDone) {
             QMetaObject::invokeMethod(
-                this,
-                [this, dDone] {
-                    m_pStatus->setText(QString("Working out the exact odds: %1 %")
-                                           .arg(static_cast<int>(dDone * 100)));
-                },
+                this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
                 Qt::QueuedConnection);
         });
         QMetaObject::invokeMethod(
@@ -265,10 +265,12 @@ void CCoachWindow::BuildNeededTable() {
 
 void CCoachWindow::Refresh() {
     BuildNeededTable();
+    if (!IsWorking()) {
+        m_pStatus->clear();
+    } else if (m_pStatus->text().isEmpty()) {
+        m_pStatus->setText(WorkingText(0.0));
+    }
     m_pStatus->setVisible(IsWorking());
-    if (IsWorking() && m_pStatus->text().isEmpty())
-        m_pStatus->setText("Working out the exact odds: 0 %");
-    if (!IsWorking()) m_pStatus->clear();
     RefreshDeal();
     RefreshOverHands();
     RefreshSession();
