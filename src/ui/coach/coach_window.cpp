@@ -406,21 +406,27 @@ void CCoachWindow::RefreshSession() {
 
 void CCoachWindow::RefreshCostly() {
     const std::vector<CCostlyDecision> vecCostly = m_coach.GetCostlyDecisions();
-    if (static_cast<int>(vecCostly.size()) == m_nCostlyShown) return;
-    m_nCostlyShown = static_cast<int>(vecCostly.size());
     const QSignalBlocker blocker(m_pCostly);
-    m_pCostly->clear();
-    for (const CCostlyDecision& decision : vecCostly) {
-        auto* pItem = new QTreeWidgetItem(m_pCostly);
-        pItem->setText(0,
-                       QString("%1: %2").arg(decision.nDeal).arg(DealText(decision.deal.arrCodes)));
-        pItem->setText(1, HoldText(decision.deal.arrCodes, decision.deal.nHoldMask));
-        pItem->setText(2, HoldText(decision.deal.arrCodes, decision.deal.nBestMask));
-        pItem->setText(3, Number(decision.cost.Value(), 2));
-        pItem->setToolTip(3, Exactly(decision.cost) + " coins");
-        pItem->setForeground(3, kCostColour);
-        pItem->setData(0, Qt::UserRole, decision.nDeal);
-        if (decision.nDeal == m_coach.GetViewedDeal()) pItem->setSelected(true);
+    // The list only grows: a decision once costly stays so.
+    if (static_cast<int>(vecCostly.size()) != m_nCostlyShown) {
+        m_nCostlyShown = static_cast<int>(vecCostly.size());
+        m_pCostly->clear();
+        for (const CCostlyDecision& decision : vecCostly) {
+            auto* pItem = new QTreeWidgetItem(m_pCostly);
+            pItem->setText(
+                0, QString("%1: %2").arg(decision.nDeal).arg(DealText(decision.deal.arrCodes)));
+            pItem->setText(1, HoldText(decision.deal.arrCodes, decision.deal.nHoldMask));
+            pItem->setText(2, HoldText(decision.deal.arrCodes, decision.deal.nBestMask));
+            pItem->setText(3, Number(decision.cost.Value(), 2));
+            pItem->setToolTip(3, Exactly(decision.cost) + " coins");
+            pItem->setForeground(3, kCostColour);
+            pItem->setData(0, Qt::UserRole, decision.nDeal);
+        }
+    }
+    // The selection is the deal in view: a new deal or a hold toggle at the table clears it.
+    for (int i = 0; i < m_pCostly->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* pItem = m_pCostly->topLevelItem(i);
+        pItem->setSelected(pItem->data(0, Qt::UserRole).toInt() == m_coach.GetViewedDeal());
     }
 }
 
