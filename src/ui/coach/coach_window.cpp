@@ -216,14 +216,19 @@ void CCoachWindow::Toggle() {
 }
 
 void CCoachWindow::ShowBesideTable() {
-    const QRect rcTable = m_pTable->frameGeometry();
+    // Placed by its client area: the coach's own frame is not known before it is first shown,
+    // and the window manager gives both windows the same frame as the table's.
+    const QRect rcFrame = m_pTable->frameGeometry();
+    const QRect rcClient = m_pTable->geometry();
+    const int nLeftFrame = rcClient.left() - rcFrame.left();
+    const int nFrameWidth = width() + rcFrame.width() - rcClient.width();
     const QRect rcScreen = m_pTable->screen()->availableGeometry();
-    const int nWidth = frameGeometry().width();
-    int x = rcTable.right() + 1 + kGap;
-    if (x + nWidth > rcScreen.right() + 1)
-        x = rcTable.left() - kGap - nWidth >= rcScreen.left() ? rcTable.left() - kGap - nWidth
-                                                              : rcScreen.right() + 1 - nWidth;
-    move(x, rcTable.top());
+    int x = rcFrame.right() + 1 + kGap;
+    if (x + nFrameWidth > rcScreen.right() + 1)
+        x = rcFrame.left() - kGap - nFrameWidth >= rcScreen.left()
+                ? rcFrame.left() - kGap - nFrameWidth
+                : rcScreen.right() + 1 - nFrameWidth;
+    setGeometry(x + nLeftFrame, rcClient.top(), width(), height());
     show();
     raise();
     m_pTable->activateWindow();
@@ -303,10 +308,14 @@ void CCoachWindow::RefreshDeal() {
         pItem->setText(1, HoldText(deal.arrCodes, hold.nHoldMask));
         const CFraction pay(hold.nPaySum, hold.nDraws);
         pItem->setText(2, Number(pay.Value(), 4));
-        pItem->setToolTip(2, Exactly(pay));
         QFont font = m_pRanking->font();
         font.setBold(bCurrent);
-        for (int c = 0; c < 3; ++c) pItem->setFont(c, font);
+        for (int c = 0; c < 3; ++c) {
+            pItem->setFont(c, font);
+            pItem->setToolTip(c, Exactly(pay));
+        }
+        // The hold played stays in sight as it moves up and down the ranking.
+        if (bCurrent) m_pRanking->scrollToItem(pItem);
     }
     m_pRank->setText(QString("Your hold: %1, rank %2 of 32")
                          .arg(HoldText(deal.arrCodes, deal.nHoldMask))
