@@ -33,6 +33,8 @@ QAccessibleInterface* CoachFactory(const QString& strKey, QObject* pObject) {
 CCoachFigure::CCoachFigure(const QString& strName, QWidget* pParent) : QLabel(pParent) {
     setAccessibleName(strName);
     setTextInteractionFlags(Qt::NoTextInteraction);
+    // Every figure is plain text: no rich-text guess on each of the many updates.
+    setTextFormat(Qt::PlainText);
 }
 
 CCoachBar::CCoachBar(const QString& strName, QWidget* pParent) : CCoachFigure(strName, pParent) {
