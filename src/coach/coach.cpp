@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
-#include "games/game.h"
+#include "games/game_variants.h"
 #include "table/multi_hand_dlg.h"
 
 namespace {
 
 bool ValidGame(int nGame) {
-    return nGame >= GAME_DUCES_WILD && nGame <= GAME_DOUBLE_BONUS;
+    return FindGameVariant(nGame) != nullptr;
 }
 
 // Expected pay per coin in 1/kDrawLcm coins: whole, so that a session adds up exactly.
@@ -55,7 +55,8 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
 }
 
 const COutcomeTable* CCoach::Table(int nGame) const {
-    return ValidGame(nGame) ? m_tables[static_cast<size_t>(nGame)].get() : nullptr;
+    const auto it = m_tables.find(nGame);
+    return it != m_tables.end() ? it->second.get() : nullptr;
 }
 
 bool CCoach::HasTable(int nGame) const {
@@ -75,7 +76,7 @@ int CCoach::GetNeededGame() const {
 void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
     if (!pTable || !ValidGame(pTable->GetGame())) return;
     const int nGame = pTable->GetGame();
-    m_tables[static_cast<size_t>(nGame)] = std::move(pTable);
+    m_tables[nGame] = std::move(pTable);
     for (CCoachDeal& deal : m_vecDeals)
         if (deal.bDrawn && !deal.bValued && deal.nGame == nGame) Value(deal);
     Changed();

@@ -135,7 +135,7 @@ private:
         if (m_changed) m_changed();
     }
 
-    std::array<std::shared_ptr<const COutcomeTable>, 5> m_tables;  // by game code
+    std::map<int, std::shared_ptr<const COutcomeTable>> m_tables;  // by game code
     std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last
     int m_nViewed = 0;
     int m_nSelectedGame = 0;
