@@ -265,8 +265,7 @@ int main(int argc, char** argv) {
                 return BadInput("the card " + CardCodeText(arrCodes[i]) + " is dealt twice");
         }
     }
-    const CGameVariant& variant =
-        pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame);
+    const CGameVariant& variant = pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame);
     if (!bHold) {
         if (!strHands.empty() || !strBet.empty())
             return BadInput("--hands and --bet go with --hold");

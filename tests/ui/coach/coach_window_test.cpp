@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QTreeWidget>
 
-#include "ui/desktop_fixture.h"
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_window.h"
+#include "ui/desktop_fixture.h"
 
 namespace {
 
