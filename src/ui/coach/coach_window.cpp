@@ -119,6 +119,7 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     pLayout->addWidget(m_pStatus);
 
     m_pDealBox = new QGroupBox("This deal", this);
+    m_pDealBox->setObjectName("thisDeal");
     auto* pDeal = new QVBoxLayout(m_pDealBox);
     m_pDealCards = new CCoachFigure("Deal", m_pDealBox);
     pDeal->addWidget(m_pDealCards);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QMenu>
 #include <QTreeWidget>
 
@@ -67,6 +68,18 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     EXPECT_EQ(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     EXPECT_NE(pCost->text(), "Cost: 0.00 coins");
     EXPECT_EQ(Accessible(pCost, QAccessible::Name), "Cost of your hold");
+
+    // Drawn, the release is a costly decision; picking it shows its deal until a hold toggle.
+    Type(Qt::Key_D);
+    for (int i = 0; i < 52; ++i) m_zeros.Push(0);
+    Type(Qt::Key_D);
+    auto* pCostly = Coach()->findChild<QTreeWidget*>("costlyDecisions");
+    ASSERT_EQ(pCostly->topLevelItemCount(), 1);
+    pCostly->topLevelItem(0)->setSelected(true);
+    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(), "Deal 1, from the list");
+    Type(Qt::Key_1);
+    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(), "This deal");
+    EXPECT_FALSE(pCostly->topLevelItem(0)->isSelected());
 
     const int nCoins = m_pDlg->GetCoins();
     QTest::keyClick(Coach(), Qt::Key_Escape);
