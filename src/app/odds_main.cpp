@@ -187,112 +187,152 @@ int ParseCount(const std::string& strText, int nLow, int nHigh) {
     return n >= nLow && n <= nHigh ? n : -1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const CGameVariant* pVariant = nullptr;
+// What the command line asks for, as read; checked against the deal in the steps after.
+struct COptions {
+    bool bHelp = false;
+    bool bVersion = false;
     bool bReturn = false;
-    std::vector<std::string> vecCardWords;
     bool bHold = false;
+    const CGameVariant* pVariant = nullptr;
+    std::vector<std::string> vecCardWords;
     std::vector<std::string> vecHeldWords;
-    std::string strHands, strBet;
+    std::string strHands;
+    std::string strBet;
+};
+
+// Cards may come in one argument or several: "Jh Qh" and Jh Qh read alike.
+void AppendWords(const std::string& strText, std::vector<std::string>& vecWords) {
+    std::istringstream in(strText);
+    for (std::string strWord; in >> strWord;) vecWords.push_back(strWord);
+}
+
+// Reads the arguments in order; --help and --version end the reading. An error message, or "".
+std::string ReadOptions(int argc, char** argv, COptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string strArg = argv[i];
         if (strArg == "--help" || strArg == "-h") {
-            std::printf(kUsage, VariantNames().c_str(),
-                        FindGameVariant(kDefaultGame)->pszCommandName);
-            return 0;
+            options.bHelp = true;
+            return "";
         }
         if (strArg == "--version") {
-            std::printf("handfall-odds %s\n", HANDFALL_VERSION);
-            return 0;
+            options.bVersion = true;
+            return "";
         }
         if (strArg == "--return") {
-            bReturn = true;
+            options.bReturn = true;
         } else if (strArg == "--game" || strArg.rfind("--game=", 0) == 0) {
             std::string strName;
             if (strArg == "--game") {
-                if (i + 1 >= argc) return BadInput("--game needs a variant");
+                if (i + 1 >= argc) return "--game needs a variant";
                 strName = argv[++i];
             } else {
                 strName = strArg.substr(std::strlen("--game="));
             }
-            pVariant = FindGameVariant(strName);
-            if (pVariant == nullptr)
-                return BadInput("unknown variant '" + strName + "' (" + VariantNames() + ")");
+            options.pVariant = FindGameVariant(strName);
+            if (options.pVariant == nullptr)
+                return "unknown variant '" + strName + "' (" + VariantNames() + ")";
         } else if (strArg == "--hold" || strArg == "--hands" || strArg == "--bet") {
-            if (i + 1 >= argc) return BadInput(strArg + " needs a value");
+            if (i + 1 >= argc) return strArg + " needs a value";
             const std::string strValue = argv[++i];
             if (strArg == "--hands") {
-                strHands = strValue;
+                options.strHands = strValue;
             } else if (strArg == "--bet") {
-                strBet = strValue;
+                options.strBet = strValue;
             } else {
-                bHold = true;
-                std::istringstream in(strValue);
-                for (std::string strWord; in >> strWord;) vecHeldWords.push_back(strWord);
+                options.bHold = true;
+                AppendWords(strValue, options.vecHeldWords);
             }
         } else if (strArg.size() > 1 && strArg[0] == '-') {
-            return BadInput("unknown option '" + strArg + "'");
+            return "unknown option '" + strArg + "'";
         } else {
-            std::istringstream in(strArg);
-            for (std::string strWord; in >> strWord;) vecCardWords.push_back(strWord);
+            AppendWords(strArg, options.vecCardWords);
         }
     }
+    return "";
+}
 
-    if (bReturn) {
-        if (!vecCardWords.empty()) return BadInput("--return takes no cards");
-        if (bHold) return BadInput("--return takes no --hold");
-        std::vector<const CGameVariant*> vecVariants;
-        if (pVariant != nullptr) {
-            vecVariants.push_back(pVariant);
-        } else {
-            for (const CGameVariant& variant : GameVariants()) vecVariants.push_back(&variant);
-        }
-        return PrintReturns(vecVariants);
-    }
-
-    if (vecCardWords.size() != 5) {
-        return BadInput("a deal is five cards, not " + std::to_string(vecCardWords.size()));
-    }
-    std::array<int, 5> arrCodes{};
+// Five different cards. An error message, or "".
+std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5>& arrCodes) {
+    if (vecWords.size() != 5) return "a deal is five cards, not " + std::to_string(vecWords.size());
     for (size_t i = 0; i < 5; ++i) {
-        arrCodes[i] = ParseCardCode(vecCardWords[i]);
+        arrCodes[i] = ParseCardCode(vecWords[i]);
         if (arrCodes[i] == NO_CARD_CODE)
-            return BadInput("'" + vecCardWords[i] + "' is not a card (such as 10h, Qs, Ac, 2d)");
+            return "'" + vecWords[i] + "' is not a card (such as 10h, Qs, Ac, 2d)";
         for (size_t j = 0; j < i; ++j) {
             if (arrCodes[j] == arrCodes[i])
-                return BadInput("the card " + CardCodeText(arrCodes[i]) + " is dealt twice");
+                return "the card " + CardCodeText(arrCodes[i]) + " is dealt twice";
         }
     }
-    const CGameVariant& variant = pVariant != nullptr ? *pVariant : *FindGameVariant(kDefaultGame);
-    if (!bHold) {
-        if (!strHands.empty() || !strBet.empty())
-            return BadInput("--hands and --bet go with --hold");
-        return PrintHolds(variant, arrCodes);
-    }
+    return "";
+}
 
-    CHoldRequest request;
-    if (strHands.empty() != strBet.empty()) return BadInput("--hands and --bet go together");
-    if (!strHands.empty()) {
-        request.nHands = ParseCount(strHands, 1, 50);
-        if (request.nHands < 0) return BadInput("--hands takes 1 to 50, not '" + strHands + "'");
-        request.nBet = ParseCount(strBet, 1, 5);
-        if (request.nBet < 0) return BadInput("--bet takes 1 to 5, not '" + strBet + "'");
+// The held cards as positions of the deal, and the hands and bet to count over. An error
+// message, or "".
+std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& arrCodes,
+                            CHoldRequest& request) {
+    if (options.strHands.empty() != options.strBet.empty()) return "--hands and --bet go together";
+    if (!options.strHands.empty()) {
+        request.nHands = ParseCount(options.strHands, 1, 50);
+        if (request.nHands < 0) return "--hands takes 1 to 50, not '" + options.strHands + "'";
+        request.nBet = ParseCount(options.strBet, 1, 5);
+        if (request.nBet < 0) return "--bet takes 1 to 5, not '" + options.strBet + "'";
     }
-    if (vecHeldWords.size() > 5) return BadInput("a hold is at most five cards");
-    for (const std::string& strWord : vecHeldWords) {
+    if (options.vecHeldWords.size() > 5) return "a hold is at most five cards";
+    for (const std::string& strWord : options.vecHeldWords) {
         const int nCode = ParseCardCode(strWord);
         if (nCode == NO_CARD_CODE)
-            return BadInput("'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)");
+            return "'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)";
         int nPosition = -1;
         for (int i = 0; i < 5; ++i)
             if (arrCodes[static_cast<size_t>(i)] == nCode) nPosition = i;
-        if (nPosition < 0)
-            return BadInput("the held card " + CardCodeText(nCode) + " is not in the deal");
+        if (nPosition < 0) return "the held card " + CardCodeText(nCode) + " is not in the deal";
         if ((request.nHoldMask >> nPosition) & 1)
-            return BadInput("the card " + CardCodeText(nCode) + " is held twice");
+            return "the card " + CardCodeText(nCode) + " is held twice";
         request.nHoldMask |= 1 << nPosition;
     }
+    return "";
+}
+
+int RunReturns(const COptions& options) {
+    if (!options.vecCardWords.empty()) return BadInput("--return takes no cards");
+    if (options.bHold) return BadInput("--return takes no --hold");
+    std::vector<const CGameVariant*> vecVariants;
+    if (options.pVariant != nullptr) {
+        vecVariants.push_back(options.pVariant);
+    } else {
+        for (const CGameVariant& variant : GameVariants()) vecVariants.push_back(&variant);
+    }
+    return PrintReturns(vecVariants);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    COptions options;
+    if (const std::string strError = ReadOptions(argc, argv, options); !strError.empty())
+        return BadInput(strError);
+    if (options.bHelp) {
+        std::printf(kUsage, VariantNames().c_str(), FindGameVariant(kDefaultGame)->pszCommandName);
+        return 0;
+    }
+    if (options.bVersion) {
+        std::printf("handfall-odds %s\n", HANDFALL_VERSION);
+        return 0;
+    }
+    if (options.bReturn) return RunReturns(options);
+
+    std::array<int, 5> arrCodes{};
+    if (const std::string strError = ReadDeal(options.vecCardWords, arrCodes); !strError.empty())
+        return BadInput(strError);
+    const CGameVariant& variant =
+        options.pVariant != nullptr ? *options.pVariant : *FindGameVariant(kDefaultGame);
+    if (!options.bHold) {
+        if (!options.strHands.empty() || !options.strBet.empty())
+            return BadInput("--hands and --bet go with --hold");
+        return PrintHolds(variant, arrCodes);
+    }
+    CHoldRequest request;
+    if (const std::string strError = ReadHoldRequest(options, arrCodes, request); !strError.empty())
+        return BadInput(strError);
     return PrintHoldOutcomes(variant, arrCodes, request);
 }
