@@ -1,6 +1,7 @@
 // A CDC that draws nothing and keeps every call, so layout can be checked without pixels.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct CDCCall {
     int nValue;                    // SetBkMode: the mode; SelectPen: width; DrawText: bk mode
 };
 
+// Names a picture in a call's description; without one, pictures show as "image" or "none".
+using CImageNamer = std::function<std::string(const CPlatformImage*)>;
+// One line per call, every field that kind of call sets, e.g.
+// "RoundRect 5,40-134,59 corner 3,3 pen rgb 255,0,0": for golden files and readable comparisons.
+std::string DescribeCall(const CDCCall& call, const CImageNamer& nameImage = {});
+
 class CRecordingDC : public CDC {
 public:
     bool BitBlt(int x, int y, int nWidth, int nHeight, const CBitmap* pSrc, int xSrc, int ySrc,
@@ -29,6 +36,7 @@ public:
 
     const std::vector<CDCCall>& Calls() const { return m_calls; }
     std::vector<CDCCall> CallsOf(CDCCall::Kind kind) const;
+    std::vector<std::string> Describe(const CImageNamer& nameImage = {}) const;
     void Clear() { m_calls.clear(); }
 
 protected:

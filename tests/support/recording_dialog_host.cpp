@@ -65,50 +65,10 @@ CRecordedControl& CRecordingDialogHost::Mutable(int nID) {
     return m_controls[nID];
 }
 
-void CRecordingDialogHost::EnableControl(int nID, bool bEnable) {
-    Mutable(nID).bEnabled = bEnable;
-}
-
-bool CRecordingDialogHost::IsControlEnabled(int nID) const {
-    return Control(nID).bEnabled;
-}
-
-void CRecordingDialogHost::SetControlText(int nID, const std::string& strText) {
-    Mutable(nID).strText = strText;
-}
-
-std::string CRecordingDialogHost::GetControlText(int nID) const {
-    return Control(nID).strText;
-}
-
-void CRecordingDialogHost::SetCheck(int nID, int nCheck) {
-    Mutable(nID).nCheck = nCheck;
-}
-
-int CRecordingDialogHost::GetCheck(int nID) const {
-    return Control(nID).nCheck;
-}
-
-void CRecordingDialogHost::ResetList(int nID) {
-    Mutable(nID).lines.clear();
-}
-
-void CRecordingDialogHost::AddListLine(int nID, const std::string& strLine) {
-    Mutable(nID).lines.push_back(strLine);
-}
-
 void CRecordingDialogHost::SetSpinRange(int nID, int nLower, int nUpper) {
     CRecordedControl& spin = Mutable(nID);
     spin.nSpinLower = nLower;
     spin.nSpinUpper = nUpper;
-}
-
-void CRecordingDialogHost::SetSpinPos(int nID, int nPos) {
-    Mutable(nID).nSpinPos = nPos;
-}
-
-int CRecordingDialogHost::GetSpinPos(int nID) const {
-    return Control(nID).nSpinPos;
 }
 
 void CRecordingDialogHost::GetSpinRange(int nID, int& nLower, int& nUpper) const {
@@ -116,17 +76,8 @@ void CRecordingDialogHost::GetSpinRange(int nID, int& nLower, int& nUpper) const
     nUpper = Control(nID).nSpinUpper;
 }
 
-void CRecordingDialogHost::SetIcon(HICON hIcon, bool bBigIcon) {
-    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
-}
-
 RECT CRecordingDialogHost::GetClientRect() const {
     return {0, 0, DialogUnitsToPixelsX(m_template.cx), DialogUnitsToPixelsY(m_template.cy)};
-}
-
-void CRecordingDialogHost::EndDialog(int nResult) {
-    m_bEnded = true;
-    m_nResult = nResult;
 }
 
 int CRecordingDialogRunner::RunModal(CDialog& dialog) {

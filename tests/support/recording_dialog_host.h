@@ -40,29 +40,33 @@ public:
 
     const CRecordedControl& Control(int nID) const;
     int Invalidations() const { return m_nInvalidations; }
-    void ResetInvalidations() { m_nInvalidations = 0; }
     bool IsEnded() const { return m_bEnded; }
     int GetResult() const { return m_nResult; }
     HICON GetIcon(bool bBigIcon) const { return bBigIcon ? m_hBigIcon : m_hSmallIcon; }
 
-    void EnableControl(int nID, bool bEnable) override;
-    bool IsControlEnabled(int nID) const override;
-    void SetControlText(int nID, const std::string& strText) override;
-    std::string GetControlText(int nID) const override;
-    void SetCheck(int nID, int nCheck) override;
-    int GetCheck(int nID) const override;
-    void ResetList(int nID) override;
-    void AddListLine(int nID, const std::string& strLine) override;
+    void EnableControl(int nID, bool bEnable) override { Mutable(nID).bEnabled = bEnable; }
+    bool IsControlEnabled(int nID) const override { return Control(nID).bEnabled; }
+    void SetControlText(int nID, const std::string& str) override { Mutable(nID).strText = str; }
+    std::string GetControlText(int nID) const override { return Control(nID).strText; }
+    void SetCheck(int nID, int nCheck) override { Mutable(nID).nCheck = nCheck; }
+    int GetCheck(int nID) const override { return Control(nID).nCheck; }
+    void ResetList(int nID) override { Mutable(nID).lines.clear(); }
+    void AddListLine(int nID, const std::string& str) override {
+        Mutable(nID).lines.push_back(str);
+    }
     void SetSpinRange(int nID, int nLower, int nUpper) override;
-    void SetSpinPos(int nID, int nPos) override;
-    int GetSpinPos(int nID) const override;
+    void SetSpinPos(int nID, int nPos) override { Mutable(nID).nSpinPos = nPos; }
+    int GetSpinPos(int nID) const override { return Control(nID).nSpinPos; }
     void GetSpinRange(int nID, int& nLower, int& nUpper) const override;
     void Invalidate() override { ++m_nInvalidations; }
-    void SetIcon(HICON hIcon, bool bBigIcon) override;
+    void SetIcon(HICON hIcon, bool bBig) override { (bBig ? m_hBigIcon : m_hSmallIcon) = hIcon; }
     bool IsIconic() const override { return m_bIconic; }
     RECT GetClientRect() const override;
     CDC* GetPaintDC() override { return m_pPaintDC; }
-    void EndDialog(int nResult) override;
+    void EndDialog(int nResult) override {
+        m_bEnded = true;
+        m_nResult = nResult;
+    }
     void DefaultSysCommand(UINT nID) override {
         if (nID == SC_MINIMIZE) m_bIconic = true;
     }

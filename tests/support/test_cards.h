@@ -12,8 +12,8 @@
 
 class CTestCards {
 public:
-    // Pictures are loaded when registered (pass the ids), else the cards carry none.
-    explicit CTestCards(bool bWithPictureIds = false);
+    // The cards carry no pictures.
+    CTestCards();
 
     // Spades 2..A, hearts, clubs, diamonds: the order the table creates them.
     const CCardArray& All() const { return m_arrAll; }

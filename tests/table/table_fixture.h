@@ -1,12 +1,16 @@
-// A table window on a recording host with a scripted random source, and the numbers that make
-// the deck deal and draw chosen cards.
+// A table window on a recording host with a scripted random source, its pictures and icon
+// registered, and the numbers that make the deck deal and draw chosen cards.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "model/card.h"
 #include "platform/resources.h"
 #include "support/recording_dialog_host.h"
 #include "support/scripted_random_source.h"
@@ -15,26 +19,51 @@
 #include "table/resource.h"
 #include "table/table_resources.h"
 
+// The strings, a plain picture under every card id and the icon, while a test runs.
+struct CTableResources {
+    CTableResources() {
+        RegisterTableStrings();
+        AfxRegisterIcon(IDR_MAINFRAME, std::make_shared<CPlainImage>(32, 32));
+        for (int nSuit : {SUIT_BACK, SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS}) {
+            for (int nRank = 2; nRank <= RANK_ACE; ++nRank) {
+                AfxRegisterBitmap(CardLargeBitmapID(nSuit, nRank),
+                                  std::make_shared<CPlainImage>(71, 96));
+                AfxRegisterBitmap(CardSmallBitmapID(nSuit, nRank),
+                                  std::make_shared<CPlainImage>(25, 33));
+            }
+        }
+    }
+    ~CTableResources() { AfxClearResources(); }
+    // A picture by its id: "#1000" is the large card back.
+    static std::string Name(const CPlatformImage* pImage) {
+        if (pImage != nullptr && pImage == AfxLoadIcon(IDR_MAINFRAME)) return "icon";
+        for (UINT id = IDB_CARD_BACK_LARGE; pImage != nullptr && id < 2500; ++id)
+            if (AfxFindBitmap(id).get() == pImage) return "#" + std::to_string(id);
+        return "no picture";
+    }
+};
+
 class TableTest : public ::testing::Test {
 protected:
-    TableTest() {
-        RegisterTableStrings();
-        host.Open(dlg);
-    }
+    TableTest() { host.Open(dlg); }
     ~TableTest() override {
         if (!dlg.IsClosed()) dlg.OnCancel();
     }
 
-    // The number that takes index i from a working array of n cards.
-    static int Pick(int i, int n) { return i * ((RAND_MAX_15 + 1) / n); }
+    static std::vector<std::string> Split(const std::string& text) {
+        std::istringstream in(text);
+        return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+    }
 
-    // Scripts a shuffle of `order` that puts `first` at its top, the rest staying in order.
+    // Scripts a shuffle of `order` that puts `first` at its top, the rest staying in order: the
+    // number that takes index i from a working array of n cards is i * (32768 / n).
     void ScriptShuffle(std::vector<const CCard*> order, const std::vector<std::string>& first) {
         for (const std::string& text : first) {
-            const CCard* pCard = FindCard(text);
-            const auto it = std::find(order.begin(), order.end(), pCard);
+            const auto it = std::find_if(order.begin(), order.end(),
+                                         [&](const CCard* p) { return CardText(p) == text; });
             ASSERT_NE(it, order.end()) << text << " is not in the pile";
-            script.Push(Pick(static_cast<int>(it - order.begin()), static_cast<int>(order.size())));
+            script.Push(static_cast<int>(it - order.begin()) *
+                        (32768 / static_cast<int>(order.size())));
             order.erase(it);
         }
         for (size_t i = 0; i < order.size(); ++i) script.Push(0);
@@ -42,46 +71,45 @@ protected:
 
     // The next Deal gives the main hand these five cards.
     void ScriptDeal(const std::string& cards) {
-        std::vector<const CCard*> order;
         const CDeck& deck = dlg.GetDeck();
-        for (int i = 0; i < deck.GetDealt().GetSize(); ++i) order.push_back(deck.GetDealt()[i]);
-        for (int i = 0; i < deck.GetCards().GetSize(); ++i) order.push_back(deck.GetCards()[i]);
+        std::vector<const CCard*> order(deck.GetDealt().begin(), deck.GetDealt().end());
+        order.insert(order.end(), deck.GetCards().begin(), deck.GetCards().end());
         ScriptShuffle(order, Split(cards));
     }
 
-    // The next Draw gives hand h the cards of draws[h] at its positions 0 to 4 (held positions
-    // draw too: write any other undealt card there, or "-" for the next one in order).
+    // The next Draw gives hand h the cards of draws[h] at its positions 0 to 4. Held positions
+    // draw too: write any other undealt card there, or "-" for the first one in order that the
+    // hand names nowhere else.
     void ScriptDraw(const std::vector<std::string>& draws) {
-        std::vector<const CCard*> order;
-        const CDeck& deck = dlg.GetDeck();
-        for (int i = 0; i < deck.GetCards().GetSize(); ++i) order.push_back(deck.GetCards()[i]);
+        const CCardArray& deck = dlg.GetDeck().GetCards();
+        const std::vector<const CCard*> order(deck.begin(), deck.end());
         for (const std::string& hand : draws) {
             for (size_t i = 0; i < order.size(); ++i) script.Push(0);  // the deck keeps its order
-            std::vector<std::string> picks;
-            std::vector<const CCard*> rest = order;
-            for (const std::string& text : Split(hand)) {
-                if (text == "-") {
-                    // the first card in order that no other pick of this hand names
-                    for (const CCard* p : rest) {
-                        if (!Names(hand, p)) {
-                            picks.push_back(CardText(p));
-                            break;
-                        }
+            std::vector<std::string> words = Split(hand), picks;
+            for (const std::string& word : words) {
+                for (const CCard* p : order) {
+                    const auto named = [&](const std::vector<std::string>& v) {
+                        return std::find(v.begin(), v.end(), CardText(p)) != v.end();
+                    };
+                    if (word != "-" || (!named(words) && !named(picks))) {
+                        picks.push_back(word == "-" ? CardText(p) : word);
+                        break;
                     }
-                } else {
-                    picks.push_back(text);
                 }
-                rest.erase(std::find(rest.begin(), rest.end(), FindCard(picks.back())));
             }
             ScriptShuffle(order, picks);
         }
     }
 
+    void Deal(const std::string& cards, std::initializer_list<int> holds = {}) {
+        ScriptDeal(cards);
+        host.Click(IDC_DEAL);
+        for (int i : holds) host.Click(IDC_HOLDS[i]);
+    }
+
     // One Deal and Draw in which every hand in play holds the losing main hand.
     void PlayLosingRound() {
-        ScriptDeal("2c 7d 9h Js 4s");
-        host.Click(IDC_DEAL);
-        for (int id : {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5}) host.Click(id);
+        Deal("2c 7d 9h Js 4s", {0, 1, 2, 3, 4});
         ScriptDraw(std::vector<std::string>(dlg.GetHandsInPlay(), "- - - - -"));
         host.Click(IDC_DRAW);
     }
@@ -94,46 +122,18 @@ protected:
         }
     }
 
-    const CCard* FindCard(const std::string& text) const {
-        for (int i = 0; i < 2; ++i) {
-            const CCardArray& pile = i == 0 ? dlg.GetDeck().GetCards() : dlg.GetDeck().GetDealt();
-            for (int j = 0; j < pile.GetSize(); ++j)
-                if (CardText(pile[j]) == text) return pile[j];
-        }
-        return nullptr;
-    }
-
-    static std::vector<std::string> Split(const std::string& text) {
-        std::vector<std::string> words;
-        std::string word;
-        for (char c : text + " ") {
-            if (c == ' ') {
-                if (!word.empty()) words.push_back(word);
-                word.clear();
-            } else {
-                word += c;
-            }
-        }
-        return words;
-    }
-
-    static bool Names(const std::string& hand, const CCard* pCard) {
-        for (const std::string& w : Split(hand))
-            if (w == CardText(pCard)) return true;
-        return false;
-    }
-
     std::string HandText(int h) const { return CardsText(dlg.GetHand(h).GetCards()); }
     const std::vector<std::string>& Lines() const { return host.Control(IDC_RESULTS).lines; }
     bool Enabled(int nID) const { return host.Control(nID).bEnabled; }
     const std::string& Text(int nID) const { return host.Control(nID).strText; }
 
+    static constexpr int kGameBoxes[] = {IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DOUBLE_BONUS,
+                                         IDC_DUCES_WILD};
+
+    CTableResources resources;
     CScriptedRandomSource script;
     CRandomSourceScope scope{&script};
     CRecordingDialogRunner runner;
     CMultiHandDlg dlg;
     CRecordingDialogHost host{MultiHandDialogTemplate()};
 };
-
-inline const int kAllHolds[] = {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5};
-inline const int kGameBoxes[] = {IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DOUBLE_BONUS, IDC_DUCES_WILD};

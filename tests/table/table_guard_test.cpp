@@ -6,58 +6,36 @@
 
 namespace {
 
-TEST_F(TableTest, DrawAndHoldBeforeADealDoNothing) {
-    dlg.OnDraw();
-    dlg.OnHold1();
-    dlg.OnHold5();
-    EXPECT_FALSE(dlg.IsHeld(0));
-    EXPECT_EQ(Text(IDC_HOLD1), "");
-    EXPECT_EQ(dlg.GetCoins(), 1000);
-    EXPECT_TRUE(Lines().empty());
-    EXPECT_EQ(script.Taken(), 0);
-    EXPECT_EQ(HandText(0), "XX XX XX XX XX");
+// Before the first deal and after a draw: a round of five held cards paying a full house.
+TEST_F(TableTest, DrawAndHoldOutsideADealDoNothing) {
+    SpinTo(IDC_SPIN_HANDS, 1);
+    for (int nRound = 0; nRound < 2; ++nRound) {
+        const bool bHeld = dlg.IsHeld(0);
+        const int nCoins = dlg.GetCoins(), nTaken = script.Taken();
+        const std::vector<std::string> lines = Lines();
+        const std::string strHand = HandText(0);
+        dlg.OnDraw();
+        dlg.OnHold1();
+        EXPECT_EQ(dlg.IsHeld(0), bHeld);
+        EXPECT_EQ(Text(IDC_HOLD1), bHeld ? "Held" : "");
+        EXPECT_EQ(dlg.GetCoins(), nCoins);
+        EXPECT_EQ(script.Taken(), nTaken);
+        EXPECT_EQ(Lines(), lines);
+        EXPECT_EQ(HandText(0), strHand);
+        Deal("9s 9h 9c Kd Kh", {0, 1, 2, 3, 4});
+        ScriptDraw({"- - - - -"});
+        dlg.OnDraw();
+        EXPECT_EQ(dlg.GetCoins(), nCoins - 1 + 9);
+    }
 }
 
-TEST_F(TableTest, ASecondDealBeforeTheDrawTakesNoSecondStake) {
-    ScriptDeal("Jh Jd 4h 7s Kc");
-    dlg.OnDeal();
-    dlg.OnHold1();
+TEST_F(TableTest, BetweenDealAndDrawNoSecondStakeAndNoOtherGame) {
+    Deal("Jh Jd 4h 7s Kc", {0});
     dlg.OnDeal();
     dlg.OnCommand(IDC_DEAL);
     EXPECT_EQ(dlg.GetCoins(), 950);
     EXPECT_EQ(HandText(0), "Jh Jd 4h 7s Kc");
     EXPECT_TRUE(dlg.IsHeld(0));
-}
-
-TEST_F(TableTest, ASecondDrawDrawsNothingAndPaysNothing) {
-    SpinTo(IDC_SPIN_HANDS, 1);
-    ScriptDeal("9s 9h 9c Kd Kh");
-    host.Click(IDC_DEAL);
-    for (int id : kAllHolds) host.Click(id);
-    ScriptDraw({"- - - - -"});
-    dlg.OnDraw();
-    const int nCoins = dlg.GetCoins();
-    const int nTaken = script.Taken();
-    dlg.OnDraw();
-    EXPECT_EQ(dlg.GetCoins(), nCoins);
-    EXPECT_EQ(script.Taken(), nTaken);
-    EXPECT_EQ(nCoins, 999 + 9);
-}
-
-TEST_F(TableTest, SpinsAndGameChangesBetweenDealAndDrawAreRefused) {
-    ScriptDeal("Jh Jd 4h 7s Kc");
-    host.Click(IDC_DEAL);
-    NMUPDOWN nm{{IDC_SPIN_BET, UDN_DELTAPOS}, 1, 1};
-    LRESULT result = 0;
-    dlg.OnDeltaposSpinBet(&nm.hdr, &result);
-    EXPECT_NE(result, 0);
-    nm = {{IDC_SPIN_HANDS, UDN_DELTAPOS}, 50, -1};
-    dlg.OnDeltaposSpinHands(&nm.hdr, &result);
-    EXPECT_NE(result, 0);
-    EXPECT_EQ(dlg.GetBet(), 1);
-    EXPECT_EQ(dlg.GetHandsInPlay(), 50);
-    EXPECT_EQ(Text(IDC_BET), "1");
-
     // An auto box flips its own mark before its handler runs; the handler puts it back.
     host.EnableControl(IDC_BONUS, true);
     host.Click(IDC_BONUS);
@@ -66,20 +44,34 @@ TEST_F(TableTest, SpinsAndGameChangesBetweenDealAndDrawAreRefused) {
     EXPECT_EQ(host.Control(IDC_JACKS_OR_BETTER).nCheck, 1);
 }
 
-TEST_F(TableTest, SpinNotificationsOutsideTheRangeAreHeldWithinIt) {
-    NMUPDOWN nm{{IDC_SPIN_BET, UDN_DELTAPOS}, 4, 100};
-    LRESULT result = 1;
-    dlg.OnNotify(IDC_SPIN_BET, &nm.hdr, &result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(dlg.GetBet(), 5);
-    nm = {{IDC_SPIN_HANDS, UDN_DELTAPOS}, 3, -100};
-    dlg.OnNotify(IDC_SPIN_HANDS, &nm.hdr, &result);
-    EXPECT_EQ(dlg.GetHandsInPlay(), 1);
+// Notifications the spin would never send: held within the range; between Deal and Draw,
+// refused whatever they ask.
+TEST_F(TableTest, SpinNotificationsAreHeldWithinTheRangeAndRefusedWhileDealt) {
+    struct {
+        int nID, nPos, nDelta;
+        bool bRefused;
+        int nBet, nHands;
+    } const kSteps[] = {
+        {IDC_SPIN_BET, 4, 100, false, 5, 50}, {IDC_SPIN_HANDS, 3, -100, false, 5, 1},
+        {IDC_SPIN_HANDS, 1, 2, false, 5, 3},  {IDC_SPIN_BET, 5, -1, true, 5, 3},
+        {IDC_SPIN_HANDS, 3, 1, true, 5, 3},
+    };
+    for (size_t i = 0; i < std::size(kSteps); ++i) {
+        if (i == 3) Deal("Jh Jd 4h 7s Kc");
+        NMUPDOWN nm{{kSteps[i].nID, UDN_DELTAPOS}, kSteps[i].nPos, kSteps[i].nDelta};
+        LRESULT result = 7;
+        dlg.OnNotify(kSteps[i].nID, &nm.hdr, &result);
+        EXPECT_EQ(result != 0, kSteps[i].bRefused) << i;
+        EXPECT_EQ(dlg.GetBet(), kSteps[i].nBet) << i;
+        EXPECT_EQ(dlg.GetHandsInPlay(), kSteps[i].nHands) << i;
+        EXPECT_EQ(Text(IDC_BET) + " " + Text(IDC_HANDS),
+                  std::to_string(kSteps[i].nBet) + " " + std::to_string(kSteps[i].nHands))
+            << i;
+    }
 }
 
 TEST_F(TableTest, AfterCancelNothingReadsTheDeletedCards) {
-    ScriptDeal("Jh Jd 4h 7s Kc");
-    host.Click(IDC_DEAL);
+    Deal("Jh Jd 4h 7s Kc");
     dlg.OnCancel();
     EXPECT_TRUE(dlg.IsClosed());
     // Every one of these would read a deleted card if it acted (the sanitizer build tells).
@@ -103,10 +95,6 @@ TEST_F(TableTest, TheResultsListIsFilledWithTheFaceColourAndTransparentText) {
     EXPECT_EQ(dlg.WindowProc(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&dc), 0), brush);
     EXPECT_EQ(dlg.WindowProc(0x0200, 0, 0), 0);
 }
-
-}  // namespace
-
-namespace {
 
 // A dialog outlives the host it first ran on: its controls must follow the next host, never
 // reach the one that is gone.
