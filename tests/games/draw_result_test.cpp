@@ -8,103 +8,60 @@
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
+using CLines = std::vector<std::string>;
 
-struct CLabelCase {
-    POINT pt;
-    bool bLarge;
-    RECT rcBox;
-};
+// The calls DrawResult makes on a surface whose pen is blue, 2 wide; the pen must be blue after.
+CLines DrawnLabel(const CGame& game, POINT pt, bool bLarge) {
+    CRecordingDC dc;
+    CPen blue(PS_SOLID, 2, RGB(0, 0, 255));
+    dc.SelectObject(&blue);
+    dc.Clear();
+    game.DrawResult(&dc, pt, bLarge);
+    EXPECT_EQ(dc.GetCurrentPen(), &blue);
+    return dc.Describe();
+}
 
-// A hand drawn small at (5, 5) and the main hand drawn large at (10, 429).
-constexpr CLabelCase kLabels[] = {
-    {{5, 5}, false, {5, 40, 134, 59}},
-    {{10, 429}, true, {10, 526, 381, 545}},
-};
-
+// A red rounded box one row under the cards, as wide as their row; the name centred inside,
+// not on one line (no DT_SINGLELINE), over a transparent background.
 TEST(DrawResult, AWinningHandGetsARedRoundedBoxUnderTheCardsWithItsNameInside) {
     const CTestCards cards;
     CHand hand = cards.Hand("Jc Jd 4h 7s Kc");
     const CGameJackOrBetter game(&hand);
-    for (const CLabelCase& c : kLabels) {
-        CRecordingDC dc;
-        CPen blue(PS_SOLID, 2, kBlue);
-        dc.SelectObject(&blue);
-        dc.Clear();
-
-        game.DrawResult(&dc, c.pt, c.bLarge);
-
-        const std::vector<CDCCall>& calls = dc.Calls();
-        ASSERT_EQ(calls.size(), 5u) << c.bLarge;
-        EXPECT_EQ(calls[0].kind, CDCCall::SelectPen);
-        EXPECT_EQ(calls[0].crPen, kRed);
-        EXPECT_EQ(calls[0].nValue, 1);  // width
-
-        EXPECT_EQ(calls[1].kind, CDCCall::RoundRect);
-        EXPECT_EQ(calls[1].rect, c.rcBox);
-        EXPECT_EQ(calls[1].point, (POINT{3, 3}));
-        EXPECT_EQ(calls[1].crPen, kRed);
-
-        EXPECT_EQ(calls[2].kind, CDCCall::SelectPen);
-        EXPECT_EQ(calls[2].crPen, kBlue);
-
-        EXPECT_EQ(calls[3].kind, CDCCall::SetBkMode);
-        EXPECT_EQ(calls[3].nValue, TRANSPARENT);
-
-        EXPECT_EQ(calls[4].kind, CDCCall::DrawText);
-        EXPECT_EQ(calls[4].text, "Pair");
-        const RECT rcInner{c.rcBox.left + 1, c.rcBox.top + 1, c.rcBox.right - 1,
-                           c.rcBox.bottom - 1};
-        EXPECT_EQ(calls[4].rect, rcInner);
-        EXPECT_EQ(calls[4].nFormat, DT_CENTER | DT_VCENTER);  // not one line: no DT_SINGLELINE
-        EXPECT_EQ(calls[4].nValue, TRANSPARENT);
-
-        EXPECT_EQ(dc.GetCurrentPen(), &blue);
-    }
+    EXPECT_EQ(
+        DrawnLabel(game, POINT{5, 5}, false),
+        (CLines{"SelectPen rgb 255,0,0 width 1", "RoundRect 5,40-134,59 corner 3,3 pen rgb 255,0,0",
+                "SelectPen rgb 0,0,255 width 2", "SetBkMode 1",
+                "DrawText \"Pair\" 6,41-133,58 format 5 bkmode 1"}));
+    EXPECT_EQ(DrawnLabel(game, POINT{10, 429}, true),
+              (CLines{"SelectPen rgb 255,0,0 width 1",
+                      "RoundRect 10,526-381,545 corner 3,3 pen rgb 255,0,0",
+                      "SelectPen rgb 0,0,255 width 2", "SetBkMode 1",
+                      "DrawText \"Pair\" 11,527-380,544 format 5 bkmode 1"}));
 }
 
-TEST(DrawResult, ALosingHandDrawsNothingAndKeepsThePen) {
+TEST(DrawResult, ALosingHandOrNoCardsDrawNothing) {
     const CTestCards cards;
     for (const char* pszHand : {"10c 10d 4h 7s Kc", "XX XX XX XX XX"}) {
         CHand hand = cards.Hand(pszHand);
         const CGameJackOrBetter game(&hand);
-        for (const CLabelCase& c : kLabels) {
-            CRecordingDC dc;
-            CPen blue(PS_SOLID, 2, kBlue);
-            dc.SelectObject(&blue);
-            dc.Clear();
-            game.DrawResult(&dc, c.pt, c.bLarge);
-            EXPECT_TRUE(dc.Calls().empty()) << pszHand;
-            EXPECT_EQ(dc.GetCurrentPen(), &blue) << pszHand;
-        }
+        EXPECT_TRUE(DrawnLabel(game, POINT{5, 5}, false).empty()) << pszHand;
+        EXPECT_TRUE(DrawnLabel(game, POINT{10, 429}, true).empty()) << pszHand;
     }
+    const CAssertCounter counter;  // an empty hand breaks the five-card contract
+    CHand empty;
+    EXPECT_TRUE(DrawnLabel(CGameJackOrBetter(&empty), POINT{5, 5}, true).empty());
+    EXPECT_TRUE(DrawnLabel(CGameJackOrBetter(nullptr), POINT{5, 5}, true).empty());
 }
 
 TEST(DrawResult, TheLabelIsTheVariantsAndReadsTheHandAsItIsNow) {
     const CTestCards cards;
     CHand hand = cards.Hand("2c 9d 9h 4s Kc");
     const CGameDucesWild game(&hand);  // "3 of a Kind" here; Jacks or Better would lose
-    CRecordingDC dc;
-    game.DrawResult(&dc, POINT{5, 5}, false);
-    ASSERT_EQ(dc.CallsOf(CDCCall::DrawText).size(), 1u);
-    EXPECT_EQ(dc.CallsOf(CDCCall::DrawText)[0].text, "3 of a Kind");
-
+    const CLines label = DrawnLabel(game, POINT{5, 5}, false);
+    ASSERT_EQ(label.size(), 5u);
+    EXPECT_EQ(label[4], "DrawText \"3 of a Kind\" 6,41-133,58 format 5 bkmode 1");
     hand.SetCard(0, cards.Parse("3c"));
-    dc.Clear();
-    game.DrawResult(&dc, POINT{5, 5}, false);
-    EXPECT_TRUE(dc.Calls().empty());
-}
-
-TEST(DrawResult, AHandWithoutCardsDrawsNothing) {
-    const CAssertCounter counter;  // an empty hand breaks the five-card contract
-    CHand empty;
-    const CGameJackOrBetter game(&empty);
-    const CGameJackOrBetter noHand(nullptr);
-    CRecordingDC dc;
-    game.DrawResult(&dc, POINT{5, 5}, true);
-    noHand.DrawResult(&dc, POINT{5, 5}, true);
-    EXPECT_TRUE(dc.Calls().empty());
+    EXPECT_TRUE(DrawnLabel(game, POINT{5, 5}, false).empty());
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// Every five-card hand of one deck, scored by every variant: the counts per category are the
-// published figures of rules with deuces wild where they should be and no ace-low straight.
+// Every five-card hand of one deck, scored by every variant: the counts per pay-table line are the
+// published figures of rules with deuces wild where they should be and no ace-low straight. The
+// lines themselves, in pay-table order with their multipliers, are pinned here too.
 #include <gtest/gtest.h>
-#include <span>
 
-#include <cstring>
-#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,53 +16,46 @@
 
 namespace {
 
-using CCountsByName = std::map<std::string, long>;
+struct CLineCount {
+    std::string strName;  // "" for the losing hands, last
+    int nMultiplier;
+    long nHands;
+    friend bool operator==(const CLineCount&, const CLineCount&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const CLineCount& c) {
+        return os << '{' << c.strName << ", " << c.nMultiplier << ", " << c.nHands << '}';
+    }
+};
+using CCounts = std::vector<CLineCount>;
 
-// Counts hands per pay-table line; a name that is not on the table, or a multiplier that is not
-// its line's, lands on a line of its own so that it shows in the comparison.
+// Counts hands per pay-table line; a score that is no line of the table lands on a line of its
+// own, so that it shows in the comparison.
 class CTally {
 public:
-    explicit CTally(int nGame) : m_table(GetPayTable(nGame)), m_arrCounts(m_table.size() + 1) {}
+    explicit CTally(int nGame) {
+        for (const CPayLine& line : GetPayTable(nGame))
+            m_counts.push_back({line.pszName, line.nMultiplier, 0});
+        m_counts.push_back({"", 0, 0});
+    }
 
     void Add(const CGame& game) {
-        const char* pszName = game.GetName();
-        const int nPayout = game.GetPayout();
-        if (*pszName == '\0' && nPayout == 0) {
-            ++m_nLosing;
-            return;
-        }
-        for (std::size_t i = 0; i < m_table.size(); ++i) {
-            if (m_table[i].nMultiplier == nPayout &&
-                std::strcmp(m_table[i].pszName, pszName) == 0) {
-                ++m_arrCounts[i];
+        for (CLineCount& line : m_counts) {
+            if (line.nMultiplier == game.GetPayout() && line.strName == game.GetName()) {
+                ++line.nHands;
                 return;
             }
         }
-        ++m_arrCounts.back();
-        if (m_strFirstStray.empty())
-            m_strFirstStray = std::string(pszName) + " " + std::to_string(nPayout);
+        m_counts.push_back({std::string("stray ") + game.GetName(), game.GetPayout(), 1});
     }
 
-    CCountsByName Counts() const {
-        CCountsByName counts{{"", m_nLosing}};
-        for (std::size_t i = 0; i < m_table.size(); ++i)
-            counts[m_table[i].pszName] = m_arrCounts[i];
-        if (m_arrCounts.back() != 0) counts["stray: " + m_strFirstStray] = m_arrCounts.back();
-        return counts;
-    }
+    const CCounts& Counts() const { return m_counts; }
 
 private:
-    std::span<const CPayLine> m_table;
-    std::vector<long> m_arrCounts;
-    long m_nLosing = 0;
-    std::string m_strFirstStray;
+    CCounts m_counts;
 };
 
-TEST(AllHands, EachVariantGivesThePublishedCountsPerCategory) {
+TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     const CTestCards cards;
     const CCardArray& deck = cards.All();
-    ASSERT_EQ(deck.GetSize(), 52);
-
     CCardArray five;
     five.SetSize(5);
     CHand hand(&five);
@@ -95,41 +87,47 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerCategory) {
     }
     EXPECT_EQ(nHands, 2'598'960);
 
-    EXPECT_EQ(jacks.Counts(), (CCountsByName{{"Royal Flush", 4},
-                                             {"Straight Flush", 32},
-                                             {"4 of a Kind", 624},
-                                             {"Full House", 3'744},
-                                             {"Flush", 5'112},
-                                             {"Straight", 9'180},
-                                             {"3 of a Kind", 54'912},
-                                             {"2 Pair", 123'552},
-                                             {"Pair", 337'920},
-                                             {"", 2'063'880}}));
-    EXPECT_EQ(deuces.Counts(), (CCountsByName{{"Royal Flush", 4},
-                                              {"4 Wild", 48},
-                                              {"Royal Flush w/2's", 480},
-                                              {"5 of a Kind", 624},
-                                              {"Straight Flush", 1'932},
-                                              {"4 of a Kind", 31'600},
-                                              {"Full House", 12'672},
-                                              {"Flush", 14'560},
-                                              {"Straight", 60'144},
-                                              {"3 of a Kind", 356'160},
-                                              {"", 2'120'736}}));
-    const CCountsByName kBonusCounts{{"Royal Flush", 4},
-                                     {"Straight Flush", 32},
-                                     {"4 Aces", 48},
-                                     {"4 of a Kind (2,3,4)", 144},
-                                     {"4 of a Kind (5-K)", 432},
-                                     {"Full House", 3'744},
-                                     {"Flush", 5'112},
-                                     {"Straight", 9'180},
-                                     {"3 of a Kind", 54'912},
-                                     {"2 Pair", 123'552},
-                                     {"Pair", 337'920},
-                                     {"", 2'063'880}};
-    EXPECT_EQ(bonus.Counts(), kBonusCounts);
-    EXPECT_EQ(doubleBonus.Counts(), kBonusCounts);
+    EXPECT_EQ(jacks.Counts(), (CCounts{{"Royal Flush", 250, 4},
+                                       {"Straight Flush", 50, 32},
+                                       {"4 of a Kind", 25, 624},
+                                       {"Full House", 9, 3'744},
+                                       {"Flush", 6, 5'112},
+                                       {"Straight", 4, 9'180},
+                                       {"3 of a Kind", 3, 54'912},
+                                       {"2 Pair", 2, 123'552},
+                                       {"Pair", 1, 337'920},
+                                       {"", 0, 2'063'880}}));
+    EXPECT_EQ(deuces.Counts(), (CCounts{{"Royal Flush", 250, 4},
+                                        {"4 Wild", 200, 48},
+                                        {"Royal Flush w/2's", 25, 480},
+                                        {"5 of a Kind", 15, 624},
+                                        {"Straight Flush", 9, 1'932},
+                                        {"4 of a Kind", 5, 31'600},
+                                        {"Full House", 3, 12'672},
+                                        {"Flush", 2, 14'560},
+                                        {"Straight", 2, 60'144},
+                                        {"3 of a Kind", 1, 356'160},
+                                        {"", 0, 2'120'736}}));
+    const CCounts kBonus{{"Royal Flush", 250, 4},
+                         {"Straight Flush", 50, 32},
+                         {"4 Aces", 80, 48},
+                         {"4 of a Kind (2,3,4)", 40, 144},
+                         {"4 of a Kind (5-K)", 25, 432},
+                         {"Full House", 8, 3'744},
+                         {"Flush", 5, 5'112},
+                         {"Straight", 4, 9'180},
+                         {"3 of a Kind", 3, 54'912},
+                         {"2 Pair", 2, 123'552},
+                         {"Pair", 1, 337'920},
+                         {"", 0, 2'063'880}};
+    EXPECT_EQ(bonus.Counts(), kBonus);
+    // The same lines and hands as Bonus, at Double Bonus pay.
+    const int kDoubleBonusPay[] = {250, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1, 0};
+    CCounts doubleBonusLines = kBonus;
+    for (std::size_t i = 0; i < kBonus.size(); ++i)
+        doubleBonusLines[i].nMultiplier = kDoubleBonusPay[i];
+    EXPECT_EQ(doubleBonus.Counts(), doubleBonusLines);
+    EXPECT_TRUE(GetPayTable(0).empty() && GetPayTable(5).empty());
 }
 
 }  // namespace

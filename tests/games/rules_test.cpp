@@ -42,51 +42,29 @@ TEST(Rules, JacksOrBetterAndDucesWildScoreEachCategoryAtItsBoundaries) {
     const CRuleCase kCases[] = {
         {J, "10h Jh Qh Kh Ah", {"Royal Flush", 250}},
         {J, "Ah Kh Qh Jh 10h", {"Royal Flush", 250}},  // position order does not matter
-        {J, "9s 10s Js Qs Ks", {"Straight Flush", 50}},
         {J, "2c 3c 4c 5c 6c", {"Straight Flush", 50}},
         {J, "Ad 2d 3d 4d 5d", {"Flush", 6}},  // no ace-low straight
         {J, "Ac 2d 3h 4s 5c", {"", 0}},
-        {J, "2c 3d 4h 5s 6c", {"Straight", 4}},
         {J, "10c Jd Qh Ks Ac", {"Straight", 4}},
-        {J, "Jc Qd Kh As 2c", {"", 0}},  // no straight around the corner
-        {J, "2h 5h 8h Jh Kh", {"Flush", 6}},
+        {J, "Jc Qd Kh As 2c", {"", 0}},    // no straight around the corner
         {J, "10c 10d 4h 7s Kc", {"", 0}},  // tens are no high pair
         {J, "Jc Jd 4h 7s Kc", {"Pair", 1}},
-        {J, "Ac Ad 4h 7s Kc", {"Pair", 1}},
-        {J, "2c 2d 3h 3s 9c", {"2 Pair", 2}},
         {J, "Ac Ad Kh Ks 9c", {"2 Pair", 2}},
         {J, "5c 5d 5h 9s Kc", {"3 of a Kind", 3}},
-        {J, "5c 5d 5h 9s 9c", {"Full House", 9}},
         {J, "Ac Ad Ah 2s 2c", {"Full House", 9}},
-        {J, "9c 9d 9h 9s Kc", {"4 of a Kind", 25}},
         {J, "2c 2d 2h 2s Kc", {"4 of a Kind", 25}},
-        {D, "2c 2d 2h 2s Ah", {"4 Wild", 200}},
         {D, "2c 2d 2h 2s Kh", {"4 Wild", 200}},  // before any royal flush
         {D, "10h Jh Qh Kh Ah", {"Royal Flush", 250}},
-        {D, "2c Jh Qh Kh Ah", {"Royal Flush w/2's", 25}},
         {D, "2c 2d 2h Kh Ah", {"Royal Flush w/2's", 25}},  // not four of a kind
-        {D, "2c 2d 2h 9s 9h", {"5 of a Kind", 15}},
         {D, "2c Ac Ad Ah As", {"5 of a Kind", 15}},
-        {D, "2c 2d 5h 6h 7h", {"Straight Flush", 9}},
         {D, "2c 2d 2h 5h 9h", {"Straight Flush", 9}},  // not four of a kind
-        {D, "3h 4h 5h 6h 7h", {"Straight Flush", 9}},
-        {D, "2c 2d 2h 5h Jh", {"4 of a Kind", 5}},
-        {D, "2c 2d 2h Ah 5h", {"4 of a Kind", 5}},  // no ace-low straight flush
-        {D, "9c 9d 9h 9s Kc", {"4 of a Kind", 5}},
-        {D, "2c 9d 9h 9s Kc", {"4 of a Kind", 5}},
+        {D, "2c 2d 2h Ah 5h", {"4 of a Kind", 5}},     // no ace-low straight flush
         {D, "2c 9d 9h Ks Kc", {"Full House", 3}},
-        {D, "9c 9d 9h Ks Kc", {"Full House", 3}},
-        {D, "2c 5h 8h Jh Kh", {"Flush", 2}},
         {D, "2c 2d Ah 3h 4h", {"Flush", 2}},  // better than its three of a kind
-        {D, "2c 3d 4h 5s 6c", {"Straight", 2}},
         {D, "10c Jd Qh 2s Ac", {"Straight", 2}},
-        {D, "2c 2d 3h 4s 6c", {"Straight", 2}},
         {D, "Ac 2d 3h 4s 5c", {"", 0}},  // A-2-3-4-5 is no straight
-        {D, "2c 9d 9h 4s Kc", {"3 of a Kind", 1}},
         {D, "2c 2d 4s 9d Kc", {"3 of a Kind", 1}},
-        {D, "9c 9d 9h 4s Kc", {"3 of a Kind", 1}},
         {D, "9c 9d Kh Ks 4c", {"", 0}},  // two pairs pay nothing
-        {D, "Ac Ad 4h 7s Kc", {"", 0}},
         {D, "2c 4d 7h 9s Kc", {"", 0}},  // a lone 2 makes only a pair
     };
     const CTestCards cards;
@@ -104,23 +82,15 @@ TEST(Rules, BonusAndDoubleBonusScoreEachCategoryAtItsBoundaries) {
         int nBonus, nDoubleBonus;
     } const kCases[] = {
         {"Ac Ad Ah As Kc", "4 Aces", 80, 160},
-        {"2c 2d 2h 2s Kc", "4 of a Kind (2,3,4)", 40, 80},
-        {"3c 3d 3h 3s 9c", "4 of a Kind (2,3,4)", 40, 80},
         {"4c 4d 4h 4s Ac", "4 of a Kind (2,3,4)", 40, 80},
         {"5c 5d 5h 5s Kc", "4 of a Kind (5-K)", 25, 50},
-        {"Kc Kd Kh Ks 2c", "4 of a Kind (5-K)", 25, 50},
         {"10h Jh Qh Kh Ah", "Royal Flush", 250, 250},
-        {"9s 10s Js Qs Ks", "Straight Flush", 50, 50},
         {"Ad 2d 3d 4d 5d", "Flush", 5, 7},
-        {"2c 3d 4h 5s 6c", "Straight", 4, 5},
         {"10c Jd Qh Ks Ac", "Straight", 4, 5},
-        {"Ac 2d 3h 4s 5c", "", 0, 0},
-        {"5c 5d 5h 9s 9c", "Full House", 8, 10},
         {"Ac Ad Ah Ks Kc", "Full House", 8, 10},
         {"7c 7d 7h 9s Kc", "3 of a Kind", 3, 3},
         {"2c 2d 3h 3s 9c", "2 Pair", 2, 1},
         {"Jc Jd 4h 7s Kc", "Pair", 1, 1},
-        {"10c 10d 4h 7s Kc", "", 0, 0},
     };
     const CTestCards cards;
     for (const auto& c : kCases) {
