@@ -1,58 +1,66 @@
-#include "shared_analyzers.h"
+#include "analyzers.h"
 
+#include <algorithm>
+#include <bit>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "analysis/pay_function.h"
+#include "games/game.h"
 #include "model/card.h"
 #include "model/hand.h"
-#include "standard_pay.h"
 
 namespace {
 
-template <typename Make>
-const CHoldAnalyzer& Shared(const std::string& strKey, Make make) {
+// Made from a game code, or else from a pay function.
+const CHoldAnalyzer& Shared(const std::string& strKey, const CPayFunction& pay, int nGame = 0) {
     static std::map<std::string, std::unique_ptr<CHoldAnalyzer>> s_mapAnalyzers;
     std::unique_ptr<CHoldAnalyzer>& pAnalyzer = s_mapAnalyzers[strKey];
-    if (!pAnalyzer) pAnalyzer = make();
+    if (!pAnalyzer && nGame != 0) pAnalyzer = std::make_unique<CHoldAnalyzer>(nGame);
+    if (!pAnalyzer) pAnalyzer = std::make_unique<CHoldAnalyzer>(pay);
     return *pAnalyzer;
 }
 
 }  // namespace
 
+CPayFunction StandardPayFunction(int nGame) {
+    const bool bWild = nGame == GAME_DUCES_WILD;
+    const int nStraight = bWild ? 2 : nGame == GAME_DOUBLE_BONUS ? 5 : 4;
+    const int nStraightFlush = bWild ? 9 : 50;
+    return [=, gamePay = GamePayFunction(nGame)](CHand* pHand) {
+        const int nPay = gamePay(pHand);
+        if (nPay == 250) return 800;  // only a natural royal flush pays 250
+        // A-2-3-4-5: the natural cards are of different ranks among those five, wild 2s filling
+        // the gaps. It pays what its best reading pays.
+        constexpr unsigned kAceToFive = 1u << RANK_ACE | 0x3Cu;
+        unsigned nRanks = 0, nSuits = 0;
+        bool bAceToFive = true;
+        for (int i = 0; i < 5; ++i) {
+            const CCard* pCard = pHand->GetCard(i);
+            if (bWild && pCard->GetRank() == 2) continue;
+            const unsigned nBit = 1u << pCard->GetRank();
+            bAceToFive = bAceToFive && (nBit & kAceToFive) != 0 && (nRanks & nBit) == 0;
+            nRanks |= nBit;
+            nSuits |= 1u << pCard->GetSuit() / 100;
+        }
+        if (!bAceToFive) return nPay;
+        return std::max(nPay, std::popcount(nSuits) == 1 ? nStraightFlush : nStraight);
+    };
+}
+
 const CHoldAnalyzer& GameAnalyzer(int nGame) {
-    return Shared("game " + std::to_string(nGame),
-                  [nGame] { return std::make_unique<CHoldAnalyzer>(nGame); });
+    return Shared("game " + std::to_string(nGame), {}, nGame);
 }
 
-const CHoldAnalyzer& StandardJacksOrBetterAnalyzer() {
-    return Shared("jacks 9/6", [] {
-        return std::make_unique<CHoldAnalyzer>(StandardPayFunction(kJacksOrBetter96));
-    });
-}
-
-const CHoldAnalyzer& StandardDeucesWildAnalyzer() {
-    return Shared("deuces full pay",
-                  [] { return std::make_unique<CHoldAnalyzer>(StandardDeucesWild()); });
-}
-
-const CHoldAnalyzer& StandardBonusAnalyzer() {
-    return Shared("bonus 8/5",
-                  [] { return std::make_unique<CHoldAnalyzer>(StandardPayFunction(kBonus85)); });
-}
-
-const CHoldAnalyzer& StandardDoubleBonusAnalyzer() {
-    return Shared("double bonus 10/7", [] {
-        return std::make_unique<CHoldAnalyzer>(StandardPayFunction(kDoubleBonus107));
-    });
+const CHoldAnalyzer& StandardAnalyzer(int nGame) {
+    return Shared("standard " + std::to_string(nGame), StandardPayFunction(nGame));
 }
 
 const CHoldAnalyzer& AnyAceAnalyzer() {
-    return Shared("any ace", [] {
-        return std::make_unique<CHoldAnalyzer>([](CHand* pHand) {
-            for (int i = 0; i < 5; ++i)
-                if (pHand->GetCard(i)->GetRank() == RANK_ACE) return 1;
-            return 0;
-        });
+    return Shared("any ace", [](CHand* pHand) {
+        for (int i = 0; i < 5; ++i)
+            if (pHand->GetCard(i)->GetRank() == RANK_ACE) return 1;
+        return 0;
     });
 }

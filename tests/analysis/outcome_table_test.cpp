@@ -6,7 +6,7 @@
 
 #include "analysis/outcome_table.h"
 #include "games/game_factory.h"
-#include "shared_analyzers.h"
+#include "analyzers.h"
 #include "support/test_cards.h"
 
 namespace {
