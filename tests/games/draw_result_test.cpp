@@ -39,29 +39,24 @@ TEST(DrawResult, AWinningHandGetsARedRoundedBoxUnderTheCardsWithItsNameInside) {
                       "DrawText \"Pair\" 11,527-380,544 format 5 bkmode 1"}));
 }
 
-TEST(DrawResult, ALosingHandOrNoCardsDrawNothing) {
+// The label is the variant's and reads the hand as it is when drawn; a losing hand, a hand of
+// card backs and a hand without cards get none.
+TEST(DrawResult, OnlyAHandThatScoresNowGetsALabel) {
     const CTestCards cards;
-    for (const char* pszHand : {"10c 10d 4h 7s Kc", "XX XX XX XX XX"}) {
-        CHand hand = cards.Hand(pszHand);
-        const CGameJackOrBetter game(&hand);
-        EXPECT_TRUE(DrawnLabel(game, POINT{5, 5}, false).empty()) << pszHand;
+    CHand hand = cards.Hand("2c 9d 9h 4s Kc");
+    const CGameDucesWild game(&hand);  // "3 of a Kind" here; Jacks or Better would lose
+    const CLines label = DrawnLabel(game, POINT{5, 5}, false);
+    EXPECT_EQ(label.size() == 5 ? label[4] : "",
+              "DrawText \"3 of a Kind\" 6,41-133,58 format 5 bkmode 1");
+    for (const char* pszHand : {"3c 9d 9h 4s Kc", "XX XX XX XX XX"}) {
+        const CCardArray cardsNow = cards.ParseArray(pszHand);
+        hand.SetCards(&cardsNow);
         EXPECT_TRUE(DrawnLabel(game, POINT{10, 429}, true).empty()) << pszHand;
     }
     const CAssertCounter counter;  // an empty hand breaks the five-card contract
     CHand empty;
     EXPECT_TRUE(DrawnLabel(CGameJackOrBetter(&empty), POINT{5, 5}, true).empty());
     EXPECT_TRUE(DrawnLabel(CGameJackOrBetter(nullptr), POINT{5, 5}, true).empty());
-}
-
-TEST(DrawResult, TheLabelIsTheVariantsAndReadsTheHandAsItIsNow) {
-    const CTestCards cards;
-    CHand hand = cards.Hand("2c 9d 9h 4s Kc");
-    const CGameDucesWild game(&hand);  // "3 of a Kind" here; Jacks or Better would lose
-    const CLines label = DrawnLabel(game, POINT{5, 5}, false);
-    ASSERT_EQ(label.size(), 5u);
-    EXPECT_EQ(label[4], "DrawText \"3 of a Kind\" 6,41-133,58 format 5 bkmode 1");
-    hand.SetCard(0, cards.Parse("3c"));
-    EXPECT_TRUE(DrawnLabel(game, POINT{5, 5}, false).empty());
 }
 
 }  // namespace

@@ -44,13 +44,6 @@ void CRecordingDC::OnBkModeSet(int nBkMode) {
     m_calls.push_back({CDCCall::SetBkMode, {}, {}, nullptr, {}, 0, 0, nBkMode});
 }
 
-std::vector<CDCCall> CRecordingDC::CallsOf(CDCCall::Kind kind) const {
-    std::vector<CDCCall> result;
-    for (const CDCCall& call : m_calls)
-        if (call.kind == kind) result.push_back(call);
-    return result;
-}
-
 std::vector<std::string> CRecordingDC::Describe(const CImageNamer& nameImage) const {
     std::vector<std::string> lines;
     for (const CDCCall& call : m_calls) lines.push_back(DescribeCall(call, nameImage));

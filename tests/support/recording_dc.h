@@ -35,7 +35,6 @@ public:
     bool DrawIcon(int x, int y, HICON hIcon) override;
 
     const std::vector<CDCCall>& Calls() const { return m_calls; }
-    std::vector<CDCCall> CallsOf(CDCCall::Kind kind) const;
     std::vector<std::string> Describe(const CImageNamer& nameImage = {}) const;
     void Clear() { m_calls.clear(); }
 

@@ -85,19 +85,14 @@ protected:
         const std::vector<const CCard*> order(deck.begin(), deck.end());
         for (const std::string& hand : draws) {
             for (size_t i = 0; i < order.size(); ++i) script.Push(0);  // the deck keeps its order
-            std::vector<std::string> words = Split(hand), picks;
-            for (const std::string& word : words) {
-                for (const CCard* p : order) {
-                    const auto named = [&](const std::vector<std::string>& v) {
-                        return std::find(v.begin(), v.end(), CardText(p)) != v.end();
-                    };
-                    if (word != "-" || (!named(words) && !named(picks))) {
-                        picks.push_back(word == "-" ? CardText(p) : word);
-                        break;
-                    }
-                }
-            }
-            ScriptShuffle(order, picks);
+            std::vector<std::string> words = Split(hand), unnamed;
+            for (const CCard* p : order)
+                if (std::find(words.begin(), words.end(), CardText(p)) == words.end())
+                    unnamed.push_back(CardText(p));
+            auto itNext = unnamed.begin();
+            for (std::string& word : words)
+                if (word == "-") word = *itNext++;
+            ScriptShuffle(order, words);
         }
     }
 

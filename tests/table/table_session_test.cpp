@@ -33,7 +33,8 @@ void CheckTable(const CMultiHandDlg& dlg, const CRecordingDialogHost& host, int 
     ASSERT_EQ(all.size(), 52u);
 
     const bool bDealt = dlg.IsDealt();
-    ASSERT_EQ(host.Control(IDC_DEAL).bEnabled, !bDealt && dlg.CanDeal());
+    ASSERT_EQ(host.Control(IDC_DEAL).bEnabled,
+              !bDealt && nCoins >= dlg.GetBet() * dlg.GetHandsInPlay());
     ASSERT_EQ(host.Control(IDC_DRAW).bEnabled, bDealt);
     for (int id : IDC_HOLDS) ASSERT_EQ(host.Control(id).bEnabled, bDealt);
     ASSERT_EQ(host.Control(IDC_SPIN_BET).bEnabled, !bDealt);
