@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,10 +45,6 @@ struct CBadInput {
     const char* pszArgs;
     const char* pszMessagePart;  // what the error on standard error must name
 };
-
-void PrintTo(const CBadInput& input, std::ostream* pOut) {
-    *pOut << input.pszArgs;
-}
 
 class OddsBadInputTest : public ::testing::TestWithParam<CBadInput> {};
 

@@ -26,24 +26,8 @@ TEST(Card, PictureIdsFollowTheSuitOrderSpadesHeartsClubsDiamondsWithTheAceFirst)
     EXPECT_EQ(missing.GetRank(), 9);
 }
 
-TEST(CardArray, KeepsOrderThroughEveryChange) {
-    const CTestCards cards;
-    CCardArray a = cards.ParseArray("2s 3s 4s");
-    EXPECT_EQ(a.Add(cards.Parse("5s")), 3);
-    a.Append(cards.ParseArray("Ah Kh"));
-    a.RemoveAt(1);
-    a.SetAt(0, cards.Parse("Qd"));
-    EXPECT_EQ(CardsText(a), "Qd 4s 5s Ah Kh");
-    a.Append(a);
-    a.SetSize(12);
-    EXPECT_EQ(CardsText(a), "Qd 4s 5s Ah Kh Qd 4s 5s Ah Kh null null");
-    a.SetSize(2);
-    EXPECT_EQ(CardsText(a), "Qd 4s");
-    a.RemoveAll();
-    EXPECT_TRUE(a.IsEmpty());
-}
-
-TEST(CardArray, PositionsOutsideAreReportedReadNullAndAreNotWritten) {
+// Order through adding, removing and gathering is the deck's and the table's test.
+TEST(CardArrayAndHand, PositionsOutsideAreReportedReadNullAndAreNotWritten) {
     const CTestCards cards;
     CAssertCounter asserts;
     CCardArray a = cards.ParseArray("2s 3s");
@@ -52,25 +36,16 @@ TEST(CardArray, PositionsOutsideAreReportedReadNullAndAreNotWritten) {
     a.SetAt(5, cards.Parse("Ah"));
     a.RemoveAt(2);
     EXPECT_EQ(CardsText(a), "2s 3s");
-    EXPECT_EQ(asserts.Count(), 4);
-}
-
-TEST(Hand, PositionsThatDoNotExistAreReportedAndLeftAlone) {
-    const CTestCards cards;
-    CAssertCounter asserts;
-    CHand hand = cards.Hand("2s 3s");
+    CHand hand(&a);
     hand.SetCard(2, cards.Parse("Ah"));
     hand.SetCard(-1, cards.Parse("Ah"));
     EXPECT_EQ(hand.GetCard(5), nullptr);
     EXPECT_EQ(CardsText(hand.GetCards()), "2s 3s");
-    const CHand empty;
-    EXPECT_EQ(empty.GetSmallWidth(), -1);
-    EXPECT_EQ(empty.GetSmallHeight(), 0);
+    EXPECT_EQ(asserts.Count(), 7);
     CRecordingDC dc;
     const POINT at{5, 5};
-    empty.Draw(&dc, &at, false);
+    CHand().Draw(&dc, &at, false);  // an empty hand draws nothing
     EXPECT_TRUE(dc.Calls().empty());
-    EXPECT_EQ(asserts.Count(), 4);
 }
 
 }  // namespace

@@ -6,29 +6,27 @@
 
 namespace {
 
-class ShuffleTest : public ::testing::Test {
-protected:
-    CTestCards cards;
+// Three cards: buckets of 32768 / 3 = 10922 numbers; 32766 and 32767 would favour a card and
+// are redrawn. Two cards: buckets of 16384. One card: any number takes it. The table's scripted
+// rounds shuffle the full deck the same way.
+TEST(ShuffleTest, EachStepSplitsTheNumbersIntoEqualBucketsOnePerCard) {
+    const CTestCards cards;
     CScriptedRandomSource script;
     CRandomSourceScope scope{&script};
-};
-
-TEST_F(ShuffleTest, EachStepSplitsTheNumbersIntoEqualBucketsOnePerCard) {
-    // Three cards: buckets of 32768 / 3 = 10922 numbers; 32766 and 32767 would favour a card and
-    // are redrawn. Two cards: buckets of 16384. One card: any number takes it.
-    struct Case {
+    const struct {
         std::initializer_list<int> numbers;
-        const char* result;
-    };
-    for (const Case& c : {Case{{0, 0, 0}, "2s 3s 4s"}, Case{{10921, 16383, 5}, "2s 3s 4s"},
-                          Case{{10922, 16384, 0}, "3s 4s 2s"}, Case{{32765, 32767, 9}, "4s 3s 2s"},
-                          Case{{32766, 32767, 21844, 0, 0}, "4s 2s 3s"}}) {
+        const char* pszResult;
+    } kCases[] = {
+        {{0, 0, 0}, "2s 3s 4s"},         {{10921, 16383, 5}, "2s 3s 4s"},
+        {{10922, 16384, 0}, "3s 4s 2s"}, {{32765, 32767, 9}, "4s 3s 2s"},
+        {{32766, 32767, 21844, 0, 0}, "4s 2s 3s"}};
+    for (const auto& [numbers, pszResult] : kCases) {
         for (bool bDrawPile : {false, true}) {
             CDeck deck;
             deck.AddCards(cards.ParseArray("2s 3s 4s"));
-            script.Push(c.numbers);
+            script.Push(numbers);
             bDrawPile ? deck.ShuffleDrawPile() : deck.Shuffle();
-            EXPECT_EQ(CardsText(bDrawPile ? deck.GetDrawPile() : deck.GetCards()), c.result);
+            EXPECT_EQ(CardsText(bDrawPile ? deck.GetDrawPile() : deck.GetCards()), pszResult);
             EXPECT_EQ(script.Remaining(), 0);
             // The draw pile is a shuffled copy: the deck keeps its order.
             if (bDrawPile) {
@@ -40,18 +38,6 @@ TEST_F(ShuffleTest, EachStepSplitsTheNumbersIntoEqualBucketsOnePerCard) {
     empty.Shuffle();
     empty.ShuffleDrawPile();
     EXPECT_EQ(script.Taken(), 34);  // an empty deck draws no number
-}
-
-TEST_F(ShuffleTest, FullDeckRedrawsOnlyTheTopEightNumbers) {
-    // 52 cards: buckets of 630 numbers, 32760 to 32767 redrawn.
-    CDeck deck(&cards.All());
-    script.Push({32760, 32767, 32759});
-    for (int i = 0; i < 51; ++i) script.Push(0);
-    deck.Shuffle();
-    EXPECT_EQ(script.Taken(), 54);
-    EXPECT_EQ(CardText(deck.GetCards()[0]), "Ad");  // 32759 / 630 = 51, the last card
-    EXPECT_EQ(CardText(deck.GetCards()[1]), "2s");
-    EXPECT_EQ(CardText(deck.GetCards()[51]), "Kd");
 }
 
 // The bucket of each number, for every pile size a deck can have and a few beyond.

@@ -6,13 +6,16 @@
 
 class CAssertCounter {
 public:
-    CAssertCounter();
-    ~CAssertCounter();
+    CAssertCounter() : m_pOld(AfxSetAssertHandler(&CountOne)) { s_nCount = 0; }
+    ~CAssertCounter() { AfxSetAssertHandler(m_pOld); }
     CAssertCounter(const CAssertCounter&) = delete;
     CAssertCounter& operator=(const CAssertCounter&) = delete;
 
-    int Count() const;
+    int Count() const { return s_nCount; }
 
 private:
+    static void CountOne(const char*, const char*, int) { ++s_nCount; }
+
+    static inline int s_nCount = 0;
     AfxAssertHandler m_pOld;
 };

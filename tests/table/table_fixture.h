@@ -132,3 +132,6 @@ protected:
     CMultiHandDlg dlg;
     CRecordingDialogHost host{MultiHandDialogTemplate()};
 };
+
+// The hold buttons left to right, as the tests beside the table's name them.
+inline constexpr const int (&kAllHolds)[5] = IDC_HOLDS;

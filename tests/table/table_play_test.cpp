@@ -18,7 +18,8 @@ void ExpectPhase(const CRecordingDialogHost& host, bool bDealt, bool bDealAfford
     EXPECT_TRUE(host.Control(IDC_PAY_TABLE).bEnabled);
 }
 
-TEST_F(TableTest, StartsWith1000CoinsBet1And50FaceDownHandsOfJacksOrBetter) {
+// Face-down hands at start-up are the start-up painting's test.
+TEST_F(TableTest, StartsWith1000CoinsBet1And50HandsOfJacksOrBetter) {
     const CRecordedControl &bet = host.Control(IDC_SPIN_BET), &hands = host.Control(IDC_SPIN_HANDS);
     EXPECT_EQ((CLines{Text(IDC_BET), Text(IDC_HANDS), Text(IDC_COINS)}),
               (CLines{"1", "50", "1000"}));
@@ -28,35 +29,15 @@ TEST_F(TableTest, StartsWith1000CoinsBet1And50FaceDownHandsOfJacksOrBetter) {
     EXPECT_EQ(dlg.GetGame(), 2);
     for (int id : kGameBoxes) EXPECT_EQ(host.Control(id).nCheck, id == IDC_JACKS_OR_BETTER) << id;
     ExpectPhase(host, false, true);
-    for (int id : IDC_HOLDS) EXPECT_EQ(Text(id), "");
-    EXPECT_TRUE(Lines().empty());
     // 52 cards in the order they are made, spades 2 to ace, then hearts, clubs, diamonds.
     EXPECT_EQ(CardsText(dlg.GetDeck().GetCards()), CardsText(CTestCards().All()));
-    for (int h = 0; h < 50; ++h) EXPECT_EQ(HandText(h), "XX XX XX XX XX");
+    EXPECT_EQ(script.Taken(), 0);  // nothing is shuffled before the first deal
     // The window menu ends with a separator and the about item.
     const auto& items = dlg.GetSystemMenu(false)->GetItems();
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items[items.size() - 2].nFlags, MF_SEPARATOR);
-    EXPECT_EQ(items.back().nID, IDM_ABOUTBOX);
-    EXPECT_EQ(items.back().strText, "&About Tablo...");
-    EXPECT_EQ(script.Taken(), 0);  // nothing is shuffled before the first deal
-}
-
-TEST_F(TableTest, DealTakesTheStakeDealsTheMainHandFaceUpAndHoldsToggle) {
-    ScriptDeal("Jh Jd 4h 7s Kc");
-    host.Click(IDC_DEAL);
-    EXPECT_EQ(script.Remaining(), 0);
-    EXPECT_EQ(Text(IDC_COINS), "950");
-    EXPECT_EQ(HandText(0), "Jh Jd 4h 7s Kc");
-    for (int h = 1; h < 50; ++h) EXPECT_EQ(HandText(h), "XX XX XX XX XX");
-    EXPECT_EQ(dlg.GetDeck().GetCards().GetSize(), 47);
-    EXPECT_GE(host.Invalidations(), 1);
-    ExpectPhase(host, true, true);
-    for (int id : {IDC_HOLD2, IDC_HOLD5, IDC_HOLD5}) host.Click(id);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Text(IDC_HOLDS[i]), i == 1 ? "Held" : "") << i;
-        EXPECT_EQ(dlg.IsHeld(i), i == 1) << i;
-    }
+    EXPECT_EQ((std::pair{items.back().nID, items.back().strText}),
+              (std::pair{UINT{IDM_ABOUTBOX}, std::string("&About Tablo...")}));
 }
 
 // Lists within a text are separated by " / ".
@@ -80,10 +61,6 @@ struct CRound {
     int nCoinsDrawn;
 };
 
-void PrintTo(const CRound& round, std::ostream* pOut) {
-    *pOut << round.pszName;
-}
-
 class TableRound : public TableTest, public ::testing::WithParamInterface<CRound> {};
 
 // A deal and a draw: the hands get the drawn cards where not held, the list names each paying
@@ -93,10 +70,16 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
     host.Click(r.nGameBox);
     SpinTo(IDC_SPIN_BET, r.nBet);
     SpinTo(IDC_SPIN_HANDS, r.nHands);
-    Deal(r.pszDeal);
+    const int nPaintsBefore = host.Invalidations();
+    Deal(r.pszDeal, {4, 4});  // a hold clicked twice is released
     for (int i = 0; i < 5; ++i)
         if (r.pszHeld[i] == 'H') host.Click(IDC_HOLDS[i]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), r.pszHeld[i] == 'H') << i;
     EXPECT_EQ(Text(IDC_COINS), std::to_string(r.nCoinsDealt));
+    EXPECT_EQ(HandText(0), r.pszDeal);  // face up; the others stay face down (the paint test)
+    EXPECT_EQ(dlg.GetDeck().GetCards().GetSize(), 47);
+    EXPECT_GT(host.Invalidations(), nPaintsBefore);
+    ExpectPhase(host, true, true);
     const CLines draws = *r.pszDraws ? Parts(r.pszDraws) : CLines(r.nHands, "- - - - -");
     ScriptDraw(draws);
     host.Click(IDC_DRAW);
