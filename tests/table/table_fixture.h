@@ -102,13 +102,6 @@ protected:
         for (int i : holds) host.Click(IDC_HOLDS[i]);
     }
 
-    // One Deal and Draw in which every hand in play holds the losing main hand.
-    void PlayLosingRound() {
-        Deal("2c 7d 9h Js 4s", {0, 1, 2, 3, 4});
-        ScriptDraw(std::vector<std::string>(dlg.GetHandsInPlay(), "- - - - -"));
-        host.Click(IDC_DRAW);
-    }
-
     void SpinTo(int nID, int nValue) {
         for (int i = 0; i < 60; ++i) {
             const int nNow = nID == IDC_SPIN_BET ? dlg.GetBet() : dlg.GetHandsInPlay();
@@ -119,7 +112,6 @@ protected:
 
     std::string HandText(int h) const { return CardsText(dlg.GetHand(h).GetCards()); }
     const std::vector<std::string>& Lines() const { return host.Control(IDC_RESULTS).lines; }
-    bool Enabled(int nID) const { return host.Control(nID).bEnabled; }
     const std::string& Text(int nID) const { return host.Control(nID).strText; }
 
     static constexpr int kGameBoxes[] = {IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DOUBLE_BONUS,

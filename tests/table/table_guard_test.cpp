@@ -6,29 +6,9 @@
 
 namespace {
 
-// Before the first deal and after a draw (a round of five held cards paying a full house). The
-// random session calls these in every phase and keeps the coins and cards in account; here the
-// holds and the shuffle.
-TEST_F(TableTest, DrawAndHoldOutsideADealDoNothing) {
-    SpinTo(IDC_SPIN_HANDS, 1);
-    for (int nRound = 0; nRound < 2; ++nRound) {
-        const bool bHeld = dlg.IsHeld(0);
-        const int nCoins = dlg.GetCoins(), nTaken = script.Taken();
-        dlg.OnDraw();
-        dlg.OnHold1();
-        EXPECT_EQ(dlg.IsHeld(0), bHeld);
-        EXPECT_EQ(Text(IDC_HOLD1), bHeld ? "Held" : "");
-        EXPECT_EQ(dlg.GetCoins(), nCoins);
-        EXPECT_EQ(script.Taken(), nTaken);
-        Deal("9s 9h 9c Kd Kh", {0, 1, 2, 3, 4});
-        ScriptDraw({"- - - - -"});
-        dlg.OnDraw();
-        EXPECT_EQ(dlg.GetCoins(), nCoins - 1 + 9);
-    }
-}
-
 // An auto box flips its own mark before its handler runs; between Deal and Draw the handler puts
-// it back and the game stays.
+// it back and the game stays. That the handlers and spins change nothing out of their phase,
+// and keep the bet and hands in their ranges, is the random session's test.
 TEST_F(TableTest, AGameBoxClickedBetweenDealAndDrawChangesNothing) {
     Deal("Jh Jd 4h 7s Kc");
     host.EnableControl(IDC_BONUS, true);
@@ -36,32 +16,6 @@ TEST_F(TableTest, AGameBoxClickedBetweenDealAndDrawChangesNothing) {
     EXPECT_EQ(dlg.GetGame(), 2);
     EXPECT_EQ(host.Control(IDC_BONUS).nCheck, 0);
     EXPECT_EQ(host.Control(IDC_JACKS_OR_BETTER).nCheck, 1);
-}
-
-// Notifications the spin would never send: held within the range; between Deal and Draw,
-// refused whatever they ask.
-TEST_F(TableTest, SpinNotificationsAreHeldWithinTheRangeAndRefusedWhileDealt) {
-    struct {
-        int nID, nPos, nDelta;
-        bool bRefused;
-        int nBet, nHands;
-    } const kSteps[] = {
-        {IDC_SPIN_BET, 4, 100, false, 5, 50}, {IDC_SPIN_HANDS, 3, -100, false, 5, 1},
-        {IDC_SPIN_HANDS, 1, 2, false, 5, 3},  {IDC_SPIN_BET, 5, -1, true, 5, 3},
-        {IDC_SPIN_HANDS, 3, 1, true, 5, 3},
-    };
-    for (size_t i = 0; i < std::size(kSteps); ++i) {
-        if (i == 3) Deal("Jh Jd 4h 7s Kc");
-        NMUPDOWN nm{{kSteps[i].nID, UDN_DELTAPOS}, kSteps[i].nPos, kSteps[i].nDelta};
-        LRESULT result = 7;
-        dlg.OnNotify(kSteps[i].nID, &nm.hdr, &result);
-        EXPECT_EQ(result != 0, kSteps[i].bRefused) << i;
-        EXPECT_EQ(dlg.GetBet(), kSteps[i].nBet) << i;
-        EXPECT_EQ(dlg.GetHandsInPlay(), kSteps[i].nHands) << i;
-        EXPECT_EQ(Text(IDC_BET) + " " + Text(IDC_HANDS),
-                  std::to_string(kSteps[i].nBet) + " " + std::to_string(kSteps[i].nHands))
-            << i;
-    }
 }
 
 TEST_F(TableTest, AfterCancelNothingReadsTheDeletedCards) {

@@ -1,6 +1,7 @@
 // A long random session of valid and invalid actions, checking the table's invariants after each.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -15,8 +16,8 @@ struct CFixedSeedSource : CDefaultRandomSource {
 };
 
 // The coins are what the stakes and the listed totals make them; the fields show the members;
-// each of the 52 cards is in the deck once; the controls follow the phase and the game; after
-// a draw every hand in play holds five different cards, none of them a dealt card thrown away.
+// each of the 52 cards is in the deck once; the controls follow the phase, the game and the
+// coins (Deal only while they cover the stake); after a draw every hand in play holds five different cards, none of them a dealt card thrown away.
 void CheckTable(const CMultiHandDlg& dlg, const CRecordingDialogHost& host, int nCoins,
                 int nHandsDrawn) {
     ASSERT_EQ(dlg.GetCoins(), nCoins);
@@ -37,7 +38,8 @@ void CheckTable(const CMultiHandDlg& dlg, const CRecordingDialogHost& host, int 
               !bDealt && nCoins >= dlg.GetBet() * dlg.GetHandsInPlay());
     ASSERT_EQ(host.Control(IDC_DRAW).bEnabled, bDealt);
     for (int id : IDC_HOLDS) ASSERT_EQ(host.Control(id).bEnabled, bDealt);
-    ASSERT_EQ(host.Control(IDC_SPIN_BET).bEnabled, !bDealt);
+    for (int id : {IDC_SPIN_BET, IDC_SPIN_HANDS}) ASSERT_EQ(host.Control(id).bEnabled, !bDealt);
+    ASSERT_TRUE(host.Control(IDC_PAY_TABLE).bEnabled);
     const int kBoxes[] = {IDC_DUCES_WILD, IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DOUBLE_BONUS};
     for (int g = 0; g < 4; ++g) {  // in game-code order
         ASSERT_EQ(host.Control(kBoxes[g]).bEnabled, !bDealt);
@@ -76,6 +78,7 @@ TEST(TableSession, TensOfThousandsOfActionsKeepEveryInvariant) {
         pHost->Open(*pDlg);
         nCoins = 1000;
         nHandsDrawn = 0;
+        CheckTable(*pDlg, *pHost, nCoins, nHandsDrawn);
     };
     restart();
     const int kClicks[] = {IDC_DEAL,  IDC_DRAW,       IDC_HOLD1,        IDC_HOLD2,
@@ -90,6 +93,8 @@ TEST(TableSession, TensOfThousandsOfActionsKeepEveryInvariant) {
     for (int step = 0; step < 20000; ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
         const bool bWasDealt = pDlg->IsDealt();
+        // Between Deal and Draw the stake and the game stay, whatever is asked.
+        const int nWas[] = {pDlg->GetBet(), pDlg->GetHandsInPlay(), pDlg->GetGame()};
         const int r = actions.Next() % 100;
         if (r < 45) {
             // Mostly the buttons the player would press next, so that games get played.
@@ -114,7 +119,10 @@ TEST(TableSession, TensOfThousandsOfActionsKeepEveryInvariant) {
                 pDlg->OnCommand(IDC_DEAL);
             }
         }
-        if (!bWasDealt && pDlg->IsDealt()) {
+        if (bWasDealt && pDlg->IsDealt()) {
+            const int nNow[] = {pDlg->GetBet(), pDlg->GetHandsInPlay(), pDlg->GetGame()};
+            ASSERT_TRUE(std::equal(nWas, nWas + 3, nNow));
+        } else if (!bWasDealt && pDlg->IsDealt()) {
             nCoins -= pDlg->GetBet() * pDlg->GetHandsInPlay();
             ++nDeals;
         } else if (bWasDealt && !pDlg->IsDealt()) {
