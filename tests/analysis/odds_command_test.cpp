@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,23 +21,22 @@ struct CRun {
     std::string strErr;
 };
 
-std::string ReadAndRemove(const std::string& strPath) {
-    std::stringstream text;
-    text << std::ifstream(strPath).rdbuf();
-    std::remove(strPath.c_str());
-    return text.str();
-}
-
+// Standard output through a pipe, standard error through a file of this process's own: ctest
+// runs test cases in parallel processes.
 CRun RunOdds(const std::string& strArgs) {
-    // ctest runs test cases in parallel processes: each needs files of its own.
-    const std::string strStem = ::testing::TempDir() + "handfall_odds_" + std::to_string(getpid());
-    const std::string strOut = strStem + ".out";
-    const std::string strErr = strStem + ".err";
-    const std::string strCommand = std::string("'") + HANDFALL_ODDS_PATH + "' " + strArgs +
-                                   " </dev/null >'" + strOut + "' 2>'" + strErr + "'";
-    const int nStatus = std::system(strCommand.c_str());
-    const int nExit = nStatus != -1 && WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return {nExit, ReadAndRemove(strOut), ReadAndRemove(strErr)};
+    const std::string strErr = ::testing::TempDir() + "handfall_odds_" + std::to_string(getpid());
+    const std::string strCommand =
+        std::string("'") + HANDFALL_ODDS_PATH + "' " + strArgs + " </dev/null 2>'" + strErr + "'";
+    FILE* pOut = popen(strCommand.c_str(), "r");
+    CRun run;
+    for (int c; pOut != nullptr && (c = std::fgetc(pOut)) != EOF;)
+        run.strOut += static_cast<char>(c);
+    const int nStatus = pOut != nullptr ? pclose(pOut) : -1;
+    run.nExit = nStatus != -1 && WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    std::ifstream err(strErr);
+    run.strErr.assign(std::istreambuf_iterator<char>(err), {});
+    std::remove(strErr.c_str());
+    return run;
 }
 
 struct CBadInput {

@@ -1,8 +1,8 @@
 // Each variant's categories at their boundaries, and hands that are not five cards.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <utility>
 
 #include "games/game_factory.h"
 #include "support/assert_counter.h"
@@ -10,14 +10,7 @@
 
 namespace {
 
-struct CScore {
-    std::string strName;
-    int nPayout;
-    friend bool operator==(const CScore&, const CScore&) = default;
-    friend std::ostream& operator<<(std::ostream& os, const CScore& s) {
-        return os << '"' << s.strName << "\" " << s.nPayout;
-    }
-};
+using CScore = std::pair<std::string, int>;  // name and multiplier
 
 // What the variant kept at construction; a fresh Evaluate, through the root's pointer and over
 // a stale name, must agree with it.

@@ -18,10 +18,12 @@ TEST_F(TableTest, AGameBoxClickedBetweenDealAndDrawChangesNothing) {
     EXPECT_EQ(host.Control(IDC_JACKS_OR_BETTER).nCheck, 1);
 }
 
-TEST_F(TableTest, AfterCancelNothingReadsTheDeletedCards) {
+TEST_F(TableTest, CloseEndsTheTableAndNothingReadsTheDeletedCardsAfter) {
     Deal("Jh Jd 4h 7s Kc");
-    dlg.OnCancel();
-    EXPECT_TRUE(dlg.IsClosed());
+    dlg.OnSysCommand(SC_CLOSE, 0);
+    EXPECT_TRUE(dlg.IsClosed() && host.IsEnded());
+    EXPECT_EQ(host.GetResult(), IDCANCEL);
+    EXPECT_TRUE(dlg.GetDeck().GetCards().IsEmpty() && dlg.GetDeck().GetBlankHand()->IsEmpty());
     // Every one of these would read a deleted card if it acted (the sanitizer build tells).
     dlg.OnDraw();
     dlg.OnDeal();

@@ -59,9 +59,16 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
     SpinTo(IDC_SPIN_BET, r.nBet);
     SpinTo(IDC_SPIN_HANDS, r.nHands);
     const int nPaintsBefore = host.Invalidations();
+    host.Click(IDC_PAY_TABLE);
     Deal(r.pszDeal, {4, 4});  // a hold clicked twice is released
     for (int i = 0; i < 5; ++i)
         if (r.pszHeld[i] == 'H') host.Click(IDC_HOLDS[i]);
+    // The pay table in either phase, the about item and OK change nothing that follows.
+    host.Click(IDC_PAY_TABLE);
+    dlg.OnSysCommand(IDM_ABOUTBOX, 0);
+    host.Click(IDOK);
+    EXPECT_EQ(runner.Runs(IDD_PAYTABLE), 3);
+    EXPECT_FALSE(host.IsEnded());
     for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), r.pszHeld[i] == 'H') << i;
     EXPECT_EQ(Text(IDC_COINS), std::to_string(r.nCoinsDealt));
     EXPECT_EQ(HandText(0), r.pszDeal);  // face up; the others stay face down (the paint test)
@@ -115,27 +122,5 @@ INSTANTIATE_TEST_SUITE_P(
         CRound{"DoubleBonusFourAces", IDC_DOUBLE_BONUS, 3, 1, "Ac Ad Ah 5s 5c", "HHH..",
                "- - - As 7d", 997, "4 Aces: 1@160x3= 480 / ========== / Total: 480", 1477}),
     [](const ::testing::TestParamInfo<CRound>& info) { return info.param.pszName; });
-
-TEST_F(TableTest, PayTableOpensInEitherPhaseAndChangesNothing) {
-    host.Click(IDC_PAY_TABLE);
-    EXPECT_EQ(runner.Runs(IDD_PAYTABLE), 1);
-    Deal("Jh Jd 4h 7s Kc", {2});
-    host.Click(IDC_PAY_TABLE);
-    dlg.OnSysCommand(IDM_ABOUTBOX, 0);
-    EXPECT_EQ(runner.Runs(IDD_PAYTABLE), 3);
-    EXPECT_EQ(Text(IDC_HOLD3), "Held");
-    EXPECT_EQ(HandText(0), "Jh Jd 4h 7s Kc");
-    EXPECT_EQ(Text(IDC_COINS), "950");
-}
-
-TEST_F(TableTest, AnOkCommandIsIgnoredAndCancelEndsTheTable) {
-    host.Click(IDOK);
-    EXPECT_FALSE(host.IsEnded());
-    dlg.OnSysCommand(SC_CLOSE, 0);
-    EXPECT_TRUE(host.IsEnded());
-    EXPECT_EQ(host.GetResult(), IDCANCEL);
-    EXPECT_TRUE(dlg.GetDeck().GetCards().IsEmpty());
-    EXPECT_TRUE(dlg.GetDeck().GetBlankHand()->IsEmpty());
-}
 
 }  // namespace

@@ -81,10 +81,9 @@ TEST(TableSession, TensOfThousandsOfActionsKeepEveryInvariant) {
         CheckTable(*pDlg, *pHost, nCoins, nHandsDrawn);
     };
     restart();
-    const int kClicks[] = {IDC_DEAL,  IDC_DRAW,       IDC_HOLD1,        IDC_HOLD2,
-                           IDC_HOLD3, IDC_HOLD4,      IDC_HOLD5,        IDC_JACKS_OR_BETTER,
-                           IDC_BONUS, IDC_DUCES_WILD, IDC_DOUBLE_BONUS, IDC_PAY_TABLE,
-                           IDOK};
+    const int kClicks[] = {IDC_DEAL, IDC_DRAW, IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5,
+                           IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DUCES_WILD, IDC_DOUBLE_BONUS,
+                           IDC_PAY_TABLE, IDOK};
     using Handler = void (CMultiHandDlg::*)();
     const Handler kHandlers[] = {&CMultiHandDlg::OnDeal, &CMultiHandDlg::OnDraw,
                                  &CMultiHandDlg::OnHold3, &CMultiHandDlg::OnDoubleBonus,
