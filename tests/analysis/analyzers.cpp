@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <map>
-#include <memory>
-#include <string>
 
 #include "analysis/pay_function.h"
 #include "games/game.h"
@@ -12,17 +10,6 @@
 #include "model/hand.h"
 
 namespace {
-
-// Made from a game code, or else from a pay function.
-const CHoldAnalyzer& Shared(const std::string& strKey, const CPayFunction& pay, int nGame = 0) {
-    static std::map<std::string, std::unique_ptr<CHoldAnalyzer>> s_mapAnalyzers;
-    std::unique_ptr<CHoldAnalyzer>& pAnalyzer = s_mapAnalyzers[strKey];
-    if (!pAnalyzer && nGame != 0) pAnalyzer = std::make_unique<CHoldAnalyzer>(nGame);
-    if (!pAnalyzer) pAnalyzer = std::make_unique<CHoldAnalyzer>(pay);
-    return *pAnalyzer;
-}
-
-}  // namespace
 
 CPayFunction StandardPayFunction(int nGame) {
     const bool bWild = nGame == GAME_DUCES_WILD;
@@ -49,18 +36,24 @@ CPayFunction StandardPayFunction(int nGame) {
     };
 }
 
+}  // namespace
+
+// Each table is built on first use and kept for the rest of the test program.
 const CHoldAnalyzer& GameAnalyzer(int nGame) {
-    return Shared("game " + std::to_string(nGame), {}, nGame);
+    static std::map<int, CHoldAnalyzer> s_analyzers;
+    return s_analyzers.try_emplace(nGame, nGame).first->second;
 }
 
 const CHoldAnalyzer& StandardAnalyzer(int nGame) {
-    return Shared("standard " + std::to_string(nGame), StandardPayFunction(nGame));
+    static std::map<int, CHoldAnalyzer> s_analyzers;
+    return s_analyzers.try_emplace(nGame, StandardPayFunction(nGame)).first->second;
 }
 
 const CHoldAnalyzer& AnyAceAnalyzer() {
-    return Shared("any ace", [](CHand* pHand) {
+    static const CHoldAnalyzer s_analyzer([](CHand* pHand) {
         for (int i = 0; i < 5; ++i)
             if (pHand->GetCard(i)->GetRank() == RANK_ACE) return 1;
         return 0;
     });
+    return s_analyzer;
 }

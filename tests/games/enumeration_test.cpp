@@ -83,23 +83,39 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     }
     EXPECT_EQ(nHands, 2'598'960);
 
-    EXPECT_EQ(jacks.counts, (CCounts{{"Royal Flush", 250, 4}, {"Straight Flush", 50, 32},
-                                       {"4 of a Kind", 25, 624}, {"Full House", 9, 3'744},
-                                       {"Flush", 6, 5'112}, {"Straight", 4, 9'180},
-                                       {"3 of a Kind", 3, 54'912}, {"2 Pair", 2, 123'552},
-                                       {"Pair", 1, 337'920}, {"", 0, 2'063'880}}));
-    EXPECT_EQ(deuces.counts, (CCounts{{"Royal Flush", 250, 4}, {"4 Wild", 200, 48},
-                                        {"Royal Flush w/2's", 25, 480}, {"5 of a Kind", 15, 624},
-                                        {"Straight Flush", 9, 1'932}, {"4 of a Kind", 5, 31'600},
-                                        {"Full House", 3, 12'672}, {"Flush", 2, 14'560},
-                                        {"Straight", 2, 60'144}, {"3 of a Kind", 1, 356'160},
-                                        {"", 0, 2'120'736}}));
-    const CCounts kBonus{{"Royal Flush", 250, 4},     {"Straight Flush", 50, 32},
-                         {"4 Aces", 80, 48},          {"4 of a Kind (2,3,4)", 40, 144},
-                         {"4 of a Kind (5-K)", 25, 432}, {"Full House", 8, 3'744},
-                         {"Flush", 5, 5'112},         {"Straight", 4, 9'180},
-                         {"3 of a Kind", 3, 54'912},  {"2 Pair", 2, 123'552},
-                         {"Pair", 1, 337'920},        {"", 0, 2'063'880}};
+    EXPECT_EQ(jacks.counts, (CCounts{{"Royal Flush", 250, 4},
+                                     {"Straight Flush", 50, 32},
+                                     {"4 of a Kind", 25, 624},
+                                     {"Full House", 9, 3'744},
+                                     {"Flush", 6, 5'112},
+                                     {"Straight", 4, 9'180},
+                                     {"3 of a Kind", 3, 54'912},
+                                     {"2 Pair", 2, 123'552},
+                                     {"Pair", 1, 337'920},
+                                     {"", 0, 2'063'880}}));
+    EXPECT_EQ(deuces.counts, (CCounts{{"Royal Flush", 250, 4},
+                                      {"4 Wild", 200, 48},
+                                      {"Royal Flush w/2's", 25, 480},
+                                      {"5 of a Kind", 15, 624},
+                                      {"Straight Flush", 9, 1'932},
+                                      {"4 of a Kind", 5, 31'600},
+                                      {"Full House", 3, 12'672},
+                                      {"Flush", 2, 14'560},
+                                      {"Straight", 2, 60'144},
+                                      {"3 of a Kind", 1, 356'160},
+                                      {"", 0, 2'120'736}}));
+    const CCounts kBonus{{"Royal Flush", 250, 4},
+                         {"Straight Flush", 50, 32},
+                         {"4 Aces", 80, 48},
+                         {"4 of a Kind (2,3,4)", 40, 144},
+                         {"4 of a Kind (5-K)", 25, 432},
+                         {"Full House", 8, 3'744},
+                         {"Flush", 5, 5'112},
+                         {"Straight", 4, 9'180},
+                         {"3 of a Kind", 3, 54'912},
+                         {"2 Pair", 2, 123'552},
+                         {"Pair", 1, 337'920},
+                         {"", 0, 2'063'880}};
     EXPECT_EQ(bonus.counts, kBonus);
     // The same lines and hands as Bonus, at Double Bonus pay.
     const int kDoubleBonusPay[] = {250, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1, 0};

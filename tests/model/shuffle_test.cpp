@@ -16,10 +16,11 @@ TEST(ShuffleTest, EachStepSplitsTheNumbersIntoEqualBucketsOnePerCard) {
     const struct {
         std::initializer_list<int> numbers;
         const char* pszResult;
-    } kCases[] = {
-        {{0, 0, 0}, "2s 3s 4s"},         {{10921, 16383, 5}, "2s 3s 4s"},
-        {{10922, 16384, 0}, "3s 4s 2s"}, {{32765, 32767, 9}, "4s 3s 2s"},
-        {{32766, 32767, 21844, 0, 0}, "4s 2s 3s"}};
+    } kCases[] = {{{0, 0, 0}, "2s 3s 4s"},
+                  {{10921, 16383, 5}, "2s 3s 4s"},
+                  {{10922, 16384, 0}, "3s 4s 2s"},
+                  {{32765, 32767, 9}, "4s 3s 2s"},
+                  {{32766, 32767, 21844, 0, 0}, "4s 2s 3s"}};
     for (const auto& [numbers, pszResult] : kCases) {
         for (bool bDrawPile : {false, true}) {
             CDeck deck;

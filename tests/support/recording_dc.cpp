@@ -7,36 +7,41 @@
 bool CRecordingDC::BitBlt(int x, int y, int nWidth, int nHeight, const CBitmap* pSrc, int xSrc,
                           int ySrc, DWORD dwRop) {
     const CPlatformImage* pImage = pSrc ? pSrc->GetSafeHandle() : nullptr;
-    m_calls.push_back({.kind = CDCCall::BitBlt, .rect = {x, y, x + nWidth, y + nHeight},
-                       .point = {xSrc, ySrc}, .pImage = pImage, .nValue = static_cast<int>(dwRop)});
+    m_calls.push_back({CDCCall::BitBlt,
+                       {x, y, x + nWidth, y + nHeight},
+                       {xSrc, ySrc},
+                       pImage,
+                       {},
+                       0,
+                       0,
+                       static_cast<int>(dwRop)});
     return pImage != nullptr;
 }
 
 bool CRecordingDC::RoundRect(const RECT* lpRect, POINT point) {
-    m_calls.push_back({.kind = CDCCall::RoundRect, .rect = *lpRect, .point = point,
-                       .crPen = GetCurrentPen()->GetColor()});
+    m_calls.push_back(
+        {CDCCall::RoundRect, *lpRect, point, nullptr, {}, 0, GetCurrentPen()->GetColor(), 0});
     return true;
 }
 
 int CRecordingDC::DrawText(const std::string& str, RECT* lpRect, UINT nFormat) {
-    m_calls.push_back({.kind = CDCCall::DrawText, .rect = *lpRect, .text = str,
-                       .nFormat = nFormat, .nValue = GetBkMode()});
+    m_calls.push_back({CDCCall::DrawText, *lpRect, {}, nullptr, str, nFormat, 0, GetBkMode()});
     return lpRect->bottom - lpRect->top;
 }
 
 bool CRecordingDC::DrawIcon(int x, int y, HICON hIcon) {
-    const int w = hIcon ? hIcon->GetWidth() : 0, h = hIcon ? hIcon->GetHeight() : 0;
-    m_calls.push_back({.kind = CDCCall::DrawIcon, .rect = {x, y, x + w, y + h}, .pImage = hIcon});
+    const int w = hIcon ? hIcon->GetWidth() : 0;
+    const int h = hIcon ? hIcon->GetHeight() : 0;
+    m_calls.push_back({CDCCall::DrawIcon, {x, y, x + w, y + h}, {}, hIcon, {}, 0, 0, 0});
     return hIcon != nullptr;
 }
 
 void CRecordingDC::OnPenSelected(const CPen& pen) {
-    m_calls.push_back(
-        {.kind = CDCCall::SelectPen, .crPen = pen.GetColor(), .nValue = pen.GetWidth()});
+    m_calls.push_back({CDCCall::SelectPen, {}, {}, nullptr, {}, 0, pen.GetColor(), pen.GetWidth()});
 }
 
 void CRecordingDC::OnBkModeSet(int nBkMode) {
-    m_calls.push_back({.kind = CDCCall::SetBkMode, .nValue = nBkMode});
+    m_calls.push_back({CDCCall::SetBkMode, {}, {}, nullptr, {}, 0, 0, nBkMode});
 }
 
 std::vector<std::string> CRecordingDC::Describe(const CImageNamer& nameImage) const {

@@ -11,13 +11,13 @@ struct CDCCall {
     enum Kind { BitBlt, RoundRect, DrawText, DrawIcon, SelectPen, SetBkMode };
 
     Kind kind;
-    RECT rect{};                             // BitBlt: destination; RoundRect, DrawText: box
-    POINT point{};                           // RoundRect: corner ellipse; BitBlt: source origin
-    const CPlatformImage* pImage = nullptr;  // BitBlt, DrawIcon
-    std::string text{};                      // DrawText
-    UINT nFormat = 0;                        // DrawText
-    COLORREF crPen = 0;  // pen selected (SelectPen) or current (RoundRect)
-    int nValue = 0;      // SetBkMode: the mode; SelectPen: width; DrawText: bk mode; BitBlt: rop
+    RECT rect;                     // BitBlt: destination block; RoundRect, DrawText: the box
+    POINT point;                   // RoundRect: corner ellipse; BitBlt: source origin
+    const CPlatformImage* pImage;  // BitBlt, DrawIcon
+    std::string text;              // DrawText
+    UINT nFormat;                  // DrawText
+    COLORREF crPen;                // pen selected (SelectPen) or current (RoundRect)
+    int nValue;                    // SetBkMode: the mode; SelectPen: width; DrawText: bk mode
 };
 
 // Names a picture in a call's description; without one, pictures show as "image" or "none".
