@@ -1,4 +1,5 @@
-// Each variant's categories at their boundaries, and hands that are not five cards.
+// Each variant's categories at their boundaries, and hands that are not five cards. A label's
+// drawing calls and pixels are the table's golden paintings and the pixel test's.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,6 +7,7 @@
 
 #include "games/game_factory.h"
 #include "support/assert_counter.h"
+#include "support/recording_dc.h"
 #include "support/test_cards.h"
 
 namespace {
@@ -87,6 +89,13 @@ TEST(Rules, CardBacksMissingCardsAndNullHandsScoreOnlyWhatIsThere) {
     EXPECT_EQ(Score(J, &royal), (CScore{"", 0}));
     EXPECT_EQ(Score(D, &royal), (CScore{"", 0}));
     for (int nGame : {D, J, B, DB}) EXPECT_EQ(CreateGame(nGame, nullptr)->GetPayout(), 0);
+    // Nor does a hand without cards, or no hand, get a label.
+    const CAssertCounter counter;
+    CHand empty;
+    CRecordingDC dc;
+    for (CHand* pHand : {&empty, static_cast<CHand*>(nullptr)})
+        CreateGame(J, pHand)->DrawResult(&dc, POINT{5, 5}, true);
+    EXPECT_TRUE(dc.Calls().empty());
     EXPECT_EQ(CreateGame(0, &royal), nullptr);
     EXPECT_EQ(CreateGame(5, &royal), nullptr);
 }
