@@ -47,7 +47,7 @@ TEST(DrawResultPixels, TheMainHandsLabelIsOutlinedInRedUnderTheCards) {
     EXPECT_TRUE(bText);
 }
 
-// A losing hand draws nothing on any surface: the recording surface's test.
+// That a losing hand gets no label is the table paintings' test.
 TEST(DrawResultPixels, ASmallHandsLabelSpansItsRowOfCards) {
     // The box from (5, 40) to (134, 59), exclusive.
     const QImage image = Paint(CTestCards(), "Jc Jd 4h 7s Kc", POINT{5, 5}, false);

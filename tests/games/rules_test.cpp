@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "games/game_factory.h"
@@ -24,17 +25,12 @@ CScore Score(int nGame, CHand* pHand) {
     return {pGame->GetName(), pGame->GetPayout()};
 }
 
-struct CRuleCase {
-    int nGame;
-    const char* pszHand;
-    CScore score;
-};
-
 constexpr int J = GAME_JACKS_OR_BETTER, D = GAME_DUCES_WILD, B = GAME_BONUS, DB = GAME_DOUBLE_BONUS;
 
 // The counts of every category are the enumeration's test; these are the boundaries, by name.
 TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
-    const CRuleCase kCases[] = {
+    const std::tuple<int, const char*, CScore> kCases[] = {
+        // variant, hand, score
         {J, "Ah Kh Qh Jh 10h", {"Royal Flush", 250}},  // in any order of positions
         {J, "Ad 2d 3d 4d 5d", {"Flush", 6}},           // no ace-low straight
         {J, "Ac 2d 3h 4s 5c", {"", 0}},
@@ -55,9 +51,9 @@ TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
         {DB, "2c 2d 3h 3s 9c", {"2 Pair", 1}},
     };
     const CTestCards cards;
-    for (const CRuleCase& c : kCases) {
-        CHand hand = cards.Hand(c.pszHand);
-        EXPECT_EQ(Score(c.nGame, &hand), c.score) << c.nGame << ": " << c.pszHand;
+    for (const auto& [nGame, pszHand, score] : kCases) {
+        CHand hand = cards.Hand(pszHand);
+        EXPECT_EQ(Score(nGame, &hand), score) << nGame << ": " << pszHand;
     }
 }
 

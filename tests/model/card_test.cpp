@@ -1,6 +1,8 @@
 // The card, the card array and the hand: picture ids, positions that do not exist, layout.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/hand.h"
 #include "support/assert_counter.h"
 #include "support/recording_dc.h"
@@ -9,16 +11,13 @@
 namespace {
 
 TEST(Card, PictureIdsFollowTheSuitOrderSpadesHeartsClubsDiamondsWithTheAceFirst) {
-    struct Row {
-        int nSuit, nRank;
-        UINT nLarge;
-    };
-    for (const Row& row : {Row{SUIT_SPADES, 2, 1102}, Row{SUIT_SPADES, RANK_ACE, 1101},
-                           Row{SUIT_SPADES, RANK_KING, 1113}, Row{SUIT_HEARTS, 10, 1210},
-                           Row{SUIT_CLUBS, RANK_JACK, 1311}, Row{SUIT_DIAMONDS, RANK_KING, 1413},
-                           Row{SUIT_DIAMONDS, 2, 1402}, Row{SUIT_BACK, 0, 1000}}) {
-        EXPECT_EQ(CardLargeBitmapID(row.nSuit, row.nRank), row.nLarge) << row.nSuit << row.nRank;
-        EXPECT_EQ(CardSmallBitmapID(row.nSuit, row.nRank), row.nLarge + 1000);
+    const std::tuple<int, int, UINT> kLargeIds[] = {
+        {SUIT_SPADES, 2, 1102},   {SUIT_SPADES, RANK_ACE, 1101}, {SUIT_SPADES, RANK_KING, 1113},
+        {SUIT_HEARTS, 10, 1210},  {SUIT_CLUBS, RANK_JACK, 1311}, {SUIT_DIAMONDS, RANK_KING, 1413},
+        {SUIT_DIAMONDS, 2, 1402}, {SUIT_BACK, 0, 1000}};
+    for (const auto& [nSuit, nRank, nLarge] : kLargeIds) {
+        EXPECT_EQ(CardLargeBitmapID(nSuit, nRank), nLarge) << nSuit << " " << nRank;
+        EXPECT_EQ(CardSmallBitmapID(nSuit, nRank), nLarge + 1000);
     }
     // Ids that name no picture leave the card usable without it.
     const CCard missing(SUIT_HEARTS, 9, 9999, 9998);
