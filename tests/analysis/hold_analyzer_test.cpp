@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -88,7 +87,7 @@ TEST(HoldAnalyzerTest, BestHoldOfKnownDealsIsTheKnownPlay) {
 
 // Holds are ranked by expected pay, exact ties by the cards kept and then by position: Kh and Ks
 // are the same card up to a renaming of hearts and spades that leaves the rest of this deal
-// unchanged.
+// unchanged. All 32 holds in their order are the odds command's golden listings.
 TEST(HoldAnalyzerTest, HoldsAreRankedByPayThenCardsKeptThenPosition) {
     const std::vector<CHoldValue> vecHolds =
         GameAnalyzer(GAME_JACKS_OR_BETTER).AnalyzeDeal(Codes("Kh Ks 3c 7d 9c"));
@@ -101,16 +100,6 @@ TEST(HoldAnalyzerTest, HoldsAreRankedByPayThenCardsKeptThenPosition) {
     EXPECT_EQ(vecHolds[0].nHoldMask, 0b00011);
     EXPECT_EQ(vecHolds[1].nHoldMask, 0b00111);
     EXPECT_EQ(vecHolds[2].nHoldMask, 0b01011);
-
-    // Every hold once, by expected pay.
-    std::set<int> masks;
-    for (size_t i = 0; i < vecHolds.size(); ++i) {
-        masks.insert(vecHolds[i].nHoldMask);
-        if (i > 0) {
-            EXPECT_GE(vecHolds[i - 1].dExpectedPay, vecHolds[i].dExpectedPay) << i;
-        }
-    }
-    EXPECT_EQ(masks.size(), 32u);
 }
 
 TEST(HoldAnalyzerTest, ADealThatIsNotFiveDifferentCardsGetsNothing) {

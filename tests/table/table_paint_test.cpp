@@ -8,34 +8,34 @@
 
 namespace {
 
-class TablePaint : public TableTest {
-protected:
-    void ExpectPainting(const std::string& strCase) {
-        const std::vector<std::string> lines = host.Paint().Describe(&CTableResources::Name);
-        ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/" + strCase + ".txt", lines);
-    }
-};
+using TablePaint = TableTest;
+
+void ExpectPainting(CRecordingDialogHost& host, const std::string& strCase) {
+    ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/" + strCase + ".txt",
+                 host.Paint().Describe(&CTableResources::Name));
+}
 
 TEST_F(TablePaint, StartUpPaintsFortyNineSmallAndOneLargeFaceDownHandWithoutLabels) {
-    ExpectPainting("start_up");  // each hand at its origin, which the tests beside the table use
+    // Each hand at its origin, which the tests beside the table take as given.
+    ExpectPainting(host, "start_up");
 }
 
 TEST_F(TablePaint, LabelsFollowTheHandsThatScoreUnderTheSelectedGame) {
     SpinTo(IDC_SPIN_HANDS, 5);
     Deal("Jh Jd 4h 7s Kc", {0, 1});
-    ExpectPainting("dealt_pair_of_jacks");  // the main hand already carries its label
+    ExpectPainting(host, "dealt_pair_of_jacks");  // the main hand already carries its label
     // Hands 1 to 4 score a pair, a pair, two pair and a pair; the main hand is a full house.
     ScriptDraw({"- - Jc 4d 4s", "- - 2c 5d 8s", "- - 3c 5s 6d", "- - 2h 2d 9s", "- - 3d 6c 8c"});
     host.Click(IDC_DRAW);
-    ExpectPainting("drawn_jacks_or_better");
+    ExpectPainting(host, "drawn_jacks_or_better");
     // Another game relabels the same cards at the next painting: with the 2s wild, hand 1 is
     // three of a kind and hand 3 four of a kind; the full house stays.
     host.Click(IDC_DUCES_WILD);
-    ExpectPainting("drawn_duces_wild");
+    ExpectPainting(host, "drawn_duces_wild");
     // Fewer hands after the draw: the hands beyond keep their cards and labels.
     host.Click(IDC_JACKS_OR_BETTER);
     SpinTo(IDC_SPIN_HANDS, 1);
-    ExpectPainting("drawn_jacks_or_better");
+    ExpectPainting(host, "drawn_jacks_or_better");
 }
 
 TEST_F(TablePaint, MinimisedTablePaintsOnlyTheIconInTheMiddle) {
