@@ -1,3 +1,6 @@
+// The deck's empty piles and the deleting of its cards. Dealing from the top and gathering the
+// dealt cards back in front are what the table's scripted rounds are built on: they deal the
+// cards they name only if the deck does both.
 #include "model/deck.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +12,6 @@
 
 namespace {
 
-// Dealing from the top and gathering the dealt cards back in front are what the table's scripted
-// rounds are built on: they deal the cards they name only if the deck does both.
 TEST(Deck, EmptyPilesGiveNullAndTouchNothing) {
     CAssertCounter asserts;
     CDeck deck;
