@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +45,11 @@ struct CBadInput {
     const char* pszArgs;
     const char* pszMessagePart;  // what the error on standard error must name
 };
+
+// Names the case in ctest's list, which would otherwise show the addresses of its texts.
+void PrintTo(const CBadInput& input, std::ostream* pOut) {
+    *pOut << input.pszArgs;
+}
 
 class OddsBadInputTest : public ::testing::TestWithParam<CBadInput> {};
 

@@ -43,6 +43,11 @@ struct CRound {
     int nCoinsDrawn;
 };
 
+// Names the round in ctest's list, which would otherwise show the addresses of its texts.
+void PrintTo(const CRound& round, std::ostream* pOut) {
+    *pOut << round.pszName;
+}
+
 class TableRound : public TableTest, public ::testing::WithParamInterface<CRound> {};
 
 // A deal and a draw: the hands get the drawn cards where not held, the list names each paying
