@@ -65,17 +65,6 @@ CRecordedControl& CRecordingDialogHost::Mutable(int nID) {
     return m_controls[nID];
 }
 
-void CRecordingDialogHost::SetSpinRange(int nID, int nLower, int nUpper) {
-    CRecordedControl& spin = Mutable(nID);
-    spin.nSpinLower = nLower;
-    spin.nSpinUpper = nUpper;
-}
-
-void CRecordingDialogHost::GetSpinRange(int nID, int& nLower, int& nUpper) const {
-    nLower = Control(nID).nSpinLower;
-    nUpper = Control(nID).nSpinUpper;
-}
-
 RECT CRecordingDialogHost::GetClientRect() const {
     return {0, 0, DialogUnitsToPixelsX(m_template.cx), DialogUnitsToPixelsY(m_template.cy)};
 }

@@ -54,10 +54,16 @@ public:
     void AddListLine(int nID, const std::string& str) override {
         Mutable(nID).lines.push_back(str);
     }
-    void SetSpinRange(int nID, int nLower, int nUpper) override;
+    void SetSpinRange(int nID, int nLower, int nUpper) override {
+        Mutable(nID).nSpinLower = nLower;
+        Mutable(nID).nSpinUpper = nUpper;
+    }
     void SetSpinPos(int nID, int nPos) override { Mutable(nID).nSpinPos = nPos; }
     int GetSpinPos(int nID) const override { return Control(nID).nSpinPos; }
-    void GetSpinRange(int nID, int& nLower, int& nUpper) const override;
+    void GetSpinRange(int nID, int& nLower, int& nUpper) const override {
+        nLower = Control(nID).nSpinLower;
+        nUpper = Control(nID).nSpinUpper;
+    }
     void Invalidate() override { ++m_nInvalidations; }
     void SetIcon(HICON hIcon, bool bBig) override { (bBig ? m_hBigIcon : m_hSmallIcon) = hIcon; }
     bool IsIconic() const override { return m_bIconic; }

@@ -38,10 +38,7 @@ TEST_F(TableTest, CloseEndsTheTableAndNothingReadsTheDeletedCardsAfter) {
 TEST(TableHosts, ControlsAreUnboundWithTheirHostAndBoundToTheNext) {
     RegisterTableStrings();
     CMultiHandDlg dlg;
-    {
-        CRecordingDialogHost first(MultiHandDialogTemplate());
-        first.Open(dlg);
-    }
+    CRecordingDialogHost(MultiHandDialogTemplate()).Open(dlg);  // a host gone after the statement
     CRecordingDialogHost second(MultiHandDialogTemplate());
     dlg.AttachHost(&second);
     dlg.UpdateData(false);

@@ -45,9 +45,8 @@ TEST_F(TablePaint, MinimisedTablePaintsOnlyTheIconInTheMiddle) {
               std::vector<std::string>{"DrawIcon 461,295-493,327 icon"});
     const HICON hIcon = AfxLoadIcon(IDR_MAINFRAME);
     ASSERT_NE(hIcon, nullptr);
-    EXPECT_EQ(dlg.OnQueryDragIcon(), hIcon);
-    EXPECT_EQ(host.GetIcon(true), hIcon);
-    EXPECT_EQ(host.GetIcon(false), hIcon);
+    EXPECT_EQ((std::vector{dlg.OnQueryDragIcon(), host.GetIcon(true), host.GetIcon(false)}),
+              std::vector(3, hIcon));
 }
 
 }  // namespace
