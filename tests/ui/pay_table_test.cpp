@@ -1,16 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-
-#include "games/game_variants.h"
-#include "platform/qt/qt_dialog_host.h"
-#include "platform/qt/static_text.h"
 #include "table/pay_table_dlg.h"
-#include "table/table_resources.h"
-#include "ui/ui_setup.h"
+#include "ui/ui_fixture.h"
 
 namespace {
 
@@ -20,94 +9,87 @@ protected:
         SetUpApplicationLook(*qApp);
         ASSERT_TRUE(LoadProgramResources(1.0));
     }
-    PayTableTest() : m_host(m_dlg, nullptr) { m_dlg.OnInitDialog(); }
+    PayTableTest() { m_dlg.OnInitDialog(); }
 
-    CStaticText* FindText(const QString& strStart) const {
+    std::vector<CStaticText*> PayTexts() const {
+        std::vector<CStaticText*> texts;
         for (auto* p : m_host.findChildren<CStaticText*>())
-            if (p->GetText().startsWith(strStart)) return p;
-        return nullptr;
-    }
-    CStaticText* FindExactText(const char* psz) const {
-        for (auto* p : m_host.findChildren<CStaticText*>())
-            if (p->GetText() == QString(psz).replace("\r\n", "\n")) return p;
-        return nullptr;
+            if (p->GetText().startsWith("Royal Flush")) texts.push_back(p);
+        return texts;
     }
 
     CPayTableDlg m_dlg;
-    CQtDialogHost m_host;
+    CQtDialogHost m_host{m_dlg, nullptr};
 };
 
-TEST_F(PayTableTest, ShowsTitleVersionIconOkAndTheFourTablesLeftToRight) {
-    EXPECT_EQ(m_host.size(), QSize(657, 289));
-    EXPECT_EQ(m_host.windowTitle(), "Handfall II Pay Table");
+TEST_F(PayTableTest, ShowsTheGoldenLayoutWithTheFourTablesLeftToRight) {
+    ExpectGolden("pay_table", DescribeWidgets(m_host));
     EXPECT_FALSE(m_host.windowFlags() & Qt::WindowMinimizeButtonHint);
-    ASSERT_NE(FindText("Handfall Version 2.0\n"), nullptr);
-    auto* pOk = m_host.findChild<QPushButton*>();
-    ASSERT_NE(pOk, nullptr);
-    EXPECT_EQ(pOk->text(), "OK");
-    EXPECT_TRUE(pOk->isDefault());
-    const auto* pIcon = m_host.findChild<QLabel*>();
-    ASSERT_NE(pIcon, nullptr);
-    EXPECT_FALSE(pIcon->pixmap().isNull());
-
-    QStringList groups;
-    std::vector<std::pair<int, QString>> byX;
-    for (auto* p : m_host.findChildren<QGroupBox*>()) byX.push_back({p->x(), p->title()});
-    std::sort(byX.begin(), byX.end());
-    for (const auto& [x, title] : byX) groups << title;
-    EXPECT_EQ(groups, (QStringList{"Jacks or Better", "Bonus", "Double Bonus", "Duces Wild"}));
-
-    EXPECT_NE(FindText("Royal Flush\t250\nStraight Flush\t50\n4 of a Kind\t25"), nullptr);
-    EXPECT_NE(FindText("Royal Flush\t250\n\twith 2's\t25\n4 Wild\t\t200"), nullptr);
+    const std::pair<const char*, const char*> tables[] = {
+        {"Jacks or Better",
+         "Royal Flush\t250\nStraight Flush\t50\n4 of a Kind\t25\nFull House\t9\nFlush\t\t6\n"
+         "Straight\t\t4\n3 of a Kind\t3\n2 Pair\t\t2\nPair J's or Better\t1"},
+        {"Bonus",
+         "Royal Flush\t250\nStraight Flush\t50\n4 Aces\t\t80\n4 (2, 3, 4)\t40\n4 (5-K's)\t\t25\n"
+         "Full House\t8\nFlush\t\t5\nStraight\t\t4\n3 of a Kind\t3\n2 Pair\t\t2\n"
+         "Pair J's or Better\t1"},
+        {"Double Bonus",
+         "Royal Flush\t250\nStraight Flush\t50\n4 Aces\t\t160\n4 (2, 3, 4)\t80\n4 (5-K's)\t\t50\n"
+         "Full House\t10\nFlush\t\t7\nStraight\t\t5\n3 of a Kind\t3\n2 Pair\t\t1\n"
+         "Pair J's or Better\t1"},
+        {"Duces Wild",
+         "Royal Flush\t250\n\twith 2's\t25\n4 Wild\t\t200\n5 of a Kind\t15\nStraight Flush\t9\n"
+         "4 of a Kind\t5\nFull House\t3\nFlush\t\t2\nStraight\t\t2\n3 of a Kind\t1"}};
+    std::vector<std::pair<int, QGroupBox*>> groups;
+    for (auto* p : m_host.findChildren<QGroupBox*>()) groups.push_back({p->x(), p});
+    std::sort(groups.begin(), groups.end());
+    ASSERT_EQ(groups.size(), std::size(tables));
+    for (size_t i = 0; i < groups.size(); ++i) {
+        EXPECT_EQ(groups[i].second->title(), tables[i].first);
+        int nInside = 0;
+        for (CStaticText* pText : PayTexts()) {
+            if (!groups[i].second->geometry().contains(pText->geometry())) continue;
+            EXPECT_EQ(pText->GetText(), tables[i].second) << tables[i].first;
+            ++nInside;
+        }
+        EXPECT_EQ(nInside, 1) << tables[i].first;
+    }
 }
 
-TEST_F(PayTableTest, OkAndEscapeEndIt) {
-    m_host.show();
-    m_host.findChild<QPushButton*>()->click();
-    EXPECT_FALSE(m_host.isVisible());
-    EXPECT_EQ(m_host.result(), IDOK);
+TEST_F(PayTableTest, OkEscAndTheCloseBoxEndIt) {
+    for (int nWay = 0; nWay < 3; ++nWay) {
+        CPayTableDlg dlg;
+        CQtDialogHost host(dlg, nullptr);
+        dlg.OnInitDialog();
+        host.show();
+        if (nWay == 0) host.findChild<QPushButton*>()->click();
+        if (nWay == 1) QTest::keyClick(&host, Qt::Key_Escape);
+        if (nWay == 2) host.close();
+        EXPECT_FALSE(host.isVisible()) << nWay;
+        EXPECT_EQ(host.result(), nWay == 0 ? IDOK : IDCANCEL) << nWay;
+    }
 }
 
-// The pays of every table stand in one column: the first ink right of the names starts at the
-// same x on every line.
+// Tab stops every 45 px line the pays up in one column, starting at the second stop: the
+// pay is the last run of ink on a line, after a gap wider than any between its digits.
 TEST_F(PayTableTest, TabsLineThePaysUpInAColumn) {
-    for (const CGameVariant& variant : GameVariants()) {
-        const std::string strText = PayTableText(variant);
-        const char* psz = strText.c_str();
-        CStaticText* pText = FindExactText(psz);
-        ASSERT_NE(pText, nullptr);
+    ASSERT_EQ(PayTexts().size(), 4u);
+    for (CStaticText* pText : PayTexts()) {
         QImage image(pText->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         pText->render(&image);
-        const int nLines = QString(psz).count("\r\n") + 1;
         const int nLineHeight = QFontMetrics(pText->font()).lineSpacing();
-        std::vector<int> starts;
-        for (int line = 0; line < nLines; ++line) {
-            // The pay is the last run of ink on the line; find where it starts.
-            int nLast = -1, nStart = -1;
-            for (int x = image.width() - 1; x >= 0 && nStart < 0; --x) {
-                bool bInk = false;
+        for (int line = 0; line <= pText->GetText().count('\n'); ++line) {
+            std::vector<bool> ink(static_cast<size_t>(image.width()));
+            for (int x = 0; x < image.width(); ++x)
                 for (int y = line * nLineHeight; y < (line + 1) * nLineHeight; ++y)
-                    bInk |= qGray(image.pixel(x, y)) < 128;
-                if (bInk && nLast < 0) nLast = x;
-                if (!bInk && nLast >= 0 && nLast - x > 0) {
-                    // a gap wider than a digit's spacing ends the pay
-                    int nGap = 0;
-                    while (x - nGap >= 0 && nGap < 6) {
-                        bool bAny = false;
-                        for (int y = line * nLineHeight; y < (line + 1) * nLineHeight; ++y)
-                            bAny |= qGray(image.pixel(x - nGap, y)) < 128;
-                        if (bAny) break;
-                        ++nGap;
-                    }
-                    if (nGap >= 6) nStart = x + 1;
-                }
-            }
-            ASSERT_GE(nStart, 0) << psz << " line " << line;
-            starts.push_back(nStart);
+                    ink[x] = ink[x] || qGray(image.pixel(x, y)) < 128;
+            int x = image.width() - 1;
+            while (x >= 0 && !ink[x]) --x;
+            int nGap = 0;
+            for (; x >= 0 && nGap < 6; --x) nGap = ink[x] ? 0 : nGap + 1;
+            EXPECT_NEAR(x + 7, 90, 1) << pText->GetText().toStdString() << " line " << line;
         }
-        for (int n : starts) EXPECT_NEAR(n, starts[0], 1) << psz;
-        EXPECT_NEAR(starts[0], CStaticText::kTabStopPixels * 2, 1) << psz;
     }
 }
 
