@@ -12,45 +12,35 @@
 
 namespace {
 
-class CRecordingPresenter : public CMessagePresenter {
-public:
-    int Show(const std::string& strCaption, const std::string& strText, UINT nType) override {
-        m_shown.push_back({strCaption, strText, nType});
-        return IDOK;
-    }
-    struct Message {
-        std::string strCaption, strText;
-        UINT nType;
-    };
-    std::vector<Message> m_shown;
-};
-
-class AppTest : public ::testing::Test {
+class AppTest : public ::testing::Test, public CMessagePresenter {
 protected:
     AppTest() {
         RegisterTableStrings();
-        m_pOldPresenter = AfxSetMessagePresenter(&m_presenter);
+        AfxSetMessagePresenter(this);
     }
     ~AppTest() override {
-        AfxSetMessagePresenter(m_pOldPresenter);
+        AfxSetMessagePresenter(nullptr);
         AfxSetPlatformInit({});
     }
-    CRecordingPresenter m_presenter;
-    CMessagePresenter* m_pOldPresenter;
+    int Show(const std::string& strCaption, const std::string& strText, UINT nType) override {
+        m_shown.push_back(strCaption + "|" + strText + "|" + std::to_string(nType));
+        return IDOK;
+    }
+    std::vector<std::string> m_shown;
     CRecordingDialogRunner m_runner;
 };
 
-TEST_F(AppTest, AFailedPlatformStartShowsOneMessageAndNoTable) {
+TEST_F(AppTest, AFailedPlatformStartShowsOneMessageUnderTheProgramsNameAndNoTable) {
+    AfxSetAppName("handfall");  // as start-up names it after the executable
     AfxSetPlatformInit([] { return false; });
     EXPECT_FALSE(theApp.InitInstance());
-    ASSERT_EQ(m_presenter.m_shown.size(), 1u);
-    EXPECT_EQ(m_presenter.m_shown[0].strText, "Windows sockets initialization failed.");
-    EXPECT_EQ(m_presenter.m_shown[0].strCaption, AfxGetAppName());
+    EXPECT_EQ(m_shown,
+              (std::vector<std::string>{"handfall|Windows sockets initialization failed.|" +
+                                        std::to_string(MB_OK)}));
     EXPECT_EQ(m_runner.TotalRuns(), 0);
 }
 
 TEST_F(AppTest, RunsTheTableUntilItIsClosedTwiceInARowFromAThousandCoins) {
-    AfxSetPlatformInit([] { return true; });
     std::vector<std::string> coins;
     m_runner.SetAction([&coins](CRecordingDialogHost& host) {
         coins.push_back(host.Control(IDC_COINS).strText);
@@ -63,7 +53,7 @@ TEST_F(AppTest, RunsTheTableUntilItIsClosedTwiceInARowFromAThousandCoins) {
     EXPECT_FALSE(theApp.InitInstance());
     EXPECT_EQ(m_runner.Runs(IDD_MULTIHAND_DIALOG), 2);
     EXPECT_EQ(coins, (std::vector<std::string>{"1000", "1000"}));
-    EXPECT_TRUE(m_presenter.m_shown.empty());
+    EXPECT_TRUE(m_shown.empty());
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
 }
 

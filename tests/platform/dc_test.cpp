@@ -1,41 +1,45 @@
 #include <gtest/gtest.h>
 
 #include "platform/bitmap.h"
+#include "platform/dc.h"
+#include "platform/object.h"
 #include "platform/resources.h"
-#include "support/recording_dc.h"
 
 namespace {
 
-TEST(DC, SelectObjectReturnsThePreviousPenStartingWithBlack) {
-    CRecordingDC dc;
+class CBase : public CObject {
+    DECLARE_DYNAMIC(CBase)
+};
+IMPLEMENT_DYNAMIC(CBase, CObject)
+
+class CDerived : public CBase {
+    DECLARE_DYNAMIC(CDerived)
+};
+IMPLEMENT_DYNAMIC(CDerived, CBase)
+
+TEST(RuntimeClass, NamesTheMostDerivedClassAndItsChainOfBases) {
+    const CDerived derived;
+    const CObject& object = derived;
+    EXPECT_STREQ(object.GetRuntimeClass()->m_lpszClassName, "CDerived");
+    EXPECT_STREQ(object.GetRuntimeClass()->m_pBaseClass->m_lpszClassName, "CBase");
+    EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CBase)));
+    EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(CBase().IsKindOf(RUNTIME_CLASS(CDerived)));
+    EXPECT_EQ(RUNTIME_CLASS(CObject)->m_pBaseClass, nullptr);
+}
+
+// Every DC starts with a black pen and opaque text; selecting hands back what was there, so
+// a label can restore the pen it found.
+TEST(DC, SelectObjectAndSetBkModeReturnWhatWasSetBefore) {
+    CNullDC dc;
     CPen* pDefault = dc.GetCurrentPen();
     EXPECT_EQ(pDefault->GetColor(), RGB(0, 0, 0));
     CPen red(PS_SOLID, 1, RGB(255, 0, 0));
     EXPECT_EQ(dc.SelectObject(&red), pDefault);
-    EXPECT_EQ(dc.GetCurrentPen(), &red);
     EXPECT_EQ(dc.SelectObject(pDefault), &red);
     EXPECT_EQ(dc.GetCurrentPen(), pDefault);
-}
-
-TEST(DC, RecordingDCKeepsCallsInOrder) {
-    CRecordingDC dc;
-    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
-    dc.SelectObject(&red);
-    const RECT box{1, 2, 30, 40};
-    dc.RoundRect(&box, POINT{3, 3});
     EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
-    RECT text = box;
-    dc.DrawText("Pair", &text, DT_CENTER | DT_VCENTER);
-
-    const auto& calls = dc.Calls();
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].kind, CDCCall::SelectPen);
-    EXPECT_EQ(calls[1].kind, CDCCall::RoundRect);
-    EXPECT_EQ(calls[1].rect, box);
-    EXPECT_EQ(calls[1].crPen, RGB(255, 0, 0));
-    EXPECT_EQ(calls[2].nValue, TRANSPARENT);
-    EXPECT_EQ(calls[3].text, "Pair");
-    EXPECT_EQ(calls[3].nValue, TRANSPARENT);
+    EXPECT_EQ(dc.SetBkMode(OPAQUE), TRANSPARENT);
 }
 
 TEST(Bitmap, LoadsRegisteredIdsOnlyAndDeleteEmptiesIt) {
