@@ -4,8 +4,6 @@
 #include <functional>
 
 #include "model/card.h"
-#include "platform/bitmap.h"
-#include "platform/qt/qt_image.h"
 #include "table/pay_table_dlg.h"
 #include "ui/art/card_art.h"
 #include "ui/art/icon_art.h"
@@ -21,8 +19,8 @@ QImage Rgb(const QImage& image) {
 
 // The device-pixel block of an image that a logical rectangle covers.
 QImage DeviceBlock(const QImage& image, int x, int y, int w, int h) {
-    QImage block = image.copy(qRound(x * kRatio), qRound(y * kRatio), qRound(w * kRatio),
-                              qRound(h * kRatio));
+    QImage block =
+        image.copy(qRound(x * kRatio), qRound(y * kRatio), qRound(w * kRatio), qRound(h * kRatio));
     block.setDevicePixelRatio(1);
     return Rgb(block);
 }
@@ -55,7 +53,7 @@ using HiDpiTableTest = TableWindowTest;
 
 TEST_F(HiDpiTableTest, TheWindowKeepsItsLogicalLayoutAndGrabsAtTwiceThePixels) {
     ASSERT_EQ(qApp->devicePixelRatio(), kRatio);
-    ExpectGolden("table_window", DescribeWidgets(*m_pHost));
+    ExpectGolden("table_window", DescribeWindow(*m_pHost));
     const QPixmap pixmap = m_pHost->grab();
     EXPECT_EQ(pixmap.devicePixelRatio(), kRatio);
     const QImage image = Rgb(pixmap.toImage());
@@ -69,14 +67,9 @@ TEST_F(HiDpiTableTest, TheWindowKeepsItsLogicalLayoutAndGrabsAtTwiceThePixels) {
     EXPECT_GT(FineDetailShare(DeviceBlock(image, 124, 589, 67, 15), IsDark), 0.3);
 }
 
-TEST_F(HiDpiTableTest, CardsOnTheTableAreTheirTwoTimesPicturesPixelForPixel) {
-    CBitmap large;
-    ASSERT_TRUE(large.LoadBitmap(CardLargeBitmapID(SUIT_HEARTS, 9)));
-    const auto* pImage = dynamic_cast<const CQtImage*>(large.GetSafeHandle());
-    ASSERT_NE(pImage, nullptr);
-    EXPECT_EQ(pImage->GetImage().size(), QSize(142, 192));
-    EXPECT_EQ(QSize(pImage->GetWidth(), pImage->GetHeight()), QSize(71, 96));
-
+// The table shows the cards' two-times pictures pixel for pixel, and those carry detail that
+// a one-times picture scaled up cannot.
+TEST_F(HiDpiTableTest, CardsOnTheTableAreTheirSharpTwoTimesPicturesPixelForPixel) {
     m_pDlg->OnDeal();
     const QImage image = Grab();
     for (int i = 0; i < 5; ++i) {
@@ -87,13 +80,11 @@ TEST_F(HiDpiTableTest, CardsOnTheTableAreTheirTwoTimesPicturesPixelForPixel) {
     const QImage back = Rgb(RenderCardPicture(SUIT_BACK, 0, false, kRatio));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(DeviceBlock(image, 5 + 26 * i, 5, 25, 33), back) << "back " << i + 1;
-}
-
-TEST_F(HiDpiTableTest, TheTwoTimesPicturesCarryDetailThatOneTimesPicturesCannot) {
     for (int nRank : {2, RANK_QUEEN, RANK_ACE}) {
         const QImage sharp = Rgb(RenderCardPicture(SUIT_HEARTS, nRank, true, kRatio));
-        const QImage scaled = Rgb(RenderCardPicture(SUIT_HEARTS, nRank, true, 1.0))
-                                  .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage scaled =
+            Rgb(RenderCardPicture(SUIT_HEARTS, nRank, true, 1.0))
+                .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_GT(FineDetailShare(sharp, IsRed), 0.15) << nRank;
         EXPECT_EQ(FineDetailShare(scaled, IsRed), 0.0) << nRank;
     }

@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QStyle>
 
-#include "platform/dialog_template.h"
 #include "platform/qt/up_down_ctrl.h"
 #include "platform/resources.h"
 #include "ui/ui_fixture.h"
@@ -26,18 +25,11 @@ double WhiteShare(const QImage& image, int x, int y, int w, int h) {
     return static_cast<double>(n) / (w * h);
 }
 
-TEST(DialogUnits, ConvertAtOneAndAHalfByOneAndFiveEighthsRoundingHalfUp) {
-    EXPECT_EQ(DialogUnitsToPixelsX(635), 953);
-    EXPECT_EQ(DialogUnitsToPixelsY(382), 621);
-    EXPECT_EQ(DialogUnitsToPixelsX(7), 11);  // 10.5
-    EXPECT_EQ(DialogUnitsToPixelsY(264), 429);
-    EXPECT_EQ(DialogUnitsToPixelsY(340), 553);  // 552.5
-}
-
-// The golden file pins the layout in pixels: 953 x 621, the hold buttons at 10.5 + 75 k
-// rounded up, the Pay Table button at 867, 553, the list and "Coins in:" at 429 (264 units).
+// The golden file pins the layout in pixels, 953 x 621, the hold buttons at 10.5 + 75 k
+// rounded up, the Pay Table button at 867, 553, the list and "Coins in:" at 429 (264 units),
+// with every caption, state and screen-reader name.
 TEST_F(TableWindowTest, LayoutCaptionsAndStartStateAreTheGoldenOnes) {
-    ExpectGolden("table_window", DescribeWidgets(*m_pHost));
+    ExpectGolden("table_window", DescribeWindow(*m_pHost));
     EXPECT_TRUE(m_pHost->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(m_pHost->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(m_pHost->windowIcon().isNull());
@@ -114,8 +106,8 @@ TEST_F(TableWindowTest, PaintsTheHandsAndLabelsAtTheLayoutsCoordinates) {
         const QPoint pt = SmallHandOrigin(h);
         EXPECT_EQ(image.copy(pt.x(), pt.y(), 129, 54), first) << "hand " << h;
     }
-    EXPECT_TRUE(IsRed(image.pixelColor(60, 40)));   // top edge of hand 1's label box
-    EXPECT_TRUE(IsRed(image.pixelColor(5, 50)));    // its left edge
+    EXPECT_TRUE(IsRed(image.pixelColor(60, 40)));    // top edge of hand 1's label box
+    EXPECT_TRUE(IsRed(image.pixelColor(5, 50)));     // its left edge
     EXPECT_TRUE(IsRed(image.pixelColor(200, 526)));  // top edge of the main hand's
 }
 
@@ -137,15 +129,16 @@ TEST_F(TableWindowTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
     QStringList texts;
     for (QAction* pAction : pMenu->actions())
         texts << (pAction->isSeparator() ? "-" : pAction->text());
-    EXPECT_EQ(texts, (QStringList{"Mi&nimize", "&Best Hold", "-", "&Close", "-",
-                                  "&About Tablo..."}));
+    EXPECT_EQ(texts,
+              (QStringList{"Mi&nimize", "&Best Hold", "-", "&Close", "-", "&About Tablo..."}));
     pMenu->actions().last()->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);
     Control<QPushButton>(IDC_PAY_TABLE)->click();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 2);
 }
 
-TEST_F(TableWindowTest, OkLeavesTheTableOpenAndEscEndsIt) {
+// OK leaves the table open; Esc and the close box end it.
+TEST_F(TableWindowTest, OkLeavesTheTableOpenEscAndTheCloseBoxEndIt) {
     m_pHost->accept();
     EXPECT_FALSE(m_pDlg->IsClosed());
     EXPECT_TRUE(m_pHost->isVisible());
@@ -153,12 +146,13 @@ TEST_F(TableWindowTest, OkLeavesTheTableOpenAndEscEndsIt) {
     EXPECT_TRUE(m_pDlg->IsClosed());
     EXPECT_FALSE(m_pHost->isVisible());
     EXPECT_EQ(m_pHost->result(), IDCANCEL);
-}
-
-TEST_F(TableWindowTest, TheCloseBoxEndsTheTable) {
-    m_pHost->close();
-    EXPECT_TRUE(m_pDlg->IsClosed());
-    EXPECT_FALSE(m_pHost->isVisible());
+    CMultiHandDlg dlg;
+    CQtDialogHost host(dlg, nullptr);
+    dlg.OnInitDialog();
+    host.show();
+    host.close();
+    EXPECT_TRUE(dlg.IsClosed());
+    EXPECT_FALSE(host.isVisible());
 }
 
 TEST_F(TableWindowTest, TheFocusOfADisabledButtonGoesToTheDefaultButton) {

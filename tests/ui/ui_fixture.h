@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QStringList>
 #include <QtTest/QTest>
@@ -91,44 +93,44 @@ protected:
     CQtDialogHost* m_pHost = new CQtDialogHost(*m_pDlg, nullptr);
 };
 
-// Every widget of a window in template order as the user meets it: kind, place, size, caption
-// and state. Tabs and line breaks are written as \t and \n.
-inline QStringList DescribeWidgets(const QWidget& window) {
-    QStringList lines{QString("window %1x%2 \"%3\"")
-                          .arg(window.width())
-                          .arg(window.height())
-                          .arg(window.windowTitle())};
-    for (const QWidget* p : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QString strText;
-        QStringList flags;
-        if (const auto* pButton = qobject_cast<const QAbstractButton*>(p)) {
-            strText = pButton->text();
-            if (pButton->isChecked()) flags << "checked";
-        }
-        if (const auto* pButton = qobject_cast<const QPushButton*>(p); pButton && pButton->isDefault())
-            flags << "default";
-        if (const auto* pEdit = qobject_cast<const QLineEdit*>(p)) {
-            strText = pEdit->text();
-            if (pEdit->isReadOnly()) flags << "read-only";
-            if (!pEdit->hasFrame()) flags << "frameless";
-        }
-        if (const auto* pFrame = qobject_cast<const QFrame*>(p); pFrame && !pFrame->frameShape())
-            flags << "frameless";
-        if (const auto* pGroup = qobject_cast<const QGroupBox*>(p)) strText = pGroup->title();
-        if (const auto* pStatic = qobject_cast<const CStaticText*>(p)) strText = pStatic->GetText();
-        if (const auto* pLabel = qobject_cast<const QLabel*>(p); pLabel && !pLabel->pixmap().isNull())
-            strText = "(icon)";
-        if (!p->isEnabled()) flags << "disabled";
-        const QRect r = p->geometry();
-        lines << QString("%1 %2,%3 %4x%5 \"%6\" %7")
-                     .arg(p->metaObject()->className())
-                     .arg(r.x())
-                     .arg(r.y())
-                     .arg(r.width())
-                     .arg(r.height())
-                     .arg(strText.replace('\t', "\\t").replace('\n', "\\n"))
-                     .arg(flags.join(' '))
-                     .trimmed();
+// A window as a screen reader walks it, each element on a line: role, name, description and
+// value (static text: its text), place and size in the window (a widget's own, which for a
+// check box is more than its click area), and its state, with how a widget is framed; then
+// its children, indented. Tabs and line breaks are written as \t and \n.
+inline void DescribeWindow(QAccessibleInterface* p, QWidget& window, QStringList& lines,
+                           const QString& strIndent = "") {
+    auto* pWidget = qobject_cast<QWidget*>(p->object());
+    if (pWidget && QAccessible::queryAccessibleInterface(pWidget) != p) pWidget = nullptr;
+    const auto* pStatic = qobject_cast<const CStaticText*>(pWidget);
+    QStringList texts, flags;
+    for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+        QString strText = pStatic && t == QAccessible::Value ? pStatic->GetText() : p->text(t);
+        texts << '"' + strText.replace('\t', "\\t").replace('\n', "\\n") + '"';
     }
+    const QAccessible::State state = p->state();
+    if (state.disabled) flags << "disabled";
+    if (state.checked) flags << "checked";
+    if (state.defaultButton) flags << "default";
+    if (state.readOnly) flags << "read-only";
+    const auto* pFrame = qobject_cast<const QFrame*>(pWidget);
+    const auto* pEdit = qobject_cast<const QLineEdit*>(pWidget);
+    if ((pFrame && !pFrame->frameShape()) || (pEdit && !pEdit->hasFrame())) flags << "frameless";
+    const QRect r = pWidget ? QRect(pWidget->mapTo(&window, QPoint()), pWidget->size())
+                            : p->rect().translated(-window.mapToGlobal(QPoint()));
+    lines << QString("%1%2 %3 %4,%5 %6x%7 %8")
+                 .arg(strIndent, QMetaEnum::fromType<QAccessible::Role>().valueToKey(p->role()),
+                      texts.join(' '))
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height())
+                 .arg(flags.join(' '));
+    lines.back() = lines.back().trimmed().prepend(strIndent);
+    for (int i = 0; i < p->childCount(); ++i)
+        DescribeWindow(p->child(i), window, lines, strIndent + "  ");
+}
+inline QStringList DescribeWindow(QWidget& window) {
+    QStringList lines;
+    DescribeWindow(QAccessible::queryAccessibleInterface(&window), window, lines);
     return lines;
 }

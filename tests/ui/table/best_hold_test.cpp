@@ -15,46 +15,41 @@ protected:
         for (int id : kAllHolds) s += Text(id) == "Held" ? 'H' : '-';
         return s;
     }
+    void Draw() {
+        ScriptDraw(std::vector<std::string>(50, "- - - - -"));
+        host.Click(IDC_DRAW);
+    }
 };
 
-TEST_F(BestHoldTest, SetsTheMarksAndCaptionsAsClicksWouldClearingOtherHolds) {
-    ScriptDeal("Jh Jd 4h 7s Kc");
-    host.Click(IDC_DEAL);
-    host.Click(IDC_HOLD5);
-    host.Click(IDC_HOLD3);
-    ASSERT_TRUE(advisor.Apply(dlg));
-    EXPECT_EQ(Captions(), "HH---");
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), i < 2) << i;
-    // Applying it again changes nothing.
-    ASSERT_TRUE(advisor.Apply(dlg));
-    EXPECT_EQ(Captions(), "HH---");
-}
-
-TEST_F(BestHoldTest, KeepsADealtRoyalFlushAndADealtWildRoyal) {
-    ScriptDeal("10h Jh Qh Kh Ah");
-    host.Click(IDC_DEAL);
-    EXPECT_EQ(advisor.BestHoldMask(dlg), 0x1F);
-    ASSERT_TRUE(advisor.Apply(dlg));
-    EXPECT_EQ(Captions(), "HHHHH");
-
-    ScriptDraw(std::vector<std::string>(50, "- - - - -"));
-    host.Click(IDC_DRAW);
-    host.Click(IDC_DUCES_WILD);
-    ScriptDeal("2c Jh Qh Kh Ah");
-    host.Click(IDC_DEAL);
-    EXPECT_EQ(advisor.BestHoldMask(dlg), 0x1F);
-}
-
-TEST_F(BestHoldTest, DoesNothingOutsideADeal) {
+// Only between Deal and Draw, setting the marks and captions as clicks would, clearing other
+// holds; a second time changes nothing.
+TEST_F(BestHoldTest, AppliesTheBestHoldAsClicksWouldOnlyBetweenDealAndDraw) {
     EXPECT_FALSE(advisor.Apply(dlg));
     EXPECT_EQ(advisor.BestHoldMask(dlg), -1);
     ScriptDeal("Jh Jd 4h 7s Kc");
     host.Click(IDC_DEAL);
-    ScriptDraw(std::vector<std::string>(50, "- - - - -"));
-    host.Click(IDC_DRAW);
+    host.Click(IDC_HOLD5);
+    host.Click(IDC_HOLD3);
+    for (int nTime = 0; nTime < 2; ++nTime) {
+        ASSERT_TRUE(advisor.Apply(dlg));
+        EXPECT_EQ(Captions(), "HH---");
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), i < 2) << i;
+    }
+    Draw();
     EXPECT_FALSE(advisor.Apply(dlg));
-    EXPECT_EQ(Captions(), "-----");
-    EXPECT_FALSE(dlg.IsHeld(0));
+    EXPECT_EQ(Captions(), "HH---");
+}
+
+TEST_F(BestHoldTest, KeepsADealtRoyalFlushAndADealtWildRoyal) {
+    const std::pair<int, const char*> royals[] = {{IDC_JACKS_OR_BETTER, "10h Jh Qh Kh Ah"},
+                                                  {IDC_DUCES_WILD, "2c Jh Qh Kh Ah"}};
+    for (const auto& [nGame, pszDeal] : royals) {
+        host.Click(nGame);
+        ScriptDeal(pszDeal);
+        host.Click(IDC_DEAL);
+        EXPECT_EQ(advisor.BestHoldMask(dlg), 0x1F) << pszDeal;
+        Draw();
+    }
 }
 
 }  // namespace
