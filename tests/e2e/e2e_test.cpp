@@ -1,15 +1,6 @@
 // The real game under its own Xvfb display, driven with xdotool and read from screenshots at
 // the layout's coordinates: a whole game with the keyboard alone, then one with the mouse.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
-#include <QProcess>
-#include <QThread>
-
-#include <unistd.h>
+#include "e2e_fixture.h"
 
 namespace {
 
@@ -48,103 +39,22 @@ bool ShowsHeld(const QImage& image, int k) {
     return Ink(image, HoldButton(k)) > 10;
 }
 
-class E2ETest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // A display number no other X server here uses.
-        int n = 90 + getpid() % 50;
-        while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) ||
-               QFile::exists(QString("/tmp/.X%1-lock").arg(n)))
-            ++n;
-        m_strDisplay = QString(":%1").arg(n);
-        m_xvfb.start("Xvfb", {m_strDisplay, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        ASSERT_TRUE(m_xvfb.waitForStarted(5000)) << "Xvfb did not start";
-        // Every program started from here on, the game too, runs on that display and platform.
-        qputenv("DISPLAY", m_strDisplay.toLocal8Bit());
-        qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
-        qunsetenv("QT_QPA_PLATFORM");
-        qunsetenv("QT_SCALE_FACTOR");
-        QElapsedTimer timer;
-        timer.start();
-        while (QProcess::execute("sh", {"-c", "xdpyinfo >/dev/null 2>&1"}) != 0) {
-            ASSERT_LT(timer.elapsed(), 10000) << "Xvfb did not come up";
-            QThread::msleep(50);
-        }
-        m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_game.start(HANDFALL_EXE, {});
-        ASSERT_TRUE(m_game.waitForStarted(5000)) << "the game did not start";
-        m_strWindow =
-            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Handfall II$"}, 20000)
-                .section('\n', 0, 0);
-        ASSERT_FALSE(m_strWindow.isEmpty()) << "no window titled Handfall II";
-        for (const QString& line :
-             Run("xdotool", {"getwindowgeometry", "--shell", m_strWindow}).split('\n')) {
-            if (line.startsWith("X=")) m_ptWindow.setX(line.mid(2).toInt());
-            if (line.startsWith("Y=")) m_ptWindow.setY(line.mid(2).toInt());
-        }
-        Settle();
-    }
-    void TearDown() override {
-        m_game.kill();
-        m_game.waitForFinished(5000);
-        m_xvfb.terminate();
-        if (!m_xvfb.waitForFinished(5000)) m_xvfb.kill();
-    }
+// Every small hand shows what hand 1 shows, rows of cards (34) or cards and labels (54).
+void ExpectSmallHandsAlike(const QImage& image, int nRows) {
+    const QImage first = image.copy(QRect(HandOrigin(1), QSize(129, nRows)));
+    for (int h = 2; h < 50; ++h)
+        EXPECT_EQ(image.copy(QRect(HandOrigin(h), QSize(129, nRows))), first) << "hand " << h;
+}
 
-    // Runs a tool; returns its standard output.
-    QString Run(const QString& strProgram, const QStringList& args, int nTimeoutMs = 10000) {
-        QProcess process;
-        process.start(strProgram, args);
-        if (!process.waitForFinished(nTimeoutMs)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << strProgram.toStdString() << " timed out";
-        }
-        return QString::fromLocal8Bit(process.readAllStandardOutput());
-    }
-    // The game's client area, 953 x 621, as the player sees it.
-    QImage Screenshot() {
-        const QString strFile = QDir::tempPath() + QString("/handfall-e2e-%1.png").arg(getpid());
-        Run("import", {"-window", "root", strFile});
-        const QImage image(strFile);
-        QFile::remove(strFile);
-        return image.copy(QRect(m_ptWindow, QSize(953, 621))).convertToFormat(QImage::Format_RGB32);
-    }
-    // A click at client coordinates, then time to paint.
-    void Click(QPoint pt) {
-        pt += m_ptWindow;
-        Run("xdotool", {"mousemove", "--sync", QString::number(pt.x()), QString::number(pt.y()),
-                        "click", "1"});
-        Settle(250);
-    }
-    // A key by its xdotool name ("Escape", "1", "KP_3"), then time to paint.
-    void Type(const QString& strKey) {
-        Run("xdotool", {"key", "--window", m_strWindow, strKey});
-        Settle(250);
-    }
-    void Settle(int nMs = 400) { QThread::msleep(static_cast<unsigned long>(nMs)); }
-    bool PayTableOpen() {
-        return !Run("xdotool", {"search", "--onlyvisible", "--name", "^Handfall II Pay Table$"})
-                    .trimmed()
-                    .isEmpty();
-    }
-    // Every small hand shows what hand 1 shows, rows of cards (34) or cards and labels (54).
-    void ExpectSmallHandsAlike(const QImage& image, int nRows) {
-        const QImage first = image.copy(QRect(HandOrigin(1), QSize(129, nRows)));
-        for (int h = 2; h < 50; ++h)
-            EXPECT_EQ(image.copy(QRect(HandOrigin(h), QSize(129, nRows))), first) << "hand " << h;
-    }
-
-    QString m_strDisplay;
-    QProcess m_xvfb;
-    QProcess m_game;
-    QString m_strWindow;
-    QPoint m_ptWindow;
-};
+using PlayE2ETest = E2ETest;
 
 // D deals and draws, 1 to 5 hold, Enter opens the pay table and Esc closes it; no mouse event
 // is sent until the second game. Esc at last ends the program.
-TEST_F(E2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
+TEST_F(PlayE2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
+    const auto payTableOpen = [this] {
+        return !Run("xdotool", {"search", "--onlyvisible", "--name", "^Handfall II Pay Table$"})
+                    .isEmpty();
+    };
     QImage image = Screenshot();
     for (int h = 0; h < 50; ++h) EXPECT_TRUE(AllCards(image, h, false)) << "hand " << h;
     const int nEmptyList = Ink(image, kResults);
@@ -165,9 +75,9 @@ TEST_F(E2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
     Type("KP_3");
     EXPECT_TRUE(ShowsHeld(Screenshot(), 2)) << "the keypad's 3 holds it again";
     Type("Return");
-    EXPECT_TRUE(PayTableOpen()) << "Enter did not open the pay table";
+    EXPECT_TRUE(payTableOpen()) << "Enter did not open the pay table";
     Type("Escape");
-    EXPECT_FALSE(PayTableOpen()) << "Esc did not close the pay table";
+    EXPECT_FALSE(payTableOpen()) << "Esc did not close the pay table";
 
     Type("d");
     image = Screenshot();

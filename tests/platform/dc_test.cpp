@@ -2,31 +2,9 @@
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
-#include "platform/object.h"
 #include "platform/resources.h"
 
 namespace {
-
-class CBase : public CObject {
-    DECLARE_DYNAMIC(CBase)
-};
-IMPLEMENT_DYNAMIC(CBase, CObject)
-
-class CDerived : public CBase {
-    DECLARE_DYNAMIC(CDerived)
-};
-IMPLEMENT_DYNAMIC(CDerived, CBase)
-
-TEST(RuntimeClass, NamesTheMostDerivedClassAndItsChainOfBases) {
-    const CDerived derived;
-    const CObject& object = derived;
-    EXPECT_STREQ(object.GetRuntimeClass()->m_lpszClassName, "CDerived");
-    EXPECT_STREQ(object.GetRuntimeClass()->m_pBaseClass->m_lpszClassName, "CBase");
-    EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CBase)));
-    EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(CBase().IsKindOf(RUNTIME_CLASS(CDerived)));
-    EXPECT_EQ(RUNTIME_CLASS(CObject)->m_pBaseClass, nullptr);
-}
 
 // Every DC starts with a black pen and opaque text; selecting hands back what was there, so
 // a label can restore the pen it found.

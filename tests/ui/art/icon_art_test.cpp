@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_image.h"
-#include "platform/resources.h"
 
 namespace {
 
@@ -32,15 +30,6 @@ TEST(IconArt, EachSizeShowsCardsOnATransparentGround) {
         EXPECT_GT(nRed, nSize * nSize / 50) << nSize;
         EXPECT_GT(nBlue, nSize * nSize / 50) << nSize;
     }
-}
-
-TEST(IconArt, RegisteredAsTheMainIconAtThirtyTwoPixels) {
-    RegisterAppIcon();
-    const auto* pIcon = dynamic_cast<const CQtIcon*>(AfxFindIcon(128).get());
-    ASSERT_NE(pIcon, nullptr);
-    EXPECT_EQ(QSize(pIcon->GetWidth(), pIcon->GetHeight()), QSize(32, 32));
-    EXPECT_FALSE(pIcon->GetIcon().isNull());
-    AfxClearResources();
 }
 
 }  // namespace

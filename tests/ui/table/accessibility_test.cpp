@@ -59,20 +59,26 @@ TEST_F(AccessibleTableTest, HandsAreMadeOnceAndFoundWhereTheyArePainted) {
     EXPECT_EQ(pTable->childAt(ptOrigin.x() + 137, ptOrigin.y() + 30), nullptr);
 }
 
-TEST_F(AccessibleTableTest, HandsReadTheirCardsAndTheSelectedGamesCategory) {
+// Hands read their cards and the selected game's category; only those that changed since the
+// last look are announced.
+TEST_F(AccessibleTableTest, HandsReadTheirCardsAndCategoryAndOnlyChangesAreAnnounced) {
+    CTableAccessible* pTable = Elements();
+    EXPECT_TRUE(pTable->NotifyChangedHands().empty()) << "the first look only learns";
     Type(Qt::Key_D);
-    EXPECT_EQ(HandText(0), "Main hand: 2 of spades, 3 of spades, 4 of spades, 5 of spades, "
-                           "6 of spades" + kDash + "Straight Flush");
+    EXPECT_EQ(pTable->NotifyChangedHands(), std::vector<int>{0});
     EXPECT_EQ(HandName(12), "Hand 12: face down");
     Type(Qt::Key_1);
     EXPECT_EQ(HandText(0), "Main hand: 2 of spades (held), 3 of spades, 4 of spades, "
                            "5 of spades, 6 of spades" + kDash + "Straight Flush");
     Type(Qt::Key_D);
+    EXPECT_EQ(pTable->NotifyChangedHands().size(), 50u);
     // Each hand keeps the held 2 and draws from 7 of spades on, the 7 falling to the hold.
     const std::string strDrawn = "8 of spades, 9 of spades, 10 of spades, jack of spades";
     EXPECT_EQ(HandText(12), "Hand 12: 2 of spades, " + strDrawn + kDash + "Flush");
     EXPECT_EQ(HandText(49), "Hand 49: 2 of spades, " + strDrawn + kDash + "Flush");
     EXPECT_EQ(HandText(0), "Main hand: 2 of spades (held), " + strDrawn + kDash + "Flush");
+    m_pDlg->OnBonus();  // same cards, same categories
+    EXPECT_TRUE(pTable->NotifyChangedHands().empty());
     // Another game reads the same cards by its own rules, as the labels do: the deuce is wild.
     m_pDlg->OnDucesWild();
     EXPECT_EQ(HandText(12), "Hand 12: 2 of spades, " + strDrawn + kDash + "Straight Flush");
@@ -87,18 +93,6 @@ TEST_F(AccessibleTableTest, AHandOutOfPlayShowsWhatItHoldsAndIsMarkedDisabled) {
     EXPECT_FALSE(Elements()->Hand(2)->state().disabled);
     EXPECT_EQ(HandName(3), "Hand 3: face down");
     EXPECT_TRUE(Elements()->Hand(3)->state().disabled);
-}
-
-TEST_F(AccessibleTableTest, OnlyTheHandsThatChangedAreAnnounced) {
-    CTableAccessible* pTable = Elements();
-    EXPECT_TRUE(pTable->NotifyChangedHands().empty()) << "the first look only learns";
-    EXPECT_TRUE(pTable->NotifyChangedHands().empty());
-    Type(Qt::Key_D);
-    EXPECT_EQ(pTable->NotifyChangedHands(), std::vector<int>{0});
-    Type(Qt::Key_D);
-    EXPECT_EQ(pTable->NotifyChangedHands().size(), 50u);
-    m_pDlg->OnBonus();  // same cards, same categories
-    EXPECT_TRUE(pTable->NotifyChangedHands().empty());
 }
 
 TEST_F(AccessibleTableTest, AHoldButtonReadsItsCaptionAfterItsNameAndPressesLikeAClick) {

@@ -1,0 +1,89 @@
+// The real game under its own Xvfb display, driven with xdotool and read from screenshots.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QThread>
+
+#include <unistd.h>
+
+class E2ETest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Xvfb picks a free display and writes its number once it takes connections.
+        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
+                              "tcp"});
+        ASSERT_TRUE(m_xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
+        m_strDisplay = ":" + QString::fromLatin1(m_xvfb.readAllStandardOutput()).trimmed();
+        // Every program started from here on, the game too, runs on that display.
+        qputenv("DISPLAY", m_strDisplay.toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("QT_SCALE_FACTOR");
+        m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_game.start(HANDFALL_EXE, {});
+        ASSERT_TRUE(m_game.waitForStarted(5000)) << "the game did not start";
+        m_strWindow =
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Handfall II$"}, 20000)
+                .section('\n', 0, 0);
+        ASSERT_FALSE(m_strWindow.isEmpty()) << "no window titled Handfall II";
+        for (const QString& line :
+             Run("xdotool", {"getwindowgeometry", "--shell", m_strWindow}).split('\n')) {
+            if (line.startsWith("X=")) m_ptWindow.setX(line.mid(2).toInt());
+            if (line.startsWith("Y=")) m_ptWindow.setY(line.mid(2).toInt());
+        }
+        Settle();
+    }
+    void TearDown() override {
+        m_game.kill();
+        m_game.waitForFinished(5000);
+        m_xvfb.terminate();
+        if (!m_xvfb.waitForFinished(5000)) m_xvfb.kill();
+    }
+
+    // Runs a tool; returns its standard output.
+    QString Run(const QString& strProgram, const QStringList& args, int nTimeoutMs = 10000) {
+        QProcess process;
+        process.start(strProgram, args);
+        if (!process.waitForFinished(nTimeoutMs)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << strProgram.toStdString() << " timed out";
+        }
+        return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+    // The whole screen, as the player sees it.
+    QImage Screen() {
+        const QString strFile = QDir::tempPath() + QString("/handfall-e2e-%1.png").arg(getpid());
+        Run("import", {"-window", "root", strFile});
+        const QImage image(strFile);
+        QFile::remove(strFile);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+    // The game's client area, 953 x 621.
+    QImage Screenshot() { return Screen().copy(QRect(m_ptWindow, QSize(953, 621))); }
+    // A click at client coordinates, then time to paint.
+    void Click(QPoint pt) {
+        pt += m_ptWindow;
+        Run("xdotool", {"mousemove", "--sync", QString::number(pt.x()), QString::number(pt.y()),
+                        "click", "1"});
+        Settle(250);
+    }
+    // A key by its xdotool name ("Escape", "1", "KP_3"); Type then waits for the paint.
+    void Key(const QString& strKey) { Run("xdotool", {"key", "--window", m_strWindow, strKey}); }
+    void Type(const QString& strKey) {
+        Key(strKey);
+        Settle(250);
+    }
+    void Settle(int nMs = 400) { QThread::msleep(static_cast<unsigned long>(nMs)); }
+
+    QString m_strDisplay;
+    QProcess m_xvfb;
+    QProcess m_game;
+    QString m_strWindow;
+    QPoint m_ptWindow;
+};
