@@ -69,9 +69,9 @@ TEST_F(HiDpiTableTest, TheWindowKeepsItsLogicalLayoutAndGrabsAtTwiceThePixels) {
 
 // The table shows the cards' two-times pictures pixel for pixel, and those carry detail that
 // a one-times picture scaled up cannot.
-TEST_F(HiDpiTableTest, CardsOnTheTableAreTheirSharpTwoTimesPicturesPixelForPixel) {
+TEST_F(HiDpiTableTest, CardsAreTheirSharpTwoTimesPicturesAndLabelsAreDrawnAtTheRatio) {
     m_pDlg->OnDeal();
-    const QImage image = Grab();
+    QImage image = Grab();
     for (int i = 0; i < 5; ++i) {
         const QImage expected = Rgb(RenderCardPicture(SUIT_SPADES, 2 + i, true, kRatio));
         EXPECT_EQ(DeviceBlock(image, 10 + 75 * i, 429, 71, 96), expected) << "card " << i + 1;
@@ -88,13 +88,10 @@ TEST_F(HiDpiTableTest, CardsOnTheTableAreTheirSharpTwoTimesPicturesPixelForPixel
         EXPECT_GT(FineDetailShare(sharp, IsRed), 0.15) << nRank;
         EXPECT_EQ(FineDetailShare(scaled, IsRed), 0.0) << nRank;
     }
-}
-
-TEST_F(HiDpiTableTest, LabelsHaveOneDevicePixelOutlinesAndTextAtFullResolution) {
-    m_pDlg->OnDeal();
+    // Labels have outlines one device pixel thick and text at full resolution: hand 1's box
+    // runs from (5, 40) to (134, 59), its top edge crossed here in the middle.
     m_pDlg->OnDraw();
-    const QImage image = Grab();
-    // Hand 1's label box runs from (5, 40) to (134, 59): its top edge through the middle.
+    image = Grab();
     int nRedRows = 0;
     for (int y = qRound(38 * kRatio); y < qRound(42 * kRatio); ++y)
         nRedRows += IsRed(image.pixel(qRound(60 * kRatio), y));
