@@ -31,12 +31,16 @@ protected:
             Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Handfall II$"}, 20000)
                 .section('\n', 0, 0);
         ASSERT_FALSE(m_strWindow.isEmpty()) << "no window titled Handfall II";
-        for (const QString& line :
-             Run("xdotool", {"getwindowgeometry", "--shell", m_strWindow}).split('\n')) {
-            if (line.startsWith("X=")) m_ptWindow.setX(line.mid(2).toInt());
-            if (line.startsWith("Y=")) m_ptWindow.setY(line.mid(2).toInt());
-        }
+        FindClientArea();
         Settle();
+    }
+    // Where the window's client area is on the screen; a window manager's frame moves it.
+    void FindClientArea() {
+        for (const QString& line : Run("xwininfo", {"-id", m_strWindow}).split('\n')) {
+            const int nValue = line.section(':', 1).trimmed().toInt();
+            if (line.contains("Absolute upper-left X:")) m_ptWindow.setX(nValue);
+            if (line.contains("Absolute upper-left Y:")) m_ptWindow.setY(nValue);
+        }
     }
     void TearDown() override {
         m_game.kill();

@@ -1,5 +1,8 @@
 // The real game under its own Xvfb display, driven with xdotool and read from screenshots at
-// the layout's coordinates: a whole game with the keyboard alone, then one with the mouse.
+// the layout's coordinates: a whole game with the keyboard alone, then one with the mouse;
+// minimised from the window menu with and without a window manager.
+#include <QProcess>
+
 #include "e2e_fixture.h"
 
 namespace {
@@ -107,6 +110,65 @@ TEST_F(PlayE2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
     ASSERT_TRUE(m_game.waitForFinished(10000)) << "the game did not end on Esc";
     EXPECT_EQ(m_game.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_game.exitCode(), 0);
+}
+
+class MinimiseE2ETest : public E2ETest {
+protected:
+    // From the window menu: Alt+Space, N.
+    void Minimize() {
+        Key("alt+space");
+        Settle(300);
+        Key("n");
+        Settle();
+    }
+    // A deal: the table still paints its cards.
+    void DealAndExpectTheTable() {
+        Type("d");
+        const QImage image = Screenshot();
+        EXPECT_TRUE(AllCards(image, 0, true)) << "the dealt main hand is not painted";
+        EXPECT_TRUE(AllCards(image, 1, false)) << "the small hands are not painted";
+    }
+};
+
+// With no window manager nothing iconifies the window: it stays and goes on painting.
+TEST_F(MinimiseE2ETest, WithNoWindowManagerTheWindowStaysAndPaintsItsTable) {
+    Minimize();
+    DealAndExpectTheTable();
+}
+
+TEST_F(MinimiseE2ETest, WithAWindowManagerTheWindowIsIconifiedAndRestored) {
+    // A window manager without key bindings of its own, so that Alt+Space reaches the game.
+    const QString strConfig = QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid());
+    QFile config(strConfig);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<openbox_config "
+                 "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
+    config.close();
+    QProcess wm;
+    wm.start("openbox", {"--config-file", strConfig});
+    ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
+    Settle(1000);
+    const auto activate = [this] {
+        Run("xdotool", {"windowactivate", "--sync", m_strWindow});
+        Settle();
+    };
+    // What the window manager says: "Normal" or "Iconic".
+    const auto state = [this] {
+        return Run("xprop", {"-id", m_strWindow, "WM_STATE"})
+            .section("window state: ", 1)
+            .section('\n', 0, 0)
+            .trimmed();
+    };
+    activate();  // managed from now on: the window manager gives it the focus it had
+    Minimize();
+    EXPECT_EQ(state(), "Iconic");
+    activate();
+    EXPECT_EQ(state(), "Normal");
+    FindClientArea();
+    DealAndExpectTheTable();
+    wm.terminate();
+    wm.waitForFinished(5000);
+    QFile::remove(strConfig);
 }
 
 }  // namespace

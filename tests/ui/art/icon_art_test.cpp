@@ -2,22 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QResource>
 
 namespace {
 
-// Every size shows cards on a transparent ground: the corners lie outside the fan, the middle
+// The game carries the pixels the build drew: at every size they must be what the drawing
+// code makes now, cards on a transparent ground. The corners lie outside the fan, the middle
 // is covered by a card, and the red heart of the front card and the blue back both show.
-TEST(IconArt, EachSizeShowsCardsOnATransparentGround) {
-    const QList<QSize> sizes = RenderAppIcon().availableSizes();
-    for (int nSize : {16, 32, 48, 64, 96, 256}) {
-        if (nSize < 64 || nSize == 256) {
-            EXPECT_TRUE(sizes.contains(QSize(nSize, nSize))) << nSize;
-        }
-        const QImage image = RenderAppIconImage(nSize);
-        ASSERT_EQ(image.size(), QSize(nSize, nSize));
-        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << nSize;
-        EXPECT_EQ(image.pixelColor(nSize - 1, 0).alpha(), 0) << nSize;
-        EXPECT_EQ(image.pixelColor(nSize / 2, nSize / 2).alpha(), 255) << nSize;
+TEST(IconArt, EachCarriedSizeIsTheDrawingOfCardsOnATransparentGround) {
+    const QList<QSize> sizes = AppIcon().availableSizes();
+    for (int nSize : kAppIconSizes) {
+        SCOPED_TRACE(nSize);
+        EXPECT_TRUE((nSize >= 64 && nSize != 256) || sizes.contains(QSize(nSize, nSize)));
+        const QResource resource(AppIconResource(nSize));
+        ASSERT_EQ(resource.compressionAlgorithm(), QResource::NoCompression);
+        ASSERT_EQ(resource.size(), qint64(nSize) * nSize * 4);
+        const QImage image(resource.data(), nSize, nSize, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(image, RenderAppIconImage(nSize));
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+        EXPECT_EQ(image.pixelColor(nSize - 1, 0).alpha(), 0);
+        EXPECT_EQ(image.pixelColor(nSize / 2, nSize / 2).alpha(), 255);
         int nRed = 0, nBlue = 0;
         for (int y = 0; y < nSize; ++y) {
             for (int x = 0; x < nSize; ++x) {
@@ -27,8 +31,8 @@ TEST(IconArt, EachSizeShowsCardsOnATransparentGround) {
                 nBlue += c.blue() > 120 && c.red() < 120 && c.blue() > c.green();
             }
         }
-        EXPECT_GT(nRed, nSize * nSize / 50) << nSize;
-        EXPECT_GT(nBlue, nSize * nSize / 50) << nSize;
+        EXPECT_GT(nRed, nSize * nSize / 50);
+        EXPECT_GT(nBlue, nSize * nSize / 50);
     }
 }
 
