@@ -60,13 +60,18 @@ protected:
         }
         return QString::fromLocal8Bit(process.readAllStandardOutput());
     }
-    // The whole screen, as the player sees it.
+    // The whole screen, as the player sees it once painting has ended: two shots alike.
     QImage Screen() {
         const QString strFile = QDir::tempPath() + QString("/handfall-e2e-%1.png").arg(getpid());
-        Run("import", {"-window", "root", strFile});
-        const QImage image(strFile);
+        QImage last;
+        for (int i = 0; i < 10; ++i) {
+            Run("import", {"-window", "root", strFile});
+            const QImage image = QImage(strFile).convertToFormat(QImage::Format_RGB32);
+            if (image == last) break;
+            last = image;
+        }
         QFile::remove(strFile);
-        return image.convertToFormat(QImage::Format_RGB32);
+        return last;
     }
     // The game's client area, 953 x 621.
     QImage Screenshot() { return Screen().copy(QRect(m_ptWindow, QSize(953, 621))); }
