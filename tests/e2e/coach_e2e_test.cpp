@@ -66,16 +66,15 @@ TEST_F(CoachE2ETest, COpensTheCoachWhichFollowsAGamePlayedWithTheKeysAndCClosesI
 
     // On a screen too narrow for both the coach covers the table's right side: the rest of
     // the table must look the same once it closes.
-    const QRect rcUncovered(0, 0, std::min(rcCoach.x() - m_nX, Screenshot().width()), 600);
+    const QRect rcUncovered(0, 0, std::min(rcCoach.x() - m_ptWindow.x(), Screenshot().width()), 600);
     const QImage table = Screenshot().copy(rcUncovered);
     Type("c");
     EXPECT_TRUE(CoachWindow().isEmpty()) << "C did not close the coach";
     EXPECT_EQ(Screenshot().copy(rcUncovered), table) << "closing the coach changed the table";
 
     Key("Escape");
-    int nExitCode = -1;
-    ASSERT_TRUE(WaitForExit(10000, nExitCode)) << "the game did not end on Esc";
-    EXPECT_EQ(nExitCode, 0);
+    ASSERT_TRUE(m_game.waitForFinished(10000)) << "the game did not end on Esc";
+    EXPECT_EQ(m_game.exitCode(), 0);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ class E2ETest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Xvfb picks a free display and writes its number once it takes connections.
-        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
-                              "tcp"});
+        m_xvfb.start("Xvfb",
+                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         ASSERT_TRUE(m_xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
         m_strDisplay = ":" + QString::fromLatin1(m_xvfb.readAllStandardOutput()).trimmed();
         // Every program started from here on, the game too, runs on that display.

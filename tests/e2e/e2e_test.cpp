@@ -58,8 +58,9 @@ TEST_F(PlayE2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
     const auto payTable = [this](bool bShown) {
         QString strWindow;
         for (int i = 0; i < 30; ++i, Settle(100)) {
-            strWindow = Run("xdotool", {"search", "--onlyvisible", "--name",
-                                        "^Handfall II Pay Table$"}).section('\n', 0, 0);
+            strWindow =
+                Run("xdotool", {"search", "--onlyvisible", "--name", "^Handfall II Pay Table$"})
+                    .section('\n', 0, 0);
             if (strWindow.isEmpty() != bShown) break;
         }
         return strWindow;
@@ -147,8 +148,9 @@ TEST_F(MinimiseE2ETest, WithAWindowManagerTheWindowIsIconifiedAndRestored) {
     const QString strConfig = QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid());
     QFile config(strConfig);
     ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("<?xml version=\"1.0\"?>\n<openbox_config "
-                 "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
+    config.write(
+        "<?xml version=\"1.0\"?>\n<openbox_config "
+        "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
     config.close();
     QProcess wm;
     wm.start("openbox", {"--config-file", strConfig});

@@ -42,7 +42,7 @@ TEST_F(TableWindowTest, EveryCaptionFitsItsControl) {
         const auto* pButton = qobject_cast<QAbstractButton*>(p);
         const auto* pGroup = qobject_cast<QGroupBox*>(p);
         const auto* pText = qobject_cast<CStaticText*>(p);
-        const QString strText = pButton ? pButton->text()
+        const QString strText = pButton  ? pButton->text()
                                 : pGroup ? pGroup->title()
                                 : pText  ? pText->GetText()
                                          : QString();
@@ -53,7 +53,9 @@ TEST_F(TableWindowTest, EveryCaptionFitsItsControl) {
                       p->width());
         else
             EXPECT_LE(metrics.horizontalAdvance(strText),
-                      p->width() - (qobject_cast<QCheckBox*>(p) ? nBox : pButton ? 8 : 0));
+                      p->width() - (qobject_cast<QCheckBox*>(p) ? nBox
+                                    : pButton                   ? 8
+                                                                : 0));
     }
     // The widest category name fits a small hand's label box.
     const QFontMetrics labels(CQtDialogHost::PaintFont());
@@ -114,8 +116,8 @@ TEST_F(TableWindowTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
     QStringList texts;
     for (QAction* pAction : pMenu->actions())
         texts << (pAction->isSeparator() ? "-" : pAction->text());
-    EXPECT_EQ(texts,
-              (QStringList{"Mi&nimize", "&Best Hold", "-", "&Close", "-", "&About Tablo..."}));
+    EXPECT_EQ(texts, (QStringList{"Mi&nimize", "&Best Hold", "&Coach", "-", "&Close", "-",
+                                  "&About Tablo..."}));
     pMenu->actions().last()->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);
     Control<QPushButton>(IDC_PAY_TABLE)->click();

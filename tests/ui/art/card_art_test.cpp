@@ -116,7 +116,8 @@ TEST_P(CardPictures, EveryIdHasItsOwnOpaquePictureInItsColoursAtItsSize) {
             EXPECT_EQ(image.devicePixelRatio(), r);
             EXPECT_FALSE(image.hasAlphaChannel());
             const int w = image.width(), h = image.height();
-            for (QPoint pt : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+            for (QPoint pt :
+                 {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
                 EXPECT_EQ(image.pixelColor(pt), CardCornerColor());
             const int nRed = CountPixels(image, IsRed);
             if (face.nSuit == SUIT_HEARTS || face.nSuit == SUIT_DIAMONDS)
@@ -150,7 +151,8 @@ TEST_P(CardPictures, PipsAndSmallIndicesAreCountable) {
         SCOPED_TRACE(std::to_string(face.nRank) + "/" + std::to_string(face.nSuit));
         const QImage large = RenderCardPicture(face.nSuit, face.nRank, true, r);
         // The ace of spades has its own large design; the court cards pictures.
-        const bool bPips = face.nRank <= 10 || (face.nRank == RANK_ACE && face.nSuit != SUIT_SPADES);
+        const bool bPips =
+            face.nRank <= 10 || (face.nRank == RANK_ACE && face.nSuit != SUIT_SPADES);
         const int nPips = face.nRank == RANK_ACE ? 1 : face.nRank;
         EXPECT_TRUE(!bPips || CountInkBlobs(large, field) == nPips);
         const QImage small = RenderCardPicture(face.nSuit, face.nRank, false, r);

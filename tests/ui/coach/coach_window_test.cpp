@@ -7,11 +7,11 @@
 
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_window.h"
-#include "ui/desktop_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace {
 
-class CoachWindowTest : public DesktopTableTest {
+class CoachWindowTest : public TableWindowTest {
 protected:
     CCoachWindow* Coach() const { return m_pHost->findChild<CCoachWindow*>(); }
     QAction* CoachItem() {

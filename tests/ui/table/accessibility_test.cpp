@@ -68,8 +68,10 @@ TEST_F(AccessibleTableTest, HandsReadTheirCardsAndCategoryAndOnlyChangesAreAnnou
     EXPECT_EQ(pTable->NotifyChangedHands(), std::vector<int>{0});
     EXPECT_EQ(HandName(12), "Hand 12: face down");
     Type(Qt::Key_1);
-    EXPECT_EQ(HandText(0), "Main hand: 2 of spades (held), 3 of spades, 4 of spades, "
-                           "5 of spades, 6 of spades" + kDash + "Straight Flush");
+    EXPECT_EQ(HandText(0),
+              "Main hand: 2 of spades (held), 3 of spades, 4 of spades, "
+              "5 of spades, 6 of spades" +
+                  kDash + "Straight Flush");
     Type(Qt::Key_D);
     EXPECT_EQ(pTable->NotifyChangedHands().size(), 50u);
     // Each hand keeps the held 2 and draws from 7 of spades on, the 7 falling to the hold.
