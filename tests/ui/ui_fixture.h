@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -20,6 +19,7 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/static_text.h"
+#include "support/golden.h"
 #include "support/recording_dialog_host.h"
 #include "support/scripted_random_source.h"
 #include "table/multi_hand_dlg.h"
@@ -32,19 +32,11 @@ inline QPoint SmallHandOrigin(int h) {
     return {5 + 135 * ((h - 1) / 7), 5 + 59 * ((h - 1) % 7)};
 }
 
-// Compares lines with tests/ui/golden/<name>.txt; HANDFALL_UPDATE_GOLDEN=1 rewrites the file.
+// Compares lines with tests/ui/golden/<name>.txt.
 inline void ExpectGolden(const QString& strName, const QStringList& lines) {
-    QFile file(QString(HANDFALL_UI_GOLDEN_DIR "/%1.txt").arg(strName));
-    if (qEnvironmentVariableIsSet("HANDFALL_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-        file.write((lines.join('\n') + '\n').toUtf8());
-        return;
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
-    const QStringList expected = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < std::max(expected.size(), lines.size()); ++i)
-        EXPECT_EQ(lines.value(i).toStdString(), expected.value(i).toStdString())
-            << file.fileName().toStdString() << ":" << i + 1;
+    std::vector<std::string> vecLines;
+    for (const QString& line : lines) vecLines.push_back(line.toStdString());
+    ExpectGolden(QString(HANDFALL_UI_GOLDEN_DIR "/%1.txt").arg(strName).toStdString(), vecLines);
 }
 
 class TableWindowTest : public ::testing::Test {
