@@ -18,9 +18,8 @@ protected:
         m_xvfb.start("Xvfb",
                      {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         ASSERT_TRUE(m_xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
-        m_strDisplay = ":" + QString::fromLatin1(m_xvfb.readAllStandardOutput()).trimmed();
         // Every program started from here on, the game too, runs on that display.
-        qputenv("DISPLAY", m_strDisplay.toLocal8Bit());
+        qputenv("DISPLAY", ":" + m_xvfb.readAllStandardOutput().trimmed());
         qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
         qunsetenv("QT_QPA_PLATFORM");
         qunsetenv("QT_SCALE_FACTOR");
@@ -35,12 +34,18 @@ protected:
         Settle();
     }
     // Where the window's client area is on the screen; a window manager's frame moves it.
-    void FindClientArea() {
-        for (const QString& line : Run("xwininfo", {"-id", m_strWindow}).split('\n')) {
+    void FindClientArea() { m_ptWindow = WindowRect(m_strWindow).topLeft(); }
+    // A window's client area on the screen, as the X server has it.
+    QRect WindowRect(const QString& strWindow) {
+        QRect rect;
+        for (const QString& line : Run("xwininfo", {"-id", strWindow}).split('\n')) {
             const int nValue = line.section(':', 1).trimmed().toInt();
-            if (line.contains("Absolute upper-left X:")) m_ptWindow.setX(nValue);
-            if (line.contains("Absolute upper-left Y:")) m_ptWindow.setY(nValue);
+            if (line.contains("Absolute upper-left X:")) rect.moveLeft(nValue);
+            if (line.contains("Absolute upper-left Y:")) rect.moveTop(nValue);
+            if (line.contains("Width:")) rect.setWidth(nValue);
+            if (line.contains("Height:")) rect.setHeight(nValue);
         }
+        return rect;
     }
     void TearDown() override {
         m_game.kill();
@@ -59,6 +64,17 @@ protected:
             ADD_FAILURE() << strProgram.toStdString() << " timed out";
         }
         return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+    // The id of the visible window of that title once it is shown (or "" once it is not),
+    // waiting up to three seconds.
+    QString Window(const QString& strTitle, bool bShown = true) {
+        QString strWindow;
+        for (int i = 0; i < 30; ++i, Settle(100)) {
+            strWindow = Run("xdotool", {"search", "--onlyvisible", "--name", "^" + strTitle + "$"})
+                            .section('\n', 0, 0);
+            if (strWindow.isEmpty() != bShown) break;
+        }
+        return strWindow;
     }
     // The whole screen, as the player sees it once painting has ended: two shots alike.
     QImage Screen() {
@@ -90,7 +106,6 @@ protected:
     }
     void Settle(int nMs = 400) { QThread::msleep(static_cast<unsigned long>(nMs)); }
 
-    QString m_strDisplay;
     QProcess m_xvfb;
     QProcess m_game;
     QString m_strWindow;
