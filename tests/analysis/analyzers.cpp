@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <sstream>
 
+#include "analysis/card_code.h"
 #include "analysis/pay_function.h"
 #include "games/game.h"
 #include "model/card.h"
@@ -37,6 +39,15 @@ CPayFunction StandardPayFunction(int nGame) {
 }
 
 }  // namespace
+
+std::array<int, 5> Codes(const std::string& strDeal) {
+    std::array<int, 5> arrCodes{};
+    arrCodes.fill(NO_CARD_CODE);
+    std::istringstream in(strDeal);
+    int i = 0;
+    for (std::string strWord; in >> strWord && i < 5;) arrCodes[i++] = ParseCardCode(strWord);
+    return arrCodes;
+}
 
 // Each table is built on first use and kept for the rest of the test program.
 const CHoldAnalyzer& GameAnalyzer(int nGame) {

@@ -2,7 +2,13 @@
 // per test program and shared.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "analysis/hold_analyzer.h"
+
+// A deal as card codes from text such as "Jh Qh Kh 10h 2c"; missing cards are NO_CARD_CODE.
+std::array<int, 5> Codes(const std::string& strDeal);
 
 // The variant of a game code, paid as the game pays.
 const CHoldAnalyzer& GameAnalyzer(int nGame);

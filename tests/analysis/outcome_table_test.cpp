@@ -13,13 +13,6 @@
 
 namespace {
 
-std::array<int, 5> Deal(const CTestCards& cards, const std::string& strDeal) {
-    const CCardArray arr = cards.ParseArray(strDeal);
-    std::array<int, 5> arrCodes{};
-    for (int i = 0; i < 5; ++i) arrCodes[static_cast<size_t>(i)] = CardCodeOf(arr[i]);
-    return arrCodes;
-}
-
 // Every draw of the hold scored by the game itself.
 CHoldOutcomes BruteForce(const COutcomeTable& table, const CTestCards& cards,
                          const std::array<int, 5>& arrDeal, int nMask) {
@@ -74,7 +67,7 @@ TEST(OutcomeTableTest, CountsMatchEveryDrawAndTheAnalyzersPays) {
     for (const auto& [nGame, pszDeal, nMask] : kCases) {
         SCOPED_TRACE(std::string(pszDeal) + " mask " + std::to_string(nMask));
         const COutcomeTable table(nGame);
-        const std::array<int, 5> arrDeal = Deal(cards, pszDeal);
+        const std::array<int, 5> arrDeal = Codes(pszDeal);
         std::array<CHoldOutcomes, 32> arrHolds;
         ASSERT_TRUE(table.CountHolds(arrDeal, arrHolds));
         const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(nMask)];
