@@ -42,11 +42,14 @@ TEST_F(TableKeysTest, KeysActOnlyThroughEnabledControls) {
     EXPECT_EQ(Caption(IDC_HOLD2), "Held");  // the finished deal's caption stays
 }
 
-// Tab walks the enabled controls in template order. Between Deal and Draw the hold key works
-// at every stop: no field or list swallows it.
+// The focus of the Deal button, disabled by the deal, goes to the default button. Tab walks the
+// enabled controls in template order; between Deal and Draw the hold key works at every stop:
+// no field or list swallows it.
 TEST_F(TableKeysTest, TabWalksTheEnabledControlsAndHoldKeysWorkAtEveryStop) {
+    Control(IDC_DEAL)->setFocus();
     Type(Qt::Key_D);
     ASSERT_EQ(QApplication::focusWidget(), Control(IDC_PAY_TABLE));
+    EXPECT_FALSE(Control<QLineEdit>(IDC_COINS)->hasSelectedText());
     bool bHeld = false;
     for (int nID : {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5, IDC_BET, IDC_HANDS,
                     IDC_DRAW, IDC_COINS, IDC_RESULTS, IDC_PAY_TABLE}) {
@@ -109,7 +112,6 @@ TEST_F(TableKeysTest, TheKeyHAndTheMenuItemHoldTheBestCardsOnlyBetweenDealAndDra
     const auto bestHold = [this] {
         std::unique_ptr<QMenu> pMenu(m_pHost->BuildWindowMenu());
         QAction* pAction = pMenu->actions().value(1);
-        EXPECT_EQ(pAction->text(), "&Best Hold");
         if (pAction->isEnabled()) pAction->trigger();
         return pAction->isEnabled();
     };
