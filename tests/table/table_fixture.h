@@ -114,9 +114,6 @@ protected:
     const std::vector<std::string>& Lines() const { return host.Control(IDC_RESULTS).lines; }
     const std::string& Text(int nID) const { return host.Control(nID).strText; }
 
-    static constexpr int kGameBoxes[] = {IDC_JACKS_OR_BETTER, IDC_BONUS, IDC_DOUBLE_BONUS,
-                                         IDC_DUCES_WILD};
-
     CTableResources resources;
     CScriptedRandomSource script;
     CRandomSourceScope scope{&script};
@@ -124,6 +121,3 @@ protected:
     CMultiHandDlg dlg;
     CRecordingDialogHost host{MultiHandDialogTemplate()};
 };
-
-// The hold buttons left to right, as the tests beside the table's name them.
-inline constexpr const int (&kAllHolds)[5] = IDC_HOLDS;

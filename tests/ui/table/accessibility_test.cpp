@@ -32,8 +32,7 @@ class AccessibleTableTest : public TableWindowTest {
 protected:
     QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(m_pHost); }
     CTableAccessible* Elements() const { return dynamic_cast<CTableAccessible*>(Table()); }
-    QString HandName(int nIndex) const { return Name(Elements()->Hand(nIndex)); }
-    std::string HandText(int nIndex) const { return HandName(nIndex).toStdString(); }
+    std::string HandText(int nIndex) const { return Name(Elements()->Hand(nIndex)).toStdString(); }
     QAccessibleInterface* Of(int nID) const {
         return QAccessible::queryAccessibleInterface(Control(nID));
     }
@@ -66,7 +65,7 @@ TEST_F(AccessibleTableTest, HandsReadTheirCardsAndCategoryAndOnlyChangesAreAnnou
     EXPECT_TRUE(pTable->NotifyChangedHands().empty()) << "the first look only learns";
     Type(Qt::Key_D);
     EXPECT_EQ(pTable->NotifyChangedHands(), std::vector<int>{0});
-    EXPECT_EQ(HandName(12), "Hand 12: face down");
+    EXPECT_EQ(HandText(12), "Hand 12: face down");
     Type(Qt::Key_1);
     EXPECT_EQ(HandText(0),
               "Main hand: 2 of spades (held), 3 of spades, 4 of spades, "
@@ -91,9 +90,9 @@ TEST_F(AccessibleTableTest, AHandOutOfPlayShowsWhatItHoldsAndIsMarkedDisabled) {
     ASSERT_EQ(m_pDlg->GetHandsInPlay(), 3);
     Type(Qt::Key_D);
     Type(Qt::Key_D);
-    EXPECT_TRUE(HandName(2).startsWith("Hand 2: 7 of spades"));
+    EXPECT_TRUE(HandText(2).starts_with("Hand 2: 7 of spades"));
     EXPECT_FALSE(Elements()->Hand(2)->state().disabled);
-    EXPECT_EQ(HandName(3), "Hand 3: face down");
+    EXPECT_EQ(HandText(3), "Hand 3: face down");
     EXPECT_TRUE(Elements()->Hand(3)->state().disabled);
 }
 
@@ -118,8 +117,8 @@ TEST_F(AccessibleTableTest, AClosedTableReadsOnlyTheTitlesAndItsHandsDieWithTheW
     const QAccessible::Id id = QAccessible::uniqueId(pHand);
     Type(Qt::Key_D);
     m_pDlg->OnCancel();
-    EXPECT_EQ(HandName(0), "Main hand");
-    EXPECT_EQ(HandName(5), "Hand 5");
+    EXPECT_EQ(HandText(0), "Main hand");
+    EXPECT_EQ(HandText(5), "Hand 5");
     ASSERT_EQ(QAccessible::accessibleInterface(id), pHand);
     delete m_pHost;
     m_pHost = new CQtDialogHost(*m_pDlg, nullptr);  // for the fixture to delete

@@ -12,7 +12,7 @@ protected:
 
     std::string Captions() const {
         std::string s;
-        for (int id : kAllHolds) s += Text(id) == "Held" ? 'H' : '-';
+        for (int id : IDC_HOLDS) s += Text(id) == "Held" ? 'H' : '-';
         return s;
     }
     void Draw() {
