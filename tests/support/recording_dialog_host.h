@@ -1,6 +1,6 @@
-// A dialog host without a window system: keeps every control's state by id, counts repaint
-// requests and plays the user's clicks as the real host would (a disabled control sends no
-// event; an auto check box toggles itself before its handler runs).
+// A dialog host without a window system: keeps every control's state by id and plays the
+// user's clicks as the real host would (a disabled control sends no event; an auto check box
+// toggles itself before its handler runs).
 #pragma once
 
 #include <functional>
@@ -39,7 +39,6 @@ public:
     void SetIconic(bool bIconic) { m_bIconic = bIconic; }
 
     const CRecordedControl& Control(int nID) const;
-    int Invalidations() const { return m_nInvalidations; }
     bool IsEnded() const { return m_bEnded; }
     int GetResult() const { return m_nResult; }
     HICON GetIcon(bool bBigIcon) const { return bBigIcon ? m_hBigIcon : m_hSmallIcon; }
@@ -64,7 +63,7 @@ public:
         nLower = Control(nID).nSpinLower;
         nUpper = Control(nID).nSpinUpper;
     }
-    void Invalidate() override { ++m_nInvalidations; }
+    void Invalidate() override {}
     void SetIcon(HICON hIcon, bool bBig) override { (bBig ? m_hBigIcon : m_hSmallIcon) = hIcon; }
     bool IsIconic() const override { return m_bIconic; }
     RECT GetClientRect() const override;
@@ -85,7 +84,6 @@ private:
     std::map<int, CRecordedControl> m_controls;
     CRecordingDC m_paintDC;
     CDC* m_pPaintDC = nullptr;
-    int m_nInvalidations = 0;
     bool m_bIconic = false;
     bool m_bEnded = false;
     int m_nResult = 0;

@@ -6,18 +6,15 @@ namespace {
 
 using CLines = std::vector<std::string>;
 
-// Face-down hands at start-up are the start-up painting's test; which controls act in each phase,
-// Deal only while the coins cover the stake and the game boxes' marks, the random session's; the
-// window menu, the window's test; the deck's start-up order, that of the tests of the window,
-// whose deals it makes.
-TEST_F(TableTest, StartsWith1000CoinsBet1And50HandsOfJacksOrBetter) {
+// The start-up fields and the Jacks or Better mark are the window's golden file; face-down hands
+// the start-up painting's test; which controls act in each phase, Deal only while the coins
+// cover the stake and the game boxes' marks, the random session's; the deck's start-up order,
+// that of the tests of the window, whose deals it makes.
+TEST_F(TableTest, StartsWithTheSpinsAtBet1Of1To5And50HandsOf1To50) {
     const CRecordedControl &bet = host.Control(IDC_SPIN_BET), &hands = host.Control(IDC_SPIN_HANDS);
-    EXPECT_EQ((CLines{Text(IDC_BET), Text(IDC_HANDS), Text(IDC_COINS)}),
-              (CLines{"1", "50", "1000"}));
     EXPECT_EQ((std::vector{bet.nSpinLower, bet.nSpinUpper, bet.nSpinPos, hands.nSpinLower,
                            hands.nSpinUpper, hands.nSpinPos}),
               (std::vector{1, 5, 1, 1, 50, 50}));
-    EXPECT_EQ(dlg.GetGame(), 2);
 }
 
 // Lists within a text are separated by " / ".
@@ -55,7 +52,6 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
     host.Click(r.nGameBox);
     SpinTo(IDC_SPIN_BET, r.nBet);
     SpinTo(IDC_SPIN_HANDS, r.nHands);
-    const int nPaintsBefore = host.Invalidations();
     host.Click(IDC_PAY_TABLE);
     Deal(r.pszDeal, {4, 4});  // a hold clicked twice is released
     for (int i = 0; i < 5; ++i)
@@ -69,7 +65,6 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), r.pszHeld[i] == 'H') << i;
     EXPECT_EQ(Text(IDC_COINS), std::to_string(r.nCoinsDealt));
     EXPECT_EQ(HandText(0), r.pszDeal);  // face up; the others stay face down (the paint test)
-    EXPECT_GT(host.Invalidations(), nPaintsBefore);
     const CLines draws = *r.pszDraws ? Parts(r.pszDraws) : CLines(r.nHands, "- - - - -");
     ScriptDraw(draws);
     host.Click(IDC_DRAW);
