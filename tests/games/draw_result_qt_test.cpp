@@ -14,21 +14,19 @@ namespace {
 const QColor kTable(0, 128, 0);
 const QColor kRed(Qt::red);
 
-QImage Paint(const CTestCards& cards, const char* pszHand, POINT pt, bool bLarge) {
-    CHand hand = cards.Hand(pszHand);
-    QImage image(420, 600, QImage::Format_RGB32);
-    image.fill(kTable);
-    QPainter painter(&image);
-    CQtDC dc(painter);
-    CGameJackOrBetter(&hand).DrawResult(&dc, pt, bLarge);
-    return image;
-}
-
 // The box from (10, 526) to (381, 545), exclusive: its edges red away from the rounded corners;
 // outside, the table untouched; inside, only the brush's white and the black text of the name
 // (smoothed to greys at its edges).
 TEST(DrawResultPixels, TheMainHandsLabelIsOutlinedInRedUnderTheCards) {
-    const QImage image = Paint(CTestCards(), "Ac Ad Ah As Kc", POINT{10, 429}, true);
+    const CTestCards cards;  // the hand points at them
+    CHand hand = cards.Hand("Ac Ad Ah As Kc");
+    QImage image(420, 600, QImage::Format_RGB32);
+    image.fill(kTable);
+    {
+        QPainter painter(&image);
+        CQtDC dc(painter);
+        CGameJackOrBetter(&hand).DrawResult(&dc, POINT{10, 429}, true);
+    }
     bool bText = false;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

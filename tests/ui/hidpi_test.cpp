@@ -28,8 +28,7 @@ QImage DeviceBlock(const QImage& image, int x, int y, int w, int h) {
 // Of the aligned 2 x 2 blocks that hold ink, the share whose four pixels differ. A picture
 // scaled up from one pixel per logical pixel has none.
 double FineDetailShare(const QImage& image, const std::function<bool(QRgb)>& isInk) {
-    int nInk = 0;
-    int nFine = 0;
+    int nInk = 0, nFine = 0;
     for (int y = 0; y + 1 < image.height(); y += 2) {
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb a = image.pixel(x, y), b = image.pixel(x + 1, y);
@@ -54,9 +53,7 @@ using HiDpiTableTest = TableWindowTest;
 TEST_F(HiDpiTableTest, TheWindowKeepsItsLogicalLayoutAndGrabsAtTwiceThePixels) {
     ASSERT_EQ(qApp->devicePixelRatio(), kRatio);
     ExpectGolden("table_window", DescribeWindow(*m_pHost));
-    const QPixmap pixmap = m_pHost->grab();
-    EXPECT_EQ(pixmap.devicePixelRatio(), kRatio);
-    const QImage image = Rgb(pixmap.toImage());
+    const QImage image = Rgb(m_pHost->grab().toImage());
     EXPECT_EQ(image.size(), QSize(1906, 1242));
     // The Deal button's frame is drawn at its doubled left edge (120 px logical): darker than
     // the face just outside it and than its inside, on the device row through its middle.

@@ -132,10 +132,6 @@ TEST_P(CardPictures, EveryIdHasItsOwnOpaquePictureInItsColoursAtItsSize) {
             images.push_back(image);
         }
     }
-    // A card built from the ids of the table's king of diamonds loads both pictures.
-    const CCard card(SUIT_DIAMONDS, RANK_KING, 1413, 2413);
-    EXPECT_TRUE(card.IsLargeLoaded());
-    EXPECT_TRUE(card.IsSmallLoaded());
 }
 
 // Large pip cards show as many pips as their rank in the field between the index columns;

@@ -25,9 +25,6 @@ protected:
             if (pFigure->accessibleName() == strName) return pFigure;
         return nullptr;
     }
-    QString Accessible(QWidget* pWidget, QAccessible::Text t) const {
-        return QAccessible::queryAccessibleInterface(pWidget)->text(t);
-    }
 
     std::unique_ptr<QMenu> m_pMenu;
 };
@@ -35,11 +32,9 @@ protected:
 TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscClosesIt) {
     ASSERT_NE(Coach(), nullptr);
     ASSERT_NE(CoachItem(), nullptr);
-    EXPECT_TRUE(CoachItem()->isCheckable());
     EXPECT_FALSE(CoachItem()->isChecked());
     Type(Qt::Key_C);
     ASSERT_TRUE(Coach()->isVisible());
-    EXPECT_EQ(Coach()->windowTitle(), "Handfall II Coach");
     EXPECT_TRUE(CoachItem()->isChecked());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
 
@@ -55,7 +50,8 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     EXPECT_TRUE(pRanking->focusPolicy() & Qt::TabFocus);
     CCoachFigure* pCost = Figure("Cost of your hold");
     ASSERT_NE(pCost, nullptr);
-    EXPECT_EQ(Accessible(pCost, QAccessible::Value), "Cost: 0.00 coins");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pCost)->text(QAccessible::Value),
+              "Cost: 0.00 coins");
     EXPECT_NE(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     CCoachFigure* pFlushes = Figure("Straight Flush expected hands");
     ASSERT_NE(pFlushes, nullptr);
@@ -67,7 +63,8 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     EXPECT_EQ(pRanking->topLevelItem(0)->text(0), "1");
     EXPECT_EQ(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     EXPECT_NE(pCost->text(), "Cost: 0.00 coins");
-    EXPECT_EQ(Accessible(pCost, QAccessible::Name), "Cost of your hold");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pCost)->text(QAccessible::Name),
+              "Cost of your hold");
 
     // Drawn, the release is a costly decision; picking it shows its deal until a hold toggle.
     Type(Qt::Key_D);

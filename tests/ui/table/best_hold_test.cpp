@@ -15,10 +15,6 @@ protected:
         for (int id : IDC_HOLDS) s += Text(id) == "Held" ? 'H' : '-';
         return s;
     }
-    void Draw() {
-        ScriptDraw(std::vector<std::string>(50, "- - - - -"));
-        host.Click(IDC_DRAW);
-    }
 };
 
 // Only between Deal and Draw, setting the marks and captions as clicks would, clearing other
@@ -35,7 +31,8 @@ TEST_F(BestHoldTest, AppliesTheBestHoldAsClicksWouldOnlyBetweenDealAndDraw) {
         EXPECT_EQ(Captions(), "HH---");
         for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.IsHeld(i), i < 2) << i;
     }
-    Draw();
+    ScriptDraw(std::vector<std::string>(50, "- - - - -"));
+    host.Click(IDC_DRAW);
     EXPECT_FALSE(advisor.Apply(dlg));
     EXPECT_EQ(Captions(), "HH---");
 }

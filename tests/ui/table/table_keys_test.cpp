@@ -27,8 +27,6 @@ TEST_F(TableKeysTest, KeysActOnlyThroughEnabledControls) {
     for (Qt::Key key : {Qt::Key_D, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_3}) Type(key);
     Type(Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(Holds(), "HH-H-");
-    EXPECT_EQ(Caption(IDC_HOLD2), "Held");
-    EXPECT_EQ(Caption(IDC_HOLD3), "");
     m_pHost->EnableControl(IDC_HOLD1, false);
     m_pHost->EnableControl(IDC_DRAW, false);
     Type(Qt::Key_1);
@@ -122,7 +120,6 @@ TEST_F(TableKeysTest, TheKeyHAndTheMenuItemHoldTheBestCardsOnlyBetweenDealAndDra
     Type(Qt::Key_D);
     Type(Qt::Key_H);
     EXPECT_EQ(Holds(), "HHHHH");
-    EXPECT_EQ(Caption(IDC_HOLD5), "Held");
     Type(Qt::Key_5);  // released by hand, then held again from the menu
     EXPECT_TRUE(bestHold());
     EXPECT_TRUE(m_pDlg->IsHeld(4));
