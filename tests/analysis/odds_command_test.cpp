@@ -100,7 +100,7 @@ TEST(OddsCommandTest, HoldListsEachCategoryWithItsDrawsAndTheWinOverHands) {
     const CRun run =
         RunOdds("--game jacks --hold 'jh qh kh 10h' --hands 10 --bet 2 'Jh Qh Kh 10h 2c'");
     ASSERT_EQ(run.nExit, 0) << run.strErr;
-    // Counted by hand as in the ranking test: 375/47 per coin; pays squared add up to 65357.
+    // Counted by hand as in the coach's test: 375/47 per coin; pays squared add up to 65357.
     for (const char* pszLine :
          {"Royal Flush                   1  0.0212765957    0.2128\n",
           "Pair                          9  0.1914893617    1.9149\n",
