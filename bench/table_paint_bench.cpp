@@ -57,14 +57,3 @@ void BM_PaintTable(benchmark::State& state) {
 BENCHMARK(BM_PaintTable)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetUpApplicationLook(app);
-    LoadProgramResources(1.0);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
