@@ -105,12 +105,23 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
                           Qt::WindowCloseButtonHint),
       m_dlg(dlg),
       m_pTable(pTable) {
-    InstallCoachAccessibility();
     setWindowTitle("Handfall II Coach");
     setObjectName("coachWindow");
     // The table keeps the keyboard when the coach appears; a click gives it to the coach.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(440, 700);
 
+    m_coach.SetChangeHandler([this] {
+        if (isVisible()) Refresh();
+    });
+    m_dlg.SetObserver(&m_coach);
+}
+
+// The contents are built the first time the window is shown: most runs never open the coach,
+// and its hundred-odd widgets would otherwise be built before the table's first frame.
+void CCoachWindow::BuildContent() {
+    if (m_pStatus != nullptr) return;
+    InstallCoachAccessibility();
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(8, 6, 8, 8);
     pLayout->setSpacing(4);
@@ -194,12 +205,6 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     });
     pLayout->addWidget(m_pCostly, 1);
     setTabOrder(m_pRanking, m_pCostly);
-    resize(440, 700);
-
-    m_coach.SetChangeHandler([this] {
-        if (isVisible()) Refresh();
-    });
-    m_dlg.SetObserver(&m_coach);
 }
 
 CCoachWindow::~CCoachWindow() {
@@ -217,6 +222,7 @@ void CCoachWindow::Toggle() {
 }
 
 void CCoachWindow::ShowBesideTable() {
+    BuildContent();
     // Placed by its client area: the coach's own frame is not known before it is first shown,
     // and the window manager gives both windows the same frame as the table's.
     const QRect rcFrame = m_pTable->frameGeometry();
@@ -237,6 +243,7 @@ void CCoachWindow::ShowBesideTable() {
 
 void CCoachWindow::showEvent(QShowEvent* pEvent) {
     QWidget::showEvent(pEvent);
+    BuildContent();  // when shown other than beside the table
     m_coach.SetSelectedGame(m_dlg.GetGame());
     Refresh();
 }

@@ -44,6 +44,7 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
+    void BuildContent();
     void Refresh();
     void RefreshDeal();
     void RefreshOverHands();
@@ -51,7 +52,6 @@ private:
     void RefreshCostly();
     // Starts building the table the coach waits for, when none is being built.
     void BuildNeededTable();
-    void TableBuilt(int nGame);
 
     CMultiHandDlg& m_dlg;
     QWidget* m_pTable;
