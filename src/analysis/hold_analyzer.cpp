@@ -67,8 +67,9 @@ bool CHoldAnalyzer::ValueHolds(const std::array<int, 5>& arrCodes,
     std::int64_t arrSums[32];
     SumHolds(deal.arrSorted, arrSums);
     for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
-        CHoldValue& hold = arrHolds[deal.HoldMask(nSortedMask)];
-        hold.nHoldMask = deal.HoldMask(nSortedMask);
+        const int nHoldMask = deal.HoldMask(nSortedMask);
+        CHoldValue& hold = arrHolds[nHoldMask];
+        hold.nHoldMask = nHoldMask;
         hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
         hold.nPaySum = arrSums[nSortedMask];
         hold.nDraws = Binomial(UNSEEN_CARDS, 5 - hold.nHeld);

@@ -113,9 +113,10 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes,
                     arrCounts[nMask][c] -= arrCounts[nMask | nBit][c];
 
     for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
-        CHoldOutcomes& hold = arrHolds[deal.HoldMask(nSortedMask)];
+        const int nHoldMask = deal.HoldMask(nSortedMask);
+        CHoldOutcomes& hold = arrHolds[nHoldMask];
         hold = CHoldOutcomes{};
-        hold.nHoldMask = deal.HoldMask(nSortedMask);
+        hold.nHoldMask = nHoldMask;
         hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
         hold.nDraws = Binomial(UNSEEN_CARDS, 5 - hold.nHeld);
         for (int c = 0; c < m_nCategories; ++c) {

@@ -131,12 +131,14 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     const CCoachDeal& deal = m_vecDeals.back();
     const COutcomeTable* pTable = Table(deal.nGame);
     std::array<CHoldOutcomes, 32> arrHolds;
-    if (pTable == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
+    if (pTable == nullptr || !pTable->CountHolds(deal.arrCodes, arrHolds)) return std::nullopt;
     const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(deal.nHoldMask & 31)];
     const std::int64_t nDraws = hold.nDraws;
     COverHandsFigures figures;
     figures.nHands = deal.nHands;
     figures.nBet = deal.nBet;
+    int nPaying = 0;  // hands the draw paid, of every category
+    for (const auto& [strName, nCount] : deal.mapHandCounts) nPaying += nCount;
     for (int c = 0; c < pTable->GetCategoryCount(); ++c) {
         CCategoryFigure category;
         category.strName = pTable->GetCategoryName(c);
@@ -144,8 +146,6 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
         category.probability = CFraction(category.nCount, nDraws);
         category.expectedHands = CFraction(category.nCount * deal.nHands, nDraws);
         if (deal.bDrawn) {
-            int nPaying = 0;
-            for (const auto& [strName, nCount] : deal.mapHandCounts) nPaying += nCount;
             const auto it = deal.mapHandCounts.find(category.strName);
             category.nActualHands = category.strName.empty()         ? deal.nHands - nPaying
                                     : it != deal.mapHandCounts.end() ? it->second
