@@ -2,11 +2,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include <fontconfig/fontconfig.h>
-
-#include <thread>
-
 #include "app/multi_hand_app.h"
+#include "app/start_up_warm_up.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "ui/desktop_integration.h"
@@ -26,11 +23,9 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Reading the font configuration takes about as long as connecting to the window system:
-    // read it meanwhile, so that the first frame's captions do not wait for it.
-    std::thread fontConfig([] { FcInit(); });
+    CStartUpWarmUp warmUp;
     QApplication app(argc, argv);
-    fontConfig.join();
+    warmUp.ApplicationReady();
     SetUpApplicationLook(app);
     SetUpDesktopIntegration(app);
     // The program's name is its executable's, as the caption of its messages.
@@ -44,5 +39,6 @@ int main(int argc, char** argv) {
     AfxSetMessagePresenter(&presenter);
 
     theApp.InitInstance();
+    warmUp.Finish();
     return 0;
 }
