@@ -9,10 +9,10 @@
 
 CStartUpWarmUp::CStartUpWarmUp()
     : m_beforeApplication([] {
-          FcInit();
-          // Without a session bus this tries to start one, a fork and an exec: cheapest now,
-          // while the process is small, and off the window's thread in any case.
+          // Without a session bus this tries to start one, a fork and an exec: cheapest first,
+          // while the process is still small.
           QDBusConnection::sessionBus();
+          FcInit();
       }) {}
 
 void CStartUpWarmUp::ApplicationReady() {

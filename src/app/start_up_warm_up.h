@@ -10,7 +10,7 @@
 // system and building the table instead of delaying its first frame.
 class CStartUpWarmUp {
 public:
-    // Before the application object: the font configuration, then the session bus.
+    // Before the application object: the session bus, then the font configuration.
     CStartUpWarmUp();
     // Once the application object exists: the list of fonts and the image plug-ins.
     void ApplicationReady();

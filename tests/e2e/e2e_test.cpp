@@ -56,6 +56,10 @@ using PlayE2ETest = E2ETest;
 // D deals and draws, 1 to 5 hold, Enter opens the pay table and Esc closes it; no mouse event
 // is sent until the second game. Esc at last ends the program.
 TEST_F(PlayE2ETest, AGameWithTheKeyboardAloneThenOneWithTheMouse) {
+    // The window's icon reaches the window system in all its sizes, if after the first frame.
+    const QString strIcon = Run("xprop", {"-id", m_strWindow, "-len", "1000000", "_NET_WM_ICON"});
+    for (int nSize : {16, 32, 48, 64, 96, 256})
+        EXPECT_TRUE(strIcon.contains(QString("Icon (%1 x %1)").arg(nSize))) << nSize;
     QImage image = Screenshot();
     for (int h = 0; h < 50; ++h) EXPECT_TRUE(AllCards(image, h, false)) << "hand " << h;
     const int nEmptyList = Ink(image, kResults);

@@ -98,6 +98,8 @@ TEST_F(HiDpiTableTest, CardsAreTheirSharpTwoTimesPicturesAndLabelsAreDrawnAtTheR
 
 TEST_F(HiDpiTableTest, TheIconsComeFromTheirTwoTimesImages) {
     // The window's icon at 32 logical pixels is the 64-pixel drawing, not a 32 one scaled up.
+    // It is handed to the window system once the first frame is painted.
+    for (int i = 0; i < 100 && m_pHost->windowIcon().isNull(); ++i) QTest::qWait(10);
     const QImage icon64 = RenderAppIconImage(64);
     const QPixmap windowIcon = m_pHost->windowIcon().pixmap(QSize(32, 32), kRatio);
     EXPECT_EQ(windowIcon.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), icon64);

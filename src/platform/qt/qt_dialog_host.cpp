@@ -11,7 +11,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_image.h"
@@ -265,7 +268,14 @@ void CQtDialogHost::Invalidate() {
 }
 
 void CQtDialogHost::SetIcon(HICON hIcon, bool) {
-    if (const auto* pIcon = dynamic_cast<const CQtIcon*>(hIcon)) setWindowIcon(pIcon->GetIcon());
+    const auto* pIcon = dynamic_cast<const CQtIcon*>(hIcon);
+    if (!pIcon) return;
+    // A window's icon goes to the window system in every size, a third of a megabyte for the
+    // table's: sent before the first frame, it delays that frame. It follows the frame instead.
+    if (m_bPainted)
+        setWindowIcon(pIcon->GetIcon());
+    else
+        m_pendingIcon = pIcon->GetIcon();
 }
 
 bool CQtDialogHost::IsIconic() const {
@@ -303,6 +313,12 @@ void CQtDialogHost::paintEvent(QPaintEvent*) {
     m_pPaintDC = &dc;
     m_dialog.OnPaint();
     m_pPaintDC = nullptr;
+    if (!m_bPainted) {
+        m_bPainted = true;
+        // Runs once this frame is on its way to the screen.
+        if (!m_pendingIcon.isNull())
+            QTimer::singleShot(0, this, [this] { setWindowIcon(std::exchange(m_pendingIcon, {})); });
+    }
 }
 
 void CQtDialogHost::closeEvent(QCloseEvent* pEvent) {

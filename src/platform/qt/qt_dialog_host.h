@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QIcon>
 
 #include <functional>
 #include <map>
@@ -86,6 +87,8 @@ private:
     std::vector<CMenuExtra> m_menuExtras;
     CDC* m_pPaintDC = nullptr;
     bool m_bEnding = false;
+    bool m_bPainted = false;
+    QIcon m_pendingIcon;
 };
 
 // Runs each dialog on a CQtDialogHost, modal over the dialog that is open already.
