@@ -251,13 +251,18 @@ std::string ReadOptions(int argc, char** argv, COptions& options) {
     return "";
 }
 
+// The message for a word that is not a card, dealt or held.
+std::string NotACard(const std::string& strWord) {
+    return "'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)";
+}
+
 // Five different cards. An error message, or "".
 std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5>& arrCodes) {
     if (vecWords.size() != 5) return "a deal is five cards, not " + std::to_string(vecWords.size());
     for (size_t i = 0; i < 5; ++i) {
         arrCodes[i] = ParseCardCode(vecWords[i]);
         if (arrCodes[i] == NO_CARD_CODE)
-            return "'" + vecWords[i] + "' is not a card (such as 10h, Qs, Ac, 2d)";
+            return NotACard(vecWords[i]);
         for (size_t j = 0; j < i; ++j) {
             if (arrCodes[j] == arrCodes[i])
                 return "the card " + CardCodeText(arrCodes[i]) + " is dealt twice";
@@ -281,7 +286,7 @@ std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& a
     for (const std::string& strWord : options.vecHeldWords) {
         const int nCode = ParseCardCode(strWord);
         if (nCode == NO_CARD_CODE)
-            return "'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)";
+            return NotACard(strWord);
         int nPosition = -1;
         for (int i = 0; i < 5; ++i)
             if (arrCodes[static_cast<size_t>(i)] == nCode) nPosition = i;
