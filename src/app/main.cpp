@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "app/multi_hand_app.h"
+#include "app/session_bus.h"
 #include "app/start_up_warm_up.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -23,6 +24,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    PinSessionBus();
     CStartUpWarmUp warmUp;
     QApplication app(argc, argv);
     warmUp.ApplicationReady();

@@ -1,7 +1,9 @@
 #include "app/multi_hand_app.h"
+#include "app/session_bus.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,3 +59,26 @@ TEST_F(AppTest, RunsTheTableUntilItIsClosedTwiceInARowFromAThousandCoins) {
 }
 
 }  // namespace
+
+TEST(SessionBusTest, ThePinnedAddressIsTheUsersOwnSocketUnlessOneIsNamed) {
+    struct Case {
+        const char* pszAddress;
+        const char* pszRuntimeDir;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"unix:path=/run/user/7/bus", "/tmp/x", std::nullopt},
+        {"autolaunch:", nullptr, std::nullopt},
+        {nullptr, "/run/user/1000", "unix:path=/run/user/1000/bus"},
+        {"", "/run/user/1000", "unix:path=/run/user/1000/bus"},
+        {nullptr, nullptr, "unix:path=/run/user/42/bus"},
+        {nullptr, "", "unix:path=/run/user/42/bus"},
+        // Bytes outside the address's plain set are written as %xx.
+        {nullptr, "/tmp/a b,c;d=e%f", "unix:path=/tmp/a%20b%2cc%3bd%3de%25f/bus"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SessionBusAddressToPin(c.pszAddress, c.pszRuntimeDir, 42), c.expected)
+            << (c.pszAddress ? c.pszAddress : "(unset)") << " / "
+            << (c.pszRuntimeDir ? c.pszRuntimeDir : "(unset)");
+    }
+}

@@ -24,6 +24,17 @@ protected:
         qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
         qunsetenv("QT_QPA_PLATFORM");
         qunsetenv("QT_SCALE_FACTOR");
+        // A stand-in for the program that starts a session bus for the display: the game must
+        // never run it (there is no bus here, as on a machine without a desktop session).
+        QDir(m_runtimeDir.path()).mkdir("bin");
+        QFile launcher(m_runtimeDir.filePath("bin/dbus-launch"));
+        ASSERT_TRUE(launcher.open(QIODevice::WriteOnly));
+        launcher.write("#!/bin/sh\ntouch \"$0.ran\"\nexit 1\n");
+        launcher.close();
+        launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PATH", m_runtimeDir.filePath("bin") + ":" + env.value("PATH"));
+        m_game.setProcessEnvironment(env);
         m_game.start(HANDFALL_EXE, {});
         ASSERT_TRUE(m_game.waitForStarted(5000)) << "the game did not start";
         m_strWindow =
@@ -53,6 +64,8 @@ protected:
         // A whole run says nothing: no warning from Qt (a widget or timer used from the wrong
         // thread, a bus reached too early), no sanitizer report.
         EXPECT_EQ(m_game.readAllStandardError().toStdString(), "");
+        EXPECT_FALSE(QFile::exists(m_runtimeDir.filePath("bin/dbus-launch.ran")))
+            << "the game started a session bus of its own";
         m_xvfb.terminate();
         if (!m_xvfb.waitForFinished(5000)) m_xvfb.kill();
     }
