@@ -14,6 +14,18 @@
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAllocatorForkSafe = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAllocatorForkSafe = false;
+#else
+constexpr bool kAllocatorForkSafe = true;
+#endif
+#else
+constexpr bool kAllocatorForkSafe = true;
+#endif
+
 std::mutex g_forkMutex;
 std::condition_variable g_forkDone;
 bool g_bForkDone = false;
@@ -30,10 +42,12 @@ void NoteForkDone() {
 }  // namespace
 
 CStartUpWarmUp::CStartUpWarmUp() {
-    // With no session bus to be found, connecting to one forks to start it. A child forked while
-    // another thread is inside the allocator can inherit its lock and hang before it runs
-    // anything (the address sanitizer's allocator does), so this thread waits until the fork is
-    // done; the child's work and the rest of the connection still overlap with start-up.
+    // Connecting to the bus forks when its address is "autolaunch:" (only when the environment
+    // says so: see session_bus.h), and the child allocates before it runs anything. glibc's malloc
+    // holds its locks across a fork, so the child is safe whatever this thread is doing. The
+    // address sanitizer's allocator does not: a child forked while this thread is inside it can
+    // inherit its lock and hang. There, this thread waits until the fork is done; the rest of the
+    // connection still overlaps.
     static const int nRegistered = pthread_atfork(nullptr, &NoteForkDone, nullptr);
     (void)nRegistered;
     // The first thread that Qt meets becomes its main thread: this one, not the bus's.
@@ -43,6 +57,7 @@ CStartUpWarmUp::CStartUpWarmUp() {
         NoteForkDone();
         FcInit();
     });
+    if (kAllocatorForkSafe) return;
     std::unique_lock lock(g_forkMutex);
     g_forkDone.wait(lock, [] { return g_bForkDone; });
 }

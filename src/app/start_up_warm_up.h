@@ -10,8 +10,8 @@
 // system and building the table instead of delaying its first frame.
 class CStartUpWarmUp {
 public:
-    // Before the application object: the session bus, then the font configuration. Returns
-    // once connecting to the bus has forked, if it does.
+    // Before the application object: the session bus, then the font configuration. Under the
+    // address sanitizer, returns once connecting to the bus has forked, if it does.
     CStartUpWarmUp();
     // Once the application object exists: the list of fonts and the image plug-ins.
     void ApplicationReady();
