@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -317,7 +318,10 @@ void CQtDialogHost::paintEvent(QPaintEvent*) {
         m_bPainted = true;
         // Runs once this frame is on its way to the screen.
         if (!m_pendingIcon.isNull())
-            QTimer::singleShot(0, this, [this] { setWindowIcon(std::exchange(m_pendingIcon, {})); });
+            QTimer::singleShot(0, this, [this] {
+                QGuiApplication::sync();
+                setWindowIcon(std::exchange(m_pendingIcon, {}));
+            });
     }
 }
 
