@@ -316,7 +316,8 @@ void CQtDialogHost::paintEvent(QPaintEvent*) {
     m_pPaintDC = nullptr;
     if (!m_bPainted) {
         m_bPainted = true;
-        // Runs once this frame is on its way to the screen.
+        // Runs once this frame has been flushed; the sync lets the window system take it before
+        // the icon's six sizes follow.
         if (!m_pendingIcon.isNull())
             QTimer::singleShot(0, this, [this] {
                 QGuiApplication::sync();
