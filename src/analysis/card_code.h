@@ -78,3 +78,24 @@ struct CSortedDeal {
     int arrSorted[5] = {};
     std::array<int, 5> arrPosition = {0, 1, 2, 3, 4};  // [i]: where sorted card i was dealt
 };
+
+// The cards of five sorted codes that nMask picks (bit i: card i), into pSubset in the same
+// order; their count.
+inline int MaskedCards(const int* pSortedCodes, int nMask, int* pSubset) {
+    int nCount = 0;
+    for (int i = 0; i < 5; ++i)
+        if (nMask & (1 << i)) pSubset[nCount++] = pSortedCodes[i];
+    return nCount;
+}
+
+// A hold keeps H and draws from the 47 unseen cards, so its hands are those that hold H and
+// none of the other dealt cards. Given, for each of the 32 subsets of a deal, a figure summed
+// over every hand holding that subset, subtract(nMask, nSuperset) is called so that afterwards
+// each mask's figure covers only the hands holding exactly that subset of the deal
+// (inclusion-exclusion over the dealt cards).
+template <typename Subtract>
+void KeepExactHolds(Subtract subtract) {
+    for (int nBit = 1; nBit < 32; nBit <<= 1)
+        for (int nMask = 0; nMask < 32; ++nMask)
+            if (!(nMask & nBit)) subtract(nMask, nMask | nBit);
+}

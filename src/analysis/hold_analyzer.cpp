@@ -43,20 +43,13 @@ CHoldAnalyzer::CHoldAnalyzer(int nGame, const CProgressFunction& progress)
 CHoldAnalyzer::CHoldAnalyzer(const CPayFunction& payFunction, const CProgressFunction& progress)
     : m_table(payFunction, progress) {}
 
-// A hold keeps H and draws from the 47 unseen cards, so its hands are those that hold H and
-// none of the other dealt cards. Inclusion-exclusion over the dealt cards gets their pays from
-// the sums over all hands holding each subset of the deal.
 void CHoldAnalyzer::SumHolds(const int* pSortedCodes, std::int64_t* pSums) const {
     for (int nMask = 0; nMask < 32; ++nMask) {
         int arrSubset[5];
-        int nCount = 0;
-        for (int i = 0; i < 5; ++i)
-            if (nMask & (1 << i)) arrSubset[nCount++] = pSortedCodes[i];
+        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
         pSums[nMask] = m_table.GetSum(arrSubset, nCount);
     }
-    for (int nBit = 1; nBit < 32; nBit <<= 1)
-        for (int nMask = 0; nMask < 32; ++nMask)
-            if (!(nMask & nBit)) pSums[nMask] -= pSums[nMask | nBit];
+    KeepExactHolds([pSums](int nMask, int nSuperset) { pSums[nMask] -= pSums[nSuperset]; });
 }
 
 bool CHoldAnalyzer::ValueHolds(const std::array<int, 5>& arrCodes,

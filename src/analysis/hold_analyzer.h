@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "analysis/draw_table.h"
@@ -18,16 +19,7 @@ constexpr int UNSEEN_CARDS = CARD_CODES - 5;
 // times it is a whole number, so expected pays add up exactly.
 constexpr std::int64_t DrawLcm() {
     std::int64_t nLcm = 1;
-    for (int k = 0; k <= 5; ++k) {
-        const std::int64_t n = Binomial(UNSEEN_CARDS, k);
-        std::int64_t a = nLcm, b = n;
-        while (b != 0) {
-            const std::int64_t t = a % b;
-            a = b;
-            b = t;
-        }
-        nLcm = nLcm / a * n;
-    }
+    for (int k = 0; k <= 5; ++k) nLcm = std::lcm(nLcm, Binomial(UNSEEN_CARDS, k));
     return nLcm;
 }
 constexpr std::int64_t kDrawLcm = DrawLcm();

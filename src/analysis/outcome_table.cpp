@@ -84,8 +84,7 @@ void COutcomeTable::BuildCounts(int nCount) {
     });
 }
 
-// As CHoldAnalyzer does with pays: the hands of a hold are those that hold it and none of the
-// other dealt cards, counted by inclusion-exclusion over the subsets of the deal.
+// As CHoldAnalyzer does with pays, by inclusion-exclusion over the subsets of the deal.
 bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes,
                                std::array<CHoldOutcomes, 32>& arrHolds) const {
     const CSortedDeal deal(arrCodes);
@@ -94,9 +93,7 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes,
     std::int64_t arrCounts[32][MAX_CATEGORIES] = {};
     for (int nMask = 0; nMask < 32; ++nMask) {
         int arrSubset[5];
-        int nCount = 0;
-        for (int i = 0; i < 5; ++i)
-            if (nMask & (1 << i)) arrSubset[nCount++] = deal.arrSorted[i];
+        const int nCount = MaskedCards(deal.arrSorted, nMask, arrSubset);
         if (nCount == 5) {
             arrCounts[nMask][GetCategory(arrSubset)] = 1;
             continue;
@@ -106,11 +103,9 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes,
             static_cast<size_t>(ColexIndex(arrSubset, nCount)) * m_nCategories;
         for (int c = 0; c < m_nCategories; ++c) arrCounts[nMask][c] = pCounts[c];
     }
-    for (int nBit = 1; nBit < 32; nBit <<= 1)
-        for (int nMask = 0; nMask < 32; ++nMask)
-            if (!(nMask & nBit))
-                for (int c = 0; c < m_nCategories; ++c)
-                    arrCounts[nMask][c] -= arrCounts[nMask | nBit][c];
+    KeepExactHolds([&](int nMask, int nSuperset) {
+        for (int c = 0; c < m_nCategories; ++c) arrCounts[nMask][c] -= arrCounts[nSuperset][c];
+    });
 
     for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
         const int nHoldMask = deal.HoldMask(nSortedMask);
