@@ -1,6 +1,8 @@
 #include "analysis/outcome_table.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <memory>
 #include <span>
 
@@ -24,6 +26,13 @@ CHoldValue CHoldOutcomes::Value() const {
     value.dExpectedPay =
         nDraws > 0 ? static_cast<double>(nPaySum) / static_cast<double>(nDraws) : 0;
     return value;
+}
+
+// Over D draws paying S in all, Q in squares, the variance is (D Q - S^2) / D^2.
+double CHoldOutcomes::PayDeviation() const {
+    if (nDraws <= 0) return 0.0;
+    const double dVariance = static_cast<double>(nDraws * nPaySquareSum - nPaySum * nPaySum);
+    return std::sqrt(std::max(0.0, dVariance)) / static_cast<double>(nDraws);
 }
 
 COutcomeTable::COutcomeTable(int nGame, const CProgressFunction& progress)

@@ -24,6 +24,8 @@ struct CHoldOutcomes {
 
     // As the strategy ranks holds.
     CHoldValue Value() const;
+    // The standard deviation of one hand's pay per coin over the draws.
+    double PayDeviation() const;
 };
 
 class COutcomeTable {

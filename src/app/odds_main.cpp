@@ -164,8 +164,7 @@ int PrintHoldOutcomes(const CGameVariant& variant, const std::array<int, 5>& arr
         std::printf("\n");
     }
     const double dMean = static_cast<double>(hold.nPaySum) / dDraws;
-    const double dDeviation =
-        std::sqrt(std::max(0.0, static_cast<double>(hold.nPaySquareSum) / dDraws - dMean * dMean));
+    const double dDeviation = hold.PayDeviation();
     std::printf("Expected pay per coin  %.10f  %lld/%lld\n", dMean,
                 static_cast<long long>(hold.nPaySum), static_cast<long long>(hold.nDraws));
     std::printf("Standard deviation per hand  %.10f\n", dDeviation);
@@ -261,8 +260,7 @@ std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5
     if (vecWords.size() != 5) return "a deal is five cards, not " + std::to_string(vecWords.size());
     for (size_t i = 0; i < 5; ++i) {
         arrCodes[i] = ParseCardCode(vecWords[i]);
-        if (arrCodes[i] == NO_CARD_CODE)
-            return NotACard(vecWords[i]);
+        if (arrCodes[i] == NO_CARD_CODE) return NotACard(vecWords[i]);
         for (size_t j = 0; j < i; ++j) {
             if (arrCodes[j] == arrCodes[i])
                 return "the card " + CardCodeText(arrCodes[i]) + " is dealt twice";
@@ -285,8 +283,7 @@ std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& a
     if (options.vecHeldWords.size() > 5) return "a hold is at most five cards";
     for (const std::string& strWord : options.vecHeldWords) {
         const int nCode = ParseCardCode(strWord);
-        if (nCode == NO_CARD_CODE)
-            return NotACard(strWord);
+        if (nCode == NO_CARD_CODE) return NotACard(strWord);
         int nPosition = -1;
         for (int i = 0; i < 5; ++i)
             if (arrCodes[static_cast<size_t>(i)] == nCode) nPosition = i;

@@ -153,13 +153,10 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
         }
         figures.vecCategories.push_back(category);
     }
-    // One hand's pay has mean S / D and variance (D Q - S^2) / D^2 over D draws; the hands draw
-    // independently, so over N hands at bet B the win has mean N B S / D and deviation
-    // sqrt(N) B sqrt(D Q - S^2) / D.
+    // The hands draw independently, so over N hands at bet B the win has N B times one hand's
+    // mean and sqrt(N) B times its deviation.
     figures.meanPay = CFraction(hold.nPaySum, nDraws);
-    const double dVariance =
-        static_cast<double>(nDraws * hold.nPaySquareSum - hold.nPaySum * hold.nPaySum);
-    figures.dPayDeviation = std::sqrt(std::max(0.0, dVariance)) / static_cast<double>(nDraws);
+    figures.dPayDeviation = hold.PayDeviation();
     figures.expectedWin = CFraction(hold.nPaySum * deal.nHands * deal.nBet, nDraws);
     figures.dWinDeviation =
         std::sqrt(static_cast<double>(deal.nHands)) * deal.nBet * figures.dPayDeviation;
