@@ -18,6 +18,11 @@ std::int64_t LcmPay(const CHoldOutcomes& hold) {
     return hold.nPaySum * (kDrawLcm / hold.nDraws);
 }
 
+// Coins given up over the deal's hands in play, from expected pays in 1/kDrawLcm coins.
+CFraction Cost(const CCoachDeal& deal, std::int64_t nBestPay, std::int64_t nChosenPay) {
+    return CFraction((nBestPay - nChosenPay) * deal.nBet * deal.nHands, kDrawLcm);
+}
+
 }  // namespace
 
 CCoach::CCoach() = default;
@@ -121,8 +126,7 @@ std::optional<CDealFigures> CCoach::GetDealFigures() const {
             figures.nRank = static_cast<int>(i) + 1;
     const CHoldOutcomes& best = figures.vecHolds.front();
     const CHoldOutcomes& chosen = arrHolds[static_cast<size_t>(figures.deal.nHoldMask & 31)];
-    figures.cost = CFraction(
-        (LcmPay(best) - LcmPay(chosen)) * figures.deal.nBet * figures.deal.nHands, kDrawLcm);
+    figures.cost = Cost(figures.deal, LcmPay(best), LcmPay(chosen));
     return figures;
 }
 
@@ -206,9 +210,7 @@ std::vector<CCostlyDecision> CCoach::GetCostlyDecisions() const {
     for (int i = static_cast<int>(m_vecDeals.size()) - 1; i >= 0; --i) {
         const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(i)];
         if (!deal.bValued || deal.nBestPay == deal.nChosenPay) continue;
-        vecCostly.push_back(
-            {i + 1, deal,
-             CFraction((deal.nBestPay - deal.nChosenPay) * deal.nBet * deal.nHands, kDrawLcm)});
+        vecCostly.push_back({i + 1, deal, Cost(deal, deal.nBestPay, deal.nChosenPay)});
     }
     return vecCostly;
 }
