@@ -1,77 +1,74 @@
-// The strategy layer: building a variant's tables, the best hold of one deal, and the exact
-// return of a variant.
+// The counting engine: building a family's counts, the best hold of one deal, and the exact
+// return of a pay table once the counts exist (alone, and every table of the library together).
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <memory>
 
 #include "analysis/card_code.h"
-#include "analysis/hold_analyzer.h"
+#include "analysis/outcome_cache.h"
 #include "games/game.h"
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
 #include "model/card.h"
 
 namespace {
 
-const CHoldAnalyzer& JacksOrBetter() {
-    static const CHoldAnalyzer analyzer(GAME_JACKS_OR_BETTER);
-    return analyzer;
+const CPayTable& Jacks96() {
+    return FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
 }
 
-// Scores all 2,598,960 hands with the variant's own game objects: once per variant and run.
-void BM_BuildTables(benchmark::State& state) {
+// Counts all 2,598,960 hands per category: once per family and rules and run.
+void BM_BuildCounts(benchmark::State& state) {
+    const EFamily eFamily = static_cast<EFamily>(state.range(0));
+    std::size_t nBytes = 0;
     for (auto _ : state) {
-        const CHoldAnalyzer analyzer(static_cast<int>(state.range(0)));
-        benchmark::DoNotOptimize(&analyzer);
+        const COutcomeTable table(eFamily, kCasinoRules);
+        nBytes = table.GetMemoryBytes();
     }
+    state.counters["MB"] = static_cast<double>(nBytes) / 1e6;
 }
-BENCHMARK(BM_BuildTables)
-    ->Arg(GAME_JACKS_OR_BETTER)
-    ->Arg(GAME_DUCES_WILD)
+BENCHMARK(BM_BuildCounts)
+    ->Arg(static_cast<int>(EFamily::JacksOrBetter))
+    ->Arg(static_cast<int>(EFamily::Bonus))
+    ->Arg(static_cast<int>(EFamily::DeucesWild))
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Iterations(3);
 
-// What the table needs when a hand is dealt: the best of the 32 holds, every draw counted.
+// What Best Hold needs when a hand is dealt: the 32 holds ranked, every draw counted.
 void BM_BestHoldOfOneDeal(benchmark::State& state) {
-    const CHoldAnalyzer& analyzer = JacksOrBetter();
+    const auto pCounts = SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
     const std::array<int, 5> arrDeal = {
         CardCode(SUIT_HEARTS, RANK_JACK), CardCode(SUIT_HEARTS, RANK_QUEEN),
         CardCode(SUIT_HEARTS, RANK_KING), CardCode(SUIT_HEARTS, 10), CardCode(SUIT_CLUBS, 2)};
-    for (auto _ : state) benchmark::DoNotOptimize(analyzer.BestHold(arrDeal));
+    for (auto _ : state) benchmark::DoNotOptimize(pCounts->BestHold(arrDeal, Jacks96(), 5));
 }
 BENCHMARK(BM_BestHoldOfOneDeal)->Unit(benchmark::kMicrosecond);
 
-// All 32 holds ranked, as handfall-odds lists them.
-void BM_AnalyzeOneDeal(benchmark::State& state) {
-    const CHoldAnalyzer& analyzer = JacksOrBetter();
-    const std::array<int, 5> arrDeal = {CardCode(SUIT_SPADES, 9), CardCode(SUIT_DIAMONDS, 9),
-                                        CardCode(SUIT_CLUBS, 2), CardCode(SUIT_HEARTS, 9),
-                                        CardCode(SUIT_SPADES, 5)};
-    for (auto _ : state) benchmark::DoNotOptimize(analyzer.AnalyzeDeal(arrDeal));
-}
-BENCHMARK(BM_AnalyzeOneDeal)->Unit(benchmark::kMicrosecond);
-
-// The best hold of every deal, tables already built.
-void BM_ReturnFromBuiltTables(benchmark::State& state) {
-    const CHoldAnalyzer& analyzer = JacksOrBetter();
-    for (auto _ : state) benchmark::DoNotOptimize(analyzer.ComputeReturn());
-}
-BENCHMARK(BM_ReturnFromBuiltTables)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The whole exact return of a variant from nothing: tables, then every deal.
-void BM_ExactReturnOfOneVariant(benchmark::State& state) {
+// The return of one table once its family's counts exist (target: under 50 ms).
+void BM_ReturnOfOneTable(benchmark::State& state) {
+    const auto pCounts = SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
     for (auto _ : state) {
-        const CHoldAnalyzer analyzer(static_cast<int>(state.range(0)));
-        const CGameReturn result = analyzer.ComputeReturn();
+        const CGameReturn result = pCounts->ComputeReturn(Jacks96(), 5);
         state.counters["return_percent"] = result.dReturn * 100.0;
     }
 }
-BENCHMARK(BM_ExactReturnOfOneVariant)
-    ->Arg(GAME_DUCES_WILD)
-    ->Arg(GAME_JACKS_OR_BETTER)
-    ->Arg(GAME_BONUS)
-    ->Arg(GAME_DOUBLE_BONUS)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(1);
+BENCHMARK(BM_ReturnOfOneTable)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every table of the library at 1 and at 5 coins, counts built (target: under 1 s at 5).
+void BM_ReturnsOfTheWholeLibrary(benchmark::State& state) {
+    for (const CLibraryPayTable& entry : PayTableLibrary())
+        SharedOutcomeTable(entry.table.eFamily, entry.table.rules);
+    for (auto _ : state) {
+        for (const CLibraryPayTable& entry : PayTableLibrary()) {
+            const auto pCounts = SharedOutcomeTable(entry.table.eFamily, entry.table.rules);
+            benchmark::DoNotOptimize(pCounts->ComputeReturn(entry.table, 1));
+            benchmark::DoNotOptimize(pCounts->ComputeReturn(entry.table, 5));
+        }
+    }
+    state.counters["tables"] = static_cast<double>(PayTableLibrary().size());
+}
+BENCHMARK(BM_ReturnsOfTheWholeLibrary)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The coach window's cost at the table: its update after a hold toggle (the coach's figures,
 // the window's texts, then the frame that paints them), and what it adds to a Draw of 50
-// hands; also each variant's outcome table, its build time and its size.
+// hands.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -96,19 +96,5 @@ BENCHMARK(BM_Draw50Hands)
     ->Iterations(15)
     ->Repetitions(5)
     ->Unit(benchmark::kMicrosecond);
-
-void BM_BuildOutcomeTable(benchmark::State& state) {
-    const int nGame = static_cast<int>(state.range(0));
-    std::size_t nBytes = 0;
-    for (auto _ : state) {
-        const COutcomeTable table(nGame);
-        nBytes = table.GetMemoryBytes();
-    }
-    state.counters["MB"] = static_cast<double>(nBytes) / 1e6;
-}
-BENCHMARK(BM_BuildOutcomeTable)
-    ->DenseRange(GAME_DUCES_WILD, GAME_DOUBLE_BONUS)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CCard;
@@ -99,3 +100,9 @@ void KeepExactHolds(Subtract subtract) {
         for (int nMask = 0; nMask < 32; ++nMask)
             if (!(nMask & nBit)) subtract(nMask, nMask | nBit);
 }
+
+// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards), on every core, where
+// pBigger holds the slots of the 52 - nCount sets of nCount + 1 cards that hold it and one more
+// card. Slots are visited in chunks on several threads: visit writes only what nSlot owns.
+void ForEachSetWithSupersets(int nCount,
+                             const std::function<void(int nSlot, const int* pBigger)>& visit);

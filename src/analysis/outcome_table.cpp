@@ -1,19 +1,16 @@
 #include "analysis/outcome_table.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
-#include <memory>
-#include <span>
 
-#include "games/game_factory.h"
-#include "model/hand.h"
+#include "analysis/deal_classes.h"
 #include "platform/afx.h"
 
 namespace {
 
-// Scoring is about half the build, as for the pay table; the counts take the rest.
-constexpr double kScoringShare = 0.5;
+constexpr int kHands = Binomial(CARD_CODES, 5);
 
 }  // namespace
 
@@ -31,111 +28,224 @@ CHoldValue CHoldOutcomes::Value() const {
 // Over D draws paying S in all, Q in squares, the variance is (D Q - S^2) / D^2.
 double CHoldOutcomes::PayDeviation() const {
     if (nDraws <= 0) return 0.0;
-    const double dVariance = static_cast<double>(nDraws * nPaySquareSum - nPaySum * nPaySum);
+    const double dVariance = static_cast<double>(nDraws) * static_cast<double>(nPaySquareSum) -
+                             static_cast<double>(nPaySum) * static_cast<double>(nPaySum);
     return std::sqrt(std::max(0.0, dVariance)) / static_cast<double>(nDraws);
 }
 
-COutcomeTable::COutcomeTable(int nGame, const CProgressFunction& progress)
-    : m_nGame(nGame), m_nCategories(static_cast<int>(GetPayTable(nGame).size()) + 1) {
-    ASSERT(m_nCategories <= MAX_CATEGORIES);
-    const std::span<const CPayLine> lines = GetPayTable(nGame);
-    const int nLosing = m_nCategories - 1;
-    for (int c = 0; c < nLosing && c < MAX_CATEGORIES; ++c)
-        m_arrMultiplier[c] = lines[c].nMultiplier;
-    const std::vector<std::int32_t> vecCategory = ScoreEveryHand(
-        [&lines, nGame, nLosing](CHand* pHand) {
-            const std::unique_ptr<CGame> pGame = CreateGame(nGame, pHand);
-            const std::string strName = pGame ? pGame->GetName() : "";
-            for (size_t i = 0; i < lines.size(); ++i)
-                if (strName == lines[i].pszName) return static_cast<int>(i);
-            ASSERT(strName.empty());
-            return nLosing;
-        },
-        ScaledProgress(progress, 0.0, kScoringShare));
-    m_vecCategory.assign(vecCategory.begin(), vecCategory.end());
-    for (int nCount = 4; nCount >= 0; --nCount) BuildCounts(nCount);
-    if (progress) progress(1.0);
+COutcomeTable::COutcomeTable(EFamily eFamily, const CRules& rules,
+                             const CProgressFunction& progress)
+    : m_eFamily(eFamily), m_rules(rules), m_nCategories(CategoryCount(eFamily)) {
+    ScoreHands();
+    if (progress) progress(0.3);
+    for (int nCount = 4; nCount >= 0; --nCount) {
+        BuildCounts(nCount);
+        if (progress) progress(nCount == 4 ? 0.9 : 1.0 - 0.025 * nCount);
+    }
 }
 
-std::string COutcomeTable::GetCategoryName(int nCategory) const {
-    const std::span<const CPayLine> lines = GetPayTable(m_nGame);
-    return nCategory >= 0 && nCategory < static_cast<int>(lines.size()) ? lines[nCategory].pszName
-                                                                        : "";
-}
-
-int COutcomeTable::GetMultiplier(int nCategory) const {
-    return nCategory >= 0 && nCategory < m_nCategories ? m_arrMultiplier[nCategory] : 0;
-}
-
-// As CDrawTable's sums: each hand holding a k-set holds 5 - k of the (k + 1)-sets over it.
-void COutcomeTable::BuildCounts(int nCount) {
-    const int nCategories = m_nCategories;
-    std::vector<std::int32_t>& vecCounts = m_vecCounts[nCount];
-    vecCounts.assign(static_cast<size_t>(Binomial(CARD_CODES, nCount)) * nCategories, 0);
-    std::int32_t* pCounts = vecCounts.data();
-    const std::int32_t* pBiggerCounts = nCount < 4 ? m_vecCounts[nCount + 1].data() : nullptr;
-    const std::uint8_t* pCategory = m_vecCategory.data();
-    const int nBiggerSets = CARD_CODES - nCount;
-    const int nDivisor = 5 - nCount;
-    ForEachSetWithSupersets(nCount, [&](int nSlot, const int* pBigger) {
-        std::int32_t* pOwn = pCounts + static_cast<size_t>(nSlot) * nCategories;
-        for (int i = 0; i < nBiggerSets; ++i) {
-            if (pBiggerCounts == nullptr) {
-                ++pOwn[pCategory[pBigger[i]]];
-                continue;
+// Hands are visited in slot order: for a < b < c < d < e the slot C(a,1) + ... + C(e,5) grows
+// by one from each hand to the next, so one top card's hands fill one run of slots.
+void COutcomeTable::ScoreHands() {
+    m_vecOutcome.assign(kHands, 0);
+    std::uint8_t* pOutcome = m_vecOutcome.data();
+    const EFamily eFamily = m_eFamily;
+    const CRules rules = m_rules;
+    const int nLosing = m_nCategories;
+    ParallelFor(CARD_CODES - 4, 1, [&](int nBegin, int nEnd) {
+        for (int e = nBegin + 4; e < nEnd + 4; ++e) {
+            int nSlot = Binomial(e, 5);
+            int arrRanks[5], arrSuits[5];
+            arrRanks[4] = CardCodeRank(e);
+            arrSuits[4] = CardCodeSuit(e) / 100;
+            for (int d = 3; d < e; ++d) {
+                arrRanks[3] = CardCodeRank(d);
+                arrSuits[3] = CardCodeSuit(d) / 100;
+                for (int c = 2; c < d; ++c) {
+                    arrRanks[2] = CardCodeRank(c);
+                    arrSuits[2] = CardCodeSuit(c) / 100;
+                    for (int b = 1; b < c; ++b) {
+                        arrRanks[1] = CardCodeRank(b);
+                        arrSuits[1] = CardCodeSuit(b) / 100;
+                        for (int a = 0; a < b; ++a) {
+                            arrRanks[0] = CardCodeRank(a);
+                            arrSuits[0] = CardCodeSuit(a) / 100;
+                            const int nCategory = ClassifyHand(eFamily, rules, arrRanks, arrSuits);
+                            pOutcome[nSlot++] = static_cast<std::uint8_t>(
+                                nCategory == NO_CATEGORY ? nLosing : nCategory);
+                        }
+                    }
+                }
             }
-            const std::int32_t* pOther =
-                pBiggerCounts + static_cast<size_t>(pBigger[i]) * nCategories;
-            for (int c = 0; c < nCategories; ++c) pOwn[c] += pOther[c];
         }
-        if (pBiggerCounts != nullptr)
-            for (int c = 0; c < nCategories; ++c) pOwn[c] /= nDivisor;
     });
 }
 
-// As CHoldAnalyzer does with pays, by inclusion-exclusion over the subsets of the deal.
-bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes,
+// Each hand holding a k-set holds 5 - k of the (k + 1)-sets over it, so adding their counts
+// counts every hand 5 - k times.
+void COutcomeTable::BuildCounts(int nCount) {
+    const std::size_t nCategories = static_cast<std::size_t>(m_nCategories);
+    const std::size_t nSets = static_cast<std::size_t>(Binomial(CARD_CODES, nCount));
+    const int nBiggerSets = CARD_CODES - nCount;
+    if (nCount == 4) {
+        m_vecFourCounts.assign(nSets * nCategories, 0);
+        std::uint8_t* pCounts = m_vecFourCounts.data();
+        const std::uint8_t* pOutcome = m_vecOutcome.data();
+        ForEachSetWithSupersets(4, [&](int nSlot, const int* pBigger) {
+            std::uint8_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
+            for (int i = 0; i < nBiggerSets; ++i) {
+                const std::uint8_t nOutcome = pOutcome[pBigger[i]];
+                if (nOutcome < nCategories) ++pOwn[nOutcome];
+            }
+        });
+        return;
+    }
+    std::vector<std::uint32_t>& vecCounts = m_vecCounts[static_cast<std::size_t>(nCount)];
+    vecCounts.assign(nSets * nCategories, 0);
+    std::uint32_t* pCounts = vecCounts.data();
+    const std::uint32_t nDivisor = static_cast<std::uint32_t>(5 - nCount);
+    ForEachSetWithSupersets(nCount, [&](int nSlot, const int* pBigger) {
+        std::uint32_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
+        for (int i = 0; i < nBiggerSets; ++i)
+            ForSetCounts(nCount + 1, pBigger[i],
+                         [pOwn](std::size_t c, std::uint32_t n) { pOwn[c] += n; });
+        for (std::size_t c = 0; c < nCategories; ++c) pOwn[c] /= nDivisor;
+    });
+}
+
+template <typename Visit>
+void COutcomeTable::ForSetCounts(int nCount, int nSlot, Visit visit) const {
+    const std::size_t nCategories = static_cast<std::size_t>(m_nCategories);
+    const std::size_t nStart = static_cast<std::size_t>(nSlot) * nCategories;
+    if (nCount == 5) {
+        const std::uint8_t nOutcome = m_vecOutcome[static_cast<std::size_t>(nSlot)];
+        if (nOutcome < nCategories) visit(nOutcome, 1u);
+    } else if (nCount == 4) {
+        const std::uint8_t* p = m_vecFourCounts.data() + nStart;
+        for (std::size_t c = 0; c < nCategories; ++c) visit(c, std::uint32_t{p[c]});
+    } else {
+        const std::uint32_t* p = m_vecCounts[static_cast<std::size_t>(nCount)].data() + nStart;
+        for (std::size_t c = 0; c < nCategories; ++c) visit(c, p[c]);
+    }
+}
+
+std::string COutcomeTable::GetCategoryName(int nOutcome) const {
+    return nOutcome >= 0 && nOutcome < m_nCategories
+               ? FamilyCategories(m_eFamily)[static_cast<std::size_t>(nOutcome)]
+               : "";
+}
+
+// By inclusion-exclusion over the subsets of the deal: a hold's draws are the hands holding
+// its cards and none of the others dealt.
+bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes, const CPayTable& table, int nBet,
                                std::array<CHoldOutcomes, 32>& arrHolds) const {
     const CSortedDeal deal(arrCodes);
-    ASSERT(deal.bValid);
+    ASSERT(deal.bValid && Fits(table));
     if (!deal.bValid) return false;
-    std::int64_t arrCounts[32][MAX_CATEGORIES] = {};
+    const int nCategories = m_nCategories;
+    std::int64_t arrCounts[32][MAX_OUTCOMES] = {};
     for (int nMask = 0; nMask < 32; ++nMask) {
         int arrSubset[5];
         const int nCount = MaskedCards(deal.arrSorted, nMask, arrSubset);
-        if (nCount == 5) {
-            arrCounts[nMask][GetCategory(arrSubset)] = 1;
-            continue;
-        }
-        const std::int32_t* pCounts =
-            m_vecCounts[nCount].data() +
-            static_cast<size_t>(ColexIndex(arrSubset, nCount)) * m_nCategories;
-        for (int c = 0; c < m_nCategories; ++c) arrCounts[nMask][c] = pCounts[c];
+        ForSetCounts(nCount, ColexIndex(arrSubset, nCount),
+                     [&](std::size_t c, std::uint32_t n) { arrCounts[nMask][c] = n; });
     }
     KeepExactHolds([&](int nMask, int nSuperset) {
-        for (int c = 0; c < m_nCategories; ++c) arrCounts[nMask][c] -= arrCounts[nSuperset][c];
+        for (int c = 0; c < nCategories; ++c) arrCounts[nMask][c] -= arrCounts[nSuperset][c];
     });
 
     for (int nSortedMask = 0; nSortedMask < 32; ++nSortedMask) {
         const int nHoldMask = deal.HoldMask(nSortedMask);
-        CHoldOutcomes& hold = arrHolds[nHoldMask];
+        CHoldOutcomes& hold = arrHolds[static_cast<std::size_t>(nHoldMask)];
         hold = CHoldOutcomes{};
         hold.nHoldMask = nHoldMask;
         hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
         hold.nDraws = Binomial(UNSEEN_CARDS, 5 - hold.nHeld);
-        for (int c = 0; c < m_nCategories; ++c) {
-            const std::int64_t nPay = GetMultiplier(c);
-            hold.arrCounts[c] = arrCounts[nSortedMask][c];
-            hold.nPaySum += hold.arrCounts[c] * nPay;
-            hold.nPaySquareSum += hold.arrCounts[c] * nPay * nPay;
+        std::int64_t nPaying = 0;
+        for (int c = 0; c < nCategories; ++c) {
+            const std::int64_t nCount = arrCounts[nSortedMask][c];
+            const std::int64_t nPay = table.Pay(c, nBet);
+            hold.arrCounts[static_cast<std::size_t>(c)] = nCount;
+            nPaying += nCount;
+            hold.nPaySum += nCount * nPay;
+            hold.nPaySquareSum += nCount * nPay * nPay;
         }
+        hold.arrCounts[static_cast<std::size_t>(nCategories)] = hold.nDraws - nPaying;
     }
     return true;
 }
 
+std::vector<CHoldValue> COutcomeTable::RankHolds(const std::array<int, 5>& arrCodes,
+                                                 const CPayTable& table, int nBet) const {
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (!CountHolds(arrCodes, table, nBet, arrHolds)) return {};
+    std::vector<CHoldValue> vecHolds;
+    vecHolds.reserve(32);
+    for (const CHoldOutcomes& hold : arrHolds) vecHolds.push_back(hold.Value());
+    std::sort(vecHolds.begin(), vecHolds.end(), IsBetterHold);
+    return vecHolds;
+}
+
+CHoldValue COutcomeTable::BestHold(const std::array<int, 5>& arrCodes, const CPayTable& table,
+                                   int nBet) const {
+    const std::vector<CHoldValue> vecHolds = RankHolds(arrCodes, table, nBet);
+    return vecHolds.empty() ? CHoldValue{} : vecHolds.front();
+}
+
+// Pay sums are linear in the counts, so the subsets are told apart on the sums alone.
+void COutcomeTable::SumHolds(const int* pSortedCodes, const std::int64_t* pPays,
+                             std::int64_t* pSums) const {
+    for (int nMask = 0; nMask < 32; ++nMask) {
+        int arrSubset[5];
+        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
+        std::int64_t nSum = 0;
+        ForSetCounts(nCount, ColexIndex(arrSubset, nCount),
+                     [&](std::size_t c, std::uint32_t n) { nSum += pPays[c] * n; });
+        pSums[nMask] = nSum;
+    }
+    KeepExactHolds([pSums](int nMask, int nSuperset) { pSums[nMask] -= pSums[nSuperset]; });
+}
+
+CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
+                                         const CProgressFunction& progress) const {
+    ASSERT(Fits(table));
+    std::int64_t arrPays[MAX_OUTCOMES] = {};
+    for (int c = 0; c < m_nCategories; ++c) arrPays[c] = table.Pay(c, nBet);
+    std::array<std::int64_t, 6> arrScale{};  // by cards held
+    for (int nHeld = 0; nHeld <= 5; ++nHeld)
+        arrScale[static_cast<std::size_t>(nHeld)] = kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
+
+    const std::vector<CDealClass>& vecClasses = DealClasses();
+    std::atomic<std::int64_t> nTotal{0};
+    ParallelFor(
+        static_cast<int>(vecClasses.size()), 2048,
+        [&](int nBegin, int nEnd) {
+            std::int64_t nPart = 0;
+            for (int i = nBegin; i < nEnd; ++i) {
+                std::int64_t arrSums[32];
+                SumHolds(vecClasses[static_cast<std::size_t>(i)].arrCodes.data(), arrPays, arrSums);
+                std::int64_t nBest = arrSums[0] * arrScale[0];
+                for (int nMask = 1; nMask < 32; ++nMask)
+                    nBest = std::max(
+                        nBest, arrSums[nMask] * arrScale[static_cast<std::size_t>(
+                                                    std::popcount(static_cast<unsigned>(nMask)))]);
+                nPart += nBest * vecClasses[static_cast<std::size_t>(i)].nDeals;
+            }
+            nTotal += nPart;
+        },
+        progress);
+
+    CGameReturn result;
+    result.nNumerator = nTotal;
+    result.nDenominator = kDrawLcm * kHands;
+    result.dReturn =
+        static_cast<double>(result.nNumerator) / static_cast<double>(result.nDenominator);
+    return result;
+}
+
 std::size_t COutcomeTable::GetMemoryBytes() const {
-    std::size_t nBytes = m_vecCategory.capacity();
-    for (const std::vector<std::int32_t>& vec : m_vecCounts)
-        nBytes += vec.capacity() * sizeof(std::int32_t);
+    std::size_t nBytes = m_vecOutcome.capacity() + m_vecFourCounts.capacity();
+    for (const std::vector<std::uint32_t>& vec : m_vecCounts)
+        nBytes += vec.capacity() * sizeof(std::uint32_t);
     return nBytes;
 }

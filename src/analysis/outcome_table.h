@@ -1,6 +1,7 @@
-// How often each category of a variant comes up over the draws of a hold: for every five-card
-// hand its category, and for every set of up to four cards the hands holding it counted per
-// category. A hold's counts then take 32 look-ups per deal, as its pay does in CDrawTable.
+// The one counting engine: for a family and its rules, how many draws of every hold of every
+// deal end in each category. For every five-card hand its category, and for every set of up to
+// four cards the hands holding it counted per category; a hold's counts then take 32 look-ups
+// per deal. A pay table applies to the counts when asked, so a new pay table costs no new table.
 #pragma once
 
 #include <array>
@@ -9,10 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "analysis/hold_analyzer.h"
+#include "analysis/card_code.h"
+#include "analysis/hold_value.h"
+#include "analysis/parallel_for.h"
+#include "games/family.h"
+#include "games/pay_table.h"
 
-// The most categories a variant has: eleven pay lines and the losing hand.
-constexpr int MAX_CATEGORIES = 12;
+// The most outcomes a family has: its categories and the losing hand.
+constexpr int MAX_OUTCOMES = MAX_CATEGORIES + 1;
 
 struct CHoldOutcomes {
     int nHoldMask = 0;         // bit i set: the card at position i of the deal is kept
@@ -20,7 +25,7 @@ struct CHoldOutcomes {
     std::int64_t nDraws = 0;   // equally likely draws: C(47, 5 - nHeld)
     std::int64_t nPaySum = 0;  // pays per coin of every draw added up
     std::int64_t nPaySquareSum = 0;
-    std::array<std::int64_t, MAX_CATEGORIES> arrCounts{};  // draws ending in each category
+    std::array<std::int64_t, MAX_OUTCOMES> arrCounts{};  // draws ending in each outcome
 
     // As the strategy ranks holds.
     CHoldValue Value() const;
@@ -30,36 +35,58 @@ struct CHoldOutcomes {
 
 class COutcomeTable {
 public:
-    // Scores every hand as the variant of the game code does, on every core: a few seconds
-    // of work, so callers with a window build it off the window's thread.
-    explicit COutcomeTable(int nGame, const CProgressFunction& progress = {});
+    // Counts every hand on every core: a fraction of a second in a release build, seconds in a
+    // debug one, so callers with a window build it off the window's thread.
+    COutcomeTable(EFamily eFamily, const CRules& rules, const CProgressFunction& progress = {});
     COutcomeTable(const COutcomeTable&) = delete;
     COutcomeTable& operator=(const COutcomeTable&) = delete;
 
-    int GetGame() const { return m_nGame; }
-    // The pay lines in pay-table order, then the losing hand.
-    int GetCategoryCount() const { return m_nCategories; }
-    // As the game writes it; "" for the losing hand.
-    std::string GetCategoryName(int nCategory) const;
-    int GetMultiplier(int nCategory) const;
-    // The category index of a five-card hand, codes in ascending order.
-    int GetCategory(const int* pSortedCodes) const {
-        return m_vecCategory[static_cast<std::size_t>(ColexIndex(pSortedCodes, 5))];
+    EFamily GetFamily() const { return m_eFamily; }
+    const CRules& GetRules() const { return m_rules; }
+    // Whether a pay table is played on these counts.
+    bool Fits(const CPayTable& table) const {
+        return table.eFamily == m_eFamily && table.rules == m_rules;
+    }
+    // The family's categories in pay-table order, then the losing hand.
+    int GetCategoryCount() const { return m_nCategories + 1; }
+    // As the family writes it; "" for the losing hand.
+    std::string GetCategoryName(int nOutcome) const;
+    // The outcome of a five-card hand, codes in ascending order.
+    int GetOutcome(const int* pSortedCodes) const {
+        return m_vecOutcome[static_cast<std::size_t>(ColexIndex(pSortedCodes, 5))];
     }
 
-    // The 32 holds of a deal by hold mask; false for a deal that is not five different cards.
-    bool CountHolds(const std::array<int, 5>& arrCodes,
+    // The 32 holds of a deal by hold mask, paid by the table at the bet (which must fit these
+    // counts); false for a deal that is not five different cards.
+    bool CountHolds(const std::array<int, 5>& arrCodes, const CPayTable& table, int nBet,
                     std::array<CHoldOutcomes, 32>& arrHolds) const;
+    // The 32 holds ranked by IsBetterHold; empty for a bad deal.
+    std::vector<CHoldValue> RankHolds(const std::array<int, 5>& arrCodes, const CPayTable& table,
+                                      int nBet) const;
+    // The first of RankHolds; a hold of nothing with no draws for a bad deal.
+    CHoldValue BestHold(const std::array<int, 5>& arrCodes, const CPayTable& table, int nBet) const;
+    // The return per coin with the best hold on each of the 2,598,960 deals, on every core:
+    // one deal of each class of deals equal up to suits, weighted by the class's size.
+    CGameReturn ComputeReturn(const CPayTable& table, int nBet,
+                              const CProgressFunction& progress = {}) const;
 
     // The bytes the table keeps.
     std::size_t GetMemoryBytes() const;
 
 private:
+    void ScoreHands();
     void BuildCounts(int nCount);
+    // The hands holding the nCount-card set of slot nSlot counted per paying category.
+    template <typename Visit>
+    void ForSetCounts(int nCount, int nSlot, Visit visit) const;
+    // Pays summed over the draws of each subset of a sorted deal, by sorted mask, exact holds.
+    void SumHolds(const int* pSortedCodes, const std::int64_t* pPays, std::int64_t* pSums) const;
 
-    int m_nGame;
-    int m_nCategories;
-    std::array<int, MAX_CATEGORIES> m_arrMultiplier{};     // by category; the losing hand's is 0
-    std::vector<std::uint8_t> m_vecCategory;               // by slot of the five-card hand
-    std::array<std::vector<std::int32_t>, 5> m_vecCounts;  // [k][slot * categories + category]
+    EFamily m_eFamily;
+    CRules m_rules;
+    int m_nCategories;                       // paying categories; the losing hand is the next
+    std::vector<std::uint8_t> m_vecOutcome;  // by slot of the five-card hand
+    // Sets of four cards count at most 48 hands, so a byte each; smaller sets 32 bits.
+    std::vector<std::uint8_t> m_vecFourCounts;              // [slot * categories + category]
+    std::array<std::vector<std::uint32_t>, 4> m_vecCounts;  // [k][slot * categories + category]
 };

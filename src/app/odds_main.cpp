@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "analysis/card_code.h"
-#include "analysis/hold_analyzer.h"
-#include "analysis/outcome_table.h"
+#include "analysis/outcome_cache.h"
 #include "games/game_variants.h"
 
 namespace {
@@ -91,8 +90,11 @@ int PrintReturns(const std::vector<const CGameVariant*>& vecVariants) {
     std::vector<CGameReturn> vecReturns;
     for (const CGameVariant* pVariant : vecVariants) {
         CProgressLine progress(pVariant->pszCaption);
-        const CHoldAnalyzer analyzer(pVariant->nGame, progress.Stage("scoring every hand"));
-        vecReturns.push_back(analyzer.ComputeReturn(progress.Stage("best hold of every deal")));
+        const CPayTable& table = AsBuiltPayTable(pVariant->nGame);
+        const auto pCounts =
+            SharedOutcomeTable(table.eFamily, table.rules, progress.Stage("counting every hand"));
+        vecReturns.push_back(
+            pCounts->ComputeReturn(table, MAX_BET, progress.Stage("best hold of every deal")));
         progress.Done();
     }
     std::printf("Return to the player with the best hold on every deal:\n");
@@ -104,8 +106,9 @@ int PrintReturns(const std::vector<const CGameVariant*>& vecVariants) {
 }
 
 int PrintHolds(const CGameVariant& variant, const std::array<int, 5>& arrCodes) {
-    const CHoldAnalyzer analyzer(variant.nGame);
-    const std::vector<CHoldValue> vecHolds = analyzer.AnalyzeDeal(arrCodes);
+    const CPayTable& table = AsBuiltPayTable(variant.nGame);
+    const std::vector<CHoldValue> vecHolds =
+        SharedOutcomeTable(table.eFamily, table.rules)->RankHolds(arrCodes, table, MAX_BET);
     std::string strDeal;
     for (int nCode : arrCodes) {
         if (!strDeal.empty()) strDeal += ' ';
@@ -137,9 +140,10 @@ struct CHoldRequest {
 
 int PrintHoldOutcomes(const CGameVariant& variant, const std::array<int, 5>& arrCodes,
                       const CHoldRequest& request) {
-    const COutcomeTable table(variant.nGame);
+    const CPayTable& payTable = AsBuiltPayTable(variant.nGame);
+    const COutcomeTable& table = *SharedOutcomeTable(payTable.eFamily, payTable.rules);
     std::array<CHoldOutcomes, 32> arrHolds;
-    table.CountHolds(arrCodes, arrHolds);
+    table.CountHolds(arrCodes, payTable, request.nBet > 0 ? request.nBet : MAX_BET, arrHolds);
     const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(request.nHoldMask)];
     std::string strDeal, strHeld;
     for (int i = 0; i < 5; ++i) {

@@ -4,14 +4,9 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
-#include "games/game_variants.h"
 #include "table/multi_hand_dlg.h"
 
 namespace {
-
-bool ValidGame(int nGame) {
-    return FindGameVariant(nGame) != nullptr;
-}
 
 // Expected pay per coin in 1/kDrawLcm coins: whole, so that a session adds up exactly.
 std::int64_t LcmPay(const CHoldOutcomes& hold) {
@@ -31,10 +26,11 @@ CCoach::~CCoach() = default;
 
 void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
     if (eEvent == ETableEvent::Closed) return;  // the cards are gone; the figures stand
-    m_nSelectedGame = dlg.GetGame();
+    SetSelectedTable(dlg.GetPayTable());
     if (eEvent == ETableEvent::Dealt) {
         CCoachDeal deal;
         deal.nGame = dlg.GetGame();
+        deal.payTable = dlg.GetPayTable();
         deal.nBet = dlg.GetBet();
         deal.nHands = dlg.GetHandsInPlay();
         for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
@@ -59,31 +55,34 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
     Changed();
 }
 
-const COutcomeTable* CCoach::Table(int nGame) const {
-    const auto it = m_tables.find(nGame);
-    return it != m_tables.end() ? it->second.get() : nullptr;
+const COutcomeTable* CCoach::Table(const COutcomeKey& key) const {
+    for (const auto& pTable : m_tables)
+        if (pTable->GetFamily() == key.eFamily && pTable->GetRules() == key.rules)
+            return pTable.get();
+    return nullptr;
 }
 
-bool CCoach::HasTable(int nGame) const {
-    return Table(nGame) != nullptr;
+bool CCoach::HasTable(const COutcomeKey& key) const {
+    return Table(key) != nullptr;
 }
 
-int CCoach::GetNeededGame() const {
+std::optional<COutcomeKey> CCoach::GetNeededTable() const {
     if (!m_vecDeals.empty()) {
-        const int nGame = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)].nGame;
-        if (!HasTable(nGame)) return nGame;
+        const COutcomeKey key = KeyOf(m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)]);
+        if (!HasTable(key)) return key;
     }
     for (const CCoachDeal& deal : m_vecDeals)
-        if (deal.bDrawn && !deal.bValued && !HasTable(deal.nGame)) return deal.nGame;
-    return ValidGame(m_nSelectedGame) && !HasTable(m_nSelectedGame) ? m_nSelectedGame : 0;
+        if (deal.bDrawn && !deal.bValued && !HasTable(KeyOf(deal))) return KeyOf(deal);
+    if (m_bSelected && !HasTable(m_selected)) return m_selected;
+    return std::nullopt;
 }
 
 void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
-    if (!pTable || !ValidGame(pTable->GetGame())) return;
-    const int nGame = pTable->GetGame();
-    m_tables[nGame] = std::move(pTable);
+    if (!pTable) return;
+    const COutcomeKey key{pTable->GetFamily(), pTable->GetRules()};
+    if (!HasTable(key)) m_tables.push_back(std::move(pTable));
     for (CCoachDeal& deal : m_vecDeals)
-        if (deal.bDrawn && !deal.bValued && deal.nGame == nGame) Value(deal);
+        if (deal.bDrawn && !deal.bValued && KeyOf(deal) == key) Value(deal);
     Changed();
 }
 
@@ -93,8 +92,9 @@ void CCoach::ViewDeal(int nDeal) {
 }
 
 bool CCoach::CountHolds(const CCoachDeal& deal, std::array<CHoldOutcomes, 32>& arrHolds) const {
-    const COutcomeTable* pTable = Table(deal.nGame);
-    return pTable != nullptr && pTable->CountHolds(deal.arrCodes, arrHolds);
+    const COutcomeTable* pTable = Table(KeyOf(deal));
+    return pTable != nullptr &&
+           pTable->CountHolds(deal.arrCodes, deal.payTable, deal.nBet, arrHolds);
 }
 
 void CCoach::Value(CCoachDeal& deal) const {
@@ -133,9 +133,9 @@ std::optional<CDealFigures> CCoach::GetDealFigures() const {
 std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     if (m_vecDeals.empty()) return std::nullopt;
     const CCoachDeal& deal = m_vecDeals.back();
-    const COutcomeTable* pTable = Table(deal.nGame);
+    const COutcomeTable* pTable = Table(KeyOf(deal));
     std::array<CHoldOutcomes, 32> arrHolds;
-    if (pTable == nullptr || !pTable->CountHolds(deal.arrCodes, arrHolds)) return std::nullopt;
+    if (pTable == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
     const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(deal.nHoldMask & 31)];
     const std::int64_t nDraws = hold.nDraws;
     COverHandsFigures figures;

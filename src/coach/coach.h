@@ -18,9 +18,17 @@
 #include "coach/fraction.h"
 #include "table/table_observer.h"
 
+// Which outcome table a pay table is counted on.
+struct COutcomeKey {
+    EFamily eFamily = EFamily::JacksOrBetter;
+    CRules rules;
+    friend bool operator==(const COutcomeKey&, const COutcomeKey&) = default;
+};
+
 // One deal as the coach keeps it.
 struct CCoachDeal {
     int nGame = 0;
+    CPayTable payTable;             // the table the deal was played by
     std::array<int, 5> arrCodes{};  // card codes in dealt order
     int nBet = 0;
     int nHands = 0;
@@ -99,10 +107,10 @@ public:
     // Told after every change of what the coach shows.
     void SetChangeHandler(std::function<void()> changed) { m_changed = std::move(changed); }
 
-    // The variant whose table the coach waits for, most urgent first: the deal in view, the
-    // deals drawn, then the game selected at the table. 0 when it waits for none.
-    int GetNeededGame() const;
-    bool HasTable(int nGame) const;
+    // The outcome table the coach waits for, most urgent first: the deal in view, the deals
+    // drawn, then the pay table selected at the table. None when it waits for none.
+    std::optional<COutcomeKey> GetNeededTable() const;
+    bool HasTable(const COutcomeKey& key) const;
     void SetTable(std::shared_ptr<const COutcomeTable> pTable);
 
     // Shows deal nDeal (1 for the first) in place of the current one, until the table changes;
@@ -119,12 +127,18 @@ public:
     CSessionFigures GetSessionFigures() const;
     // The decisions that gave up expected pay, newest first.
     std::vector<CCostlyDecision> GetCostlyDecisions() const;
-    // The game selected at the table, whose table the coach asks for once nothing else waits;
-    // the table's events keep it up to date.
-    void SetSelectedGame(int nGame) { m_nSelectedGame = nGame; }
+    // The pay table selected at the table, whose counts the coach asks for once nothing else
+    // waits; the table's events keep it up to date.
+    void SetSelectedTable(const CPayTable& table) {
+        m_selected = COutcomeKey{table.eFamily, table.rules};
+        m_bSelected = true;
+    }
 
 private:
-    const COutcomeTable* Table(int nGame) const;
+    const COutcomeTable* Table(const COutcomeKey& key) const;
+    static COutcomeKey KeyOf(const CCoachDeal& deal) {
+        return {deal.payTable.eFamily, deal.payTable.rules};
+    }
     // 1 for the first deal; the current deal unless one was picked. Only with a deal.
     int ViewedDealNumber() const {
         return m_nViewed > 0 ? m_nViewed : static_cast<int>(m_vecDeals.size());
@@ -135,9 +149,10 @@ private:
         if (m_changed) m_changed();
     }
 
-    std::map<int, std::shared_ptr<const COutcomeTable>> m_tables;  // by game code
+    std::vector<std::shared_ptr<const COutcomeTable>> m_tables;
     std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last
     int m_nViewed = 0;
-    int m_nSelectedGame = 0;
+    COutcomeKey m_selected;
+    bool m_bSelected = false;
     std::function<void()> m_changed;
 };

@@ -1,12 +1,15 @@
 #include "games/game_double_bonus.h"
 
+#include "games/game_variants.h"
+
 IMPLEMENT_DYNAMIC(CGameDoubleBonus, CGame)
 
-CGameDoubleBonus::CGameDoubleBonus(CHand* pHand) : CGame(pHand) {
+CGameDoubleBonus::CGameDoubleBonus(CHand* pHand, const CPayTable* pTable, int nBet)
+    : CGame(pHand, pTable != nullptr ? pTable : &AsBuiltPayTable(GAME_DOUBLE_BONUS), nBet) {
     // Named, so the call is not dispatched: this class's rules are the ones to apply here.
     if (pHand != nullptr) m_nPayout = CGameDoubleBonus::Evaluate(m_strName);
 }
 
 int CGameDoubleBonus::Evaluate(std::string& strName) const {
-    return ScoreNatural(kLines, strName);
+    return ScoreByTable(EFamily::Bonus, strName);
 }

@@ -1,15 +1,11 @@
-// Makes the variant of a game code over a hand, and tells each variant's pay table.
+// Makes the variant of a game code over a hand.
 #pragma once
 
 #include <memory>
-#include <span>
 
 #include "games/game.h"
 
-// Null for a code outside 1 to 4.
-std::unique_ptr<CGame> CreateGame(int nGame, CHand* pHand);
-
-// The variant's paying categories in the order its pay table lists them (the order hands rank
-// in, which is highest multiplier first except that Bonus and Double Bonus list the straight
-// flush above their better-paid four-of-a-kind lines); empty for a code outside 1 to 4.
-std::span<const CPayLine> GetPayTable(int nGame);
+// Null for a code outside 1 to 4. Without a pay table, the variant's own as built; a table of
+// another family than the variant's is a broken contract and scores nothing.
+std::unique_ptr<CGame> CreateGame(int nGame, CHand* pHand, const CPayTable* pTable = nullptr,
+                                  int nBet = MIN_BET);

@@ -1,6 +1,9 @@
 #include "games/game_variants.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <vector>
 
 #include "games/game_bonus.h"
 #include "games/game_double_bonus.h"
@@ -11,8 +14,8 @@
 namespace {
 
 template <class TGame>
-std::unique_ptr<CGame> Create(CHand* pHand) {
-    return std::make_unique<TGame>(pHand);
+std::unique_ptr<CGame> Create(CHand* pHand, const CPayTable* pTable, int nBet) {
+    return std::make_unique<TGame>(pHand, pTable, nBet);
 }
 
 // Bonus and Double Bonus differ in their pays only.
@@ -22,22 +25,39 @@ constexpr const char* kBonusPayTable =
     "2 Pair\t\t{9}\r\nPair J's or Better\t{10}";
 
 constexpr std::array kVariants = {
-    CGameVariant{GAME_DUCES_WILD, "Duces Wild", "deuces", CGameDucesWild::kLines,
+    CGameVariant{GAME_DUCES_WILD, "Duces Wild", "deuces", EFamily::DeucesWild,
                  "Royal Flush\t{0}\r\n\twith 2's\t{2}\r\n4 Wild\t\t{1}\r\n5 of a Kind\t{3}\r\n"
                  "Straight Flush\t{4}\r\n4 of a Kind\t{5}\r\nFull House\t{6}\r\nFlush\t\t{7}\r\n"
                  "Straight\t\t{8}\r\n3 of a Kind\t{9}",
                  &Create<CGameDucesWild>},
     CGameVariant{
-        GAME_JACKS_OR_BETTER, "Jacks or Better", "jacks", CGameJackOrBetter::kLines,
+        GAME_JACKS_OR_BETTER, "Jacks or Better", "jacks", EFamily::JacksOrBetter,
         "Royal Flush\t{0}\r\nStraight Flush\t{1}\r\n4 of a Kind\t{2}\r\nFull House\t{3}\r\n"
         "Flush\t\t{4}\r\nStraight\t\t{5}\r\n3 of a Kind\t{6}\r\n2 Pair\t\t{7}\r\n"
         "Pair J's or Better\t{8}",
         &Create<CGameJackOrBetter>},
-    CGameVariant{GAME_BONUS, "Bonus", "bonus", CGameBonus::kLines, kBonusPayTable,
-                 &Create<CGameBonus>},
-    CGameVariant{GAME_DOUBLE_BONUS, "Double Bonus", "double-bonus", CGameDoubleBonus::kLines,
-                 kBonusPayTable, &Create<CGameDoubleBonus>},
+    CGameVariant{GAME_BONUS, "Bonus", "bonus", EFamily::Bonus, kBonusPayTable, &Create<CGameBonus>},
+    CGameVariant{GAME_DOUBLE_BONUS, "Double Bonus", "double-bonus", EFamily::Bonus, kBonusPayTable,
+                 &Create<CGameDoubleBonus>},
 };
+
+// The pays as built, per coin at every bet, in the family's category order.
+const std::vector<int>& AsBuiltPays(int nGame) {
+    static const std::vector<int> kDeuces = {250, 200, 25, 15, 9, 5, 3, 2, 2, 1};
+    static const std::vector<int> kJacks = {250, 50, 25, 9, 6, 4, 3, 2, 1};
+    static const std::vector<int> kBonus = {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1};
+    static const std::vector<int> kDoubleBonus = {250, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1};
+    switch (nGame) {
+        case GAME_DUCES_WILD:
+            return kDeuces;
+        case GAME_BONUS:
+            return kBonus;
+        case GAME_DOUBLE_BONUS:
+            return kDoubleBonus;
+        default:
+            return kJacks;
+    }
+}
 
 }  // namespace
 
@@ -52,26 +72,54 @@ const CGameVariant* FindGameVariant(int nGame) {
 }
 
 const CGameVariant* FindGameVariant(std::string_view strCommandName) {
+    auto sameText = [](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) ==
+                   std::tolower(static_cast<unsigned char>(y));
+        });
+    };
     for (const CGameVariant& variant : kVariants)
-        if (strCommandName == variant.pszCommandName) return &variant;
+        if (sameText(strCommandName, variant.pszCommandName)) return &variant;
     return nullptr;
 }
 
-std::string PayTableText(const CGameVariant& variant) {
+const CPayTable& AsBuiltPayTable(int nGame) {
+    static const std::array<CPayTable, 5> tables = [] {
+        std::array<CPayTable, 5> arr;
+        for (const CGameVariant& variant : kVariants)
+            arr[static_cast<std::size_t>(variant.nGame)] =
+                MakeFlatPayTable(variant.eFamily, std::string(variant.pszCaption) + " as built",
+                                 kAsBuiltRules, AsBuiltPays(variant.nGame));
+        return arr;
+    }();
+    return tables[FindGameVariant(nGame) != nullptr ? static_cast<std::size_t>(nGame) : 0];
+}
+
+std::string PayTableText(const CGameVariant& variant, const CPayTable& table, int nBet) {
     const std::string_view strTemplate = variant.pszPayTable;
     std::string strText;
-    for (std::size_t i = 0; i < strTemplate.size(); ++i) {
-        const std::size_t nClose = strTemplate.find('}', i);
-        if (strTemplate[i] != '{' || nClose == std::string_view::npos) {
-            strText += strTemplate[i];
-            continue;
+    std::size_t nStart = 0;
+    while (nStart <= strTemplate.size()) {
+        std::size_t nEnd = strTemplate.find("\r\n", nStart);
+        if (nEnd == std::string_view::npos) nEnd = strTemplate.size();
+        const std::string_view strLine = strTemplate.substr(nStart, nEnd - nStart);
+        std::string strOut;
+        bool bPays = true;
+        for (std::size_t i = 0; i < strLine.size(); ++i) {
+            const std::size_t nClose = strLine.find('}', i);
+            if (strLine[i] != '{' || nClose == std::string_view::npos) {
+                strOut += strLine[i];
+                continue;
+            }
+            const int nCategory = std::stoi(std::string(strLine.substr(i + 1, nClose - i - 1)));
+            ASSERT(nCategory < table.CategoryCount());
+            const int nPay = table.Pay(nCategory, nBet);
+            bPays = nPay > 0;
+            strOut += std::to_string(nPay);
+            i = nClose;
         }
-        const std::size_t nLine =
-            std::stoul(std::string(strTemplate.substr(i + 1, nClose - i - 1)));
-        ASSERT(nLine < variant.lines.size());
-        if (nLine < variant.lines.size())
-            strText += std::to_string(variant.lines[nLine].nMultiplier);
-        i = nClose;
+        if (bPays) strText += (strText.empty() ? "" : "\r\n") + strOut;
+        nStart = nEnd + 2;
     }
     return strText;
 }

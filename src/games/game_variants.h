@@ -8,24 +8,29 @@
 #include <string_view>
 
 #include "games/game.h"
+#include "games/pay_table.h"
 
 struct CGameVariant {
     int nGame;                   // the game code the table keeps
     const char* pszCaption;      // the check box, the pay table's group and the command's title
     const char* pszCommandName;  // what handfall-odds --game takes
-    // Pay-table order, the losing hand last; Evaluate scores from these and nothing else.
-    std::span<const CPayLine> lines;
-    // The pay table's text for the variant; {n} stands for the multiplier of line n.
+    EFamily eFamily;
+    // The pay table's text for the variant; {n} stands for the pay of category n.
     const char* pszPayTable;
-    std::unique_ptr<CGame> (*pfnCreate)(CHand* pHand);
+    std::unique_ptr<CGame> (*pfnCreate)(CHand* pHand, const CPayTable* pTable, int nBet);
 };
 
 // Every variant, in game-code order.
 std::span<const CGameVariant> GameVariants();
 
-// Null for a code or name that no variant has.
+// Null for a code or name that no variant has; the name in any case.
 const CGameVariant* FindGameVariant(int nGame);
 const CGameVariant* FindGameVariant(std::string_view strCommandName);
 
-// The variant's pay table text with every {n} replaced by the multiplier of line n.
-std::string PayTableText(const CGameVariant& variant);
+// The table the variant plays as built: ace high only, the royal 250 per coin at every bet.
+// An empty Jacks or Better table for a code no variant has.
+const CPayTable& AsBuiltPayTable(int nGame);
+
+// The variant's pay table text at a bet, every {n} replaced by what category n pays per coin;
+// a line whose category pays nothing is left out.
+std::string PayTableText(const CGameVariant& variant, const CPayTable& table, int nBet);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "games/game_factory.h"
+#include "games/game_variants.h"
 #include "model/card.h"
 #include "model/layout.h"
 #include "platform/dc.h"
@@ -193,7 +194,7 @@ bool CMultiHandDlg::OnNotify(int nID, NMHDR* pNMHDR, LRESULT* pResult) {
 
 void CMultiHandDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
-        CPayTableDlg dlgAbout;
+        CPayTableDlg dlgAbout(PayTableTexts());
         dlgAbout.DoModal();
     } else {
         CDialog::OnSysCommand(nID, lParam);
@@ -270,8 +271,34 @@ void CMultiHandDlg::OnDoubleBonus() {
 }
 
 void CMultiHandDlg::OnPayTable() {
-    CPayTableDlg dlgPayTable;
+    CPayTableDlg dlgPayTable(PayTableTexts());
     dlgPayTable.DoModal();
+}
+
+const CPayTable& CMultiHandDlg::GetPayTable(int nGame) const {
+    if (FindGameVariant(nGame) == nullptr) return AsBuiltPayTable(nGame);
+    const CPayTable& table = m_arrPayTables[static_cast<size_t>(nGame)];
+    return table.strName.empty() ? AsBuiltPayTable(nGame) : table;
+}
+
+bool CMultiHandDlg::SetPayTable(int nGame, const CPayTable& table) {
+    const CGameVariant* pVariant = FindGameVariant(nGame);
+    if (pVariant == nullptr || m_bDealt || m_bClosed || table.eFamily != pVariant->eFamily ||
+        !ValidatePayTable(table).empty())
+        return false;
+    if (GetPayTable(nGame) == table) return true;
+    m_arrPayTables[static_cast<size_t>(nGame)] = table;
+    Invalidate();
+    Notify(ETableEvent::PayTableChanged);
+    return true;
+}
+
+std::array<std::string, 5> CMultiHandDlg::PayTableTexts() const {
+    std::array<std::string, 5> arrTexts;
+    for (const CGameVariant& variant : GameVariants())
+        arrTexts[static_cast<size_t>(variant.nGame)] =
+            PayTableText(variant, GetPayTable(variant.nGame), m_nBet);
+    return arrTexts;
 }
 
 void CMultiHandDlg::EnableReadyControls(bool bEnable) {
@@ -353,7 +380,8 @@ void CMultiHandDlg::OnDraw() {
 
     int nTotal = 0;
     for (int h = 0; h < m_nHands; ++h) {
-        const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &m_hands[h]);
+        const std::unique_ptr<CGame> pGame =
+            CreateGame(m_nGame, &m_hands[h], &GetPayTable(), m_nBet);
         if (!pGame) continue;
         const int nPayout = pGame->GetPayout() * m_nBet;
         nTotal += nPayout;
@@ -375,15 +403,15 @@ void CMultiHandDlg::OnDraw() {
 }
 
 void CMultiHandDlg::ListResults(int nTotal) {
-    // The lines follow the variant's pay table, highest pay first, so they read like it.
+    // The lines follow the pay table's order, so they read like it.
     auto addLine = [this](const std::string& strName, int nCount) {
         const int nSum = m_mapWinnings[strName];
         m_listResults.AddString(
             FormatLine("%s: %d@%dx%d= %d", strName, nCount, nSum / nCount / m_nBet, m_nBet, nSum));
     };
     std::map<std::string, int> rest = m_mapHandCount;
-    for (const CPayLine& line : GetPayTable(m_nGame)) {
-        const auto it = rest.find(line.pszName);
+    for (const char* pszName : FamilyCategories(GetPayTable().eFamily)) {
+        const auto it = rest.find(pszName);
         if (it == rest.end()) continue;
         addLine(it->first, it->second);
         rest.erase(it);
@@ -424,7 +452,7 @@ void CMultiHandDlg::PaintHand(CDC* pDC, int nIndex) {
     const bool bLarge = nIndex == 0;
     const POINT pt = HandOrigin(nIndex);
     hand.Draw(pDC, &pt, bLarge);
-    if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &hand))
+    if (const std::unique_ptr<CGame> pGame = CreateGame(m_nGame, &hand, &GetPayTable(), m_nBet))
         pGame->DrawResult(pDC, pt, bLarge);
 }
 

@@ -3,9 +3,11 @@
 // tallies for its whole life; the deck owns the cards.
 #pragma once
 
+#include <array>
 #include <map>
 #include <string>
 
+#include "games/pay_table.h"
 #include "model/deck.h"
 #include "model/hand.h"
 #include "model/layout.h"
@@ -55,6 +57,14 @@ public:
     int GetHandsInPlay() const { return m_nHands; }
     int GetCoins() const { return m_nCoins; }
     int GetGame() const { return m_nGame; }
+    // The pay table each game plays (by game code), the game's own as built until one is set.
+    const CPayTable& GetPayTable(int nGame) const;
+    const CPayTable& GetPayTable() const { return GetPayTable(m_nGame); }
+    // Only while a deal is possible, as the game boxes change, and only a table of the game's
+    // family that can be played; false, changing nothing, otherwise.
+    bool SetPayTable(int nGame, const CPayTable& table);
+    // Each game's pay table as the Pay Table dialog shows it, at the bet in play.
+    std::array<std::string, 5> PayTableTexts() const;
     bool IsHeld(int nIndex) const;
     bool IsDealt() const { return m_bDealt; }
     bool IsClosed() const { return m_bClosed; }
@@ -125,6 +135,7 @@ private:
     std::map<std::string, int> m_mapHandCount;
     std::map<std::string, int> m_mapWinnings;
     int m_nGame = 0;
+    std::array<CPayTable, 5> m_arrPayTables;  // by game code
     // Between Deal and Draw. Kept apart from the controls so that no event can slip past it.
     bool m_bDealt = false;
     // After OnCancel the cards are deleted: nothing may read them again.

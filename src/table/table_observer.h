@@ -10,7 +10,8 @@ enum class ETableEvent {
     Drawn,        // every hand in play has drawn and been scored; the tallies are this draw's
     GameChanged,
     BetOrHandsChanged,
-    Closed,  // the cards are gone: nothing may read the table's hands again
+    PayTableChanged,  // a game was given another pay table
+    Closed,           // the cards are gone: nothing may read the table's hands again
 };
 
 class CTableObserver {

@@ -1,8 +1,5 @@
 #include "table/table_resources.h"
 
-#include <map>
-#include <string>
-
 #include "games/game_variants.h"
 #include "platform/resources.h"
 #include "table/resource.h"
@@ -11,17 +8,6 @@ namespace {
 
 const char* Caption(int nGame) {
     return FindGameVariant(nGame)->pszCaption;
-}
-
-// The pay table texts are made from the pay lines once, and live as long as the template.
-const char* PayTable(int nGame) {
-    static const std::map<int, std::string> texts = [] {
-        std::map<int, std::string> map;
-        for (const CGameVariant& variant : GameVariants())
-            map[variant.nGame] = PayTableText(variant);
-        return map;
-    }();
-    return texts.at(nGame).c_str();
 }
 
 }  // namespace
@@ -66,9 +52,10 @@ const CDialogTemplate& MultiHandDialogTemplate() {
     return tmpl;
 }
 
-const CDialogTemplate& PayTableDialogTemplate() {
+CDialogTemplate PayTableDialogTemplate(const std::array<std::string, 5>& arrTexts) {
     using K = CControlKind;
-    static const CDialogTemplate tmpl{
+    auto PayTable = [&arrTexts](int nGame) { return arrTexts[static_cast<size_t>(nGame)].c_str(); };
+    return CDialogTemplate{
         IDD_PAYTABLE,
         "Handfall II Pay Table",
         438,
@@ -90,7 +77,6 @@ const CDialogTemplate& PayTableDialogTemplate() {
             {K::GroupBox, IDC_STATIC, Caption(GAME_DOUBLE_BONUS), 222, 55, 102, 113},
             {K::Static, IDC_STATIC, PayTable(GAME_DOUBLE_BONUS), 227, 66, 91, 96},
         }};
-    return tmpl;
 }
 
 void RegisterTableStrings() {

@@ -6,10 +6,12 @@
 #include <sstream>
 
 #include "analysis/card_code.h"
-#include "analysis/pay_function.h"
+#include "analysis/outcome_cache.h"
 #include "games/game.h"
+#include "games/pay_table_library.h"
 #include "model/card.h"
 #include "model/hand.h"
+#include "support/oracle/pay_function.h"
 
 namespace {
 
@@ -67,4 +69,12 @@ const CHoldAnalyzer& AnyAceAnalyzer() {
         return 0;
     });
     return s_analyzer;
+}
+
+const COutcomeTable& Counts(const CPayTable& table) {
+    return *SharedOutcomeTable(table.eFamily, table.rules);
+}
+
+const CPayTable& Library(EFamily eFamily, const char* pszName) {
+    return FindLibraryPayTable(eFamily, 0, pszName)->table;
 }

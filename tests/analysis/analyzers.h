@@ -1,11 +1,14 @@
-// Building an analyzer scores all 2,598,960 hands, so each table the tests use is built once
-// per test program and shared.
+// Building an analyzer or the engine's counts scores all 2,598,960 hands, so each table the tests
+// use is built once per test program and shared. The analyzers are the second, independent count
+// (summed pays, no categories) that the engine is checked against.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "analysis/hold_analyzer.h"
+#include "analysis/outcome_table.h"
+#include "games/pay_table.h"
+#include "support/oracle/hold_analyzer.h"
 
 // A deal as card codes from text such as "Jh Qh Kh 10h 2c"; missing cards are NO_CARD_CODE.
 std::array<int, 5> Codes(const std::string& strDeal);
@@ -16,5 +19,10 @@ const CHoldAnalyzer& GameAnalyzer(int nGame);
 // Double Bonus 10/7, full-pay Deuces Wild): a natural royal flush pays 800 per coin and
 // A-2-3-4-5 is a straight, unlike the game; every other pay is the game's.
 const CHoldAnalyzer& StandardAnalyzer(int nGame);
+// The engine's counts a pay table is played on, built once per test program.
+const COutcomeTable& Counts(const CPayTable& table);
+// The library's table of a family by name.
+const CPayTable& Library(EFamily eFamily, const char* pszName);
+
 // Pays 1 for any hand holding an ace: small enough to count holds and the return by hand.
 const CHoldAnalyzer& AnyAceAnalyzer();

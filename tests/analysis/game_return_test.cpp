@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "analysis/card_code.h"
-#include "analysis/hold_analyzer.h"
+#include "analysis/outcome_table.h"
 #include "analyzers.h"
 #include "games/game.h"
+#include "games/game_variants.h"
 
 namespace {
 
@@ -25,27 +26,55 @@ TEST(GameReturnTest, AnyAceGameReturnIsCountedExactly) {
     EXPECT_TRUE(std::is_sorted(vecProgress.begin(), vecProgress.end()));
 }
 
-// Published returns under the best play, to the digits they are published with: of the standard
-// full-pay tables, and of the four variants as built (royal flush 250 per coin, no ace-low
-// straight), as the README gives them: a change of the rules or of the pay tables shows here.
+// Published returns under the best play at 5 coins, to the digits they are published with, one
+// row per table and bet; and the four games as built (royal flush 250 per coin at every bet, no
+// ace-low straight), as the README gives them: a change of the rules or of the pays shows here.
 TEST(GameReturnTest, ReturnsAreThePublishedFigures) {
+    using F = EFamily;
     struct {
-        const char* pszTable;
-        const CHoldAnalyzer& analyzer;
+        const CPayTable& table;
+        int nBet;
         double dPercent, dTolerance;
     } const kCases[] = {
-        {"Jacks or Better 9/6", StandardAnalyzer(GAME_JACKS_OR_BETTER), 99.5439, 0.00005},
-        {"full-pay Deuces Wild", StandardAnalyzer(GAME_DUCES_WILD), 100.762, 0.0005},
-        {"Bonus 8/5", StandardAnalyzer(GAME_BONUS), 99.166, 0.0005},
-        {"Double Bonus 10/7", StandardAnalyzer(GAME_DOUBLE_BONUS), 100.1725, 0.00005},
-        {"Duces Wild as built", GameAnalyzer(GAME_DUCES_WILD), 99.318339, 5e-7},
-        {"Jacks or Better as built", GameAnalyzer(GAME_JACKS_OR_BETTER), 98.075018, 5e-7},
-        {"Bonus as built", GameAnalyzer(GAME_BONUS), 97.651246, 5e-7},
-        {"Double Bonus as built", GameAnalyzer(GAME_DOUBLE_BONUS), 98.677343, 5e-7},
+        {Library(F::JacksOrBetter, "9/6"), 5, 99.5439, 0.00005},
+        {Library(F::JacksOrBetter, "8/5"), 5, 97.2984, 0.00005},
+        {Library(F::Bonus, "Bonus Poker 8/5"), 5, 99.1660, 0.00005},
+        {Library(F::Bonus, "Bonus Poker 7/5"), 5, 98.0147, 0.00005},
+        {Library(F::Bonus, "10/7"), 5, 100.1725, 0.00005},
+        {Library(F::Bonus, "9/7"), 5, 99.1065, 0.00005},
+        {Library(F::DeucesWild, "full-pay"), 5, 100.7620, 0.00005},
+        {Library(F::DeucesWild, "not-so-ugly"), 5, 99.7283, 0.00005},
+        {AsBuiltPayTable(GAME_DUCES_WILD), 1, 99.318339, 5e-7},
+        {AsBuiltPayTable(GAME_JACKS_OR_BETTER), 5, 98.075018, 5e-7},
+        {AsBuiltPayTable(GAME_BONUS), 1, 97.651246, 5e-7},
+        {AsBuiltPayTable(GAME_DOUBLE_BONUS), 3, 98.677343, 5e-7},
     };
     for (const auto& c : kCases)
-        EXPECT_NEAR(c.analyzer.ComputeReturn().dReturn * 100.0, c.dPercent, c.dTolerance)
-            << c.pszTable;
+        EXPECT_NEAR(Counts(c.table).ComputeReturn(c.table, c.nBet).dReturn * 100.0, c.dPercent,
+                    c.dTolerance)
+            << c.table.strName << " at " << c.nBet;
+}
+
+// The engine (category counts times pays) and the independent count (pays summed per set of
+// held cards) give the same return to the last unit, as built and under casino rules.
+TEST(GameReturnTest, EngineAndIndependentCountAgreeExactly) {
+    const struct {
+        int nGame;
+        const CPayTable& casino;
+    } kCases[] = {
+        {GAME_JACKS_OR_BETTER, Library(EFamily::JacksOrBetter, "9/6")},
+        {GAME_DUCES_WILD, Library(EFamily::DeucesWild, "full-pay")},
+        {GAME_DOUBLE_BONUS, Library(EFamily::Bonus, "10/7")},
+    };
+    for (const auto& c : kCases) {
+        const CPayTable& asBuilt = AsBuiltPayTable(c.nGame);
+        EXPECT_EQ(Counts(asBuilt).ComputeReturn(asBuilt, 1).nNumerator,
+                  GameAnalyzer(c.nGame).ComputeReturn().nNumerator)
+            << c.nGame;
+        EXPECT_EQ(Counts(c.casino).ComputeReturn(c.casino, 5).nNumerator,
+                  StandardAnalyzer(c.nGame).ComputeReturn().nNumerator)
+            << c.casino.strName;
+    }
 }
 
 }  // namespace

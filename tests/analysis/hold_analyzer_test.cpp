@@ -1,4 +1,4 @@
-#include "analysis/hold_analyzer.h"
+#include "analysis/outcome_table.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "analysis/card_code.h"
 #include "analyzers.h"
 #include "games/game.h"
+#include "games/game_variants.h"
 #include "support/assert_counter.h"
 #include "support/test_cards.h"
 
@@ -67,32 +68,25 @@ TEST(HoldAnalyzerTest, BestHoldOfKnownDealsIsTheKnownPlay) {
     const CTestCards cards;
     for (const auto& [nGame, pszDeal, nBestMask, pszWhy] : kCases) {
         SCOPED_TRACE(std::string(pszDeal) + ": " + pszWhy);
-        const CHoldAnalyzer& analyzer = GameAnalyzer(nGame);
-        // The quick path, the full ranking and a hand of the same cards agree.
-        EXPECT_EQ(analyzer.BestHold(Codes(pszDeal)).nHoldMask, nBestMask);
-        EXPECT_EQ(analyzer.AnalyzeDeal(Codes(pszDeal)).front().nHoldMask, nBestMask);
-        EXPECT_EQ(analyzer.BestHold(cards.Hand(pszDeal)).nHoldMask, nBestMask);
-        EXPECT_EQ(analyzer.AnalyzeDeal(cards.Hand(pszDeal)).front().nHoldMask, nBestMask);
+        const CPayTable& table = AsBuiltPayTable(nGame);
+        // The engine and the independent count agree.
+        EXPECT_EQ(Counts(table).BestHold(Codes(pszDeal), table, 1).nHoldMask, nBestMask);
+        EXPECT_EQ(GameAnalyzer(nGame).AnalyzeDeal(cards.Hand(pszDeal)).front().nHoldMask,
+                  nBestMask);
     }
 }
 
 TEST(HoldAnalyzerTest, ADealThatIsNotFiveDifferentCardsGetsNothing) {
-    const CTestCards cards;
-    const CHoldAnalyzer& analyzer = GameAnalyzer(GAME_JACKS_OR_BETTER);
+    const CPayTable& table = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
     const std::array<int, 5> arrBadCodes[] = {
         Codes("Ah Ah 3c 4d 5s"), Codes("Ah 2h 3c 4d"), {0, 1, 2, 3, 52}, {-1, 1, 2, 3, 4}};
     for (const std::array<int, 5>& arrCodes : arrBadCodes) {
         CAssertCounter asserts;
-        EXPECT_TRUE(analyzer.AnalyzeDeal(arrCodes).empty());
-        const CHoldValue best = analyzer.BestHold(arrCodes);
+        EXPECT_TRUE(Counts(table).RankHolds(arrCodes, table, 1).empty());
+        const CHoldValue best = Counts(table).BestHold(arrCodes, table, 1);
         EXPECT_EQ(best.nDraws, 0);
         EXPECT_EQ(best.nHoldMask, 0);
         EXPECT_EQ(asserts.Count(), 2);
-    }
-    for (const char* pszHand : {"XX Jh Qh Kh Ah", "Jh Qh Kh Ah", "Jh Qh Kh Ah 2c 3c"}) {
-        CAssertCounter asserts;
-        EXPECT_TRUE(analyzer.AnalyzeDeal(cards.Hand(pszHand)).empty()) << pszHand;
-        EXPECT_EQ(asserts.Count(), 1) << pszHand;
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <cmath>
 
+#include "analysis/outcome_cache.h"
 #include "coach/coach.h"
 #include "games/game.h"
+#include "games/pay_table_library.h"
 #include "table/table_fixture.h"
 
 namespace {
@@ -20,8 +22,7 @@ protected:
     ~CoachTest() override { dlg.SetObserver(nullptr); }
 
     static std::shared_ptr<const COutcomeTable> JacksTable() {
-        static const auto pTable = std::make_shared<const COutcomeTable>(GAME_JACKS_OR_BETTER);
-        return pTable;
+        return SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
     }
 
     // A deal of four to a royal, the holds clicked, then each hand in play drawing its card.
@@ -63,15 +64,32 @@ TEST_F(CoachTest, OverTheHandsInPlayTheCategoriesWinAndDeviations) {
     EXPECT_DOUBLE_EQ(*over->dDeviations, (250 - 750.0 / 47) / (std::sqrt(2.0) * dSigma));
 }
 
+// The deal keeps the pay table it was played by: at 5 coins on Jacks or Better 9/6 the royal
+// pays 800 per coin, and the coach asks for the casino rules' counts.
+TEST_F(CoachTest, FiguresFollowThePayTableAndBetOfTheDeal) {
+    ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER,
+                                FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table));
+    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{EFamily::JacksOrBetter, kCasinoRules}));
+    coach.SetTable(SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules));
+    SpinTo(IDC_SPIN_HANDS, 1);
+    SpinTo(IDC_SPIN_BET, 5);
+    Play(kFourToRoyal, {"Ah"});
+    const std::optional<COverHandsFigures> over = coach.GetOverHandsFigures();
+    ASSERT_TRUE(over.has_value());
+    EXPECT_EQ(over->meanPay, CFraction(925, 47));
+    EXPECT_EQ(over->expectedWin, CFraction(925 * 5, 47));
+    EXPECT_EQ(over->nWon, 4000);
+}
+
 TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
     // Deal 1: 2 hands at 1 coin hold four to a royal; one draws the royal, one nothing.
     SpinTo(IDC_SPIN_HANDS, 2);
     Play(kFourToRoyal, {"Ah", "3c"});
-    EXPECT_EQ(coach.GetNeededGame(), GAME_JACKS_OR_BETTER);
+    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{EFamily::JacksOrBetter, kAsBuiltRules}));
     EXPECT_FALSE(coach.GetDealFigures().has_value());
     EXPECT_EQ(coach.GetSessionFigures().nWaiting, 1);
     coach.SetTable(JacksTable());
-    EXPECT_EQ(coach.GetNeededGame(), 0);
+    EXPECT_FALSE(coach.GetNeededTable().has_value());
     // Deal 2: 1 hand at 2 coins keeps all five, a hand that pays nothing, giving up 2 x 375/47.
     SpinTo(IDC_SPIN_HANDS, 1);
     SpinTo(IDC_SPIN_BET, 2);

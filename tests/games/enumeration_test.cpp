@@ -1,7 +1,7 @@
-// Every five-card hand of one deck, scored by every variant: the counts per pay-table line
-// (golden/all_hands.txt) are the published figures of rules with deuces wild where they should be
-// and no ace-low straight. The lines themselves, in pay-table order with their multipliers, are
-// pinned there too.
+// Every five-card hand of one deck, scored by every variant: the counts per pay-table line are the
+// published figures, as built with no ace-low straight (golden/all_hands.txt) and under casino
+// rules at 5 coins (golden/all_hands_casino.txt, where A-2-3-4-5 adds 4 straight flushes and 1020
+// straights to Jacks or Better). The lines, in pay-table order with their pays, are pinned too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +14,8 @@
 #include "games/game_duces_wild.h"
 #include "games/game_factory.h"
 #include "games/game_jack_or_better.h"
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
 #include "support/golden.h"
 #include "support/test_cards.h"
 
@@ -27,9 +29,9 @@ struct CTally {
         int nMultiplier;
         long nHands;
     };
-    explicit CTally(int nGame) {
-        for (const CPayLine& line : GetPayTable(nGame))
-            lines.push_back({line.pszName, line.nMultiplier, 0});
+    CTally(const CPayTable& table, int nBet) {
+        for (int c = 0; c < table.CategoryCount(); ++c)
+            lines.push_back({table.PayingName(c, nBet), table.Pay(c, nBet), 0});
         lines.push_back({"", 0, 0});
     }
     void Add(const CGame& game) {
@@ -51,8 +53,14 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     CCardArray five;
     five.SetSize(5);
     CHand hand(&five);
-    CTally deuces(GAME_DUCES_WILD), jacks(GAME_JACKS_OR_BETTER), bonus(GAME_BONUS),
-        doubleBonus(GAME_DOUBLE_BONUS);
+    CTally deuces(AsBuiltPayTable(GAME_DUCES_WILD), 1),
+        jacks(AsBuiltPayTable(GAME_JACKS_OR_BETTER), 1), bonus(AsBuiltPayTable(GAME_BONUS), 1),
+        doubleBonus(AsBuiltPayTable(GAME_DOUBLE_BONUS), 1);
+    const CPayTable& casinoJacks = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    const CPayTable& casinoDeuces = FindLibraryPayTable(EFamily::DeucesWild, 0, "full-pay")->table;
+    const CPayTable& casinoBonus = FindLibraryPayTable(EFamily::Bonus, 0, "8/5")->table;
+    CTally casinoJacksTally(casinoJacks, 5), casinoDeucesTally(casinoDeuces, 5),
+        casinoBonusTally(casinoBonus, 5);
     long nHands = 0;
 
     // One hand object, each position set only when its card changes; the variants are built on
@@ -72,6 +80,9 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
                         jacks.Add(CGameJackOrBetter(&hand));
                         bonus.Add(CGameBonus(&hand));
                         doubleBonus.Add(CGameDoubleBonus(&hand));
+                        casinoJacksTally.Add(CGameJackOrBetter(&hand, &casinoJacks, 5));
+                        casinoDeucesTally.Add(CGameDucesWild(&hand, &casinoDeuces, 5));
+                        casinoBonusTally.Add(CGameBonus(&hand, &casinoBonus, 5));
                     }
                 }
             }
@@ -80,20 +91,28 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     EXPECT_EQ(nHands, 2'598'960);
 
     // One row per pay-table line: the variant, the line, its multiplier and its hands.
-    std::vector<std::string> rows;
-    for (const auto& [pszGame, pTally] :
-         {std::pair{"Jacks or Better", &jacks}, std::pair{"Duces Wild", &deuces},
-          std::pair{"Bonus", &bonus}, std::pair{"Double Bonus", &doubleBonus}}) {
-        for (const CTally::CLine& line : pTally->lines) {
-            char szRow[80];
-            std::snprintf(szRow, sizeof szRow, "%-16s %-20s %4d %9ld", pszGame,
-                          line.strName.empty() ? "(no win)" : line.strName.c_str(),
-                          line.nMultiplier, line.nHands);
-            rows.push_back(szRow);
+    auto rows = [](std::initializer_list<std::pair<const char*, const CTally*>> tallies) {
+        std::vector<std::string> vecRows;
+        for (const auto& [pszGame, pTally] : tallies) {
+            for (const CTally::CLine& line : pTally->lines) {
+                char szRow[80];
+                std::snprintf(szRow, sizeof szRow, "%-16s %-20s %4d %9ld", pszGame,
+                              line.strName.empty() ? "(no win)" : line.strName.c_str(),
+                              line.nMultiplier, line.nHands);
+                vecRows.push_back(szRow);
+            }
         }
-    }
-    ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/all_hands.txt", rows);
-    EXPECT_TRUE(GetPayTable(0).empty() && GetPayTable(5).empty());
+        return vecRows;
+    };
+    ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/all_hands.txt",
+                 rows({{"Jacks or Better", &jacks},
+                       {"Duces Wild", &deuces},
+                       {"Bonus", &bonus},
+                       {"Double Bonus", &doubleBonus}}));
+    ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/all_hands_casino.txt",
+                 rows({{"Jacks 9/6", &casinoJacksTally},
+                       {"Deuces full pay", &casinoDeucesTally},
+                       {"Bonus 8/5", &casinoBonusTally}}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "games/game_factory.h"
+#include "games/pay_table_library.h"
 #include "support/assert_counter.h"
 #include "support/recording_dc.h"
 #include "support/test_cards.h"
@@ -54,6 +55,36 @@ TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
     for (const auto& [nGame, pszHand, score] : kCases) {
         CHand hand = cards.Hand(pszHand);
         EXPECT_EQ(Score(nGame, &hand), score) << nGame << ": " << pszHand;
+    }
+}
+
+// Casino rules: A-2-3-4-5 is a straight (suited, a straight flush; wild 2s may fill it), the
+// royal pays 800 per coin at 5 coins only; a category paying 0 pays and names nothing.
+TEST(Rules, CasinoTablesPayTheWheelAndTheRoyalByTheBet) {
+    const CPayTable& jacks = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    const CPayTable& deuces = FindLibraryPayTable(EFamily::DeucesWild, 0, "not-so-ugly")->table;
+    const CPayTable& bonus = FindLibraryPayTable(EFamily::Bonus, 0, "Double Bonus 10/7")->table;
+    CPayTable noPair = jacks;
+    noPair.arrPays[8].fill(0);
+    const std::tuple<int, const CPayTable*, int, const char*, CScore> kCases[] = {
+        {J, &jacks, 5, "Ah Kh Qh Jh 10h", {"Royal Flush", 800}},
+        {J, &jacks, 4, "Ah Kh Qh Jh 10h", {"Royal Flush", 250}},
+        {J, &jacks, 1, "Ac 2d 3h 4s 5c", {"Straight", 4}},
+        {J, &jacks, 5, "4c 5c Ac 2c 3c", {"Straight Flush", 50}},
+        {J, &jacks, 5, "Jc Qd Kh As 2c", {"", 0}},  // still no straight around the corner
+        {J, &noPair, 5, "Jc Jd 4h 7s Kc", {"", 0}},
+        {D, &deuces, 5, "2c 2d Ah 5h 3h", {"Straight Flush", 10}},
+        {D, &deuces, 5, "2c Ad 3h 4s 5c", {"Straight", 2}},
+        {D, &deuces, 5, "2c 2d 2h 5h 6h", {"Straight Flush", 10}},  // not four of a kind
+        {D, &deuces, 5, "2c Kh Qh Jh Ah", {"Royal Flush w/2's", 25}},
+        {DB, &bonus, 5, "Ac 2d 3h 4s 5c", {"Straight", 5}},
+        {DB, &bonus, 3, "Ac Ad Ah As 5c", {"4 Aces", 160}},
+    };
+    const CTestCards cards;
+    for (const auto& [nGame, pTable, nBet, pszHand, score] : kCases) {
+        CHand hand = cards.Hand(pszHand);
+        const std::unique_ptr<CGame> pGame = CreateGame(nGame, &hand, pTable, nBet);
+        EXPECT_EQ((CScore{pGame->GetName(), pGame->GetPayout()}), score) << pszHand << " " << nBet;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
+#include "analysis/outcome_cache.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/coach/coach_figure.h"
@@ -157,7 +158,7 @@ void CCoachWindow::BuildContent() {
     m_pChart->setHorizontalSpacing(8);
     m_pChart->setVerticalSpacing(0);
     m_pChart->setColumnStretch(1, 1);
-    for (int i = 0; i < MAX_CATEGORIES; ++i) {
+    for (int i = 0; i < MAX_OUTCOMES; ++i) {
         CChartRow row{new CCoachFigure("", m_pHandsBox), new CCoachBar("", m_pHandsBox),
                       new CCoachFigure("", m_pHandsBox), new CCoachFigure("", m_pHandsBox),
                       new CCoachFigure("", m_pHandsBox)};
@@ -244,7 +245,7 @@ void CCoachWindow::ShowBesideTable() {
 void CCoachWindow::showEvent(QShowEvent* pEvent) {
     QWidget::showEvent(pEvent);
     BuildContent();  // when shown other than beside the table
-    m_coach.SetSelectedGame(m_dlg.GetGame());
+    m_coach.SetSelectedTable(m_dlg.GetPayTable());
     Refresh();
 }
 
@@ -258,10 +259,10 @@ void CCoachWindow::keyPressEvent(QKeyEvent* pEvent) {
 
 void CCoachWindow::BuildNeededTable() {
     if (m_worker.joinable()) return;
-    const int nGame = m_coach.GetNeededGame();
-    if (nGame == 0) return;
-    m_worker = std::thread([this, nGame] {
-        auto pTable = std::make_shared<const COutcomeTable>(nGame, [this](double dDone) {
+    const std::optional<COutcomeKey> key = m_coach.GetNeededTable();
+    if (!key) return;
+    m_worker = std::thread([this, key = *key] {
+        auto pTable = SharedOutcomeTable(key.eFamily, key.rules, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
                 Qt::QueuedConnection);

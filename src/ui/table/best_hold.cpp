@@ -1,38 +1,81 @@
 #include "ui/table/best_hold.h"
 
 #include <QKeySequence>
+#include <QObject>
 #include <QShortcut>
+#include <array>
+#include <thread>
 
-#include "analysis/hold_analyzer.h"
+#include "analysis/card_code.h"
+#include "analysis/outcome_cache.h"
 #include "platform/dialog.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 
-CBestHoldAdvisor::CBestHoldAdvisor() = default;
+namespace {
 
-CBestHoldAdvisor::~CBestHoldAdvisor() = default;
+std::array<int, 5> DealtCodes(const CMultiHandDlg& dlg) {
+    std::array<int, 5> arrCodes{};
+    for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+        arrCodes[static_cast<size_t>(i)] = CardCodeOf(dlg.GetHand(0).GetCard(i));
+    return arrCodes;
+}
 
-bool CBestHoldAdvisor::CanApply(const CMultiHandDlg& dlg) {
+// Builds the outcome table H waits for on a thread of its own, and applies the hold once it
+// is there. Joins the thread before it goes, so nothing is posted to a host that is gone.
+class CBestHoldBuilder : public QObject {
+public:
+    CBestHoldBuilder(QObject* pParent, CMultiHandDlg& dlg) : QObject(pParent), m_dlg(dlg) {}
+    ~CBestHoldBuilder() override {
+        if (m_worker.joinable()) m_worker.join();
+    }
+
+    void Apply() {
+        if (!CanApplyBestHold(m_dlg)) return;
+        if (ApplyBestHold(m_dlg) || m_worker.joinable()) return;
+        const CPayTable& table = m_dlg.GetPayTable();
+        const std::array<int, 5> arrCodes = DealtCodes(m_dlg);
+        m_worker = std::thread([this, eFamily = table.eFamily, rules = table.rules, arrCodes] {
+            SharedOutcomeTable(eFamily, rules);
+            QMetaObject::invokeMethod(
+                this,
+                [this, arrCodes] {
+                    m_worker.join();
+                    // Only for the deal it was asked on, still waiting for its draw.
+                    if (CanApplyBestHold(m_dlg) && DealtCodes(m_dlg) == arrCodes)
+                        ApplyBestHold(m_dlg);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+
+private:
+    CMultiHandDlg& m_dlg;
+    std::thread m_worker;
+};
+
+}  // namespace
+
+bool CanApplyBestHold(const CMultiHandDlg& dlg) {
     if (!dlg.IsDealt() || dlg.IsClosed() || dlg.GetHost() == nullptr) return false;
     for (int nID : IDC_HOLDS)
         if (!dlg.GetHost()->IsControlEnabled(nID)) return false;
     return true;
 }
 
-const CHoldAnalyzer& CBestHoldAdvisor::Analyzer(int nGame) {
-    std::unique_ptr<CHoldAnalyzer>& pAnalyzer = m_analyzers[static_cast<size_t>(nGame)];
-    if (!pAnalyzer) pAnalyzer = std::make_unique<CHoldAnalyzer>(nGame);
-    return *pAnalyzer;
+int BestHoldMask(const CMultiHandDlg& dlg) {
+    if (!dlg.IsDealt()) return -1;
+    const CPayTable& table = dlg.GetPayTable();
+    const auto pTable = FindOutcomeTable(table.eFamily, table.rules);
+    if (!pTable) return -1;
+    const std::vector<CHoldValue> vecHolds =
+        pTable->RankHolds(DealtCodes(dlg), table, dlg.GetBet());
+    return vecHolds.empty() ? -1 : vecHolds.front().nHoldMask;
 }
 
-int CBestHoldAdvisor::BestHoldMask(const CMultiHandDlg& dlg) {
-    if (!dlg.IsDealt() || dlg.GetGame() < 1 || dlg.GetGame() > 4) return -1;
-    return Analyzer(dlg.GetGame()).BestHold(dlg.GetHand(0)).nHoldMask;
-}
-
-bool CBestHoldAdvisor::Apply(CMultiHandDlg& dlg) {
-    if (!CanApply(dlg)) return false;
+bool ApplyBestHold(CMultiHandDlg& dlg) {
+    if (!CanApplyBestHold(dlg)) return false;
     const int nMask = BestHoldMask(dlg);
     if (nMask < 0) return false;
     for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i) {
@@ -43,12 +86,11 @@ bool CBestHoldAdvisor::Apply(CMultiHandDlg& dlg) {
 }
 
 void InstallBestHold(CQtDialogHost& host, CMultiHandDlg& dlg) {
-    // One advisor per table: its analysers live as long as the window.
-    auto pAdvisor = std::make_shared<CBestHoldAdvisor>();
-    auto apply = [pAdvisor, &dlg] { pAdvisor->Apply(dlg); };
+    auto* pBuilder = new CBestHoldBuilder(&host, dlg);
+    auto apply = [pBuilder] { pBuilder->Apply(); };
     auto* pShortcut = new QShortcut(QKeySequence("H"), &host);
     pShortcut->setContext(Qt::WindowShortcut);
     pShortcut->setAutoRepeat(false);
     QObject::connect(pShortcut, &QShortcut::activated, &host, apply);
-    host.AddWindowMenuItem("&Best Hold", apply, [&dlg] { return CBestHoldAdvisor::CanApply(dlg); });
+    host.AddWindowMenuItem("&Best Hold", apply, [&dlg] { return CanApplyBestHold(dlg); });
 }

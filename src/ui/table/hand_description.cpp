@@ -73,7 +73,8 @@ std::string DescribeHand(const CMultiHandDlg& dlg, int nIndex) {
     }
     // Scored on a copy, since a game takes its hand by non-const pointer.
     CHand copy(&hand.GetCards());
-    if (const std::unique_ptr<CGame> pGame = CreateGame(dlg.GetGame(), &copy)) {
+    if (const std::unique_ptr<CGame> pGame =
+            CreateGame(dlg.GetGame(), &copy, &dlg.GetPayTable(), dlg.GetBet())) {
         const std::string strName = pGame->GetName();
         if (!strName.empty()) strText += " \xE2\x80\x94 " + strName;
     }

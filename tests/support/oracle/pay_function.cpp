@@ -1,4 +1,4 @@
-#include "analysis/pay_function.h"
+#include "support/oracle/pay_function.h"
 
 #include "games/game_factory.h"
 #include "games/game_variants.h"

@@ -1,4 +1,4 @@
-#include "analysis/hold_analyzer.h"
+#include "support/oracle/hold_analyzer.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kDeals = Binomial(CARD_CODES, 5);
 
-int ReverseFiveBits(int nMask) {
-    int nReversed = 0;
-    for (int i = 0; i < 5; ++i)
-        if (nMask & (1 << i)) nReversed |= 1 << (4 - i);
-    return nReversed;
-}
-
 std::array<int, 5> CodesOfHand(const CHand& deal) {
     std::array<int, 5> arrCodes{};
     arrCodes.fill(NO_CARD_CODE);
@@ -28,14 +21,6 @@ std::array<int, 5> CodesOfHand(const CHand& deal) {
 }
 
 }  // namespace
-
-bool IsBetterHold(const CHoldValue& a, const CHoldValue& b) {
-    const std::int64_t nLeft = a.nPaySum * b.nDraws;
-    const std::int64_t nRight = b.nPaySum * a.nDraws;
-    if (nLeft != nRight) return nLeft > nRight;
-    if (a.nHeld != b.nHeld) return a.nHeld > b.nHeld;
-    return ReverseFiveBits(a.nHoldMask) > ReverseFiveBits(b.nHoldMask);
-}
 
 CHoldAnalyzer::CHoldAnalyzer(int nGame, const CProgressFunction& progress)
     : m_table(GamePayFunction(nGame), progress) {}

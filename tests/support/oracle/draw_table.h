@@ -9,22 +9,13 @@
 
 #include "analysis/card_code.h"
 #include "analysis/parallel_for.h"
-#include "analysis/pay_function.h"
+#include "support/oracle/pay_function.h"
 
 // What payFunction gives each of the 2,598,960 five-card hands, by slot, on every core. It is
 // called for one hand of each class of hands equal up to suits (and twice more per class to
 // check that renaming suits changes nothing, a broken contract otherwise).
 std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
                                          const CProgressFunction& progress = {});
-
-// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards), on every core, where
-// pBigger holds the slots of the 52 - nCount sets of nCount + 1 cards that hold it and one more
-// card. Slots are visited in chunks on several threads: visit writes only what nSlot owns.
-void ForEachSetWithSupersets(int nCount,
-                             const std::function<void(int nSlot, const int* pBigger)>& visit);
-
-// The largest pay per coin a table may give (either sign); keeps every sum within 64 bits.
-constexpr int MAX_PAY_PER_COIN = 100000;
 
 class CDrawTable {
 public:

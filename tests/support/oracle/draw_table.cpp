@@ -1,9 +1,10 @@
-#include "analysis/draw_table.h"
+#include "support/oracle/draw_table.h"
 
 #include <algorithm>
 #include <memory>
 
 #include "analysis/deal_classes.h"
+#include "games/pay_table.h"
 #include "model/card.h"
 #include "model/hand.h"
 #include "platform/afx.h"
@@ -106,42 +107,6 @@ std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
         },
         progress);
     return vecScores;
-}
-
-void ForEachSetWithSupersets(int nCount,
-                             const std::function<void(int nSlot, const int* pBigger)>& visit) {
-    ASSERT(nCount >= 0 && nCount <= 4);
-    if (nCount < 0 || nCount > 4) return;
-    ParallelFor(Binomial(CARD_CODES, nCount), 4096, [&](int nBegin, int nEnd) {
-        int arrSet[5] = {};
-        ColexUnrank(nBegin, nCount, arrSet);
-        arrSet[nCount] = CARD_CODES;  // past every card: ends the scan below, never stepped
-        const auto& binomials = card_code_detail::kBinomials.m_n;
-        int arrBigger[CARD_CODES];
-        for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
-            // With the new card c placed after the first p members, the bigger set's slot is
-            // (members below c, unmoved) + C(c, p + 1) + (members above c, one place up).
-            int arrBelow[6];
-            int arrAbove[6];
-            arrBelow[0] = 0;
-            for (int p = 0; p < nCount; ++p)
-                arrBelow[p + 1] = arrBelow[p] + binomials[arrSet[p]][p + 1];
-            arrAbove[nCount] = 0;
-            for (int p = nCount - 1; p >= 0; --p)
-                arrAbove[p] = arrAbove[p + 1] + binomials[arrSet[p]][p + 2];
-            int p = 0;
-            int nBigger = 0;
-            for (int c = 0; c < CARD_CODES; ++c) {
-                if (arrSet[p] == c) {
-                    ++p;
-                    continue;
-                }
-                arrBigger[nBigger++] = arrBelow[p] + binomials[c][p + 1] + arrAbove[p];
-            }
-            visit(nSlot, arrBigger);
-            ColexNext(arrSet, nCount);
-        }
-    });
 }
 
 CDrawTable::CDrawTable(const CPayFunction& payFunction, const CProgressFunction& progress)

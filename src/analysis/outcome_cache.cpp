@@ -1,0 +1,62 @@
+#include "analysis/outcome_cache.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+struct CEntry {
+    EFamily eFamily;
+    CRules rules;
+    bool bBuilding = false;
+    std::shared_ptr<const COutcomeTable> pTable;
+};
+
+// Never destroyed: a worker still building when the process exits finds it whole.
+struct CCache {
+    std::mutex mutex;
+    std::condition_variable built;
+    std::vector<CEntry> vecEntries;
+
+    CEntry& Entry(EFamily eFamily, const CRules& rules) {
+        for (CEntry& entry : vecEntries)
+            if (entry.eFamily == eFamily && entry.rules == rules) return entry;
+        vecEntries.push_back(CEntry{eFamily, rules, false, nullptr});
+        return vecEntries.back();
+    }
+};
+
+CCache& Cache() {
+    static CCache* s_pCache = new CCache;
+    return *s_pCache;
+}
+
+}  // namespace
+
+std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const CRules& rules,
+                                                        const CProgressFunction& progress) {
+    CCache& cache = Cache();
+    {
+        std::unique_lock lock(cache.mutex);
+        cache.built.wait(lock, [&] { return !cache.Entry(eFamily, rules).bBuilding; });
+        CEntry& entry = cache.Entry(eFamily, rules);
+        if (entry.pTable) return entry.pTable;
+        entry.bBuilding = true;
+    }
+    auto pTable = std::make_shared<const COutcomeTable>(eFamily, rules, progress);
+    {
+        std::lock_guard lock(cache.mutex);
+        CEntry& entry = cache.Entry(eFamily, rules);
+        entry.pTable = pTable;
+        entry.bBuilding = false;
+    }
+    cache.built.notify_all();
+    return pTable;
+}
+
+std::shared_ptr<const COutcomeTable> FindOutcomeTable(EFamily eFamily, const CRules& rules) {
+    CCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    return cache.Entry(eFamily, rules).pTable;
+}

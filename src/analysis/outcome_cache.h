@@ -1,0 +1,14 @@
+// The outcome tables of a run: one per family and rules, built once, when first asked for, and
+// shared by whoever asks (the coach, Best Hold, the pay-table returns, handfall-odds).
+#pragma once
+
+#include <memory>
+
+#include "analysis/outcome_table.h"
+
+// The table, built on the calling thread the first time (progress told there), waited for when
+// another thread is building it. Callers with a window call it off the window's thread.
+std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const CRules& rules,
+                                                        const CProgressFunction& progress = {});
+// The table if it is built already, else null; never waits.
+std::shared_ptr<const COutcomeTable> FindOutcomeTable(EFamily eFamily, const CRules& rules);

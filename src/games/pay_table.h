@@ -1,0 +1,45 @@
+// A pay table: what each category of a family pays per coin at each bet. Data, not code: the
+// four games as built, the casino library and the player's own tables are all of this one kind.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "games/family.h"
+
+// The bets a pay table has a column for: 1 to 5 coins.
+constexpr int MIN_BET = 1;
+constexpr int MAX_BET = 5;
+// The most a player's table may pay per coin: 50 hands x 5 coins x this stays in 32 bits.
+constexpr int MAX_PAY_PER_COIN = 100000;
+
+struct CPayTable {
+    EFamily eFamily = EFamily::JacksOrBetter;
+    std::string strName;
+    CRules rules;
+    // [category][bet - 1]: coins per coin bet.
+    std::array<std::array<int, MAX_BET>, MAX_CATEGORIES> arrPays{};
+
+    // Coins per coin bet; 0 for a losing hand, a category the family lacks or a bet outside 1
+    // to 5.
+    int Pay(int nCategory, int nBet) const;
+    // The category's name as the table writes it, "" where it pays nothing at the bet.
+    std::string PayingName(int nCategory, int nBet) const;
+    int CategoryCount() const { return ::CategoryCount(eFamily); }
+
+    friend bool operator==(const CPayTable&, const CPayTable&) = default;
+};
+
+// A table as casinos pay: every category pays the same per coin at every bet, but the royal
+// flush, which pays 250 per coin at 1 to 4 coins and the first entry of pays at 5. The pays
+// are the family's categories in pay-table order.
+CPayTable MakeCasinoPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+                             const std::vector<int>& vecPays);
+// The same pays at every bet.
+CPayTable MakeFlatPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+                           const std::vector<int>& vecPays);
+
+// "" when the table can be played, else why not, naming the field: the name, a pay out of 0
+// to MAX_PAY_PER_COIN, or two categories of one hand that would pay its lower reading more.
+std::string ValidatePayTable(const CPayTable& table);
