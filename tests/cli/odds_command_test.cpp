@@ -1,17 +1,13 @@
-// Runs the built handfall-odds as a user would and checks what it prints and how it exits.
+// handfall-odds' commands run in-process as a user would type them: what they print and how they
+// exit.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/odds_commands.h"
 #include "support/golden.h"
 
 namespace {
@@ -22,21 +18,31 @@ struct CRun {
     std::string strErr;
 };
 
-// Standard output through a pipe, standard error through a file of this process's own: ctest
-// runs test cases in parallel processes.
+// The arguments split as a shell would: words, or runs in single quotes.
 CRun RunOdds(const std::string& strArgs) {
-    const std::string strErr = ::testing::TempDir() + "handfall_odds_" + std::to_string(getpid());
-    const std::string strCommand =
-        std::string("'") + HANDFALL_ODDS_PATH + "' " + strArgs + " </dev/null 2>'" + strErr + "'";
-    FILE* pOut = popen(strCommand.c_str(), "r");
+    std::vector<std::string> vecArgs;
+    std::string strWord;
+    bool bQuoted = false, bWord = false;
+    for (char c : strArgs) {
+        if (c == '\'') {
+            bQuoted = !bQuoted;
+            bWord = true;
+        } else if (c == ' ' && !bQuoted) {
+            if (bWord) vecArgs.push_back(strWord);
+            strWord.clear();
+            bWord = false;
+        } else {
+            strWord += c;
+            bWord = true;
+        }
+    }
+    if (bWord) vecArgs.push_back(strWord);
+    std::ostringstream out, err;
+    COddsIo io{out, err, false};
     CRun run;
-    for (int c; pOut != nullptr && (c = std::fgetc(pOut)) != EOF;)
-        run.strOut += static_cast<char>(c);
-    const int nStatus = pOut != nullptr ? pclose(pOut) : -1;
-    run.nExit = nStatus != -1 && WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    std::ifstream err(strErr);
-    run.strErr.assign(std::istreambuf_iterator<char>(err), {});
-    std::remove(strErr.c_str());
+    run.nExit = ::RunOdds(vecArgs, io);
+    run.strOut = out.str();
+    run.strErr = err.str();
     return run;
 }
 
@@ -58,6 +64,8 @@ TEST_P(OddsBadInputTest, ExitsWithTwoAndSaysWhy) {
     EXPECT_EQ(run.nExit, 2) << GetParam().pszArgs;
     EXPECT_NE(run.strErr.find(GetParam().pszMessagePart), std::string::npos) << run.strErr;
     EXPECT_TRUE(run.strOut.empty()) << run.strOut;
+    // The message and the line pointing to --help, no more.
+    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 2) << run.strErr;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +85,24 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"HeldCardNotDealt", "--hold 'Jh As' 'Jh Qh Kh 10h 2c'", "As is not in the deal"},
         CBadInput{"HeldTwice", "--hold 'Jh jh' 'Jh Qh Kh 10h 2c'", "Jh is held twice"},
         CBadInput{"HandsWithoutBet", "--hold Jh --hands 5 'Jh Qh Kh 10h 2c'", "go together"},
-        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"}),
+        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"},
+        CBadInput{"ReturnChecksHandsAndBet", "--return --bet -3", "--bet takes 1 to 5"},
+        CBadInput{"ReturnTakesNoHands", "--return --hands 5 --bet 1", "--return takes no --hands"},
+        CBadInput{"GivenTwice", "--hold Jh --hold Qh 'Jh Qh Kh 10h 2c'", "--hold is given twice"},
+        CBadInput{"UnknownPayTable", "--game jacks --pays 10/7 'Jh Qh Kh 10h 2c'",
+                  "unknown pay table '10/7' for Jacks or Better (as-built, 9/6"},
+        CBadInput{"ShortPays", "--pays '800 50 25' 'Jh Qh Kh 10h 2c'", "takes 9 pays"},
+        CBadInput{"PayOutOfRange", "--pays '800 50 25 9 6 4 3 2 100001' --return",
+                  "Pair at 1 coin: a pay is a whole number from 0 to 100000"},
+        CBadInput{"LowerReadingPaysMore",
+                  "--game deuces --pays '800 200 25 15 4 5 3 2 2 1' --return",
+                  "Straight Flush at 1 coin: a hand that makes it is also 4 of a Kind"},
+        CBadInput{"RulesWithANamedTable", "--pays 9/6 --rules casino --return",
+                  "--rules goes with"},
+        CBadInput{"ListTakesOnlyGame", "--pays list --bet 5", "--pays list takes only --game"},
+        // An echoed value stays on one line, with no terminal controls, and short.
+        CBadInput{"ControlsEscaped", "--game '\x1b]0;t\x07\n' x",
+                  "unknown variant '\\x1b]0;t\\x07\\n'"}),
     [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
 
 // The help, and the 32 holds best first with their exact expected pay: a golden file each. Cards
@@ -86,7 +111,9 @@ TEST(OddsCommandTest, HelpAndHoldListingsAreTheGoldenFiles) {
     for (const auto& [pszArgs, pszCase] :
          {std::pair{"--help", "help"},
           std::pair{"--game jacks 'Jh Qh Kh 10h 2c'", "jacks_four_to_a_royal"},
-          std::pair{"--game=deuces 2c 2d 2h 2s ah", "deuces_four_wild"}}) {
+          std::pair{"--game=deuces 2c 2d 2h 2s ah", "deuces_four_wild"},
+          std::pair{"--game JACKS --pays 9/6 --bet 4 'Ac 2d 3h 4s 9c'", "jacks_96_wheel_draw"},
+          std::pair{"--pays list", "pays_list"}}) {
         const CRun run = RunOdds(pszArgs);
         ASSERT_EQ(run.nExit, 0) << run.strErr;
         std::vector<std::string> lines;

@@ -1,0 +1,17 @@
+// handfall-odds' commands: the 32 holds of a deal ranked, one hold's outcomes, the return of a
+// pay table, the list of pay tables. One function each, found in a table; main() is one call.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct COddsIo {
+    std::ostream& out;
+    std::ostream& err;
+    bool bProgress = false;  // tell progress on err (only where it is a terminal)
+};
+
+// Runs the command line (the arguments after the program's name); the exit code: 0, or 2 for
+// bad input after a message on err.
+int RunOdds(const std::vector<std::string>& vecArgs, COddsIo& io);

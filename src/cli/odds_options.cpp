@@ -1,0 +1,120 @@
+#include "cli/odds_options.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "cli/echo_text.h"
+#include "games/pay_table.h"
+
+namespace {
+
+using O = EOddsOption;
+
+// Cards may come in one argument or several: "Jh Qh" and Jh Qh read alike.
+void AppendWords(const std::string& strText, std::vector<std::string>& vecWords) {
+    std::istringstream in(strText);
+    for (std::string strWord; in >> strWord;) vecWords.push_back(strWord);
+}
+
+// A whole number from lo to hi, or none.
+std::optional<int> ParseCount(const std::string& strText, int nLow, int nHigh) {
+    if (strText.empty() || strText.size() > 3 ||
+        strText.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int n = std::stoi(strText);
+    if (n < nLow || n > nHigh) return std::nullopt;
+    return n;
+}
+
+// "deuces, jacks, bonus or double-bonus": the names --game takes.
+std::string VariantNames() {
+    const auto variants = GameVariants();
+    std::string strNames;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
+        strNames += variants[i].pszCommandName;
+    }
+    return strNames;
+}
+
+std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& options) {
+    switch (eOption) {
+        case O::Game:
+            options.pVariant = FindGameVariant(strValue);
+            if (options.pVariant == nullptr)
+                return "unknown variant '" + EchoText(strValue) + "' (" + VariantNames() + ")";
+            return "";
+        case O::Pays:
+            options.strPays = strValue;
+            return "";
+        case O::Rules:
+            if (strValue != "casino" && strValue != "as-built")
+                return "--rules takes casino or as-built, not '" + EchoText(strValue) + "'";
+            options.strRules = strValue;
+            return "";
+        case O::Bet:
+            options.nBet = ParseCount(strValue, MIN_BET, MAX_BET);
+            if (!options.nBet) return "--bet takes 1 to 5, not '" + EchoText(strValue) + "'";
+            return "";
+        case O::Hands:
+            options.nHands = ParseCount(strValue, 1, 50);
+            if (!options.nHands) return "--hands takes 1 to 50, not '" + EchoText(strValue) + "'";
+            return "";
+        case O::Hold:
+            AppendWords(strValue, options.vecHeldWords);
+            return "";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+const std::vector<COptionSpec>& OddsOptionSpecs() {
+    static const std::vector<COptionSpec> specs = {
+        {O::Game, "--game", "a variant"}, {O::Pays, "--pays", "a pay table"},
+        {O::Rules, "--rules", "rules"},   {O::Bet, "--bet", "a bet"},
+        {O::Hands, "--hands", "a count"}, {O::Hold, "--hold", "the held cards"},
+        {O::Return, "--return", nullptr}, {O::Help, "--help", nullptr},
+        {O::Help, "-h", nullptr},         {O::Version, "--version", nullptr},
+    };
+    return specs;
+}
+
+bool COddsOptions::Has(EOddsOption eOption) const {
+    return std::find(vecGiven.begin(), vecGiven.end(), eOption) != vecGiven.end();
+}
+
+std::string ReadOddsOptions(const std::vector<std::string>& vecArgs, COddsOptions& options) {
+    for (std::size_t i = 0; i < vecArgs.size(); ++i) {
+        const std::string& strArg = vecArgs[i];
+        if (strArg.size() < 2 || strArg[0] != '-') {
+            AppendWords(strArg, options.vecCardWords);
+            continue;
+        }
+        const std::size_t nEquals = strArg.find('=');
+        const std::string strName = strArg.substr(0, nEquals);
+        const auto& specs = OddsOptionSpecs();
+        const auto it = std::find_if(specs.begin(), specs.end(),
+                                     [&](const COptionSpec& s) { return strName == s.pszName; });
+        if (it == specs.end()) return "unknown option '" + EchoText(strArg) + "'";
+        if (options.Has(it->eOption)) return strName + " is given twice";
+        options.vecGiven.push_back(it->eOption);
+        if (it->eOption == O::Help || it->eOption == O::Version) return "";
+        if (it->pszValueName == nullptr) {
+            if (nEquals != std::string::npos) return strName + " takes no value";
+            continue;
+        }
+        std::string strValue;
+        if (nEquals != std::string::npos) {
+            strValue = strArg.substr(nEquals + 1);
+        } else if (i + 1 < vecArgs.size()) {
+            strValue = vecArgs[++i];
+        } else {
+            return strName + " needs " + it->pszValueName;
+        }
+        if (std::string strError = ReadValue(it->eOption, strValue, options); !strError.empty())
+            return strError;
+    }
+    return "";
+}

@@ -1,0 +1,36 @@
+// handfall-odds' command line: a table of its options, and what a command line asks for.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "games/game_variants.h"
+
+enum class EOddsOption { Game, Pays, Rules, Bet, Hands, Hold, Return, Help, Version };
+
+struct COptionSpec {
+    EOddsOption eOption;
+    const char* pszName;       // as typed: "--game"
+    const char* pszValueName;  // what it takes, for messages: "a variant"; null for a switch
+};
+
+// Every option, in the order --help lists them.
+const std::vector<COptionSpec>& OddsOptionSpecs();
+
+struct COddsOptions {
+    std::vector<EOddsOption> vecGiven;  // in the order given, each at most once
+    const CGameVariant* pVariant = nullptr;
+    std::string strPays;
+    std::string strRules;
+    std::optional<int> nBet;
+    std::optional<int> nHands;
+    std::vector<std::string> vecHeldWords;
+    std::vector<std::string> vecCardWords;
+
+    bool Has(EOddsOption eOption) const;
+};
+
+// Reads the arguments in order; --help and --version end the reading. Every value is checked
+// as soon as it is read. An error message, or "".
+std::string ReadOddsOptions(const std::vector<std::string>& vecArgs, COddsOptions& options);
