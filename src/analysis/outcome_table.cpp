@@ -192,18 +192,25 @@ CHoldValue COutcomeTable::BestHold(const std::array<int, 5>& arrCodes, const CPa
     return vecHolds.empty() ? CHoldValue{} : vecHolds.front();
 }
 
-// Pay sums are linear in the counts, so the subsets are told apart on the sums alone.
-void COutcomeTable::SumHolds(const int* pSortedCodes, const std::int64_t* pPays,
-                             std::int64_t* pSums) const {
-    for (int nMask = 0; nMask < 32; ++nMask) {
-        int arrSubset[5];
-        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
-        std::int64_t nSum = 0;
-        ForSetCounts(nCount, ColexIndex(arrSubset, nCount),
-                     [&](std::size_t c, std::uint32_t n) { nSum += pPays[c] * n; });
-        pSums[nMask] = nSum;
+// Pay sums are linear in the counts, so a pay table's sum over the hands holding each set is
+// worked out once per return (a few milliseconds), and the subsets of each deal told apart on
+// those sums alone.
+std::array<std::vector<std::int64_t>, 5> COutcomeTable::PaySums(const std::int64_t* pPays) const {
+    std::array<std::vector<std::int64_t>, 5> arrSums;
+    for (int nCount = 0; nCount <= 4; ++nCount) {
+        std::vector<std::int64_t>& vecSums = arrSums[static_cast<std::size_t>(nCount)];
+        vecSums.assign(static_cast<std::size_t>(Binomial(CARD_CODES, nCount)), 0);
+        std::int64_t* pSums = vecSums.data();
+        ParallelFor(Binomial(CARD_CODES, nCount), 8192, [&](int nBegin, int nEnd) {
+            for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
+                std::int64_t nSum = 0;
+                ForSetCounts(nCount, nSlot,
+                             [&](std::size_t c, std::uint32_t n) { nSum += pPays[c] * n; });
+                pSums[nSlot] = nSum;
+            }
+        });
     }
-    KeepExactHolds([pSums](int nMask, int nSuperset) { pSums[nMask] -= pSums[nSuperset]; });
+    return arrSums;
 }
 
 CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
@@ -211,6 +218,7 @@ CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
     ASSERT(Fits(table));
     std::int64_t arrPays[MAX_OUTCOMES] = {};
     for (int c = 0; c < m_nCategories; ++c) arrPays[c] = table.Pay(c, nBet);
+    const std::array<std::vector<std::int64_t>, 5> arrSetSums = PaySums(arrPays);
     std::array<std::int64_t, 6> arrScale{};  // by cards held
     for (int nHeld = 0; nHeld <= 5; ++nHeld)
         arrScale[static_cast<std::size_t>(nHeld)] = kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
@@ -222,8 +230,19 @@ CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
         [&](int nBegin, int nEnd) {
             std::int64_t nPart = 0;
             for (int i = nBegin; i < nEnd; ++i) {
+                const int* pCodes = vecClasses[static_cast<std::size_t>(i)].arrCodes.data();
                 std::int64_t arrSums[32];
-                SumHolds(vecClasses[static_cast<std::size_t>(i)].arrCodes.data(), arrPays, arrSums);
+                // The whole deal is one hand: its pay is looked up, not summed.
+                for (int nMask = 0; nMask < 31; ++nMask) {
+                    int arrSubset[5];
+                    const int nCount = MaskedCards(pCodes, nMask, arrSubset);
+                    arrSums[nMask] =
+                        arrSetSums[static_cast<std::size_t>(nCount)]
+                                  [static_cast<std::size_t>(ColexIndex(arrSubset, nCount))];
+                }
+                arrSums[31] = arrPays[GetOutcome(pCodes)];
+                KeepExactHolds(
+                    [&arrSums](int nMask, int nSuperset) { arrSums[nMask] -= arrSums[nSuperset]; });
                 std::int64_t nBest = arrSums[0] * arrScale[0];
                 for (int nMask = 1; nMask < 32; ++nMask)
                     nBest = std::max(

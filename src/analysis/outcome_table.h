@@ -79,8 +79,9 @@ private:
     // The hands holding the nCount-card set of slot nSlot counted per paying category.
     template <typename Visit>
     void ForSetCounts(int nCount, int nSlot, Visit visit) const;
-    // Pays summed over the draws of each subset of a sorted deal, by sorted mask, exact holds.
-    void SumHolds(const int* pSortedCodes, const std::int64_t* pPays, std::int64_t* pSums) const;
+    // [k][slot]: the pays (by outcome) of every hand holding the k-card set (up to four cards)
+    // added up.
+    std::array<std::vector<std::int64_t>, 5> PaySums(const std::int64_t* pPays) const;
 
     EFamily m_eFamily;
     CRules m_rules;

@@ -174,10 +174,11 @@ const COutcomeTable& Counts(const CPayTable& table, const CProgressFunction& pro
 
 std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31) {
     std::string strText;
-    for (int i = 0; i < 5; ++i)
-        if ((nMask >> i) & 1)
-            strText +=
-                (strText.empty() ? "" : " ") + CardCodeText(arrCodes[static_cast<size_t>(i)]);
+    for (int i = 0; i < 5; ++i) {
+        if (!((nMask >> i) & 1)) continue;
+        if (!strText.empty()) strText += ' ';
+        strText += CardCodeText(arrCodes[static_cast<size_t>(i)]);
+    }
     return strText;
 }
 
@@ -299,7 +300,9 @@ int ListPayTables(const CGameVariant* pVariant, COddsIo& io) {
 
 // The message for a word that is not a card, dealt or held.
 std::string NotACard(const std::string& strWord) {
-    return "'" + EchoText(strWord) + "' is not a card (such as 10h, Qs, Ac, 2d)";
+    std::string strMessage = "'";
+    strMessage += EchoText(strWord);
+    return strMessage + "' is not a card (such as 10h, Qs, Ac, 2d)";
 }
 
 std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5>& arrCodes) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
 #include "table_fixture.h"
 
 namespace {
@@ -93,6 +95,26 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
     EXPECT_TRUE(Lines().empty());
 }
 
+// The chosen pay table pays by the bet: the royal 800 per coin at 5 coins on Jacks or Better
+// 9/6; the Pay Table dialog shows its pays at the bet in play. It changes only while a deal is
+// possible, and only to a table of the game's family.
+TEST_F(TableTest, TheChosenPayTablePaysByTheBetAndChangesOnlyBetweenDeals) {
+    const CPayTable& jacks96 = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    EXPECT_FALSE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, AsBuiltPayTable(GAME_DUCES_WILD)));
+    ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, jacks96));
+    SpinTo(IDC_SPIN_HANDS, 1);
+    SpinTo(IDC_SPIN_BET, 5);
+    EXPECT_EQ(dlg.PayTableTexts()[GAME_JACKS_OR_BETTER].substr(0, 16), "Royal Flush\t800\r");
+    Deal("10h Jh Qh Kh 3c", {0, 1, 2, 3});
+    EXPECT_FALSE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, AsBuiltPayTable(GAME_JACKS_OR_BETTER)));
+    ScriptDraw({"- - - - Ah"});
+    host.Click(IDC_DRAW);
+    EXPECT_EQ(Lines(), Parts("Royal Flush: 1@800x5= 4000 / ========== / Total: 4000"));
+    EXPECT_EQ(dlg.GetCoins(), 1000 - 5 + 4000);
+    SpinTo(IDC_SPIN_BET, 4);
+    EXPECT_EQ(dlg.PayTableTexts()[GAME_JACKS_OR_BETTER].substr(0, 16), "Royal Flush\t250\r");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rounds, TableRound,
     ::testing::Values(
@@ -102,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
         CRound{"FlushesAtBetTwo", IDC_JACKS_OR_BETTER, 2, 4, "2h 5h 9h Qh 3c", "HHHH.",
                "- - - - Kh / - - - - 7h / - - - - 8h / - - - - 4d", 992,
                "Flush: 3@6x2= 36 / ========== / Total: 36", 1028},
+        // Pay-table order, which is not the alphabetical order of the names.
+        CRound{"InPayTableOrder", IDC_JACKS_OR_BETTER, 1, 3, "9h 10h Jh Qh 3c", "HHHH.",
+               "- - - - 3h / - - - - Kd / - - - - 9c", 997,
+               "Flush: 1@6x1= 6 / Straight: 1@4x1= 4 / ========== / Total: 10", 1007},
         CRound{"EveryHandLosing", IDC_JACKS_OR_BETTER, 1, 50, "2c 7d 9h Js 4s", "HHHHH", "", 950,
                "========== / Total: 0", 950},
         CRound{"DucesWildInItsOrder", IDC_DUCES_WILD, 1, 2, "2c 2d 9h 4s Kc", "HH...",
