@@ -69,16 +69,6 @@ int BadInput(COddsIo& io, const std::string& strMessage) {
     return kExitBadInput;
 }
 
-std::string VariantNames() {
-    const auto variants = GameVariants();
-    std::string strNames;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
-        strNames += variants[i].pszCommandName;
-    }
-    return strNames;
-}
-
 std::string CoinsText(int nBet) {
     return std::to_string(nBet) + (nBet == 1 ? " coin" : " coins");
 }

@@ -26,17 +26,6 @@ std::optional<int> ParseCount(const std::string& strText, int nLow, int nHigh) {
     return n;
 }
 
-// "deuces, jacks, bonus or double-bonus": the names --game takes.
-std::string VariantNames() {
-    const auto variants = GameVariants();
-    std::string strNames;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
-        strNames += variants[i].pszCommandName;
-    }
-    return strNames;
-}
-
 std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& options) {
     switch (eOption) {
         case O::Game:
@@ -69,6 +58,17 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
 }
 
 }  // namespace
+
+// "deuces, jacks, bonus or double-bonus": the names --game takes.
+std::string VariantNames() {
+    const auto variants = GameVariants();
+    std::string strNames;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
+        strNames += variants[i].pszCommandName;
+    }
+    return strNames;
+}
 
 const std::vector<COptionSpec>& OddsOptionSpecs() {
     static const std::vector<COptionSpec> specs = {

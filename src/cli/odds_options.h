@@ -15,6 +15,9 @@ struct COptionSpec {
     const char* pszValueName;  // what it takes, for messages: "a variant"; null for a switch
 };
 
+// "deuces, jacks, bonus or double-bonus": the names --game takes.
+std::string VariantNames();
+
 // Every option, in the order --help lists them.
 const std::vector<COptionSpec>& OddsOptionSpecs();
 
