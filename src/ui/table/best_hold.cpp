@@ -33,18 +33,18 @@ public:
 
     void Apply() {
         if (!CanApplyBestHold(m_dlg)) return;
-        if (ApplyBestHold(m_dlg) || m_worker.joinable()) return;
+        if (ApplyBestHold(m_dlg)) return;
+        // The hold follows for the last deal it was asked on, if that deal still waits.
+        m_arrPending = DealtCodes(m_dlg);
+        if (m_worker.joinable()) return;
         const CPayTable& table = m_dlg.GetPayTable();
-        const std::array<int, 5> arrCodes = DealtCodes(m_dlg);
-        m_worker = std::thread([this, eFamily = table.eFamily, rules = table.rules, arrCodes] {
+        m_worker = std::thread([this, eFamily = table.eFamily, rules = table.rules] {
             SharedOutcomeTable(eFamily, rules);
             QMetaObject::invokeMethod(
                 this,
-                [this, arrCodes] {
+                [this] {
                     m_worker.join();
-                    // Only for the deal it was asked on, still waiting for its draw.
-                    if (CanApplyBestHold(m_dlg) && DealtCodes(m_dlg) == arrCodes)
-                        ApplyBestHold(m_dlg);
+                    if (CanApplyBestHold(m_dlg) && DealtCodes(m_dlg) == m_arrPending) Apply();
                 },
                 Qt::QueuedConnection);
         });
@@ -52,6 +52,7 @@ public:
 
 private:
     CMultiHandDlg& m_dlg;
+    std::array<int, 5> m_arrPending{};
     std::thread m_worker;
 };
 
