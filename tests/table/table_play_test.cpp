@@ -113,6 +113,13 @@ TEST_F(TableTest, TheChosenPayTablePaysByTheBetAndChangesOnlyBetweenDeals) {
     EXPECT_EQ(dlg.GetCoins(), 1000 - 5 + 4000);
     SpinTo(IDC_SPIN_BET, 4);
     EXPECT_EQ(dlg.PayTableTexts()[GAME_JACKS_OR_BETTER].substr(0, 16), "Royal Flush\t250\r");
+    // A category that pays nothing has no row.
+    CPayTable noPair = jacks96;
+    noPair.strName = "No pair";
+    noPair.arrPays[8].fill(0);
+    ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, noPair));
+    const std::string strText = dlg.PayTableTexts()[GAME_JACKS_OR_BETTER];
+    EXPECT_TRUE(strText.ends_with("\r\n2 Pair\t\t2")) << strText;
 }
 
 INSTANTIATE_TEST_SUITE_P(
