@@ -1,0 +1,81 @@
+// A player's own table is played only when it can be: each refusal names the field and why.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
+
+namespace {
+
+CPayTable Jacks(std::vector<int> vecPays, const char* pszName = "Mine") {
+    return MakeCasinoPayTable(EFamily::JacksOrBetter, pszName, kCasinoRules, vecPays);
+}
+CPayTable Deuces(std::vector<int> vecPays) {
+    return MakeCasinoPayTable(EFamily::DeucesWild, "Mine", kCasinoRules, vecPays);
+}
+
+TEST(PayTableTest, OwnTablesAreRefusedWithTheFieldAndTheReason) {
+    const struct {
+        CPayTable table;
+        const char* pszError;  // "" for a table that can be played
+    } kCases[] = {
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}), ""},
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 0, 0}), ""},  // paying nothing is allowed
+        {Jacks({100000, 50, 25, 9, 6, 4, 3, 2, 1}), ""},
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, ""), "Name: a pay table needs a name"},
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, "a\nb"), "Name: no control characters"},
+        {Jacks({100001, 50, 25, 9, 6, 4, 3, 2, 1}),
+         "Royal Flush at 5 coins: a pay is a whole number from 0 to 100000, not 100001"},
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, -1}),
+         "Pair at 1 coin: a pay is a whole number from 0 to 100000, not -1"},
+        // A hand of two readings scores as the higher: it must pay at least the lower.
+        {Jacks({800, 50, 25, 9, 6, 4, 3, 1, 2}),
+         "2 Pair at 1 coin: a hand that makes it is also Pair, which would pay more"},
+        {Jacks({800, 3, 25, 9, 6, 4, 3, 2, 1}),
+         "Straight Flush at 1 coin: a hand that makes it is also Flush, which would pay more"},
+        {Jacks({100, 300, 25, 9, 6, 4, 3, 2, 1}),
+         "Royal Flush at 1 coin: a hand that makes it is also Straight Flush"},
+        {Deuces({800, 200, 25, 15, 4, 5, 3, 2, 2, 1}),
+         "Straight Flush at 1 coin: a hand that makes it is also 4 of a Kind"},
+        {Deuces({800, 200, 25, 15, 9, 5, 3, 2, 2, 3}),
+         "Flush at 1 coin: a hand that makes it is also 3 of a Kind"},
+    };
+    for (const auto& c : kCases) {
+        const std::string strError = ValidatePayTable(c.table);
+        if (*c.pszError == '\0') {
+            EXPECT_EQ(strError, "");
+        } else {
+            EXPECT_EQ(strError.rfind(c.pszError, 0), 0u) << strError;
+        }
+    }
+}
+
+// The library: every table plays, the published pays at 5 coins and 250 for the royal below,
+// names unique, found by full or short name in any case; the as-built tables pay alike at
+// every bet.
+TEST(PayTableTest, TheLibraryAndTheTablesAsBuilt) {
+    std::set<std::string> names;
+    for (const CLibraryPayTable& entry : PayTableLibrary()) {
+        EXPECT_EQ(ValidatePayTable(entry.table), "") << entry.table.strName;
+        EXPECT_TRUE(names.insert(entry.table.strName).second) << entry.table.strName;
+        EXPECT_EQ(entry.table.Pay(0, 5), 800);
+        EXPECT_EQ(entry.table.Pay(0, 4), 250);
+        EXPECT_TRUE(entry.table.rules.bWheelStraight);
+        EXPECT_EQ(FindLibraryPayTable(entry.table.eFamily, entry.nGame, entry.pszShort), &entry);
+    }
+    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_DOUBLE_BONUS, "9/6")->table.strName,
+              "Double Bonus 9/6");
+    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, 0, "BONUS POKER 7/5")->table.Pay(5, 5), 7);
+    EXPECT_EQ(FindLibraryPayTable(EFamily::JacksOrBetter, GAME_JACKS_OR_BETTER, "10/7"), nullptr);
+    for (const CGameVariant& variant : GameVariants()) {
+        const CPayTable& table = AsBuiltPayTable(variant.nGame);
+        EXPECT_EQ(ValidatePayTable(table), "");
+        EXPECT_FALSE(table.rules.bWheelStraight);
+        for (int c = 0; c < table.CategoryCount(); ++c)
+            EXPECT_EQ(table.Pay(c, 1), table.Pay(c, 5)) << variant.pszCaption << " " << c;
+    }
+}
+
+}  // namespace
