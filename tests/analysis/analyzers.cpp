@@ -62,15 +62,6 @@ const CHoldAnalyzer& StandardAnalyzer(int nGame) {
     return s_analyzers.try_emplace(nGame, StandardPayFunction(nGame)).first->second;
 }
 
-const CHoldAnalyzer& AnyAceAnalyzer() {
-    static const CHoldAnalyzer s_analyzer([](CHand* pHand) {
-        for (int i = 0; i < 5; ++i)
-            if (pHand->GetCard(i)->GetRank() == RANK_ACE) return 1;
-        return 0;
-    });
-    return s_analyzer;
-}
-
 const COutcomeTable& Counts(const CPayTable& table) {
     return *SharedOutcomeTable(table.eFamily, table.rules);
 }

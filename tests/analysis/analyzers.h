@@ -23,6 +23,3 @@ const CHoldAnalyzer& StandardAnalyzer(int nGame);
 const COutcomeTable& Counts(const CPayTable& table);
 // The library's table of a family by name.
 const CPayTable& Library(EFamily eFamily, const char* pszName);
-
-// Pays 1 for any hand holding an ace: small enough to count holds and the return by hand.
-const CHoldAnalyzer& AnyAceAnalyzer();

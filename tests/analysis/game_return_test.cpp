@@ -10,22 +10,6 @@
 
 namespace {
 
-// Hold an ace when one is dealt (it always pays), else draw five. So the return is 1 less the
-// chance that neither the deal nor the draw of five from the 47 unseen holds an ace.
-TEST(GameReturnTest, AnyAceGameReturnIsCountedExactly) {
-    std::vector<double> vecProgress;
-    const CGameReturn result =
-        AnyAceAnalyzer().ComputeReturn([&](double dDone) { vecProgress.push_back(dDone); });
-    const double dNoAce = static_cast<double>(Binomial(48, 5)) * Binomial(43, 5) /
-                          (static_cast<double>(Binomial(52, 5)) * Binomial(47, 5));
-    EXPECT_NEAR(result.dReturn, 1.0 - dNoAce, 1e-14);
-    EXPECT_EQ(result.nDenominator, 7669695LL * 2598960LL);
-    EXPECT_DOUBLE_EQ(static_cast<double>(result.nNumerator) / result.nDenominator, result.dReturn);
-    ASSERT_FALSE(vecProgress.empty());
-    EXPECT_EQ(vecProgress.back(), 1.0);
-    EXPECT_TRUE(std::is_sorted(vecProgress.begin(), vecProgress.end()));
-}
-
 // Published returns under the best play at 5 coins, to the digits they are published with, one
 // row per table and bet; and the four games as built (royal flush 250 per coin at every bet, no
 // ace-low straight), as the README gives them: a change of the rules or of the pays shows here.

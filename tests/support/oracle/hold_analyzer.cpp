@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kDeals = Binomial(CARD_CODES, 5);
 
-std::array<int, 5> CodesOfHand(const CHand& deal) {
-    std::array<int, 5> arrCodes{};
-    arrCodes.fill(NO_CARD_CODE);
-    if (deal.GetSize() != 5) return arrCodes;
-    for (int i = 0; i < 5; ++i) arrCodes[i] = CardCodeOf(deal.GetCard(i));
-    return arrCodes;
-}
-
 }  // namespace
 
 CHoldAnalyzer::CHoldAnalyzer(int nGame, const CProgressFunction& progress)
@@ -62,20 +54,6 @@ std::vector<CHoldValue> CHoldAnalyzer::AnalyzeDeal(const std::array<int, 5>& arr
     std::vector<CHoldValue> vecHolds(arrHolds.begin(), arrHolds.end());
     std::sort(vecHolds.begin(), vecHolds.end(), IsBetterHold);
     return vecHolds;
-}
-
-std::vector<CHoldValue> CHoldAnalyzer::AnalyzeDeal(const CHand& deal) const {
-    return AnalyzeDeal(CodesOfHand(deal));
-}
-
-CHoldValue CHoldAnalyzer::BestHold(const std::array<int, 5>& arrCodes) const {
-    std::array<CHoldValue, 32> arrHolds;
-    if (!ValueHolds(arrCodes, arrHolds)) return CHoldValue{};
-    return *std::min_element(arrHolds.begin(), arrHolds.end(), IsBetterHold);
-}
-
-CHoldValue CHoldAnalyzer::BestHold(const CHand& deal) const {
-    return BestHold(CodesOfHand(deal));
 }
 
 CGameReturn CHoldAnalyzer::ComputeReturn(const CProgressFunction& progress) const {

@@ -11,29 +11,19 @@
 #include "analysis/hold_value.h"
 #include "support/oracle/draw_table.h"
 
-class CHand;
-
 class CHoldAnalyzer {
 public:
     // Scores every hand as the variant of the game code does (see GamePayFunction).
     explicit CHoldAnalyzer(int nGame, const CProgressFunction& progress = {});
     explicit CHoldAnalyzer(const CPayFunction& payFunction, const CProgressFunction& progress = {});
 
-    // The 32 holds of a deal, ranked by IsBetterHold. A deal that is not five different cards
-    // (card codes or, for a hand, cards with a suit and rank) gets an empty list.
+    // The 32 holds of a deal, ranked by IsBetterHold; empty for a deal that is not five
+    // different cards.
     std::vector<CHoldValue> AnalyzeDeal(const std::array<int, 5>& arrCodes) const;
-    std::vector<CHoldValue> AnalyzeDeal(const CHand& deal) const;
-
-    // The first hold of AnalyzeDeal without ranking the rest; a hold of nothing with no
-    // draws for a deal that is not five different cards.
-    CHoldValue BestHold(const std::array<int, 5>& arrCodes) const;
-    CHoldValue BestHold(const CHand& deal) const;
 
     // The return to the player with the best hold on each of the 2,598,960 deals, on every
     // core: one deal of each class of deals equal up to suits, weighted by the class's size.
     CGameReturn ComputeReturn(const CProgressFunction& progress = {}) const;
-
-    const CDrawTable& GetTable() const { return m_table; }
 
 private:
     // The 32 holds, unranked, in the order of hold masks; false for a bad deal.
