@@ -46,7 +46,7 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
             if (!options.nBet) return "--bet takes 1 to 5, not '" + EchoText(strValue) + "'";
             return "";
         case O::Hands:
-            options.nHands = ParseCount(strValue, 1, 50);
+            options.nHands = ParseCount(strValue, MIN_HANDS, MAX_HANDS);
             if (!options.nHands) return "--hands takes 1 to 50, not '" + EchoText(strValue) + "'";
             return "";
         case O::Hold:

@@ -7,10 +7,7 @@
 #include <vector>
 
 #include "games/family.h"
-
-// The bets a pay table has a column for: 1 to 5 coins.
-constexpr int MIN_BET = 1;
-constexpr int MAX_BET = 5;
+#include "games/play_limits.h"
 // The most a player's table may pay per coin: 50 hands x 5 coins x this stays in 32 bits.
 constexpr int MAX_PAY_PER_COIN = 100000;
 

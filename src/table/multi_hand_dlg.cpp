@@ -19,10 +19,11 @@ IMPLEMENT_DYNAMIC(CMultiHandDlg, CDialog)
 
 namespace {
 
-constexpr int kMinBet = 1;
-constexpr int kMaxBet = 5;
-constexpr int kMinHands = 1;
-constexpr int kMaxHands = CMultiHandDlg::kHands;
+constexpr int kMinBet = MIN_BET;
+constexpr int kMaxBet = MAX_BET;
+constexpr int kMinHands = MIN_HANDS;
+constexpr int kMaxHands = MAX_HANDS;
+static_assert(MAX_HANDS == CMultiHandDlg::kHands);
 
 // The message map: which handler a click on each control reaches.
 struct CommandEntry {
