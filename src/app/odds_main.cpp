@@ -14,6 +14,7 @@
 #include "analysis/card_code.h"
 #include "analysis/hold_analyzer.h"
 #include "analysis/outcome_table.h"
+#include "app/echo_text.h"
 #include "games/game_variants.h"
 
 namespace {
@@ -229,7 +230,7 @@ std::string ReadOptions(int argc, char** argv, COptions& options) {
             }
             options.pVariant = FindGameVariant(strName);
             if (options.pVariant == nullptr)
-                return "unknown variant '" + strName + "' (" + VariantNames() + ")";
+                return "unknown variant '" + EchoText(strName) + "' (" + VariantNames() + ")";
         } else if (strArg == "--hold" || strArg == "--hands" || strArg == "--bet") {
             if (i + 1 >= argc) return strArg + " needs a value";
             const std::string strValue = argv[++i];
@@ -242,7 +243,7 @@ std::string ReadOptions(int argc, char** argv, COptions& options) {
                 AppendWords(strValue, options.vecHeldWords);
             }
         } else if (strArg.size() > 1 && strArg[0] == '-') {
-            return "unknown option '" + strArg + "'";
+            return "unknown option '" + EchoText(strArg) + "'";
         } else {
             AppendWords(strArg, options.vecCardWords);
         }
@@ -252,7 +253,7 @@ std::string ReadOptions(int argc, char** argv, COptions& options) {
 
 // The message for a word that is not a card, dealt or held.
 std::string NotACard(const std::string& strWord) {
-    return "'" + strWord + "' is not a card (such as 10h, Qs, Ac, 2d)";
+    return "'" + EchoText(strWord) + "' is not a card (such as 10h, Qs, Ac, 2d)";
 }
 
 // Five different cards. An error message, or "".
@@ -269,6 +270,15 @@ std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5
     return "";
 }
 
+// --hands and --bet, whenever given, before what they go with is looked at. An error, or "".
+std::string CheckCounts(const COptions& options) {
+    if (!options.strHands.empty() && ParseCount(options.strHands, 1, 50) < 0)
+        return "--hands takes 1 to 50, not '" + EchoText(options.strHands) + "'";
+    if (!options.strBet.empty() && ParseCount(options.strBet, 1, 5) < 0)
+        return "--bet takes 1 to 5, not '" + EchoText(options.strBet) + "'";
+    return "";
+}
+
 // The held cards as positions of the deal, and the hands and bet to count over. An error
 // message, or "".
 std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& arrCodes,
@@ -276,9 +286,7 @@ std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& a
     if (options.strHands.empty() != options.strBet.empty()) return "--hands and --bet go together";
     if (!options.strHands.empty()) {
         request.nHands = ParseCount(options.strHands, 1, 50);
-        if (request.nHands < 0) return "--hands takes 1 to 50, not '" + options.strHands + "'";
         request.nBet = ParseCount(options.strBet, 1, 5);
-        if (request.nBet < 0) return "--bet takes 1 to 5, not '" + options.strBet + "'";
     }
     if (options.vecHeldWords.size() > 5) return "a hold is at most five cards";
     for (const std::string& strWord : options.vecHeldWords) {
@@ -298,6 +306,8 @@ std::string ReadHoldRequest(const COptions& options, const std::array<int, 5>& a
 int RunReturns(const COptions& options) {
     if (!options.vecCardWords.empty()) return BadInput("--return takes no cards");
     if (options.bHold) return BadInput("--return takes no --hold");
+    if (!options.strHands.empty() || !options.strBet.empty())
+        return BadInput("--return takes no --hands or --bet");
     std::vector<const CGameVariant*> vecVariants;
     if (options.pVariant != nullptr) {
         vecVariants.push_back(options.pVariant);
@@ -321,6 +331,8 @@ int main(int argc, char** argv) {
         std::printf("handfall-odds %s\n", HANDFALL_VERSION);
         return 0;
     }
+    if (const std::string strError = CheckCounts(options); !strError.empty())
+        return BadInput(strError);
     if (options.bReturn) return RunReturns(options);
 
     std::array<int, 5> arrCodes{};

@@ -77,8 +77,31 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"HeldCardNotDealt", "--hold 'Jh As' 'Jh Qh Kh 10h 2c'", "As is not in the deal"},
         CBadInput{"HeldTwice", "--hold 'Jh jh' 'Jh Qh Kh 10h 2c'", "Jh is held twice"},
         CBadInput{"HandsWithoutBet", "--hold Jh --hands 5 'Jh Qh Kh 10h 2c'", "go together"},
-        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"}),
+        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"},
+        CBadInput{"ReturnWithBadCounts", "--return --hands 500 --bet -3", "not '500'"},
+        CBadInput{"ReturnWithBadBet", "--return --bet -3", "--bet takes 1 to 5, not '-3'"},
+        CBadInput{"ReturnWithCounts", "--return --hands 5 --bet 1", "--return takes no --hands"},
+        CBadInput{"ControlsEscaped", "--game \"$(printf 'x\\033[2Jy\\nz')\"",
+                  "unknown variant 'x\\x1b[2Jy\\nz'"}),
     [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
+
+// Whatever was given, the message is its own line and the line pointing to --help, fit for a
+// terminal and short.
+TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
+    for (const char* pszArgs : {
+             "--game \"$(printf 'a\\nb\\033]0;title\\007')\"",
+             "--colour=\"$(printf '\\r\\033[2J')\"",
+             "\"$(head -c 100000 /dev/zero | tr '\\0' x)h\" Qh Kh 10h 2c",
+             "--hold Jh --hands 5 --bet \"$(head -c 100000 /dev/zero | tr '\\0' 7)\" Jh Qh Kh Ah "
+             "2c",
+         }) {
+        const CRun run = RunOdds(pszArgs);
+        EXPECT_EQ(run.nExit, 2) << pszArgs;
+        EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 2) << run.strErr;
+        EXPECT_EQ(run.strErr.find_first_of("\r\x1b\x07"), std::string::npos) << run.strErr;
+        EXPECT_LT(run.strErr.size(), 200u) << pszArgs;
+    }
+}
 
 // The help, and the 32 holds best first with their exact expected pay: a golden file each. Cards
 // may come as one argument or several, in either case.
