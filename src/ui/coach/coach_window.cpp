@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
+#include "analysis/parallel_for.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/coach/coach_figure.h"
@@ -209,7 +210,8 @@ void CCoachWindow::BuildContent() {
 
 CCoachWindow::~CCoachWindow() {
     m_dlg.SetObserver(nullptr);
-    // A table being built cannot be stopped; its result is dropped with this window's events.
+    // A table still being built is dropped, as is anything it posted, with this window's events.
+    m_bStopBuild = true;
     if (m_worker.joinable()) m_worker.join();
 }
 
@@ -261,11 +263,14 @@ void CCoachWindow::BuildNeededTable() {
     const int nGame = m_coach.GetNeededGame();
     if (nGame == 0) return;
     m_worker = std::thread([this, nGame] {
+        const CStoppableWork work(m_bStopBuild);
         auto pTable = std::make_shared<const COutcomeTable>(nGame, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
                 Qt::QueuedConnection);
         });
+        // A stopped table is incomplete: never the coach's.
+        if (work.IsStopped()) return;
         QMetaObject::invokeMethod(
             this,
             [this, pTable] {
