@@ -72,6 +72,9 @@ private:
 }  // namespace
 
 const std::vector<CDealClass>& DealClasses() {
-    static const std::vector<CDealClass> s_vecClasses = CClassLister().List();
+    // Never destroyed: made after main starts, it would go before the exit handler that stops
+    // the workers reading it.
+    static const std::vector<CDealClass>& s_vecClasses =
+        *new std::vector<CDealClass>(CClassLister().List());
     return s_vecClasses;
 }

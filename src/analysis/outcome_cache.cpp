@@ -1,5 +1,6 @@
 #include "analysis/outcome_cache.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <vector>
@@ -39,12 +40,17 @@ std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const C
     CCache& cache = Cache();
     {
         std::unique_lock lock(cache.mutex);
-        cache.built.wait(lock, [&] { return !cache.Entry(eFamily, rules).bBuilding; });
+        // Waited for in short steps: a stopped waiter must leave even if the builder never ends.
+        while (cache.Entry(eFamily, rules).bBuilding) {
+            if (IsParallelWorkStopped()) return nullptr;
+            cache.built.wait_for(lock, std::chrono::milliseconds(50));
+        }
         CEntry& entry = cache.Entry(eFamily, rules);
         if (entry.pTable) return entry.pTable;
         entry.bBuilding = true;
     }
     auto pTable = std::make_shared<const COutcomeTable>(eFamily, rules, progress);
+    if (IsParallelWorkStopped()) pTable.reset();  // incomplete
     {
         std::lock_guard lock(cache.mutex);
         CEntry& entry = cache.Entry(eFamily, rules);

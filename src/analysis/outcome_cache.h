@@ -7,7 +7,8 @@
 #include "analysis/outcome_table.h"
 
 // The table, built on the calling thread the first time (progress told there), waited for when
-// another thread is building it. Callers with a window call it off the window's thread.
+// another thread is building it. Callers with a window call it off the window's thread. Null
+// when the calling thread's work is stopped (see CStoppableWork): a stopped build is never kept.
 std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const CRules& rules,
                                                         const CProgressFunction& progress = {});
 // The table if it is built already, else null; never waits.

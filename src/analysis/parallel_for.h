@@ -1,6 +1,7 @@
 // Splits a long computation over the machine's cores.
 #pragma once
 
+#include <atomic>
 #include <functional>
 
 // Told how far a long computation has come, 0 to 1; always called on the thread that started
@@ -13,5 +14,35 @@ CProgressFunction ScaledProgress(const CProgressFunction& progress, double dFrom
 // Runs work over [0, nItems) in chunks of at most nChunk items, on every core at once, the
 // calling thread included, and returns when all is done. Chunks may run in any order and on
 // any thread, so work must only write what its own range owns (or add up atomically).
+// Once stopped (see CStoppableWork, StopAllParallelWork) it runs no more chunks and tells no
+// progress: what the work was to fill stays partly unfilled, and its caller must drop it.
 void ParallelFor(int nItems, int nChunk, const std::function<void(int nBegin, int nEnd)>& work,
                  const CProgressFunction& progress = {});
+
+// Background work on the calling thread for this object's lifetime: every ParallelFor it runs
+// stops once bStop is set, from any thread. StopAllParallelWork waits for the thread to leave
+// this scope or to stop inside a ParallelFor, so what it does in between is safe too. Not for
+// the window's thread, which the end of the process must not wait for.
+class CStoppableWork {
+public:
+    explicit CStoppableWork(const std::atomic<bool>& bStop);
+    ~CStoppableWork();
+    CStoppableWork(const CStoppableWork&) = delete;
+    CStoppableWork& operator=(const CStoppableWork&) = delete;
+
+    // True once bStop was set or StopAllParallelWork called: the work's result is incomplete.
+    bool IsStopped() const;
+
+private:
+    const std::atomic<bool>& m_bStop;
+    const std::atomic<bool>* m_pOuter;
+};
+
+// Whether the calling thread's work has been stopped: its CStoppableWork's flag, or the end of
+// the process.
+bool IsParallelWorkStopped();
+
+// For the end of the process, on any path (an exit handler): stops all ParallelFor work, now and
+// later, and returns once no thread is inside a chunk or a CStoppableWork scope. A thread that
+// stops there never returns to its caller, whose data may be going; the process's end takes it.
+void StopAllParallelWork();

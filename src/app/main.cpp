@@ -2,6 +2,16 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "analysis/parallel_for.h"
+#include "cli/echo_text.h"
+
 #include "app/multi_hand_app.h"
 #include "app/session_bus.h"
 #include "app/start_up_warm_up.h"
@@ -21,12 +31,41 @@ public:
     }
 };
 
+// Qt aborts without a display, blaming its installation. When the X platform will be used,
+// see first that the display opens, and say which one did not.
+bool CanOpenDisplay(const char* pszProgram) {
+    const char* pszPlatform = std::getenv("QT_QPA_PLATFORM");
+    const bool bPlatformSet = pszPlatform != nullptr && *pszPlatform != '\0';
+    if (bPlatformSet && std::strncmp(pszPlatform, "xcb", 3) != 0) return true;
+    // A Wayland session may be Qt's choice unless the platform is named.
+    if (!bPlatformSet && std::getenv("WAYLAND_DISPLAY") != nullptr) return true;
+    Display* pDisplay = XOpenDisplay(nullptr);
+    if (pDisplay != nullptr) {
+        XCloseDisplay(pDisplay);
+        return true;
+    }
+    const char* pszDisplay = std::getenv("DISPLAY");
+    const std::string strProgram =
+        QFileInfo(QString::fromLocal8Bit(pszProgram)).fileName().toStdString();
+    if (pszDisplay == nullptr || *pszDisplay == '\0')
+        std::fprintf(stderr, "%s: cannot open a display: DISPLAY is %s\n", strProgram.c_str(),
+                     pszDisplay == nullptr ? "not set" : "empty");
+    else
+        std::fprintf(stderr, "%s: cannot open display '%s'\n", strProgram.c_str(),
+                     EchoText(pszDisplay).c_str());
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!CanOpenDisplay(argv[0])) return 1;
     PinSessionBus();
     CStartUpWarmUp warmUp;
     QApplication app(argc, argv);
+    // Registered once the application object exists, so that on any exit (Qt's own when the
+    // X server goes) the workers stop before the static objects they may read are destroyed.
+    std::atexit(&StopAllParallelWork);
     warmUp.ApplicationReady();
     SetUpApplicationLook(app);
     SetUpDesktopIntegration(app);

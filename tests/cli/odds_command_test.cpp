@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"HeldTwice", "--hold 'Jh jh' 'Jh Qh Kh 10h 2c'", "Jh is held twice"},
         CBadInput{"HandsWithoutBet", "--hold Jh --hands 5 'Jh Qh Kh 10h 2c'", "go together"},
         CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"},
-        CBadInput{"ReturnChecksHandsAndBet", "--return --bet -3", "--bet takes 1 to 5"},
+        CBadInput{"ReturnChecksHandsAndBet", "--return --bet -3", "--bet takes 1 to 5, not '-3'"},
+        CBadInput{"ReturnWithBadCounts", "--return --hands 500 --bet -3", "not '500'"},
         CBadInput{"ReturnTakesNoHands", "--return --hands 5 --bet 1", "--return takes no --hands"},
         CBadInput{"GivenTwice", "--hold Jh --hold Qh 'Jh Qh Kh 10h 2c'", "--hold is given twice"},
         CBadInput{"UnknownPayTable", "--game jacks --pays 10/7 'Jh Qh Kh 10h 2c'",
@@ -104,6 +105,28 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"ControlsEscaped", "--game '\x1b]0;t\x07\n' x",
                   "unknown variant '\\x1b]0;t\\x07\\n'"}),
     [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
+
+// Whatever was given, the message is its own line and the line pointing to --help, fit for a
+// terminal and short.
+TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
+    const std::string strLong(100000, 'x');
+    for (const std::vector<std::string>& vecArgs : std::vector<std::vector<std::string>>{
+             {"--game", "a\nb\x1b]0;title\x07"},
+             {"--colour=\r\x1b[2J"},
+             {strLong + "h", "Qh", "Kh", "10h", "2c"},
+             {"--hold", "Jh", "--hands", "5", "--bet", std::string(100000, '7'), "Jh", "Qh", "Kh",
+              "Ah", "2c"},
+         }) {
+        std::ostringstream out, err;
+        COddsIo io{out, err, false};
+        CRun run{::RunOdds(vecArgs, io), out.str(), err.str()};
+        const std::string pszArgs = vecArgs.front();
+        EXPECT_EQ(run.nExit, 2) << pszArgs;
+        EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 2) << run.strErr;
+        EXPECT_EQ(run.strErr.find_first_of("\r\x1b\x07"), std::string::npos) << run.strErr;
+        EXPECT_LT(run.strErr.size(), 200u) << pszArgs;
+    }
+}
 
 // The help, and the 32 holds best first with their exact expected pay: a golden file each. Cards
 // may come as one argument or several, in either case.

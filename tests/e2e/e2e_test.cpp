@@ -4,6 +4,8 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "e2e_fixture.h"
 
@@ -203,6 +205,48 @@ TEST_F(CoachE2ETest, COpensTheCoachWhichFollowsAGamePlayedWithTheKeysAndCClosesI
     Key("Escape");
     ASSERT_TRUE(m_game.waitForFinished(10000)) << "the game did not end on Esc";
     EXPECT_EQ(m_game.exitCode(), 0);
+}
+
+// The X server gone while the coach builds a table, at several moments: the game says so and
+// ends with 1, its workers touching nothing the exit frees (the sanitizer build would say).
+class LostDisplayE2ETest : public E2ETest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LostDisplayE2ETest, EndsWithOneAndNoFault) {
+    Key("d");
+    Key("c");
+    Settle(GetParam());
+    m_xvfb.kill();
+    m_xvfb.waitForFinished(5000);
+    ASSERT_TRUE(m_game.waitForFinished(30000)) << "the game did not end";
+    const std::string strErr = m_game.readAllStandardError().toStdString();
+    EXPECT_EQ(m_game.exitStatus(), QProcess::NormalExit) << strErr;
+    EXPECT_EQ(m_game.exitCode(), 1) << strErr;
+    EXPECT_NE(strErr.find("X11 connection broke"), std::string::npos) << strErr;
+    EXPECT_EQ(strErr.find("Sanitizer"), std::string::npos) << strErr;
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterC, LostDisplayE2ETest, ::testing::Values(0, 20, 30, 40, 300, 1000));
+
+// Without a display the game names the one it could not open, on one line, and ends with 1.
+TEST(NoDisplayE2ETest, NamesTheDisplayAndEndsWithOne) {
+    const std::pair<const char*, const char*> kCases[] = {
+        {nullptr, "DISPLAY is not set"}, {"", "DISPLAY is empty"}, {":4093", "':4093'"}};
+    for (const auto& [pszDisplay, pszMessage] : kCases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        if (pszDisplay != nullptr) env.insert("DISPLAY", pszDisplay);
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.start(HANDFALL_EXE, {});
+        ASSERT_TRUE(game.waitForFinished(10000));
+        const QString strErr = QString::fromLocal8Bit(game.readAllStandardError());
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << strErr.toStdString();
+        EXPECT_EQ(game.exitCode(), 1) << strErr.toStdString();
+        EXPECT_TRUE(strErr.contains(pszMessage)) << strErr.toStdString();
+        EXPECT_EQ(strErr.count('\n'), 1) << strErr.toStdString();
+    }
 }
 
 }  // namespace

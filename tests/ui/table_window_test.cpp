@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyle>
@@ -127,6 +128,17 @@ TEST_F(TableWindowTest, OkLeavesTheTableOpenTheCloseBoxEndsIt) {
     EXPECT_TRUE(m_pDlg->IsClosed());
     EXPECT_FALSE(m_pHost->isVisible());
     EXPECT_EQ(m_pHost->result(), IDCANCEL);
+}
+
+// Esc held down to close a menu or a dialog above goes on repeating here: only a fresh press
+// ends the table.
+TEST_F(TableWindowTest, ARepeatedEscLeavesTheTableOpenAFreshOneEndsIt) {
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(m_pHost, &repeated);
+    EXPECT_FALSE(m_pDlg->IsClosed());
+    QKeyEvent fresh(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_pHost, &fresh);
+    EXPECT_TRUE(m_pDlg->IsClosed());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -305,6 +306,16 @@ void CQtDialogHost::accept() {
 
 void CQtDialogHost::reject() {
     m_dialog.OnCommand(IDCANCEL);
+}
+
+// Esc held down to close a menu or a dialog above this one must not go on to close this one:
+// only a fresh press cancels.
+void CQtDialogHost::keyPressEvent(QKeyEvent* pEvent) {
+    if (pEvent->isAutoRepeat() && pEvent->matches(QKeySequence::Cancel)) {
+        pEvent->accept();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
 }
 
 void CQtDialogHost::paintEvent(QPaintEvent*) {

@@ -62,6 +62,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
 

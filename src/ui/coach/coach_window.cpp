@@ -14,6 +14,7 @@
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
+#include "analysis/parallel_for.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/coach/coach_figure.h"
@@ -210,7 +211,8 @@ void CCoachWindow::BuildContent() {
 
 CCoachWindow::~CCoachWindow() {
     m_dlg.SetObserver(nullptr);
-    // A table being built cannot be stopped; its result is dropped with this window's events.
+    // A table still being built is dropped, as is anything it posted, with this window's events.
+    m_bStopBuild = true;
     if (m_worker.joinable()) m_worker.join();
 }
 
@@ -262,11 +264,14 @@ void CCoachWindow::BuildNeededTable() {
     const std::optional<COutcomeKey> key = m_coach.GetNeededTable();
     if (!key) return;
     m_worker = std::thread([this, key = *key] {
+        const CStoppableWork work(m_bStopBuild);
         auto pTable = SharedOutcomeTable(key.eFamily, key.rules, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
                 Qt::QueuedConnection);
         });
+        // A stopped build leaves no table: nothing to hand over.
+        if (work.IsStopped() || !pTable) return;
         QMetaObject::invokeMethod(
             this,
             [this, pTable] {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -57,6 +58,7 @@ private:
     QWidget* m_pTable;
     CCoach m_coach;
     std::thread m_worker;
+    std::atomic<bool> m_bStopBuild{false};  // set once, when the window goes
 
     QLabel* m_pStatus = nullptr;
     QGroupBox* m_pDealBox = nullptr;

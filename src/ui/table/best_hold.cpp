@@ -4,10 +4,12 @@
 #include <QObject>
 #include <QShortcut>
 #include <array>
+#include <atomic>
 #include <thread>
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
+#include "analysis/parallel_for.h"
 #include "platform/dialog.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
@@ -28,6 +30,7 @@ class CBestHoldBuilder : public QObject {
 public:
     CBestHoldBuilder(QObject* pParent, CMultiHandDlg& dlg) : QObject(pParent), m_dlg(dlg) {}
     ~CBestHoldBuilder() override {
+        m_bStop = true;
         if (m_worker.joinable()) m_worker.join();
     }
 
@@ -39,7 +42,8 @@ public:
         if (m_worker.joinable()) return;
         const CPayTable& table = m_dlg.GetPayTable();
         m_worker = std::thread([this, eFamily = table.eFamily, rules = table.rules] {
-            SharedOutcomeTable(eFamily, rules);
+            const CStoppableWork work(m_bStop);
+            if (!SharedOutcomeTable(eFamily, rules)) return;
             QMetaObject::invokeMethod(
                 this,
                 [this] {
@@ -53,6 +57,7 @@ public:
 private:
     CMultiHandDlg& m_dlg;
     std::array<int, 5> m_arrPending{};
+    std::atomic<bool> m_bStop{false};  // set once, when the table's window goes
     std::thread m_worker;
 };
 
