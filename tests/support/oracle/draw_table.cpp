@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "analysis/deal_classes.h"
 #include "games/pay_table.h"
 #include "model/card.h"
 #include "model/hand.h"
@@ -34,74 +33,36 @@ int ClampPay(int nPay) {
     return std::clamp(nPay, -MAX_PAY_PER_COIN, MAX_PAY_PER_COIN);
 }
 
-// Every renaming of the four suits: m_n[r][s] is the index suit index s becomes.
-struct CRenamings {
-    int m_n[24][4];
-};
-constexpr CRenamings MakeRenamings() {
-    CRenamings renamings{};
-    int r = 0;
-    for (int a = 0; a < 4; ++a)
-        for (int b = 0; b < 4; ++b)
-            for (int c = 0; c < 4; ++c)
-                for (int d = 0; d < 4; ++d)
-                    if (a != b && a != c && a != d && b != c && b != d && c != d) {
-                        const int arrSuitOf[4] = {a, b, c, d};
-                        for (int s = 0; s < 4; ++s) renamings.m_n[r][s] = arrSuitOf[s];
-                        ++r;
-                    }
-    return renamings;
-}
-constexpr CRenamings kRenamings = MakeRenamings();
-// Renaming by a swap of two suits and by a cycle of all four makes every renaming.
-constexpr int kSwap[4] = {1, 0, 2, 3};
-constexpr int kCycle[4] = {1, 2, 3, 0};
-
-// The hand with every suit index s replaced by pSuitOf[s], in ascending order again. Plain
-// arrays: this runs millions of times per table, unoptimised builds included.
-void Rename(const int* pCodes, const int* pSuitOf, int* pImage) {
-    for (int i = 0; i < 5; ++i) {
-        const int nCode = (pCodes[i] & ~3) | pSuitOf[pCodes[i] & 3];
-        int j = i;
-        for (; j > 0 && pImage[j - 1] > nCode; --j) pImage[j] = pImage[j - 1];
-        pImage[j] = nCode;
-    }
-}
-
 }  // namespace
 
-// Scores one hand of each class of hands equal up to suits and gives its score to every hand
-// of the class: with the check below, about a tenth of the calls of scoring each hand.
+// Scores every hand, in slot order: for a < b < c < d < e the slot grows by one from each hand
+// to the next. Plain and slow on purpose, so that it shares nothing with the engine's counting.
 std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
                                          const CProgressFunction& progress) {
     std::vector<std::int32_t> vecScores(kHands, 0);
     const CCodeCards cards;
-    const std::vector<CDealClass>& vecClasses = DealClasses();
     std::int32_t* pScores = vecScores.data();
     ParallelFor(
-        static_cast<int>(vecClasses.size()), 1024,
+        CARD_CODES - 4, 1,
         [&](int nBegin, int nEnd) {
-            const auto& binomials = card_code_detail::kBinomials.m_n;
             CCardArray arrFive;
             arrFive.SetSize(5);
             CHand hand(&arrFive);
-            const auto Score = [&](const int* pCodes) {
-                for (int i = 0; i < 5; ++i) hand.SetCard(i, cards.Get(pCodes[i]));
-                return payFunction(&hand);
-            };
-            for (int i = nBegin; i < nEnd; ++i) {
-                const int* pCodes = vecClasses[i].arrCodes.data();
-                const int nScore = Score(pCodes);
-                int arrImage[5];
-                // A function that minds suit names breaks the contract: say so. One check per
-                // class, by turns with each of the two renamings that make all others.
-                Rename(pCodes, i % 2 == 0 ? kSwap : kCycle, arrImage);
-                ASSERT(Score(arrImage) == nScore);
-                for (const auto& suitOf : kRenamings.m_n) {
-                    Rename(pCodes, suitOf, arrImage);
-                    pScores[binomials[arrImage[0]][1] + binomials[arrImage[1]][2] +
-                            binomials[arrImage[2]][3] + binomials[arrImage[3]][4] +
-                            binomials[arrImage[4]][5]] = nScore;
+            for (int e = nBegin + 4; e < nEnd + 4; ++e) {
+                int nSlot = Binomial(e, 5);
+                hand.SetCard(4, cards.Get(e));
+                for (int d = 3; d < e; ++d) {
+                    hand.SetCard(3, cards.Get(d));
+                    for (int c = 2; c < d; ++c) {
+                        hand.SetCard(2, cards.Get(c));
+                        for (int b = 1; b < c; ++b) {
+                            hand.SetCard(1, cards.Get(b));
+                            for (int a = 0; a < b; ++a) {
+                                hand.SetCard(0, cards.Get(a));
+                                pScores[nSlot++] = payFunction(&hand);
+                            }
+                        }
+                    }
                 }
             }
         },

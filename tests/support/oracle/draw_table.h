@@ -11,9 +11,7 @@
 #include "analysis/parallel_for.h"
 #include "support/oracle/pay_function.h"
 
-// What payFunction gives each of the 2,598,960 five-card hands, by slot, on every core. It is
-// called for one hand of each class of hands equal up to suits (and twice more per class to
-// check that renaming suits changes nothing, a broken contract otherwise).
+// What payFunction gives each of the 2,598,960 five-card hands, by slot, on every core.
 std::vector<std::int32_t> ScoreEveryHand(const CPayFunction& payFunction,
                                          const CProgressFunction& progress = {});
 
