@@ -109,7 +109,7 @@ void CPayTablesDialog::BuildContent() {
         auto* pChooser = new QComboBox(pGames);
         pChooser->setObjectName(QString("chooser_%1").arg(variant.pszCommandName));
         pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszCaption));
-        pChooser->setMinimumContentsLength(40);
+        pChooser->setMinimumContentsLength(62);
         auto* pLabel = new QLabel(QString(variant.pszCaption) + ":", pGames);
         pLabel->setBuddy(pChooser);
         pGrid->addWidget(pLabel, nRow, 0);
@@ -190,7 +190,8 @@ void CPayTablesDialog::Refresh() {
 void CPayTablesDialog::RefreshEnabled() {
     if (m_pStatus == nullptr) return;
     const bool bCanChoose = !m_dlg.IsDealt() && !m_dlg.IsClosed();
-    for (QComboBox* pChooser : m_arrChoosers) pChooser->setEnabled(bCanChoose);
+    for (QComboBox* pChooser : m_arrChoosers)
+        if (pChooser != nullptr) pChooser->setEnabled(bCanChoose);  // none for code 0
     const bool bSelected = m_pOwn->currentRow() >= 0;
     m_pEdit->setEnabled(bSelected);
     m_pDelete->setEnabled(bSelected);
