@@ -18,7 +18,9 @@ std::string ReadSettings(const QString& strPath, CPayTableSettings& settings) {
     if (!info.exists()) return "no such file";
     if (!info.isReadable() || !info.isFile()) return "cannot be read";
     QSettings file(strPath, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) return "not a settings file";
+    // Qt reads most garbage as no entries at all, without an error.
+    if (file.status() != QSettings::NoError || (info.size() > 0 && file.allKeys().isEmpty()))
+        return "not a settings file";
     for (const QString& strKey : file.allKeys())
         if (!strKey.startsWith(QString(kOwnArray) + "/") &&
             !strKey.startsWith(QString(kGamesGroup) + "/"))
