@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,7 +40,7 @@ std::size_t Index(int nGame) {
 }  // namespace
 
 CPayTablesDialog::CPayTablesDialog(CMultiHandDlg& dlg, QWidget* pTable, QString strSettingsPath)
-    : QDialog(pTable, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(pTable, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       m_dlg(dlg),
       m_pTable(pTable),
@@ -90,12 +91,21 @@ void CPayTablesDialog::showEvent(QShowEvent* pEvent) {
     BuildContent();
     Refresh();
     m_dealtCheck.start();
-    QDialog::showEvent(pEvent);
+    QWidget::showEvent(pEvent);
 }
 
 void CPayTablesDialog::hideEvent(QHideEvent* pEvent) {
     m_dealtCheck.stop();
-    QDialog::hideEvent(pEvent);
+    QWidget::hideEvent(pEvent);
+    // The table takes the keyboard back, which without a window manager nothing else does.
+    if (m_pTable != nullptr && m_pTable->isVisible()) m_pTable->activateWindow();
+}
+
+void CPayTablesDialog::keyPressEvent(QKeyEvent* pEvent) {
+    if (pEvent->key() == Qt::Key_Escape && pEvent->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(pEvent);
 }
 
 // Built the first time it is shown: most runs never open it.
@@ -152,7 +162,7 @@ void CPayTablesDialog::BuildContent() {
     auto* pClose = new QPushButton("Close", this);
     pClose->setAccessibleName("Close");
     pClose->setAutoDefault(false);
-    connect(pClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(pClose, &QPushButton::clicked, this, &QWidget::close);
     pLayout->addWidget(pClose, 0, Qt::AlignRight);
 }
 

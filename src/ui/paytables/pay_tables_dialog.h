@@ -1,11 +1,12 @@
 // "Handfall II Pay Tables", beside the table: the table each game plays, chosen among the one
 // as built, the library's and the player's own, each with its exact return at 1 and at 5
 // coins, worked out on a thread of its own; and the player's own tables, made, changed and
-// deleted. A choice changes only while a deal is possible, as the game boxes do.
+// deleted. A choice changes only while a deal is possible, as the game boxes do. A window of
+// its own, not a dialog: within the table's dialog a dialog would take part in its Enter key.
 #pragma once
 
-#include <QDialog>
 #include <QTimer>
+#include <QWidget>
 
 #include <array>
 #include <atomic>
@@ -25,7 +26,7 @@ class QPushButton;
 class CMultiHandDlg;
 class CQtDialogHost;
 
-class CPayTablesDialog : public QDialog {
+class CPayTablesDialog : public QWidget {
     Q_OBJECT
 
 public:
@@ -54,6 +55,7 @@ public:
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void hideEvent(QHideEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     void BuildContent();
