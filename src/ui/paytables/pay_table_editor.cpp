@@ -48,7 +48,9 @@ CPayTableEditor::CPayTableEditor(QWidget* pParent, const CPayTable& table,
     for (int c = 0; c < MAX_CATEGORIES; ++c) {
         QSpinBox* pSpin = m_arrPays[static_cast<std::size_t>(c)] = PaySpin(this);
         pSpin->setValue(table.Pay(c, MIN_BET));
-        m_pForm->addRow(QString(), pSpin);
+        auto* pLabel = new QLabel(this);
+        pLabel->setBuddy(pSpin);
+        m_pForm->addRow(pLabel, pSpin);
     }
     m_pRoyalAtMaxBet = PaySpin(this);
     m_pRoyalAtMaxBet->setValue(table.Pay(0, MAX_BET));
