@@ -6,6 +6,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/coach/coach_window.h"
+#include "ui/paytables/pay_tables_dialog.h"
 #include "ui/table/accessibility.h"
 #include "ui/table/best_hold.h"
 #include "ui/table/table_keys.h"
@@ -46,6 +47,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallTableKeys(host);
         InstallBestHold(host, *pTable);
         InstallCoach(host, *pTable);
+        InstallPayTables(host, *pTable);
         WatchHandChanges(host);
     }
 }

@@ -34,6 +34,13 @@ protected:
         launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("PATH", m_runtimeDir.filePath("bin") + ":" + env.value("PATH"));
+        // Settings of its own, empty: none of the tester's, and nothing to say about a missing
+        // file.
+        QDir(m_runtimeDir.path()).mkpath("config/handfall");
+        QFile settings(SettingsPath());
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.close();
+        env.insert("XDG_CONFIG_HOME", m_runtimeDir.filePath("config"));
         m_game.setProcessEnvironment(env);
         m_game.start(HANDFALL_EXE, {});
         ASSERT_TRUE(m_game.waitForStarted(5000)) << "the game did not start";
@@ -44,6 +51,7 @@ protected:
         FindClientArea();
         Settle();
     }
+    QString SettingsPath() const { return m_runtimeDir.filePath("config/handfall/handfall.ini"); }
     // Where the window's client area is on the screen; a window manager's frame moves it.
     void FindClientArea() { m_ptWindow = WindowRect(m_strWindow).topLeft(); }
     // A window's client area on the screen, as the X server has it.

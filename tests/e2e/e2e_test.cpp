@@ -250,3 +250,45 @@ TEST(NoDisplayE2ETest, NamesTheDisplayAndEndsWithOne) {
 }
 
 }  // namespace
+
+// Jacks or Better 9/6 chosen with the keyboard in the Pay Tables dialog: it is kept in the
+// settings, and at 5 coins the Pay Table shows its royal (800 per coin, not 250 as built).
+using PayTablesE2ETest = E2ETest;
+
+TEST_F(PayTablesE2ETest, JacksOrBetter96ChosenInTheDialogPaysItsRoyalAtFiveCoins) {
+    Click({935, 457});  // the bet's up arrow, four times: 5 coins
+    Run("xdotool", {"click", "--repeat", "3", "--delay", "200", "1"});  // the pointer stays
+    const auto payTable = [this] {
+        Click({904, 564});  // Pay Table
+        const QString strWindow = Window("Handfall II Pay Table");
+        EXPECT_FALSE(strWindow.isEmpty()) << "the button did not open the pay table";
+        const QImage image = Screen().copy(WindowRect(strWindow));
+        Type("Escape");
+        EXPECT_TRUE(Window("Handfall II Pay Table", false).isEmpty());
+        Run("xdotool", {"mousemove", "0", "0"});  // a click waits for the pointer to move
+        return image;
+    };
+    const QImage asBuilt = payTable();
+
+    Key("alt+space");
+    Settle(300);
+    Key("t");
+    ASSERT_FALSE(Window("Handfall II Pay Tables").isEmpty()) << "no Pay Tables dialog";
+    // Duces Wild's chooser has the focus; Jacks or Better's is next, its first casino table
+    // right below the one as built.
+    for (const char* pszKey : {"Tab", "Down", "Escape"}) {
+        Run("xdotool", {"key", pszKey});
+        Settle(300);
+    }
+    EXPECT_TRUE(Window("Handfall II Pay Tables", false).isEmpty()) << "Esc did not close it";
+    QFile settings(SettingsPath());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("jacks=Jacks or Better 9/6"))
+        << "the choice was not kept";
+
+    Type("d");
+    EXPECT_TRUE(AllCards(Screenshot(), 0, true)) << "no deal at 5 coins";
+    const QImage chosen = payTable();
+    ASSERT_EQ(chosen.size(), asBuilt.size());
+    EXPECT_NE(chosen, asBuilt) << "the Pay Table does not show the royal of 9/6";
+}

@@ -1,0 +1,106 @@
+#include "games/pay_table_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <sstream>
+
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
+
+namespace {
+
+constexpr const char* kCasinoWord = "casino";
+constexpr const char* kAsBuiltWord = "as-built";
+
+bool SameText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// A whole number written plainly, from 0 to MAX_PAY_PER_COIN.
+bool ParsePay(const std::string& strWord, int& nPay) {
+    const char* pEnd = strWord.data() + strWord.size();
+    const auto [p, ec] = std::from_chars(strWord.data(), pEnd, nPay);
+    return ec == std::errc() && p == pEnd && nPay >= 0 && nPay <= MAX_PAY_PER_COIN;
+}
+
+}  // namespace
+
+CPayTable MakePlayerPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+                             const std::vector<int>& vecPays, int nRoyalAtMaxBet) {
+    CPayTable table = MakeFlatPayTable(eFamily, std::move(strName), rules, vecPays);
+    table.arrPays[0][MAX_BET - 1] = nRoyalAtMaxBet;
+    return table;
+}
+
+CPayTableText FormatPayTable(const CPayTable& table) {
+    CPayTableText text;
+    text.strName = table.strName;
+    text.strFamily = FamilyKey(table.eFamily);
+    text.strRules = table.rules.bWheelStraight ? kCasinoWord : kAsBuiltWord;
+    for (int c = 0; c < table.CategoryCount(); ++c)
+        text.strPays += (c > 0 ? " " : "") + std::to_string(table.Pay(c, MIN_BET));
+    text.strRoyalAtMaxBet = std::to_string(table.Pay(0, MAX_BET));
+    return text;
+}
+
+std::string ParsePayTable(const CPayTableText& text, CPayTable& table) {
+    const EFamily* pFamily = FindFamily(text.strFamily);
+    if (pFamily == nullptr) return "Family: no family is called \"" + text.strFamily + "\"";
+    CRules rules;
+    if (text.strRules == kCasinoWord)
+        rules = kCasinoRules;
+    else if (text.strRules == kAsBuiltWord)
+        rules = kAsBuiltRules;
+    else
+        return "Rules: \"casino\" or \"as-built\", not \"" + text.strRules + "\"";
+    std::istringstream in(text.strPays);
+    std::vector<int> vecPays;
+    for (std::string strWord; in >> strWord;) {
+        int nPay = 0;
+        if (!ParsePay(strWord, nPay))
+            return "Pays: a pay is a whole number from 0 to " + std::to_string(MAX_PAY_PER_COIN) +
+                   ", not \"" + strWord + "\"";
+        vecPays.push_back(nPay);
+    }
+    if (static_cast<int>(vecPays.size()) != CategoryCount(*pFamily))
+        return "Pays: " + std::string(FamilyName(*pFamily)) + " has " +
+               std::to_string(CategoryCount(*pFamily)) + " categories, not " +
+               std::to_string(vecPays.size());
+    int nRoyal = 0;
+    if (!ParsePay(text.strRoyalAtMaxBet, nRoyal))
+        return "Royal Flush at 5 coins: a whole number from 0 to " +
+               std::to_string(MAX_PAY_PER_COIN) + ", not \"" + text.strRoyalAtMaxBet + "\"";
+    CPayTable parsed = MakePlayerPayTable(*pFamily, text.strName, rules, vecPays, nRoyal);
+    if (std::string strWhy = ValidatePayTable(parsed); !strWhy.empty()) return strWhy;
+    table = std::move(parsed);
+    return "";
+}
+
+std::vector<CPayTable> PayTableChoices(int nGame, const std::vector<CPayTable>& vecOwn) {
+    const CPayTable& asBuilt = AsBuiltPayTable(nGame);
+    std::vector<CPayTable> vecChoices{asBuilt};
+    for (const CLibraryPayTable& entry : PayTableLibrary())
+        if (entry.table.eFamily == asBuilt.eFamily) vecChoices.push_back(entry.table);
+    for (const CPayTable& table : vecOwn)
+        if (table.eFamily == asBuilt.eFamily) vecChoices.push_back(table);
+    return vecChoices;
+}
+
+std::string CheckOwnTableName(const CPayTable& table, const std::vector<CPayTable>& vecOwn,
+                              int nSkip) {
+    const std::string strTaken = "Name: \"" + table.strName + "\" is taken by ";
+    for (const CGameVariant& variant : GameVariants())
+        if (SameText(AsBuiltPayTable(variant.nGame).strName, table.strName))
+            return strTaken + "a table as built";
+    for (const CLibraryPayTable& entry : PayTableLibrary())
+        if (SameText(entry.table.strName, table.strName)) return strTaken + "a casino table";
+    for (std::size_t i = 0; i < vecOwn.size(); ++i)
+        if (static_cast<int>(i) != nSkip && SameText(vecOwn[i].strName, table.strName))
+            return strTaken + "another of your tables";
+    return "";
+}

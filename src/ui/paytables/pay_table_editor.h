@@ -1,0 +1,45 @@
+// The player's own pay table, made or changed: a name, a family, the rules, each category's
+// pay per coin and the royal's pay at 5 coins. A refusal shows why and keeps the dialog open.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "games/pay_table.h"
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+class CPayTableEditor : public QDialog {
+    Q_OBJECT
+
+public:
+    // check says why a table may not be kept ("" when it may), beside the table's own checks.
+    CPayTableEditor(QWidget* pParent, const CPayTable& table,
+                    std::function<std::string(const CPayTable&)> check);
+
+    // The table as the fields give it.
+    CPayTable GetTable() const;
+
+public slots:
+    void accept() override;
+
+private:
+    void ShowFamily(EFamily eFamily);
+
+    std::function<std::string(const CPayTable&)> m_check;
+    QLineEdit* m_pName = nullptr;
+    QComboBox* m_pFamily = nullptr;
+    QCheckBox* m_pWheel = nullptr;
+    QFormLayout* m_pForm = nullptr;
+    std::array<QSpinBox*, MAX_CATEGORIES> m_arrPays{};
+    QSpinBox* m_pRoyalAtMaxBet = nullptr;
+    QLabel* m_pError = nullptr;
+};

@@ -1,0 +1,73 @@
+// The player's tables as the settings keep them: a table survives its text, and text that is
+// no playable table is refused with the field it concerns.
+#include <gtest/gtest.h>
+
+#include "games/game_variants.h"
+#include "games/pay_table_text.h"
+
+namespace {
+
+TEST(PayTableTextTest, APlayersTableSurvivesItsText) {
+    for (const CPayTable& table :
+         {MakePlayerPayTable(EFamily::JacksOrBetter, "Mine", kCasinoRules,
+                             {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800),
+          MakePlayerPayTable(EFamily::Bonus, "B 0s", kAsBuiltRules,
+                             {100000, 50, 80, 40, 25, 8, 5, 4, 3, 2, 0}, 50),
+          MakePlayerPayTable(EFamily::DeucesWild, "Deuces: 1", kCasinoRules,
+                             {300, 200, 25, 15, 9, 5, 3, 2, 2, 1}, 1000)}) {
+        CPayTable parsed;
+        EXPECT_EQ(ParsePayTable(FormatPayTable(table), parsed), "") << table.strName;
+        EXPECT_EQ(parsed, table);
+    }
+    // The royal's own pay at 5 coins; the other bets pay the same per coin.
+    const CPayTable table = MakePlayerPayTable(EFamily::JacksOrBetter, "Mine", kCasinoRules,
+                                               {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800);
+    EXPECT_EQ(table.Pay(0, 4), 250);
+    EXPECT_EQ(table.Pay(0, 5), 800);
+    EXPECT_EQ(table.Pay(3, 5), 9);
+}
+
+TEST(PayTableTextTest, TextThatIsNoPlayableTableIsRefusedNamingTheField) {
+    const struct {
+        CPayTableText text;
+        const char* pszField;
+    } kCases[] = {
+        {{"", "jacks", "casino", "250 50 25 9 6 4 3 2 1", "800"}, "Name:"},
+        {{"A", "poker", "casino", "250 50 25 9 6 4 3 2 1", "800"}, "Family:"},
+        {{"A", "jacks", "wheel", "250 50 25 9 6 4 3 2 1", "800"}, "Rules:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2", "800"}, "Pays:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1 1", "800"}, "Pays:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 100001", "800"}, "Pays:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 -4 3 2 1", "800"}, "Pays:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4x 3 2 1", "800"}, "Pays:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1", ""}, "Royal Flush at 5 coins:"},
+        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1", "1e6"}, "Royal Flush at 5 coins:"},
+        // A straight flush that pays less than the flush it also is.
+        {{"A", "jacks", "casino", "250 5 25 9 6 4 3 2 1", "800"}, "Straight Flush"},
+    };
+    for (const auto& c : kCases) {
+        CPayTable table = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
+        const std::string strWhy = ParsePayTable(c.text, table);
+        EXPECT_EQ(strWhy.rfind(c.pszField, 0), 0u) << c.text.strPays << ": " << strWhy;
+        EXPECT_EQ(table, AsBuiltPayTable(GAME_JACKS_OR_BETTER)) << "a refusal changed the table";
+    }
+}
+
+TEST(PayTableTextTest, AnOwnTableNeedsANameNoOtherTableHas) {
+    const std::vector<CPayTable> vecOwn{MakePlayerPayTable(
+        EFamily::Bonus, "Mine", kCasinoRules, {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}, 800)};
+    for (const char* pszName : {"mine", "jacks or better 9/6", "Jacks or Better as built"}) {
+        CPayTable table = vecOwn[0];
+        table.strName = pszName;
+        EXPECT_NE(CheckOwnTableName(table, vecOwn), "") << pszName;
+    }
+    EXPECT_EQ(CheckOwnTableName(vecOwn[0], vecOwn, 0), "") << "editing keeps its own name";
+    // The game's choices: as built first, its family's library tables, then its own.
+    const std::vector<CPayTable> vecChoices = PayTableChoices(GAME_DOUBLE_BONUS, vecOwn);
+    EXPECT_EQ(vecChoices.front(), AsBuiltPayTable(GAME_DOUBLE_BONUS));
+    EXPECT_EQ(vecChoices.back(), vecOwn[0]);
+    EXPECT_EQ(PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn).back().strName,
+              "Bonus Poker Deluxe 8/6");
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+// The Pay Tables dialog on the real table: a choice rules the game and is kept, but only while
+// a deal is possible; a bad settings file gives the tables as built, one line on standard
+// error, and stays as it was.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+
+#include "games/game_variants.h"
+#include "games/pay_table_text.h"
+#include "ui/paytables/pay_tables_dialog.h"
+#include "ui/ui_fixture.h"
+
+namespace {
+
+class PayTablesDialogTest : public TableWindowTest {
+protected:
+    PayTablesDialogTest() {
+        QDir().mkpath(QFileInfo(m_strPath).path());
+        QFile::remove(m_strPath);
+    }
+    ~PayTablesDialogTest() override { QFile::remove(m_strPath); }
+
+    void WriteSettings(const QByteArray& data) {
+        QFile file(m_strPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    QByteArray ReadSettings() {
+        QFile file(m_strPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    const QString m_strPath = PayTableSettingsPath();
+    CPayTablesDialog& m_dialog = *m_pHost->findChild<CPayTablesDialog*>();
+};
+
+TEST_F(PayTablesDialogTest, ABadSettingsFileGivesTheTablesAsBuiltAndOneLine) {
+    const struct {
+        const char* pszCase;
+        QByteArray data;
+    } kCases[] = {
+        {"missing", {}},
+        {"garbage", QByteArray("\x7f"
+                               "ELF\x01\x02\x00\xff\xfe garbage",
+                               17)},
+        {"out-of-range pay",
+         "[own]\n1\\name=Big\n1\\family=jacks\n1\\rules=casino\n1\\pays=250 50 25 9 6 4 3 2 "
+         "100001\n1\\royal-at-5=800\nsize=1\n[games]\njacks=Big\n"},
+        {"unknown table", "[games]\njacks=Jacks or Better 10/7\nbonus=Bonus Poker 8/5\n"},
+    };
+    for (const auto& c : kCases) {
+        if (!c.data.isNull()) WriteSettings(c.data);
+        testing::internal::CaptureStderr();
+        m_dialog.LoadSettings();
+        const std::string strErr = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(strErr.begin(), strErr.end(), '\n'), 1) << c.pszCase << ": " << strErr;
+        for (const CGameVariant& variant : GameVariants())
+            EXPECT_EQ(m_pDlg->GetPayTable(variant.nGame), AsBuiltPayTable(variant.nGame))
+                << c.pszCase;
+        EXPECT_EQ(ReadSettings(), c.data.isNull() ? QByteArray("(missing)") : c.data)
+            << c.pszCase << ": the file was touched";
+    }
+}
+
+TEST_F(PayTablesDialogTest, AChoiceRulesTheGameIsKeptAndWaitsWhileADealIsOpen) {
+    m_dialog.ShowBesideTable();
+    QComboBox* pJacks = m_dialog.Chooser(GAME_JACKS_OR_BETTER);
+    ASSERT_NE(pJacks, nullptr);
+    const int n96 = pJacks->findText("Jacks or Better 9/6", Qt::MatchStartsWith);
+    ASSERT_GT(n96, 0);
+    ASSERT_TRUE(m_dialog.Choose(GAME_JACKS_OR_BETTER, n96));
+    EXPECT_EQ(m_pDlg->GetPayTable(GAME_JACKS_OR_BETTER).Pay(0, 5), 800);
+    CPayTableSettings kept;
+    ASSERT_EQ(ReadPayTableSettings(m_strPath, kept), "");
+    EXPECT_EQ(kept.arrChosen[GAME_JACKS_OR_BETTER], "Jacks or Better 9/6");
+
+    m_pDlg->OnDeal();
+    m_dialog.hide();
+    m_dialog.ShowBesideTable();
+    EXPECT_FALSE(pJacks->isEnabled()) << "a choice while the deal waits for its draw";
+    EXPECT_FALSE(m_dialog.Choose(GAME_JACKS_OR_BETTER, 0));
+    EXPECT_EQ(m_pDlg->GetPayTable(GAME_JACKS_OR_BETTER).strName, "Jacks or Better 9/6");
+    EXPECT_EQ(pJacks->currentIndex(), n96);
+    EXPECT_TRUE(m_dialog.GetStatus().contains("only while a deal is possible"));
+}
+
+TEST_F(PayTablesDialogTest, AnOwnTableIsOfferedToItsFamilyAndARefusalChangesNothing) {
+    const CPayTable mine = MakePlayerPayTable(EFamily::Bonus, "Mine", kCasinoRules,
+                                              {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}, 900);
+    ASSERT_TRUE(m_dialog.KeepOwnTable(mine));
+    const QByteArray kept = ReadSettings();
+    CPayTable duplicate = mine, cheapFlush = mine;
+    duplicate.strName = "mine";
+    cheapFlush.strName = "Other";
+    cheapFlush.arrPays[1].fill(1);  // a straight flush that pays less than its flush
+    for (const CPayTable& refused : {duplicate, cheapFlush}) {
+        EXPECT_FALSE(m_dialog.KeepOwnTable(refused));
+        EXPECT_TRUE(
+            m_dialog.GetStatus().startsWith(refused.strName == "mine" ? "Name:" : "Straight Flush"))
+            << m_dialog.GetStatus().toStdString();
+        EXPECT_EQ(ReadSettings(), kept);
+    }
+    EXPECT_EQ(m_dialog.GetSettings().vecOwn.size(), 1u);
+    const std::vector<CPayTable> vecChoices =
+        PayTableChoices(GAME_DOUBLE_BONUS, m_dialog.GetSettings().vecOwn);
+    ASSERT_TRUE(m_dialog.Choose(GAME_DOUBLE_BONUS, static_cast<int>(vecChoices.size()) - 1));
+    EXPECT_EQ(m_pDlg->GetPayTable(GAME_DOUBLE_BONUS), mine);
+    ASSERT_TRUE(m_dialog.DeleteOwnTable(0));
+    EXPECT_EQ(m_pDlg->GetPayTable(GAME_DOUBLE_BONUS), AsBuiltPayTable(GAME_DOUBLE_BONUS));
+}
+
+}  // namespace
