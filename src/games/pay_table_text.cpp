@@ -42,8 +42,10 @@ CPayTableText FormatPayTable(const CPayTable& table) {
     text.strName = table.strName;
     text.strFamily = FamilyKey(table.eFamily);
     text.strRules = table.rules.bWheelStraight ? kCasinoWord : kAsBuiltWord;
-    for (int c = 0; c < table.CategoryCount(); ++c)
-        text.strPays += (c > 0 ? " " : "") + std::to_string(table.Pay(c, MIN_BET));
+    for (int c = 0; c < table.CategoryCount(); ++c) {
+        if (c > 0) text.strPays += ' ';
+        text.strPays += std::to_string(table.Pay(c, MIN_BET));
+    }
     text.strRoyalAtMaxBet = std::to_string(table.Pay(0, MAX_BET));
     return text;
 }
