@@ -30,7 +30,6 @@ int CGame::Evaluate(std::string& strName) const {
 
 int CGame::ScoreByTable(EFamily eFamily, std::string& strName) const {
     strName.clear();
-    m_nCategory = NO_CATEGORY;
     ASSERT(m_pPayTable != nullptr && m_pPayTable->eFamily == eFamily);
     if (m_pHand == nullptr || m_pPayTable == nullptr || m_pPayTable->eFamily != eFamily) return 0;
     // Only positions that exist are read; a card back or a missing card takes part in no
@@ -45,9 +44,9 @@ int CGame::ScoreByTable(EFamily eFamily, std::string& strName) const {
             arrSuits[i] = pCard->GetSuit() / 100;
         }
     }
-    m_nCategory = ClassifyHand(eFamily, m_pPayTable->rules, arrRanks, arrSuits);
-    strName = m_pPayTable->PayingName(m_nCategory, m_nBet);
-    return m_pPayTable->Pay(m_nCategory, m_nBet);
+    const int nCategory = ClassifyHand(eFamily, m_pPayTable->rules, arrRanks, arrSuits);
+    strName = m_pPayTable->PayingName(nCategory, m_nBet);
+    return m_pPayTable->Pay(nCategory, m_nBet);
 }
 
 void CGame::DrawResult(CDC* pDC, POINT ptHand, bool bLarge) const {

@@ -33,8 +33,6 @@ public:
 
     // Coins per coin bet at the object's bet.
     int GetPayout() const { return m_nPayout; }
-    // The family's category of the hand, NO_CATEGORY for a losing one.
-    int GetCategory() const { return m_nCategory; }
     const char* GetName() const { return m_strName.c_str(); }
 
     // The label under a hand drawn at ptHand: a red rounded box with the category name.
@@ -50,5 +48,4 @@ protected:
     int m_nBet;
     std::string m_strName;
     int m_nPayout = 0;
-    mutable int m_nCategory = NO_CATEGORY;
 };

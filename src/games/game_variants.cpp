@@ -1,8 +1,6 @@
 #include "games/game_variants.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <vector>
 
 #include "games/game_bonus.h"
@@ -72,14 +70,8 @@ const CGameVariant* FindGameVariant(int nGame) {
 }
 
 const CGameVariant* FindGameVariant(std::string_view strCommandName) {
-    auto sameText = [](std::string_view a, std::string_view b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) ==
-                   std::tolower(static_cast<unsigned char>(y));
-        });
-    };
     for (const CGameVariant& variant : kVariants)
-        if (sameText(strCommandName, variant.pszCommandName)) return &variant;
+        if (SameName(strCommandName, variant.pszCommandName)) return &variant;
     return nullptr;
 }
 

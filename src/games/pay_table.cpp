@@ -1,5 +1,7 @@
 #include "games/pay_table.h"
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace {
@@ -67,4 +69,11 @@ std::string ValidatePayTable(const CPayTable& table) {
         }
     }
     return "";
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
 }

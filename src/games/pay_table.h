@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "games/family.h"
@@ -36,6 +37,9 @@ CPayTable MakeCasinoPayTable(EFamily eFamily, std::string strName, const CRules&
 // The same pays at every bet.
 CPayTable MakeFlatPayTable(EFamily eFamily, std::string strName, const CRules& rules,
                            const std::vector<int>& vecPays);
+
+// Names (of games and pay tables) as players type them: equal in any case.
+bool SameName(std::string_view a, std::string_view b);
 
 // "" when the table can be played, else why not, naming the field: the name, a pay out of 0
 // to MAX_PAY_PER_COIN, or two categories of one hand that would pay its lower reading more.

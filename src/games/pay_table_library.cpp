@@ -1,7 +1,5 @@
 #include "games/pay_table_library.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -93,13 +91,6 @@ const std::vector<CRow>& Rows() {
     return rows;
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 std::span<const CLibraryPayTable> PayTableLibrary() {
@@ -118,9 +109,9 @@ const CLibraryPayTable* FindLibraryPayTable(EFamily eFamily, int nGame, std::str
     const CLibraryPayTable* pFound = nullptr;
     for (const CLibraryPayTable& entry : PayTableLibrary()) {
         if (entry.table.eFamily != eFamily) continue;
-        if (SameText(entry.table.strName, strName)) return &entry;
+        if (SameName(entry.table.strName, strName)) return &entry;
         if (pFound == nullptr && (nGame == 0 || entry.nGame == nGame) &&
-            SameText(entry.pszShort, strName))
+            SameName(entry.pszShort, strName))
             pFound = &entry;
     }
     return pFound;

@@ -1,6 +1,5 @@
 #include "games/pay_table_text.h"
 
-#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -11,15 +10,6 @@ namespace {
 
 constexpr const char* kCasinoWord = "casino";
 constexpr const char* kAsBuiltWord = "as-built";
-
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // A whole number written plainly, from 0 to MAX_PAY_PER_COIN.
 bool ParsePay(const std::string& strWord, int& nPay) {
@@ -97,12 +87,12 @@ std::string CheckOwnTableName(const CPayTable& table, const std::vector<CPayTabl
                               int nSkip) {
     const std::string strTaken = "Name: \"" + table.strName + "\" is taken by ";
     for (const CGameVariant& variant : GameVariants())
-        if (SameText(AsBuiltPayTable(variant.nGame).strName, table.strName))
+        if (SameName(AsBuiltPayTable(variant.nGame).strName, table.strName))
             return strTaken + "a table as built";
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (SameText(entry.table.strName, table.strName)) return strTaken + "a casino table";
+        if (SameName(entry.table.strName, table.strName)) return strTaken + "a casino table";
     for (std::size_t i = 0; i < vecOwn.size(); ++i)
-        if (static_cast<int>(i) != nSkip && SameText(vecOwn[i].strName, table.strName))
+        if (static_cast<int>(i) != nSkip && SameName(vecOwn[i].strName, table.strName))
             return strTaken + "another of your tables";
     return "";
 }
