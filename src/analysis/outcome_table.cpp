@@ -193,12 +193,19 @@ CHoldValue COutcomeTable::BestHold(const std::array<int, 5>& arrCodes, const CPa
 }
 
 // Pay sums are linear in the counts, so a pay table's sum over the hands holding each set is
-// worked out once per return (a few milliseconds), and the subsets of each deal told apart on
-// those sums alone.
-std::array<std::vector<std::int64_t>, 5> COutcomeTable::PaySums(const std::int64_t* pPays) const {
-    std::array<std::vector<std::int64_t>, 5> arrSums;
+// worked out once (a few milliseconds), and the subsets of each deal told apart on those sums
+// alone.
+CHoldPays COutcomeTable::ApplyPays(const CPayTable& table, int nBet) const {
+    ASSERT(Fits(table));
+    CHoldPays pays(*this);
+    for (int c = 0; c < m_nCategories; ++c)
+        pays.m_arrPays[static_cast<std::size_t>(c)] = table.Pay(c, nBet);
+    for (int nHeld = 0; nHeld <= 5; ++nHeld)
+        pays.m_arrScale[static_cast<std::size_t>(nHeld)] =
+            kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
+    const std::int64_t* pPays = pays.m_arrPays.data();
     for (int nCount = 0; nCount <= 4; ++nCount) {
-        std::vector<std::int64_t>& vecSums = arrSums[static_cast<std::size_t>(nCount)];
+        std::vector<std::int64_t>& vecSums = pays.m_arrSums[static_cast<std::size_t>(nCount)];
         vecSums.assign(static_cast<std::size_t>(Binomial(CARD_CODES, nCount)), 0);
         std::int64_t* pSums = vecSums.data();
         ParallelFor(Binomial(CARD_CODES, nCount), 8192, [&](int nBegin, int nEnd) {
@@ -210,19 +217,27 @@ std::array<std::vector<std::int64_t>, 5> COutcomeTable::PaySums(const std::int64
             }
         });
     }
-    return arrSums;
+    return pays;
+}
+
+void CHoldPays::HoldValues(const int* pSortedCodes, std::int64_t* pValues) const {
+    // The whole deal is one hand: its pay is looked up, not summed.
+    for (int nMask = 0; nMask < 31; ++nMask) {
+        int arrSubset[5];
+        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
+        pValues[nMask] = m_arrSums[static_cast<std::size_t>(nCount)]
+                                  [static_cast<std::size_t>(ColexIndex(arrSubset, nCount))];
+    }
+    pValues[31] = Pay(m_table.GetOutcome(pSortedCodes));
+    KeepExactHolds([pValues](int nMask, int nSuperset) { pValues[nMask] -= pValues[nSuperset]; });
+    for (int nMask = 0; nMask < 32; ++nMask)
+        pValues[nMask] *=
+            m_arrScale[static_cast<std::size_t>(std::popcount(static_cast<unsigned>(nMask)))];
 }
 
 CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
                                          const CProgressFunction& progress) const {
-    ASSERT(Fits(table));
-    std::int64_t arrPays[MAX_OUTCOMES] = {};
-    for (int c = 0; c < m_nCategories; ++c) arrPays[c] = table.Pay(c, nBet);
-    const std::array<std::vector<std::int64_t>, 5> arrSetSums = PaySums(arrPays);
-    std::array<std::int64_t, 6> arrScale{};  // by cards held
-    for (int nHeld = 0; nHeld <= 5; ++nHeld)
-        arrScale[static_cast<std::size_t>(nHeld)] = kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
-
+    const CHoldPays pays = ApplyPays(table, nBet);
     const std::vector<CDealClass>& vecClasses = DealClasses();
     std::atomic<std::int64_t> nTotal{0};
     ParallelFor(
@@ -230,25 +245,10 @@ CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
         [&](int nBegin, int nEnd) {
             std::int64_t nPart = 0;
             for (int i = nBegin; i < nEnd; ++i) {
-                const int* pCodes = vecClasses[static_cast<std::size_t>(i)].arrCodes.data();
-                std::int64_t arrSums[32];
-                // The whole deal is one hand: its pay is looked up, not summed.
-                for (int nMask = 0; nMask < 31; ++nMask) {
-                    int arrSubset[5];
-                    const int nCount = MaskedCards(pCodes, nMask, arrSubset);
-                    arrSums[nMask] =
-                        arrSetSums[static_cast<std::size_t>(nCount)]
-                                  [static_cast<std::size_t>(ColexIndex(arrSubset, nCount))];
-                }
-                arrSums[31] = arrPays[GetOutcome(pCodes)];
-                KeepExactHolds(
-                    [&arrSums](int nMask, int nSuperset) { arrSums[nMask] -= arrSums[nSuperset]; });
-                std::int64_t nBest = arrSums[0] * arrScale[0];
-                for (int nMask = 1; nMask < 32; ++nMask)
-                    nBest = std::max(
-                        nBest, arrSums[nMask] * arrScale[static_cast<std::size_t>(
-                                                    std::popcount(static_cast<unsigned>(nMask)))]);
-                nPart += nBest * vecClasses[static_cast<std::size_t>(i)].nDeals;
+                const CDealClass& dealClass = vecClasses[static_cast<std::size_t>(i)];
+                std::int64_t arrValues[32];
+                pays.HoldValues(dealClass.arrCodes.data(), arrValues);
+                nPart += *std::max_element(arrValues, arrValues + 32) * dealClass.nDeals;
             }
             nTotal += nPart;
         },

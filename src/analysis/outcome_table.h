@@ -33,6 +33,28 @@ struct CHoldOutcomes {
     double PayDeviation() const;
 };
 
+class COutcomeTable;
+
+// A pay table applied to the counts at a bet: what every hold of any deal is expected to pay,
+// exactly, in 32 look-ups per deal. It reads the counts, so it lives no longer than they do.
+class CHoldPays {
+public:
+    // Each hold's expected pay per coin times kDrawLcm, a whole number, by mask over the five
+    // codes (ascending, different).
+    void HoldValues(const int* pSortedCodes, std::int64_t* pValues) const;
+    std::int64_t Pay(int nOutcome) const { return m_arrPays[static_cast<std::size_t>(nOutcome)]; }
+
+private:
+    friend class COutcomeTable;
+    explicit CHoldPays(const COutcomeTable& table) : m_table(table) {}
+
+    const COutcomeTable& m_table;
+    std::array<std::int64_t, MAX_OUTCOMES> m_arrPays{};
+    // [k][slot]: the pays of every hand holding the k-card set (up to four cards) added up.
+    std::array<std::vector<std::int64_t>, 5> m_arrSums;
+    std::array<std::int64_t, 6> m_arrScale{};  // kDrawLcm over the draws, by cards held
+};
+
 class COutcomeTable {
 public:
     // Counts every hand on every core: a fraction of a second in a release build, seconds in a
@@ -69,6 +91,8 @@ public:
     // one deal of each class of deals equal up to suits, weighted by the class's size.
     CGameReturn ComputeReturn(const CPayTable& table, int nBet,
                               const CProgressFunction& progress = {}) const;
+    // The table (which must fit these counts) applied at the bet: a few milliseconds.
+    CHoldPays ApplyPays(const CPayTable& table, int nBet) const;
 
     // The bytes the table keeps.
     std::size_t GetMemoryBytes() const;
@@ -79,9 +103,6 @@ private:
     // The hands holding the nCount-card set of slot nSlot counted per paying category.
     template <typename Visit>
     void ForSetCounts(int nCount, int nSlot, Visit visit) const;
-    // [k][slot]: the pays (by outcome) of every hand holding the k-card set (up to four cards)
-    // added up.
-    std::array<std::vector<std::int64_t>, 5> PaySums(const std::int64_t* pPays) const;
 
     EFamily m_eFamily;
     CRules m_rules;

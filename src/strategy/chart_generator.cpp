@@ -1,0 +1,292 @@
+#include "strategy/chart_generator.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "analysis/deal_classes.h"
+
+namespace {
+
+// A hold class a deal offers: the hold of that class the chart would keep, and its expected
+// pay per coin times kDrawLcm.
+struct COffer {
+    int nClass;
+    std::int64_t nValue;
+};
+
+struct CDealOffers {
+    std::int64_t nWeight = 0;       // deals equal up to suits
+    int nBegin = 0, nEnd = 0;       // its offers
+    int nChoice = 0, nSecond = -1;  // offers of the first and second classes in the order
+};
+
+// The order is searched by moving one class at a time to wherever it gains most. Only deals
+// offering the class change, and for all targets at once: a deal whose chart hold lies at
+// position q gains by the class moved up to any position up to q, and a deal the class decides
+// falls to its second class once the class moves below it.
+class CChartSearch {
+public:
+    CChartSearch(const CHoldClasses& classes, std::vector<CDealOffers> vecDeals,
+                 std::vector<COffer> vecOffers)
+        : m_classes(classes),
+          m_vecDeals(std::move(vecDeals)),
+          m_vecOffers(std::move(vecOffers)),
+          m_nClasses(classes.GetClassCount()),
+          m_vecOffering(static_cast<std::size_t>(m_nClasses)) {
+        for (int d = 0; d < static_cast<int>(m_vecDeals.size()); ++d)
+            for (int i = m_vecDeals[d].nBegin; i < m_vecDeals[d].nEnd; ++i)
+                m_vecOffering[static_cast<std::size_t>(m_vecOffers[i].nClass)].push_back({d, i});
+        // First guess: by the mean expected pay where offered.
+        std::vector<double> vecMean(static_cast<std::size_t>(m_nClasses), -1.0);
+        for (int c = 0; c < m_nClasses; ++c) {
+            double dSum = 0, dWeight = 0;
+            for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(c)]) {
+                dSum += static_cast<double>(m_vecOffers[i].nValue) *
+                        static_cast<double>(m_vecDeals[d].nWeight);
+                dWeight += static_cast<double>(m_vecDeals[d].nWeight);
+            }
+            if (dWeight > 0) vecMean[static_cast<std::size_t>(c)] = dSum / dWeight;
+        }
+        m_vecOrder.resize(static_cast<std::size_t>(m_nClasses));
+        std::iota(m_vecOrder.begin(), m_vecOrder.end(), 0);
+        std::stable_sort(m_vecOrder.begin(), m_vecOrder.end(), [&](int a, int b) {
+            return vecMean[static_cast<std::size_t>(a)] > vecMean[static_cast<std::size_t>(b)];
+        });
+        m_nEnabled = m_nClasses;
+        Reposition();
+        for (int d = 0; d < static_cast<int>(m_vecDeals.size()); ++d) Rechoose(d);
+    }
+
+    // Sweeps until no move gains; false when stopped.
+    bool Improve(int nMaxSweeps) {
+        for (int nSweep = 0; nSweep < nMaxSweeps; ++nSweep) {
+            bool bMoved = false;
+            for (int c = 0; c < m_nClasses; ++c) {
+                if (IsParallelWorkStopped()) return false;
+                if (Pos(c) < m_nEnabled && TryMove(c)) bMoved = true;
+            }
+            if (!bMoved) break;
+        }
+        return true;
+    }
+
+    // Takes the cheapest lines off until at most nMax decide deals.
+    bool Trim(int nMax) {
+        for (;;) {
+            std::vector<std::int64_t> vecCost(static_cast<std::size_t>(m_nClasses), 0);
+            std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
+            for (const CDealOffers& deal : m_vecDeals) {
+                const COffer& choice = m_vecOffers[deal.nChoice];
+                vecChosen[static_cast<std::size_t>(choice.nClass)] = true;
+                vecCost[static_cast<std::size_t>(choice.nClass)] +=
+                    deal.nWeight * (choice.nValue - m_vecOffers[deal.nSecond].nValue);
+            }
+            std::vector<int> vecLines;
+            for (int c = 0; c < m_nClasses; ++c)
+                if (vecChosen[static_cast<std::size_t>(c)] && !m_classes.IsFloor(c))
+                    vecLines.push_back(c);
+            const int nExcess = static_cast<int>(Lines().size()) - nMax;
+            if (nExcess <= 0) return true;
+            std::sort(vecLines.begin(), vecLines.end(), [&](int a, int b) {
+                return vecCost[static_cast<std::size_t>(a)] < vecCost[static_cast<std::size_t>(b)];
+            });
+            // A few at a time, the order mended after each round.
+            const int nTake = std::max(1, nExcess / 3);
+            for (int i = 0; i < nTake; ++i) Disable(vecLines[static_cast<std::size_t>(i)]);
+            if (!Improve(4)) return false;
+        }
+    }
+
+    // The classes that decide deals, from the top, a line's classes together: next classes of
+    // one group share a line where no deal the line decides offers the next one, so sharing
+    // changes no decision.
+    std::vector<std::vector<int>> Lines() const {
+        std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
+        for (const CDealOffers& deal : m_vecDeals)
+            vecChosen[static_cast<std::size_t>(m_vecOffers[deal.nChoice].nClass)] = true;
+        std::vector<std::vector<int>> vecLines;
+        std::vector<bool> vecInLine(static_cast<std::size_t>(m_nClasses), false);
+        for (int c : m_vecOrder) {
+            if (!vecChosen[static_cast<std::size_t>(c)]) continue;
+            bool bShare = !vecLines.empty() && m_classes.CanShareLine(vecLines.back().front(), c);
+            for (std::size_t j = 0; bShare && j < m_vecOffering[static_cast<std::size_t>(c)].size();
+                 ++j) {
+                const int d = m_vecOffering[static_cast<std::size_t>(c)][j].first;
+                const int nChosen =
+                    m_vecOffers[m_vecDeals[static_cast<std::size_t>(d)].nChoice].nClass;
+                bShare = !vecInLine[static_cast<std::size_t>(nChosen)];
+            }
+            if (!bShare) {
+                for (int nOld : vecLines.empty() ? std::vector<int>{} : vecLines.back())
+                    vecInLine[static_cast<std::size_t>(nOld)] = false;
+                vecLines.emplace_back();
+            }
+            vecLines.back().push_back(c);
+            vecInLine[static_cast<std::size_t>(c)] = true;
+        }
+        return vecLines;
+    }
+
+private:
+    int Pos(int c) const { return m_vecPos[static_cast<std::size_t>(c)]; }
+    void Reposition() {
+        m_vecPos.resize(static_cast<std::size_t>(m_nClasses));
+        for (int p = 0; p < m_nClasses; ++p)
+            m_vecPos[static_cast<std::size_t>(m_vecOrder[static_cast<std::size_t>(p)])] = p;
+    }
+    void Rechoose(int d) {
+        CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];
+        int nFirst = -1, nSecond = -1;
+        for (int i = deal.nBegin; i < deal.nEnd; ++i) {
+            const int p = Pos(m_vecOffers[i].nClass);
+            if (nFirst < 0 || p < Pos(m_vecOffers[nFirst].nClass)) {
+                nSecond = nFirst;
+                nFirst = i;
+            } else if (nSecond < 0 || p < Pos(m_vecOffers[nSecond].nClass)) {
+                nSecond = i;
+            }
+        }
+        deal.nChoice = nFirst;
+        deal.nSecond = nSecond < 0 ? nFirst : nSecond;
+    }
+    void MoveTo(int c, int nTarget) {
+        m_vecOrder.erase(m_vecOrder.begin() + Pos(c));
+        m_vecOrder.insert(m_vecOrder.begin() + nTarget, c);
+        Reposition();
+        for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(c)]) Rechoose(d);
+    }
+    void Disable(int c) {
+        MoveTo(c, m_nClasses - 1);
+        --m_nEnabled;
+    }
+    bool TryMove(int c) {
+        const int nPos = Pos(c);
+        std::vector<std::int64_t>& vecUp = m_vecUp;
+        std::vector<std::int64_t>& vecDown = m_vecDown;
+        vecUp.assign(static_cast<std::size_t>(m_nClasses), 0);
+        vecDown.assign(static_cast<std::size_t>(m_nClasses), 0);
+        for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(c)]) {
+            const CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];
+            const COffer& choice = m_vecOffers[deal.nChoice];
+            if (choice.nClass != c) {
+                vecUp[static_cast<std::size_t>(Pos(choice.nClass))] +=
+                    deal.nWeight * (m_vecOffers[i].nValue - choice.nValue);
+            } else if (deal.nSecond != deal.nChoice) {
+                const COffer& second = m_vecOffers[deal.nSecond];
+                vecDown[static_cast<std::size_t>(Pos(second.nClass))] +=
+                    deal.nWeight * (second.nValue - choice.nValue);
+            }
+        }
+        std::int64_t nBestGain = 0, nGain = 0;
+        int nBestTarget = nPos;
+        for (int p = nPos - 1; p >= 0; --p) {
+            nGain += vecUp[static_cast<std::size_t>(p)];
+            if (nGain > nBestGain) nBestGain = nGain, nBestTarget = p;
+        }
+        nGain = 0;
+        for (int p = nPos + 1; p < m_nEnabled; ++p) {
+            nGain += vecDown[static_cast<std::size_t>(p)];
+            if (nGain > nBestGain) nBestGain = nGain, nBestTarget = p;
+        }
+        if (nBestTarget == nPos) return false;
+        MoveTo(c, nBestTarget);
+        return true;
+    }
+
+    const CHoldClasses& m_classes;
+    std::vector<CDealOffers> m_vecDeals;
+    std::vector<COffer> m_vecOffers;
+    int m_nClasses;
+    std::vector<std::vector<std::pair<int, int>>> m_vecOffering;  // [class]: (deal, offer)
+    std::vector<int> m_vecOrder;
+    std::vector<int> m_vecPos;
+    int m_nEnabled;  // classes before this position may decide deals
+    std::vector<std::int64_t> m_vecUp, m_vecDown;
+};
+
+// Each deal class's offers: per class, the hold the chart would keep (the higher cards).
+bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
+                   std::vector<CDealOffers>& vecDeals, std::vector<COffer>& vecOffers,
+                   const CProgressFunction& progress) {
+    const std::vector<CDealClass>& vecClasses = DealClasses();
+    const std::size_t nDeals = vecClasses.size();
+    std::vector<COffer> vecAll(nDeals * 32);
+    std::vector<int> vecCount(nDeals, 0);
+    ParallelFor(
+        static_cast<int>(nDeals), 2048,
+        [&](int nBegin, int nEnd) {
+            for (int d = nBegin; d < nEnd; ++d) {
+                const int* pCodes = vecClasses[static_cast<std::size_t>(d)].arrCodes.data();
+                std::int64_t arrValues[32];
+                pays.HoldValues(pCodes, arrValues);
+                int nDeuceMask = 0;
+                if (classes.KeepsEveryDeuce())
+                    for (int i = 0; i < 5; ++i)
+                        if (CardCodeRank(pCodes[i]) == 2) nDeuceMask |= 1 << i;
+                COffer* pOffers = vecAll.data() + static_cast<std::size_t>(d) * 32;
+                std::uint32_t arrTies[32];
+                int nCount = 0;
+                for (int nMask = 0; nMask < 32; ++nMask) {
+                    if ((nMask & nDeuceMask) != nDeuceMask) continue;
+                    int arrSubset[5];
+                    const int nHeld = MaskedCards(pCodes, nMask, arrSubset);
+                    const int nClass = classes.ClassOf(arrSubset, nHeld);
+                    const std::uint32_t nTie = HoldTieKey(arrSubset, nHeld);
+                    int j = 0;
+                    while (j < nCount && pOffers[j].nClass != nClass) ++j;
+                    if (j == nCount) {
+                        pOffers[nCount] = {nClass, arrValues[nMask]};
+                        arrTies[nCount++] = nTie;
+                    } else if (nTie > arrTies[j]) {
+                        pOffers[j].nValue = arrValues[nMask];
+                        arrTies[j] = nTie;
+                    }
+                }
+                vecCount[static_cast<std::size_t>(d)] = nCount;
+            }
+        },
+        progress);
+    if (IsParallelWorkStopped()) return false;
+    vecDeals.resize(nDeals);
+    vecOffers.clear();
+    vecOffers.reserve(nDeals * 16);
+    for (std::size_t d = 0; d < nDeals; ++d) {
+        vecDeals[d].nWeight = vecClasses[d].nDeals;
+        vecDeals[d].nBegin = static_cast<int>(vecOffers.size());
+        vecOffers.insert(vecOffers.end(), vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32),
+                         vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32) + vecCount[d]);
+        vecDeals[d].nEnd = static_cast<int>(vecOffers.size());
+    }
+    return true;
+}
+
+}  // namespace
+
+std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
+                                                    const CPayTable& table, int nBet,
+                                                    const CProgressFunction& progress) {
+    std::shared_ptr<const CHoldClasses> pClasses = SharedHoldClasses(table.eFamily, table.rules);
+    if (!pClasses) return nullptr;
+    const CHoldPays pays = counts.ApplyPays(table, nBet);
+    std::vector<CDealOffers> vecDeals;
+    std::vector<COffer> vecOffers;
+    if (!CollectOffers(*pClasses, pays, vecDeals, vecOffers, ScaledProgress(progress, 0, 0.2)))
+        return nullptr;
+    CChartSearch search(*pClasses, std::move(vecDeals), std::move(vecOffers));
+    if (!search.Improve(40)) return nullptr;
+    if (progress) progress(0.5);
+    if (!search.Trim(MAX_CHART_LINES)) return nullptr;
+    if (progress) progress(0.7);
+
+    std::vector<CChartLine> vecLines;
+    for (std::vector<int>& vecClasses : search.Lines()) {
+        CChartLine line;
+        line.vecClasses = std::move(vecClasses);
+        vecLines.push_back(line);
+    }
+    auto pChart = std::make_shared<CStrategyChart>(table, nBet, pClasses, std::move(vecLines));
+    CountChartCost(*pChart, pays);
+    if (IsParallelWorkStopped()) return nullptr;
+    if (progress) progress(1.0);
+    return pChart;
+}

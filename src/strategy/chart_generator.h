@@ -1,0 +1,18 @@
+// Makes the strategy chart of a pay table at a bet: the order of hold classes that plays it
+// best, found on one deal of each class of deals equal up to suits, then counted exactly on
+// every deal. A few seconds on every core, so callers with a window run it off its thread.
+#pragma once
+
+#include <memory>
+
+#include "analysis/outcome_table.h"
+#include "analysis/parallel_for.h"
+#include "strategy/strategy_chart.h"
+
+// The most lines a chart has: a page a player can carry.
+constexpr int MAX_CHART_LINES = 50;
+
+// The table must fit counts. Null when the calling thread's work is stopped.
+std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
+                                                    const CPayTable& table, int nBet,
+                                                    const CProgressFunction& progress = {});

@@ -1,0 +1,66 @@
+// What players call the cards they keep: "4 to a Royal Flush", "Low Pair", "K Q J unsuited".
+// A class is decided by the held cards alone, so a player finds it by looking at them, and a
+// chart of classes read from the top gives one hold for every deal.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analysis/card_code.h"
+#include "games/family.h"
+
+// The classes of a family and rules, and the class of every set of up to five cards: a few
+// megabytes, built once (a fraction of a second) and then looked up.
+class CHoldClasses {
+public:
+    CHoldClasses(EFamily eFamily, const CRules& rules);
+    ~CHoldClasses();
+    CHoldClasses(const CHoldClasses&) = delete;
+    CHoldClasses& operator=(const CHoldClasses&) = delete;
+
+    EFamily GetFamily() const { return m_eFamily; }
+    const CRules& GetRules() const { return m_rules; }
+    int GetClassCount() const { return static_cast<int>(m_vecNames.size()); }
+    // As the chart writes it; in Deuces Wild it begins with the deuces kept ("2 Deuces: ...").
+    const std::string& GetName(int nClass) const {
+        return m_vecNames[static_cast<std::size_t>(nClass)];
+    }
+    // The class of nCount (0 to 5) different codes in ascending order.
+    int ClassOf(const int* pSortedCodes, int nCount) const {
+        return m_arrBySlot[static_cast<std::size_t>(nCount)]
+                          [static_cast<std::size_t>(ColexIndex(pSortedCodes, nCount))];
+    }
+    // Keeping nothing, or in Deuces Wild only the deuces: every deal has a hold of such a class,
+    // so a chart ending in them decides every deal.
+    bool IsFloor(int nClass) const { return m_vecFloor[static_cast<std::size_t>(nClass)]; }
+    // Whether one line may hold both classes under one name: the same draw with other high
+    // cards, or other high cards kept suited or unsuited.
+    bool CanShareLine(int nClass, int nOther) const;
+    // The name of a line holding the classes (that can share it), in chart order.
+    std::string LineName(const std::vector<int>& vecClasses) const;
+    // Deuces Wild's charts only keep holds that keep every deuce dealt; other families keep all.
+    bool KeepsEveryDeuce() const { return m_eFamily == EFamily::DeucesWild; }
+
+private:
+    enum class EDetail { None, HighCards, Ranks, Deuces };
+    struct CNameParts;
+    static CNameParts Parts(EFamily eFamily, std::uint32_t nPacked);
+
+    EFamily m_eFamily;
+    CRules m_rules;
+    std::vector<std::string> m_vecNames;
+    std::vector<bool> m_vecFloor;
+    std::vector<CNameParts> m_vecParts;
+    std::array<std::vector<std::uint16_t>, 6> m_arrBySlot;  // [k][slot of a k-card set]
+};
+
+// The classes of a family and rules, built the first time they are asked for (on the calling
+// thread) and kept for the run.
+std::shared_ptr<const CHoldClasses> SharedHoldClasses(EFamily eFamily, const CRules& rules);
+
+// Within one line of a chart the higher cards are kept: ranks compared from the highest down,
+// then suits. A larger key is kept first.
+std::uint32_t HoldTieKey(const int* pSortedCodes, int nCount);

@@ -1,0 +1,80 @@
+// A strategy chart: hold classes in order. For a deal a player reads down from the top, takes
+// the first line one of the deal's holds falls in, and keeps those cards (the higher cards
+// where two holds fall in the same line). Its figures are counted exactly over every deal.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analysis/hold_value.h"
+#include "games/pay_table.h"
+#include "strategy/hold_class.h"
+
+class CHoldPays;
+
+struct CChartLine {
+    std::vector<int> vecClasses;  // one, or several of a group under one name
+    std::string strName;
+    // Over the 2,598,960 deals: those the line decides, the expected pay per coin of its holds
+    // on them and what they give up against the best hold, both added up times kDrawLcm.
+    std::int64_t nDeals = 0;
+    std::int64_t nPaySum = 0;
+    std::int64_t nLossSum = 0;
+
+    double AveragePay() const;  // per coin, over the deals it decides
+    double Share() const;       // of all deals
+    // What the line's decisions give up, in percentage points of the game's return.
+    double LossPoints() const;
+};
+
+// The chart's hold of a deal: its mask by dealt positions and its line (from 0).
+struct CChartChoice {
+    int nHoldMask = 0;
+    int nLine = -1;  // -1 for a deal that is not five different cards
+};
+
+class CStrategyChart {
+public:
+    // Lines from the top; every class of pClasses is on at most one line, and every deal has a
+    // hold on one of them.
+    CStrategyChart(CPayTable table, int nBet, std::shared_ptr<const CHoldClasses> pClasses,
+                   std::vector<CChartLine> vecLines);
+
+    const CPayTable& GetPayTable() const { return m_table; }
+    int GetBet() const { return m_nBet; }
+    const std::vector<CChartLine>& GetLines() const { return m_vecLines; }
+    const CHoldClasses& GetClasses() const { return *m_pClasses; }
+
+    // Codes in dealt order.
+    CChartChoice Choose(const std::array<int, 5>& arrCodes) const;
+    // The line of a hold (mask by dealt positions); -1 where no line holds it (off the chart,
+    // or in Deuces Wild a hold that lets a deuce go).
+    int LineOfHold(const std::array<int, 5>& arrCodes, int nHoldMask) const;
+    // The same for five sorted codes, masks over them.
+    int ChooseSorted(const int* pSortedCodes, int* pSortedMask) const;
+
+    // Counted by CountChartCost.
+    CGameReturn GetReturn() const { return m_chartReturn; }
+    CGameReturn GetOptimalReturn() const { return m_optimalReturn; }
+    // Percentage points of return the chart gives up against the best hold on every deal.
+    double GapPoints() const;
+
+private:
+    friend void CountChartCost(CStrategyChart& chart, const CHoldPays& pays);
+    int LineOfSortedHold(const int* pSortedCodes, int nSortedMask, int nDeuceMask) const;
+
+    CPayTable m_table;
+    int m_nBet;
+    std::shared_ptr<const CHoldClasses> m_pClasses;
+    std::vector<CChartLine> m_vecLines;
+    std::vector<int> m_vecLineOfClass;  // -1 off the chart
+    CGameReturn m_chartReturn;
+    CGameReturn m_optimalReturn;
+};
+
+// Plays the chart on each of the 2,598,960 deals, on every core, and keeps its return, the best
+// return and each line's figures. pays is the chart's pay table and bet applied to the counts.
+void CountChartCost(CStrategyChart& chart, const CHoldPays& pays);
