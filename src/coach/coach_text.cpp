@@ -29,10 +29,12 @@ std::string ExpectedHandsText(const CFraction& hands) {
 std::string DealGameText(const CCoachDeal& deal) {
     const CGameVariant* pVariant = FindGameVariant(deal.nGame);
     std::string strText = pVariant != nullptr ? pVariant->pszCaption : "";
-    if (deal.payTable.strName != AsBuiltPayTable(deal.nGame).strName) {
-        strText += ", ";
-        strText += deal.payTable.strName;
-    }
+    const std::string& strTable = deal.payTable.strName;
+    if (strTable == AsBuiltPayTable(deal.nGame).strName) return strText;
+    // A casino table's name starts with its game's: "Jacks or Better 9/6".
+    if (strTable.starts_with(strText)) return strTable;
+    strText += ", ";
+    strText += strTable;
     return strText;
 }
 

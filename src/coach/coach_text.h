@@ -15,7 +15,7 @@ std::string CoinsText(std::int64_t nCoins);
 // as none, "0 hands" for what cannot come up.
 std::string ExpectedHandsText(const CFraction& hands);
 // The game a deal was played, with its pay table unless that is the game's own as built:
-// "Jacks or Better", "Jacks or Better, 9/6".
+// "Jacks or Better", "Jacks or Better 9/6", "Jacks or Better, My table".
 std::string DealGameText(const CCoachDeal& deal);
 // Why Deal is disabled while the table is ready: "The stake, 250 coins, is more than your 211
 // coins"; "" when the stake is covered or a deal is in play.

@@ -179,7 +179,7 @@ QGroupBox* CCoachWindow::BuildDealBox() {
     m_pRanking->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pRanking->setColumnWidth(0, 48);
     m_pRanking->setColumnWidth(1, 170);
-    m_pRanking->setMinimumHeight(120);
+    m_pRanking->setMinimumHeight(90);
     // Rank 1, then a row standing for the ranks left out, then ranks 2 to 32.
     for (int i = 0; i < 33; ++i) new QTreeWidgetItem(m_pRanking);
     m_pRanking->topLevelItem(1)->setHidden(true);
@@ -260,7 +260,7 @@ QGroupBox* CCoachWindow::BuildHandsBox() {
     m_pHandsBox = new QGroupBox("Over the hands in play", this);
     auto* pHands = new QVBoxLayout(m_pHandsBox);
     m_pChart = new QGridLayout;
-    m_pChart->setHorizontalSpacing(8);
+    m_pChart->setHorizontalSpacing(4);
     m_pChart->setVerticalSpacing(0);
     m_pChart->setColumnStretch(1, 1);
     const QFontMetrics metrics(font());
@@ -317,7 +317,7 @@ QGroupBox* CCoachWindow::BuildCostlyBox() {
                          {"Deal", "Hold played", "Best hold", "Cost"}, pBox);
     m_pCostly->setObjectName("costlyDecisions");
     m_pCostly->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pCostly->setMinimumHeight(70);
+    m_pCostly->setMinimumHeight(50);
     connect(m_pCostly, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem*> selected = m_pCostly->selectedItems();
         m_coach.ViewDeal(selected.isEmpty() ? 0 : selected.front()->data(0, Qt::UserRole).toInt());
@@ -525,7 +525,7 @@ void CCoachWindow::KeepRanksInView() {
     const int nFit = std::max(2, m_pRanking->viewport()->height() / nRowHeight);
     // Ranks 2 to nLast go, the row at index 1 standing for them, when the hold played would
     // otherwise be out of sight below rank 1.
-    const int nLast = m_nCurrentRank > nFit ? m_nCurrentRank - nFit + 1 : 1;
+    const int nLast = m_nCurrentRank > nFit ? m_nCurrentRank - nFit + 2 : 1;
     QTreeWidgetItem* pGap = m_pRanking->topLevelItem(1);
     pGap->setHidden(nLast < 2);
     pGap->setText(0, QString::fromUtf8("⋮"));
