@@ -114,7 +114,7 @@ TEST_F(TableWindowTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
     for (QAction* pAction : pMenu->actions())
         texts << (pAction->isSeparator() ? "-" : pAction->text());
     EXPECT_EQ(texts, (QStringList{"Mi&nimize", "&Best Hold", "&Coach", "Pay &Tables...",
-                                  "&New Session", "-", "&Close", "-", "&About Tablo..."}));
+                                  "New &Session", "-", "&Close", "-", "&About Tablo..."}));
     pMenu->actions().last()->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);
 }

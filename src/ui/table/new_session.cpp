@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QScopeGuard>
 
 #include "coach/coach_text.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -35,6 +36,8 @@ void InstallNewSession(CQtDialogHost& host, CMultiHandDlg& dlg, CCoachWindow& co
     auto start = [&host, &dlg, &coach] {
         if (dlg.IsDealt() || dlg.IsClosed()) return;
         const int nDeals = coach.GetCoach().GetDealCount();
+        // Without a window manager nothing gives the table the keyboard back after the question.
+        const auto reactivate = qScopeGuard([&host] { host.activateWindow(); });
         if (nDeals > 0 &&
             QMessageBox::question(
                 &host, "New Session",
@@ -46,7 +49,7 @@ void InstallNewSession(CQtDialogHost& host, CMultiHandDlg& dlg, CCoachWindow& co
             return;
         dlg.NewSession();
     };
-    host.AddWindowMenuItem("&New Session", start,
+    host.AddWindowMenuItem("New &Session", start,
                            [&dlg] { return !dlg.IsDealt() && !dlg.IsClosed(); });
 }
 
