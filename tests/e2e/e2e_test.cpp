@@ -222,6 +222,8 @@ TEST_F(CoachE2ETest, TheTablesKeysPlayWhileTheCoachHasTheFocus) {
     ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
     Settle(1000);
     Run("xdotool", {"windowactivate", "--sync", m_strWindow});
+    // At the screen's left edge, so that the coach covers no more than the table's last columns.
+    Run("xdotool", {"windowmove", "--sync", m_strWindow, "0", "0"});
     Type("c");
     const QString strCoach = Window("Handfall II Coach");
     ASSERT_FALSE(strCoach.isEmpty()) << "C did not open the coach";
@@ -235,12 +237,17 @@ TEST_F(CoachE2ETest, TheTablesKeysPlayWhileTheCoachHasTheFocus) {
         Run("xdotool", {"key", pszKey});
         Settle(300);
     };
+    // "<" is typed with Shift here, as "+" and ">" are: 40 hands in play, hands 40 to 49 face down.
+    typed("less");
     typed("d");
     EXPECT_TRUE(AllCards(Screenshot(), 0, true)) << "D in the coach did not deal";
     typed("1");
     EXPECT_TRUE(ShowsHeld(Screenshot(), 0)) << "1 in the coach did not hold";
     typed("d");
-    EXPECT_TRUE(AllCards(Screenshot(), 1, true)) << "D in the coach did not draw";
+    const QImage drawn = Screenshot();
+    EXPECT_TRUE(AllCards(drawn, 1, true)) << "D in the coach did not draw";
+    EXPECT_TRUE(AllCards(drawn, 39, true)) << "hand 39, the 40th, did not draw";
+    EXPECT_TRUE(AllCards(drawn, 40, false)) << "< in the coach did not take ten hands";
     EXPECT_EQ(Run("xdotool", {"getactivewindow"}).trimmed(), strCoach);
     wm.terminate();
     wm.waitForFinished(5000);

@@ -45,6 +45,14 @@ bool PressNextGame(CQtDialogHost& host, const CTableKey& key) {
     return false;
 }
 
+// The key, and for a symbol typed with Shift on common layouts the key with Shift too: the X
+// server reports Shift+= as Shift and plus, which "+" alone does not match.
+QList<QKeySequence> KeySequences(const char* pszKey) {
+    QList<QKeySequence> keys{QKeySequence(pszKey)};
+    if (QString("+<>").contains(pszKey)) keys << QKeySequence(QString("Shift+") + pszKey);
+    return keys;
+}
+
 }  // namespace
 
 std::span<const CTableKey> TableKeys() {
@@ -70,7 +78,8 @@ bool PressTableKey(CQtDialogHost& host, const CTableKey& key) {
 
 void InstallTableKeys(CQtDialogHost& host) {
     for (const CTableKey& key : kTableKeys) {
-        auto* pShortcut = new QShortcut(QKeySequence(key.pszKey), &host);
+        auto* pShortcut = new QShortcut(&host);
+        pShortcut->setKeys(KeySequences(key.pszKey));
         pShortcut->setContext(Qt::WindowShortcut);
         // A held key repeats; a repeated hold would only undo itself.
         pShortcut->setAutoRepeat(false);
@@ -81,7 +90,8 @@ void InstallTableKeys(CQtDialogHost& host) {
 
 void ShareTableKeys(CQtDialogHost& host, QWidget& window) {
     for (QShortcut* pOwn : host.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
-        auto* pShared = new QShortcut(pOwn->key(), &window);
+        auto* pShared = new QShortcut(&window);
+        pShared->setKeys(pOwn->keys());
         pShared->setContext(Qt::WindowShortcut);
         pShared->setAutoRepeat(pOwn->autoRepeat());
         QObject::connect(pShared, &QShortcut::activated, pOwn, &QShortcut::activated);
