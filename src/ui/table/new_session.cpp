@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QMessageBox>
-#include <QScopeGuard>
 
 #include "coach/coach_text.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -36,17 +35,20 @@ void InstallNewSession(CQtDialogHost& host, CMultiHandDlg& dlg, CCoachWindow& co
     auto start = [&host, &dlg, &coach] {
         if (dlg.IsDealt() || dlg.IsClosed()) return;
         const int nDeals = coach.GetCoach().GetDealCount();
-        // Without a window manager nothing gives the table the keyboard back after the question.
-        const auto reactivate = qScopeGuard([&host] { host.activateWindow(); });
-        if (nDeals > 0 &&
-            QMessageBox::question(
-                &host, "New Session",
-                QString("Start over with %1 coins? The %2 of this session and the coach's "
-                        "figures of them are gone.")
+        if (nDeals > 0) {
+            QMessageBox box(
+                QMessageBox::Question, "New Session",
+                QString("Start over with %1 coins? The %2 of this session and the "
+                        "coach's figures of them are gone.")
                     .arg(CMultiHandDlg::kStartCoins)
                     .arg(nDeals == 1 ? QString("deal") : QString("%1 deals").arg(nDeals)),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
-            return;
+                QMessageBox::Yes | QMessageBox::No, &host);
+            box.setDefaultButton(QMessageBox::Yes);
+            // Without a window manager nothing gives the table the keyboard back: it takes it
+            // as the question goes, as it does from the dialogs over it.
+            QObject::connect(&box, &QDialog::finished, &host, [&host] { host.activateWindow(); });
+            if (box.exec() != QMessageBox::Yes) return;
+        }
         dlg.NewSession();
     };
     host.AddWindowMenuItem("New &Session", start,
