@@ -413,9 +413,10 @@ bool CCoachWindow::HoldsBackDraw() {
     }
     m_nWarnedDeal = nDeal;
     m_nWarnedMask = nHeld;
+    // The table's own cards: the coach may be showing an older deal.
     std::array<int, 5> arrCodes{};
-    if (const std::optional<CDealFigures> figures = m_coach.GetDealFigures())
-        arrCodes = figures->deal.arrCodes;
+    for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+        arrCodes[static_cast<size_t>(i)] = CardCodeOf(m_dlg.GetHand(0).GetCard(i));
     m_pPromptText->setText(QString("Your hold costs %1; the best hold is %2. Draw again to draw "
                                    "anyway.")
                                .arg(Coins(costly->cost))
