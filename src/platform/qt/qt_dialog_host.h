@@ -32,6 +32,12 @@ public:
     void AddWindowMenuItem(const QString& strText, std::function<void()> action,
                            std::function<bool()> isEnabled, std::function<bool()> isChecked = {});
     void ShowWindowMenu(const QPoint& ptGlobal);
+    // What a click on control nID does, a key's press too; a filter that returns true takes
+    // the command first and the dialog does not see it. One filter at most; none by default.
+    void SendCommand(int nID);
+    void SetCommandFilter(std::function<bool(int nID)> filter) {
+        m_commandFilter = std::move(filter);
+    }
 
     // The font labels are painted in (the surface's default font).
     static QFont PaintFont();
@@ -86,6 +92,7 @@ private:
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
     std::vector<CMenuExtra> m_menuExtras;
+    std::function<bool(int)> m_commandFilter;
     CDC* m_pPaintDC = nullptr;
     bool m_bEnding = false;
     bool m_bPainted = false;
