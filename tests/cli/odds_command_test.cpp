@@ -38,7 +38,8 @@ CRun RunOdds(const std::string& strArgs) {
     }
     if (bWord) vecArgs.push_back(strWord);
     std::ostringstream out, err;
-    COddsIo io{out, err, false};
+    std::istringstream in;
+    COddsIo io{in, out, err, false};
     CRun run;
     run.nExit = ::RunOdds(vecArgs, io);
     run.strOut = out.str();
@@ -118,7 +119,8 @@ TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
               "Ah", "2c"},
          }) {
         std::ostringstream out, err;
-        COddsIo io{out, err, false};
+        std::istringstream in;
+        COddsIo io{in, out, err, false};
         CRun run{::RunOdds(vecArgs, io), out.str(), err.str()};
         const std::string pszArgs = vecArgs.front();
         EXPECT_EQ(run.nExit, 2) << pszArgs;
