@@ -420,7 +420,11 @@ int ChartHolds(const CRequest& request, COddsIo& io) {
             } else {
                 handOn(false);
                 bBad = true;
-                if (vecWords.size() != 5) strError += " ('" + EchoText(strLine) + "')";
+                if (vecWords.size() != 5) {
+                    strError += " ('";
+                    strError += EchoText(strLine);
+                    strError += "')";
+                }
                 Print(io.err, "handfall-odds: line %lld: %s\n", nLine, strError.c_str());
             }
         }
@@ -430,7 +434,8 @@ int ChartHolds(const CRequest& request, COddsIo& io) {
     return bBad ? kExitBadInput : 0;
 }
 
-// The commands, each with the options it takes beside --game, --pays, --rules and --bet.
+// The commands, each with the options it takes beside --game, --pays, --rules and --bet. Of
+// several given, the later one in this list is run and names the others as not taken.
 struct CCommand {
     const char* pszName;
     O eSelector;  // the option that picks it; Help for the default, ranking a deal
@@ -438,8 +443,8 @@ struct CCommand {
 };
 const std::vector<CCommand>& Commands() {
     static const std::vector<CCommand> commands = {
-        {"--return", O::Return, {}},          {"--strategy", O::Strategy, {}},
-        {"--chart-holds", O::ChartHolds, {}}, {"--hold", O::Hold, {O::Hands}},
+        {"--hold", O::Hold, {O::Hands}}, {"--return", O::Return, {}},
+        {"--strategy", O::Strategy, {}}, {"--chart-holds", O::ChartHolds, {}},
         {"ranking a deal", O::Help, {}},
     };
     return commands;
