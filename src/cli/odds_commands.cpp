@@ -425,7 +425,7 @@ int ChartHolds(const CRequest& request, COddsIo& io) {
                     strError += EchoText(strLine);
                     strError += "')";
                 }
-                Print(io.err, "handfall-odds: line %lld: %s\n", nLine, strError.c_str());
+                io.err << "handfall-odds: line " << nLine << ": " << strError << '\n';
             }
         }
         if (strPending.size() >= kBlock || io.in.rdbuf()->in_avail() <= 0) handOn(true);
