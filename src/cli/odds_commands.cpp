@@ -4,13 +4,16 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <sstream>
+#include <string_view>
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
 #include "cli/echo_text.h"
 #include "cli/odds_options.h"
 #include "games/pay_table_library.h"
+#include "strategy/chart_cache.h"
 
 namespace {
 
@@ -23,6 +26,8 @@ const char kUsage[] =
     "Usage: handfall-odds [--game VARIANT] [PAYS] CARDS\n"
     "       handfall-odds [--game VARIANT] [PAYS] --hold HELD [--hands N] CARDS\n"
     "       handfall-odds --return [--game VARIANT] [PAYS]\n"
+    "       handfall-odds --strategy [--game VARIANT] [PAYS]\n"
+    "       handfall-odds --chart-holds [--game VARIANT] [PAYS] < DEALS\n"
     "       handfall-odds [--game VARIANT] --pays list\n"
     "       handfall-odds --help | --version\n"
     "PAYS:  [--pays TABLE] [--rules RULES] [--bet B]\n"
@@ -38,6 +43,15 @@ const char kUsage[] =
     "expected pay per coin and its standard deviation per hand. With --hands N (1 to 50) and\n"
     "--bet B, also the expected hands of each category over N hands and the expected total win\n"
     "with its standard deviation. Columns are separated by two or more spaces.\n"
+    "\n"
+    "With --strategy, prints the strategy chart of the pay table and bet: for each line, read\n"
+    "from the top, the class of hold it keeps, the share of deals it decides, its average\n"
+    "expected pay per coin on them and the percentage points of return it gives up against\n"
+    "the best hold; then the chart's exact return, the best return and the gap between them.\n"
+    "With --chart-holds, reads deals from standard input, five cards a line (blank lines are\n"
+    "skipped), and writes for each the deal, the chart's line and the cards it holds (- for\n"
+    "none), separated by tabs. A bad line is told on standard error and skipped; the exit\n"
+    "status is then 2 at the end.\n"
     "\n"
     "TABLE is the pay table played: as-built (the default), a table of the library by name\n"
     "(--game jacks --pays 9/6; --pays list lists them with their returns at 1 and 5 coins), or\n"
@@ -323,7 +337,105 @@ std::string ReadHold(const COddsOptions& options, CRequest& request) {
     return "";
 }
 
-// The commands, each with the options it takes beside --game, --pays, --rules and --bet.
+// "123/456", reduced.
+std::string FractionText(const CGameReturn& value) {
+    const std::int64_t nDivisor = std::gcd(value.nNumerator, value.nDenominator);
+    std::string strText = std::to_string(value.nNumerator / nDivisor);
+    strText += '/';
+    strText += std::to_string(value.nDenominator / nDivisor);
+    return strText;
+}
+
+std::shared_ptr<const CStrategyChart> MakeChart(const CRequest& request, COddsIo& io) {
+    CProgressLine progress(io, request.pVariant->pszCaption);
+    auto pChart =
+        SharedStrategyChart(request.table, request.nBet, progress.Stage("making the chart"));
+    progress.Done();
+    return pChart;
+}
+
+int PrintStrategy(const CRequest& request, COddsIo& io) {
+    const std::shared_ptr<const CStrategyChart> pChart = MakeChart(request, io);
+    const std::vector<CChartLine>& vecLines = pChart->GetLines();
+    int nNameWidth = 10;
+    for (const CChartLine& line : vecLines)
+        nNameWidth = std::max(nNameWidth, static_cast<int>(line.strName.size()));
+    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pVariant->pszCaption,
+          request.table.strName.c_str(), CoinsText(request.nBet).c_str());
+    Print(io.out, "Line  %-*s  %9s  %12s  %15s\n", nNameWidth, "Hold class", "Deals",
+          "Pay per coin", "Gives up");
+    for (std::size_t i = 0; i < vecLines.size(); ++i) {
+        const CChartLine& line = vecLines[i];
+        Print(io.out, "%4zu  %-*s  %7.4f %%  %12.6f  %8.6f points\n", i + 1, nNameWidth,
+              line.strName.c_str(), line.Share() * 100.0, line.AveragePay(), line.LossPoints());
+    }
+    const CGameReturn chartReturn = pChart->GetReturn();
+    const CGameReturn bestReturn = pChart->GetOptimalReturn();
+    Print(io.out, "Return with the chart      %11.7f %%  %s\n", chartReturn.dReturn * 100.0,
+          FractionText(chartReturn).c_str());
+    Print(io.out, "Return with the best hold  %11.7f %%  %s\n", bestReturn.dReturn * 100.0,
+          FractionText(bestReturn).c_str());
+    Print(io.out, "Gap                        %11.7f percentage points\n", pChart->GapPoints());
+    return 0;
+}
+
+// The words of a line, split at blanks as the shell splits the command line's cards.
+void SplitWords(std::string_view strLine, std::vector<std::string>& vecWords) {
+    vecWords.clear();
+    constexpr std::string_view kBlanks = " \t\r\v\f";
+    for (std::size_t nBegin = strLine.find_first_not_of(kBlanks); nBegin != std::string::npos;) {
+        const std::size_t nEnd = std::min(strLine.find_first_of(kBlanks, nBegin), strLine.size());
+        vecWords.emplace_back(strLine.substr(nBegin, nEnd - nBegin));
+        nBegin = strLine.find_first_not_of(kBlanks, nEnd);
+    }
+}
+
+// Output is collected and written in blocks, and handed on whenever the input has nothing more
+// ready: quick over a file, prompt at a terminal.
+int ChartHolds(const CRequest& request, COddsIo& io) {
+    constexpr std::size_t kBlock = 1 << 16;
+    std::shared_ptr<const CStrategyChart> pChart;  // made for the first deal
+    std::string strPending, strLine;
+    std::vector<std::string> vecWords;
+    std::array<int, 5> arrCodes{};
+    bool bBad = false;
+    const auto handOn = [&](bool bFlush) {
+        io.out << strPending;
+        strPending.clear();
+        if (bFlush) io.out.flush();
+    };
+    for (long long nLine = 1; std::getline(io.in, strLine); ++nLine) {
+        SplitWords(strLine, vecWords);
+        if (!vecWords.empty()) {
+            std::string strError = ReadDeal(vecWords, arrCodes);
+            if (strError.empty()) {
+                if (!pChart) pChart = MakeChart(request, io);
+                const CChartChoice choice = pChart->Choose(arrCodes);
+                strPending += DealText(arrCodes);
+                strPending += '\t';
+                strPending += std::to_string(choice.nLine + 1);
+                strPending += '\t';
+                strPending += choice.nHoldMask == 0 ? "-" : DealText(arrCodes, choice.nHoldMask);
+                strPending += '\n';
+            } else {
+                handOn(false);
+                bBad = true;
+                if (vecWords.size() != 5) {
+                    strError += " ('";
+                    strError += EchoText(strLine);
+                    strError += "')";
+                }
+                io.err << "handfall-odds: line " << nLine << ": " << strError << '\n';
+            }
+        }
+        if (strPending.size() >= kBlock || io.in.rdbuf()->in_avail() <= 0) handOn(true);
+    }
+    handOn(true);
+    return bBad ? kExitBadInput : 0;
+}
+
+// The commands, each with the options it takes beside --game, --pays, --rules and --bet. Of
+// several given, the later one in this list is run and names the others as not taken.
 struct CCommand {
     const char* pszName;
     O eSelector;  // the option that picks it; Help for the default, ranking a deal
@@ -331,8 +443,8 @@ struct CCommand {
 };
 const std::vector<CCommand>& Commands() {
     static const std::vector<CCommand> commands = {
-        {"--return", O::Return, {}},
-        {"--hold", O::Hold, {O::Hands}},
+        {"--hold", O::Hold, {O::Hands}}, {"--return", O::Return, {}},
+        {"--strategy", O::Strategy, {}}, {"--chart-holds", O::ChartHolds, {}},
         {"ranking a deal", O::Help, {}},
     };
     return commands;
@@ -349,15 +461,16 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
         return 0;
     }
     if (options.strPays == "list") {
-        if (options.Has(O::Return) || options.Has(O::Hold) || options.Has(O::Rules) ||
-            options.Has(O::Bet) || options.Has(O::Hands) || !options.vecCardWords.empty())
+        if (options.Has(O::Return) || options.Has(O::Strategy) || options.Has(O::ChartHolds) ||
+            options.Has(O::Hold) || options.Has(O::Rules) || options.Has(O::Bet) ||
+            options.Has(O::Hands) || !options.vecCardWords.empty())
             return BadInput(io, "--pays list takes only --game");
         return ListPayTables(options.pVariant, io);
     }
     const CCommand* pCommand = &Commands().back();
     for (const CCommand& command : Commands())
         if (options.Has(command.eSelector)) pCommand = &command;
-    for (O eOption : {O::Hands, O::Hold, O::Return}) {
+    for (O eOption : {O::Hands, O::Hold, O::Return, O::Strategy, O::ChartHolds}) {
         if (!options.Has(eOption) || eOption == pCommand->eSelector) continue;
         const auto& also = pCommand->vecAlsoTakes;
         if (std::find(also.begin(), also.end(), eOption) != also.end()) continue;
@@ -365,8 +478,8 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
         const auto it = std::find_if(specs.begin(), specs.end(), [eOption](const COptionSpec& s) {
             return s.eOption == eOption;
         });
-        if (pCommand->eSelector == O::Return)
-            return BadInput(io, std::string("--return takes no ") + it->pszName);
+        if (pCommand->eSelector != O::Help)
+            return BadInput(io, std::string(pCommand->pszName) + " takes no " + it->pszName);
         return BadInput(io, std::string(it->pszName) + " goes with " +
                                 (eOption == O::Hands ? "--hold" : "five cards"));
     }
@@ -389,11 +502,13 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
             return BadInput(io, strError);
         vecRequests.push_back(request);
     }
-    if (pCommand->eSelector == O::Return) {
-        if (!options.vecCardWords.empty()) return BadInput(io, "--return takes no cards");
-        return Returns(vecRequests, io);
-    }
+    if (pCommand->eSelector != O::Help && pCommand->eSelector != O::Hold &&
+        !options.vecCardWords.empty())
+        return BadInput(io, std::string(pCommand->pszName) + " takes no cards");
+    if (pCommand->eSelector == O::Return) return Returns(vecRequests, io);
     CRequest& request = vecRequests.front();
+    if (pCommand->eSelector == O::Strategy) return PrintStrategy(request, io);
+    if (pCommand->eSelector == O::ChartHolds) return ChartHolds(request, io);
     if (std::string strError = ReadDeal(options.vecCardWords, request.arrCodes); !strError.empty())
         return BadInput(io, strError);
     if (pCommand->eSelector == O::Help) return RankDeal(request, io);

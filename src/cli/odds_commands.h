@@ -1,12 +1,15 @@
 // handfall-odds' commands: the 32 holds of a deal ranked, one hold's outcomes, the return of a
-// pay table, the list of pay tables. One function each, found in a table; main() is one call.
+// pay table, the list of pay tables, a strategy chart and its holds of deals read from input.
+// One function each, found in a table; main() is one call.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 struct COddsIo {
+    std::istream& in;  // the deals of --chart-holds
     std::ostream& out;
     std::ostream& err;
     bool bProgress = false;  // tell progress on err (only where it is a terminal)

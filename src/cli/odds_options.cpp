@@ -72,11 +72,18 @@ std::string VariantNames() {
 
 const std::vector<COptionSpec>& OddsOptionSpecs() {
     static const std::vector<COptionSpec> specs = {
-        {O::Game, "--game", "a variant"}, {O::Pays, "--pays", "a pay table"},
-        {O::Rules, "--rules", "rules"},   {O::Bet, "--bet", "a bet"},
-        {O::Hands, "--hands", "a count"}, {O::Hold, "--hold", "the held cards"},
-        {O::Return, "--return", nullptr}, {O::Help, "--help", nullptr},
-        {O::Help, "-h", nullptr},         {O::Version, "--version", nullptr},
+        {O::Game, "--game", "a variant"},
+        {O::Pays, "--pays", "a pay table"},
+        {O::Rules, "--rules", "rules"},
+        {O::Bet, "--bet", "a bet"},
+        {O::Hands, "--hands", "a count"},
+        {O::Hold, "--hold", "the held cards"},
+        {O::Return, "--return", nullptr},
+        {O::Strategy, "--strategy", nullptr},
+        {O::ChartHolds, "--chart-holds", nullptr},
+        {O::Help, "--help", nullptr},
+        {O::Help, "-h", nullptr},
+        {O::Version, "--version", nullptr},
     };
     return specs;
 }

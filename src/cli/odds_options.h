@@ -7,7 +7,19 @@
 
 #include "games/game_variants.h"
 
-enum class EOddsOption { Game, Pays, Rules, Bet, Hands, Hold, Return, Help, Version };
+enum class EOddsOption {
+    Game,
+    Pays,
+    Rules,
+    Bet,
+    Hands,
+    Hold,
+    Return,
+    Strategy,
+    ChartHolds,
+    Help,
+    Version
+};
 
 struct COptionSpec {
     EOddsOption eOption;

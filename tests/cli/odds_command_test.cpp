@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/card_code.h"
 #include "cli/odds_commands.h"
+#include "games/game_variants.h"
+#include "games/pay_table_library.h"
+#include "strategy/chart_cache.h"
 #include "support/golden.h"
 
 namespace {
@@ -18,8 +22,16 @@ struct CRun {
     std::string strErr;
 };
 
-// The arguments split as a shell would: words, or runs in single quotes.
-CRun RunOdds(const std::string& strArgs) {
+std::vector<std::string> Lines(const std::string& strText) {
+    std::vector<std::string> lines;
+    std::istringstream in(strText);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The arguments split as a shell would: words, or runs in single quotes; strInput is standard
+// input.
+CRun RunOdds(const std::string& strArgs, const std::string& strInput = "") {
     std::vector<std::string> vecArgs;
     std::string strWord;
     bool bQuoted = false, bWord = false;
@@ -38,7 +50,8 @@ CRun RunOdds(const std::string& strArgs) {
     }
     if (bWord) vecArgs.push_back(strWord);
     std::ostringstream out, err;
-    COddsIo io{out, err, false};
+    std::istringstream in(strInput);
+    COddsIo io{in, out, err, false};
     CRun run;
     run.nExit = ::RunOdds(vecArgs, io);
     run.strOut = out.str();
@@ -101,6 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"RulesWithANamedTable", "--pays 9/6 --rules casino --return",
                   "--rules goes with"},
         CBadInput{"ListTakesOnlyGame", "--pays list --bet 5", "--pays list takes only --game"},
+        CBadInput{"StrategyWithCards", "--strategy 'Jh Qh Kh 10h 2c'", "--strategy takes no cards"},
+        CBadInput{"ChartHoldsWithHold", "--chart-holds --hold Jh", "--chart-holds takes no --hold"},
+        CBadInput{"StrategyAndReturn", "--strategy --return", "takes no --"},
         // An echoed value stays on one line, with no terminal controls, and short.
         CBadInput{"ControlsEscaped", "--game '\x1b]0;t\x07\n' x",
                   "unknown variant '\\x1b]0;t\\x07\\n'"}),
@@ -118,7 +134,8 @@ TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
               "Ah", "2c"},
          }) {
         std::ostringstream out, err;
-        COddsIo io{out, err, false};
+        std::istringstream in;
+        COddsIo io{in, out, err, false};
         CRun run{::RunOdds(vecArgs, io), out.str(), err.str()};
         const std::string pszArgs = vecArgs.front();
         EXPECT_EQ(run.nExit, 2) << pszArgs;
@@ -139,10 +156,8 @@ TEST(OddsCommandTest, HelpAndHoldListingsAreTheGoldenFiles) {
           std::pair{"--pays list", "pays_list"}}) {
         const CRun run = RunOdds(pszArgs);
         ASSERT_EQ(run.nExit, 0) << run.strErr;
-        std::vector<std::string> lines;
-        std::istringstream in(run.strOut);
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/odds_" + pszCase + ".txt", lines);
+        ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/odds_" + pszCase + ".txt",
+                     Lines(run.strOut));
     }
 }
 
@@ -160,6 +175,125 @@ TEST(OddsCommandTest, HoldListsEachCategoryWithItsDrawsAndTheWinOverHands) {
           "Standard deviation  230.3835  coins\n"})
         EXPECT_NE(run.strOut.find(pszLine), std::string::npos) << pszLine << "\n" << run.strOut;
     EXPECT_EQ(run.strOut.find("Full House"), std::string::npos) << "a category that cannot come up";
+}
+
+// The chart of one table per family, its lines and its exact cost: a golden file each, made
+// again when the chart generator changes.
+class StrategyGoldenTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(StrategyGoldenTest, ChartIsTheGoldenFile) {
+    const auto& [pszArgs, pszCase] = GetParam();
+    const CRun run = RunOdds(pszArgs);
+    ASSERT_EQ(run.nExit, 0) << run.strErr;
+    EXPECT_EQ(run.strErr, "");
+    ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/strategy_" + pszCase + ".txt",
+                 Lines(run.strOut));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, StrategyGoldenTest,
+    ::testing::Values(std::pair{"--strategy --game jacks --pays 9/6", "jacks_96"},
+                      std::pair{"--strategy --game double-bonus --pays 10/7 --bet 1",
+                                "double_bonus_107_1_coin"},
+                      std::pair{"--strategy --game deuces --pays full-pay", "deuces_full_pay"}),
+    [](const auto& info) { return std::string(info.param.second); });
+
+struct CBadDeals {
+    const char* pszName;
+    const char* pszInput;
+    std::vector<std::string> vecErrors;  // standard error, line by line
+};
+
+void PrintTo(const CBadDeals& deals, std::ostream* pOut) {
+    *pOut << deals.pszName;
+}
+
+class ChartHoldsBadLineTest : public ::testing::TestWithParam<CBadDeals> {};
+
+// Every line is told with its number and nothing is written for it; blank lines are skipped
+// but counted.
+TEST_P(ChartHoldsBadLineTest, ToldOnStandardErrorByLineNumber) {
+    const CRun run = RunOdds("--chart-holds", GetParam().pszInput);
+    EXPECT_EQ(run.nExit, 2);
+    EXPECT_EQ(run.strOut, "");
+    EXPECT_EQ(Lines(run.strErr), GetParam().vecErrors);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ChartHoldsBadLineTest,
+    ::testing::Values(
+        CBadDeals{"FourCards",
+                  "Ah Kh Qh Jh\n",
+                  {"handfall-odds: line 1: a deal is five cards, not 4 ('Ah Kh Qh Jh')"}},
+        CBadDeals{"SixCardsAfterBlankLines",
+                  "\n  \t\nAh Kh Qh Jh 10h 9h\n",
+                  {"handfall-odds: line 3: a deal is five cards, not 6 ('Ah Kh Qh Jh 10h 9h')"}},
+        CBadDeals{"Commas",
+                  "Ah,Kh,Qh,Jh,10h",
+                  {"handfall-odds: line 1: a deal is five cards, not 1 ('Ah,Kh,Qh,Jh,10h')"}},
+        CBadDeals{"NotACardAndATwice",
+                  "Ah Kh Qh Jh 1h\r\nAh Kh Qh Jh ah\n",
+                  {"handfall-odds: line 1: '1h' is not a card (such as 10h, Qs, Ac, 2d)",
+                   "handfall-odds: line 2: the card Ah is dealt twice"}},
+        CBadDeals{
+            "ControlsEscaped",
+            "\x1b]0;t\x07 Kh Qh Jh 10h\n\x1b[2J\n",
+            {"handfall-odds: line 1: '\\x1b]0;t\\x07' is not a card (such as 10h, Qs, Ac, 2d)",
+             "handfall-odds: line 2: a deal is five cards, not 1 ('\\x1b[2J')"}}),
+    [](const ::testing::TestParamInfo<CBadDeals>& info) { return info.param.pszName; });
+
+// A deal in dealt order as the chart writes it, and the held cards: the chart's own Choose.
+std::string ExpectedHolds(const CStrategyChart& chart, const std::array<int, 5>& arrCodes) {
+    const CChartChoice choice = chart.Choose(arrCodes);
+    std::string strDeal, strHeld;
+    for (int i = 0; i < 5; ++i) {
+        const std::string strCard = CardCodeText(arrCodes[static_cast<std::size_t>(i)]);
+        strDeal += (i > 0 ? " " : "") + strCard;
+        if ((choice.nHoldMask >> i) & 1) strHeld += (strHeld.empty() ? "" : " ") + strCard;
+    }
+    return strDeal + "\t" + std::to_string(choice.nLine + 1) + "\t" +
+           (strHeld.empty() ? "-" : strHeld);
+}
+
+// A sample of deals in scrambled order, written as players type them, with bad and blank lines
+// among them: each good line gets the chart's line and hold, in order; the bad ones are told.
+TEST(ChartHoldsTest, EveryGoodLineGetsTheChartsHoldAndTheBadOnesAreTold) {
+    const CLibraryPayTable* pTable = FindLibraryPayTable(EFamily::Bonus, GAME_BONUS, "8/5");
+    ASSERT_NE(pTable, nullptr);
+    const std::shared_ptr<const CStrategyChart> pChart = SharedStrategyChart(pTable->table, 3);
+    std::string strInput;
+    std::vector<std::string> vecExpected;
+    std::uint32_t nSeed = 12345;
+    const auto next = [&nSeed] { return (nSeed = nSeed * 1664525u + 1013904223u) >> 8; };
+    for (int nDeal = 0; nDeal < 3000; ++nDeal) {
+        std::array<int, 5> arrCodes{};
+        for (int i = 0; i < 5; ++i) {
+            bool bTaken = true;
+            while (bTaken) {
+                arrCodes[static_cast<std::size_t>(i)] = static_cast<int>(next() % 52);
+                bTaken = std::count(arrCodes.begin(), arrCodes.begin() + i,
+                                    arrCodes[static_cast<std::size_t>(i)]) > 0;
+            }
+            std::string strCard = CardCodeText(arrCodes[static_cast<std::size_t>(i)]);
+            if (nDeal % 3 == 1)
+                std::transform(strCard.begin(), strCard.end(), strCard.begin(), ::tolower);
+            if (nDeal % 5 == 2 && strCard.starts_with("10")) strCard = "T" + strCard.substr(2);
+            strInput += (i == 0 ? (nDeal % 7 == 3 ? "\t " : "") : "  ") + strCard;
+        }
+        strInput += nDeal % 11 == 4 ? " \r\n" : "\n";
+        vecExpected.push_back(ExpectedHolds(*pChart, arrCodes));
+    }
+    // A royal flush is the top line whatever the table; lines 3001 to 3003: bad, blank, royal.
+    strInput += "Qd Jd Kd Zd Ad\n\nQd Jd Kd 10d Ad";
+    vecExpected.push_back("Qd Jd Kd 10d Ad\t1\tQd Jd Kd 10d Ad");
+    const CRun run = RunOdds("--chart-holds --game bonus --pays 8/5 --bet 3", strInput);
+    EXPECT_EQ(run.nExit, 2);
+    EXPECT_EQ(Lines(run.strOut), vecExpected);
+    EXPECT_EQ(Lines(run.strErr), std::vector<std::string>{"handfall-odds: line 3001: 'Zd' is not "
+                                                          "a card (such as 10h, Qs, Ac, 2d)"});
+    const CRun good = RunOdds("--chart-holds --game bonus --pays 8/5 --bet 3", "2c 3c 4c 5c 6c\n");
+    EXPECT_EQ(good.nExit, 0) << good.strErr;
+    EXPECT_EQ(good.strOut, ExpectedHolds(*pChart, {0, 4, 8, 12, 16}) + "\n");
 }
 
 }  // namespace

@@ -1,0 +1,237 @@
+#include "ui/coach/strategy_card.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+#include "games/family.h"
+#include "strategy/strategy_chart.h"
+
+namespace {
+
+// A4 in landscape, in points: two columns of lines side by side read better than one long one.
+constexpr double kPageWidth = 841.89;
+constexpr double kPageHeight = 595.28;
+constexpr double kMargin = 34.0;  // 12 mm
+constexpr double kContentWidth = kPageWidth - 2 * kMargin;
+constexpr double kHeaderHeight = 58.0;  // title, table and bet, returns
+constexpr double kBottomHeight = 92.0;  // legend and footer
+constexpr double kLinesHeight = kPageHeight - 2 * kMargin - kHeaderHeight - kBottomHeight;
+constexpr double kRowFactor = 1.5;  // a row's height over its font's size
+constexpr double kColumnGap = 24.0;
+constexpr int kOneColumnMost = 20;
+constexpr double kLargestLine = 11.0;
+constexpr double kSmallest = 7.0;
+constexpr double kLegendPoints = 7.5;
+constexpr double kFooterPoints = 7.0;
+
+const char kFontFamily[] = "Liberation Sans";
+
+}  // namespace
+
+CStrategyCardLayout StrategyCardLayout(int nLines) {
+    CStrategyCardLayout layout;
+    layout.nColumns = nLines > kOneColumnMost ? 2 : 1;
+    layout.nRowsPerColumn = (std::max(nLines, 1) + layout.nColumns - 1) / layout.nColumns;
+    // One row more for the column heads; sizes in quarter points.
+    const double dFit = kLinesHeight / (kRowFactor * (layout.nRowsPerColumn + 1));
+    layout.dLinePoints = std::max(kSmallest, std::min(kLargestLine, std::floor(dFit * 4) / 4));
+    layout.dSmallestPoints = std::min({layout.dLinePoints, kLegendPoints, kFooterPoints});
+    return layout;
+}
+
+namespace {
+
+// Paints in points on a device of any resolution.
+class CCardPainter {
+public:
+    CCardPainter(QPainter& painter, double dDotsPerPoint)
+        : m_painter(painter), m_dScale(dDotsPerPoint) {}
+
+    QFont Font(double dPoints, bool bBold = false) const {
+        QFont font(kFontFamily);
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(dPoints);
+        font.setBold(bBold);
+        return font;
+    }
+    double Width(const QFont& font, const QString& strText) const {
+        return QFontMetricsF(font, m_painter.device()).horizontalAdvance(strText) / m_dScale;
+    }
+    // Text with its baseline at y, starting at x or ending there (bRight). Squeezed across to
+    // dMaxWidth where it is wider, keeping its size.
+    void Text(double x, double y, const QFont& font, const QString& strText, bool bRight = false,
+              double dMaxWidth = 0.0) {
+        m_painter.setFont(font);
+        const double dWidth = Width(font, strText);
+        m_painter.save();
+        m_painter.translate(x * m_dScale, y * m_dScale);
+        if (dMaxWidth > 0 && dWidth > dMaxWidth) m_painter.scale(dMaxWidth / dWidth, 1.0);
+        m_painter.drawText(QPointF(bRight ? -dWidth * m_dScale : 0.0, 0), strText);
+        m_painter.restore();
+    }
+    // Wrapped text in a box from y down; the height it took.
+    double Paragraph(double x, double y, double dWidth, const QFont& font, const QString& strText) {
+        m_painter.setFont(font);
+        const QRectF box(x * m_dScale, y * m_dScale, dWidth * m_dScale, 1000 * m_dScale);
+        QRectF used;
+        m_painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, strText, &used);
+        return used.height() / m_dScale;
+    }
+    void Fill(double x, double y, double w, double h, const QColor& colour) {
+        m_painter.fillRect(QRectF(x * m_dScale, y * m_dScale, w * m_dScale, h * m_dScale), colour);
+    }
+    void Rule(double x, double y, double w, double dThickness = 0.5) {
+        Fill(x, y - dThickness / 2, w, dThickness, QColor(0x40, 0x40, 0x40));
+    }
+
+private:
+    QPainter& m_painter;
+    double m_dScale;
+};
+
+QString Percent(double dReturn) {
+    return QString::number(dReturn * 100.0, 'f', 4) + " %";
+}
+
+// What the card's words mean, as the lines of its family use them.
+QStringList LegendItems(EFamily eFamily) {
+    const bool bDeuces = eFamily == EFamily::DeucesWild;
+    QStringList items;
+    items << "How to read: find the first line from the top that the deal offers and hold "
+             "those cards. Where two holds fall in the same line, keep the higher cards.";
+    if (bDeuces)
+        items << "Deuces: the chart always keeps every deuce dealt; its lines say how many "
+                 "deuces they hold and what the other cards make with them.";
+    items << "Inside: a straight draw that only a card of the rank missing within it can fill "
+             "(5 6 8 9). Outside: open at both ends, so two ranks fill it (5 6 7 8).";
+    items << QString(
+                 "Gaps: the ranks missing between the %1; the end of the ranks (beyond "
+                 "the ace) counts as one.")
+                 .arg(bDeuces ? "natural cards held" : "cards held");
+    if (bDeuces)
+        items << "High card: none here; in Deuces Wild the lowest win is 3 of a Kind, so the "
+                 "rank of a single card does not matter.";
+    else
+        items << "High card: a jack, queen, king or ace, the ranks whose pair pays.";
+    items << "Penalty card: a discarded card that would change the hold. This chart uses none: "
+             "every line is decided by the held cards alone.";
+    items << "Pay: the average expected pay per coin bet of the line's holds, over the deals "
+             "the line decides.";
+    return items;
+}
+
+void PaintCard(CCardPainter& card, const CStrategyChart& chart) {
+    const CPayTable& table = chart.GetPayTable();
+    const std::vector<CChartLine>& vecLines = chart.GetLines();
+    const CStrategyCardLayout layout = StrategyCardLayout(static_cast<int>(vecLines.size()));
+
+    // Header: the game and table, the bet, then what the chart returns against the best play.
+    double y = 16;
+    card.Text(0, y, card.Font(16, true), QString("%1 strategy").arg(FamilyName(table.eFamily)));
+    const int nBet = chart.GetBet();
+    card.Text(kContentWidth, y, card.Font(11),
+              QString("Pay table %1, bet %2 %3")
+                  .arg(QString::fromStdString(table.strName))
+                  .arg(nBet)
+                  .arg(nBet == 1 ? "coin" : "coins"),
+              true);
+    y += 20;
+    card.Text(
+        0, y, card.Font(10),
+        QString("Return with this chart %1  \u00b7  with the best hold on every deal %2  "
+                "\u00b7  the chart gives up %3 percentage points")
+            .arg(Percent(chart.GetReturn().dReturn), Percent(chart.GetOptimalReturn().dReturn),
+                 QString::number(chart.GapPoints(), 'f', 4)));
+    y += 10;
+    card.Rule(0, y, kContentWidth, 1.0);
+
+    // The lines, numbered, down the first column and on in the second.
+    const double dPoints = layout.dLinePoints;
+    const double dRow = dPoints * kRowFactor;
+    // One column keeps the width of two, centred: a row stays short enough to read across.
+    const double dColumnWidth = (kContentWidth - kColumnGap) / 2;
+    const double dLeft0 = layout.nColumns == 2 ? 0.0 : (kContentWidth - dColumnWidth) / 2;
+    const QFont lineFont = card.Font(dPoints);
+    const QFont headFont = card.Font(dPoints, true);
+    const double dNumberWidth = card.Width(lineFont, "50") + 2;
+    const double dPayWidth = card.Width(lineFont, "800.0000");
+    const double dNameLeft = dNumberWidth + 8;
+    const double dNameWidth = dColumnWidth - dNameLeft - dPayWidth - 12;
+    const double dTop = kHeaderHeight + 4;
+    const double dBaseline = dRow * 0.7;  // of the text within its row
+    for (int nColumn = 0; nColumn < layout.nColumns; ++nColumn) {
+        const double x = dLeft0 + nColumn * (dColumnWidth + kColumnGap);
+        card.Text(x + dNumberWidth, dTop + dBaseline, headFont, "#", true);
+        card.Text(x + dNameLeft, dTop + dBaseline, headFont, "Hold");
+        card.Text(x + dColumnWidth, dTop + dBaseline, headFont, "Pay per coin", true);
+        card.Rule(x, dTop + dRow, dColumnWidth);
+    }
+    for (std::size_t i = 0; i < vecLines.size(); ++i) {
+        const int nColumn = static_cast<int>(i) / layout.nRowsPerColumn;
+        const int nRow = static_cast<int>(i) % layout.nRowsPerColumn;
+        const double x = dLeft0 + nColumn * (dColumnWidth + kColumnGap);
+        const double yRow = dTop + dRow * (nRow + 1);
+        if (nRow % 2 == 1) card.Fill(x, yRow, dColumnWidth, dRow, QColor(0xec, 0xec, 0xec));
+        card.Text(x + dNumberWidth, yRow + dBaseline, lineFont, QString::number(i + 1), true);
+        card.Text(x + dNameLeft, yRow + dBaseline, lineFont,
+                  QString::fromStdString(vecLines[i].strName), false, dNameWidth);
+        card.Text(x + dColumnWidth, yRow + dBaseline, lineFont,
+                  QString::number(vecLines[i].AveragePay(), 'f', 4), true);
+    }
+
+    // Legend in two columns, then the footer on the last line of the page.
+    const double dBottom = kPageHeight - 2 * kMargin;
+    double yLegend = dBottom - kBottomHeight + 8;
+    card.Rule(0, yLegend, kContentWidth, 1.0);
+    yLegend += 5;
+    const QStringList items = LegendItems(table.eFamily);
+    const double dLegendWidth = (kContentWidth - kColumnGap) / 2;
+    const QFont legendFont = card.Font(kLegendPoints);
+    const int nFirstColumn = static_cast<int>((items.size() + 1) / 2);
+    double arrY[2] = {yLegend, yLegend};
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const int nColumn = i < nFirstColumn ? 0 : 1;
+        arrY[nColumn] += card.Paragraph(nColumn * (dLegendWidth + kColumnGap), arrY[nColumn],
+                                        dLegendWidth, legendFont, items[i]) +
+                         2;
+    }
+    card.Text(0, dBottom - 2, card.Font(kFooterPoints),
+              "Every figure on this card is exact, counted over all 2,598,960 deals.");
+    card.Text(kContentWidth, dBottom - 2, card.Font(kFooterPoints, true), "Handfall II", true);
+}
+
+}  // namespace
+
+bool WriteStrategyCard(const CStrategyChart& chart, const QString& strPath, QString* pError) {
+    const auto fail = [&](const QString& strWhy) {
+        if (pError != nullptr)
+            *pError = QString("The strategy card could not be written to %1: %2")
+                          .arg(QDir::toNativeSeparators(strPath), strWhy);
+        return false;
+    };
+    QFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+    QPdfWriter writer(&file);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(kMargin, kMargin, kMargin, kMargin),
+                                     QPageLayout::Point));
+    writer.setTitle(
+        QString("%1 strategy card").arg(QString::fromStdString(chart.GetPayTable().strName)));
+    writer.setCreator("Handfall II");
+    QPainter painter;
+    if (!painter.begin(&writer)) return fail("the PDF could not be started");
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    CCardPainter card(painter, writer.resolution() / 72.0);
+    PaintCard(card, chart);
+    painter.end();
+    file.close();
+    if (file.error() != QFileDevice::NoError) return fail(file.errorString());
+    return true;
+}

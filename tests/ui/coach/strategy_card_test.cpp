@@ -1,0 +1,90 @@
+// The strategy card: its layout for every length of chart, and the PDF it writes.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <numeric>
+
+#include "games/game_variants.h"
+#include "strategy/chart_generator.h"
+#include "strategy/hold_class.h"
+#include "ui/coach/strategy_card.h"
+
+namespace {
+
+struct CLayoutCase {
+    int nLines;
+    int nColumns;
+};
+
+class StrategyCardLayoutTest : public ::testing::TestWithParam<CLayoutCase> {};
+
+// Every line has a place, on one or two columns, and no text is under 7 pt.
+TEST_P(StrategyCardLayoutTest, PlacesEveryLineAtSevenPointsOrMore) {
+    const CStrategyCardLayout layout = StrategyCardLayout(GetParam().nLines);
+    EXPECT_EQ(layout.nColumns, GetParam().nColumns);
+    EXPECT_GE(layout.nColumns * layout.nRowsPerColumn, GetParam().nLines);
+    EXPECT_LT((layout.nColumns * layout.nRowsPerColumn) - GetParam().nLines, layout.nColumns);
+    EXPECT_GE(layout.dSmallestPoints, 7.0);
+    EXPECT_GE(layout.dLinePoints, layout.dSmallestPoints);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, StrategyCardLayoutTest,
+                         ::testing::Values(CLayoutCase{1, 1}, CLayoutCase{20, 1},
+                                           CLayoutCase{21, 2}, CLayoutCase{37, 2},
+                                           CLayoutCase{44, 2}, CLayoutCase{MAX_CHART_LINES, 2}));
+
+// Longer charts never get larger type, and the card's sizes stay readable across the range.
+TEST(StrategyCardTest, TypeShrinksWithTheChartButStaysReadable) {
+    double dPrevious = 1000.0;
+    for (int nLines = 1; nLines <= MAX_CHART_LINES; ++nLines) {
+        const CStrategyCardLayout layout = StrategyCardLayout(nLines);
+        EXPECT_LE(layout.dLinePoints, dPrevious) << nLines;
+        EXPECT_GE(layout.dSmallestPoints, 7.0) << nLines;
+        dPrevious = layout.dLinePoints;
+    }
+    EXPECT_GE(StrategyCardLayout(MAX_CHART_LINES).dLinePoints, 8.0);
+}
+
+// The longest chart there can be, of the family with the longest names: its MAX_CHART_LINES
+// longest line names.
+CStrategyChart LongestChart() {
+    const CPayTable& table = AsBuiltPayTable(GAME_DUCES_WILD);
+    auto pClasses = SharedHoldClasses(table.eFamily, table.rules);
+    std::vector<int> vecClasses(static_cast<std::size_t>(pClasses->GetClassCount()));
+    std::iota(vecClasses.begin(), vecClasses.end(), 0);
+    std::stable_sort(vecClasses.begin(), vecClasses.end(), [&](int a, int b) {
+        return pClasses->GetName(a).size() > pClasses->GetName(b).size();
+    });
+    std::vector<CChartLine> vecLines(MAX_CHART_LINES);
+    for (std::size_t i = 0; i < vecLines.size(); ++i) {
+        vecLines[i].vecClasses = {vecClasses[i]};
+        vecLines[i].nDeals = 1;
+    }
+    return CStrategyChart(table, 5, pClasses, vecLines);
+}
+
+TEST(StrategyCardTest, WritesTheLongestChartAsOnePdfPage) {
+    const QTemporaryDir dir;
+    const QString strPath = dir.filePath("card.pdf");
+    QString strError;
+    ASSERT_TRUE(WriteStrategyCard(LongestChart(), strPath, &strError)) << strError.toStdString();
+    QFile file(strPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.contains("/Count 1\n") || pdf.contains("/Count 1 ")) << "one page";
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
+}
+
+TEST(StrategyCardTest, AFileThatCannotBeWrittenIsToldNotCrashedOn) {
+    const QTemporaryDir dir;
+    const QString strPath = dir.filePath("no such folder/card.pdf");
+    QString strError;
+    EXPECT_FALSE(WriteStrategyCard(LongestChart(), strPath, &strError));
+    EXPECT_TRUE(strError.contains("no such folder")) << strError.toStdString();
+    EXPECT_FALSE(WriteStrategyCard(LongestChart(), strPath, nullptr));
+}
+
+}  // namespace
