@@ -111,6 +111,66 @@ void CCoach::Value(CCoachDeal& deal) const {
     deal.nBestPay = LcmPay(*pBest);
     deal.nChosenPay = LcmPay(arrHolds[static_cast<size_t>(deal.nHoldMask & 31)]);
     deal.bValued = true;
+    ValueChart(deal);
+}
+
+// The chart stands for its table's play and bet, not the table's name.
+const CStrategyChart* CCoach::Chart(const CCoachDeal& deal) const {
+    for (const auto& pChart : m_charts) {
+        const CPayTable& table = pChart->GetPayTable();
+        if (pChart->GetBet() == deal.nBet && table.eFamily == deal.payTable.eFamily &&
+            table.rules == deal.payTable.rules && table.arrPays == deal.payTable.arrPays)
+            return pChart.get();
+    }
+    return nullptr;
+}
+
+void CCoach::ValueChart(CCoachDeal& deal) const {
+    const CStrategyChart* pChart = Chart(deal);
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (!deal.bValued || pChart == nullptr || !CountHolds(deal, arrHolds)) return;
+    deal.nChartMask = pChart->Choose(deal.arrCodes).nHoldMask;
+    deal.nChartPay = LcmPay(arrHolds[static_cast<size_t>(deal.nChartMask)]);
+    deal.bCharted = true;
+}
+
+std::optional<CChartKey> CCoach::GetNeededChart() const {
+    if (m_vecDeals.empty()) return std::nullopt;
+    const CCoachDeal& viewed = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
+    if (Chart(viewed) == nullptr) return CChartKey{viewed.payTable, viewed.nBet};
+    for (const CCoachDeal& deal : m_vecDeals)
+        if (deal.bDrawn && !deal.bCharted && Chart(deal) == nullptr)
+            return CChartKey{deal.payTable, deal.nBet};
+    return std::nullopt;
+}
+
+void CCoach::SetChart(std::shared_ptr<const CStrategyChart> pChart) {
+    if (!pChart) return;
+    m_charts.push_back(std::move(pChart));
+    for (CCoachDeal& deal : m_vecDeals)
+        if (deal.bValued && !deal.bCharted) ValueChart(deal);
+    Changed();
+}
+
+std::optional<CStrategyFigures> CCoach::GetStrategyFigures() const {
+    if (m_vecDeals.empty()) return std::nullopt;
+    const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
+    const CStrategyChart* pChart = Chart(deal);
+    std::array<CHoldOutcomes, 32> arrHolds;
+    if (pChart == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
+    CStrategyFigures figures;
+    for (const auto& pKept : m_charts)
+        if (pKept.get() == pChart) figures.pChart = pKept;
+    const CChartChoice choice = pChart->Choose(deal.arrCodes);
+    figures.nChartLine = choice.nLine;
+    figures.nChartMask = choice.nHoldMask;
+    figures.nHoldLine = pChart->LineOfHold(deal.arrCodes, deal.nHoldMask);
+    std::int64_t nBest = 0;
+    for (const CHoldOutcomes& hold : arrHolds) nBest = std::max(nBest, LcmPay(hold));
+    const std::int64_t nChart = LcmPay(arrHolds[static_cast<size_t>(choice.nHoldMask)]);
+    figures.bChartIsBest = nChart == nBest;
+    figures.chartCost = Cost(deal, nBest, nChart);
+    return figures;
 }
 
 std::optional<CDealFigures> CCoach::GetDealFigures() const {
@@ -190,6 +250,7 @@ CSessionFigures CCoach::GetSessionFigures() const {
     std::int64_t nChosen = 0;  // 1/kDrawLcm coins
     std::int64_t nBest = 0;
     std::int64_t nValuedBet = 0;
+    std::int64_t nOffChart = 0;  // 1/kDrawLcm coins
     for (const CCoachDeal& deal : m_vecDeals) {
         if (!deal.bDrawn) continue;
         const std::int64_t nBet = static_cast<std::int64_t>(deal.nBet) * deal.nHands;
@@ -204,6 +265,11 @@ CSessionFigures CCoach::GetSessionFigures() const {
         }
         ++figures.nDecisions;
         if (deal.nChosenPay == deal.nBestPay) ++figures.nBestDecisions;
+        if (deal.bCharted) {
+            ++figures.nChartDecisions;
+            if (deal.nHoldMask == deal.nChartMask) ++figures.nChartFollowed;
+            nOffChart += (deal.nChosenPay - deal.nChartPay) * nBet;
+        }
         nChosen += deal.nChosenPay * nBet;
         nBest += deal.nBestPay * nBet;
         nValuedBet += nBet;
@@ -216,6 +282,7 @@ CSessionFigures CCoach::GetSessionFigures() const {
         figures.bestReturn = CFraction(nBest, kDrawLcm * nValuedBet);
     }
     figures.cost = CFraction(nBest - nChosen, kDrawLcm);
+    figures.offChart = CFraction(nOffChart, kDrawLcm);
     return figures;
 }
 

@@ -16,6 +16,7 @@
 
 #include "analysis/outcome_table.h"
 #include "coach/fraction.h"
+#include "strategy/strategy_chart.h"
 #include "table/table_observer.h"
 
 // Which outcome table a pay table is counted on.
@@ -42,6 +43,29 @@ struct CCoachDeal {
     std::int64_t nChosenPay = 0;
     std::int64_t nBestPay = 0;
     int nBestMask = 0;
+    // Once the chart of its pay table and bet is there too: the chart's hold and its expected
+    // pay per coin, in 1/kDrawLcm coins.
+    bool bCharted = false;
+    int nChartMask = 0;
+    std::int64_t nChartPay = 0;
+};
+
+// The chart of a pay table at a bet, which the coach asks for.
+struct CChartKey {
+    CPayTable payTable;
+    int nBet = 0;
+};
+
+// The chart's view of the deal in view.
+struct CStrategyFigures {
+    std::shared_ptr<const CStrategyChart> pChart;
+    int nChartLine = 0;  // the line the chart picks, from 0
+    int nChartMask = 0;  // its hold
+    int nHoldLine = -1;  // the line of the hold played or held so far; -1 for none
+    // Where the chart's hold pays less than the best hold: the coins it gives up over the
+    // deal's bet and hands.
+    bool bChartIsBest = true;
+    CFraction chartCost;
 };
 
 // The holds of one deal, ranked, and where the hold played stands.
@@ -90,6 +114,11 @@ struct CSessionFigures {
     CFraction cost;      // coins the other decisions cost in expectation
     int nBiggestDraw = 0;
     int nWaiting = 0;  // deals drawn whose variant's table is not there yet
+    // Decisions whose chart is there, those that held as the chart does, and what holding
+    // otherwise gained (or, below 0, cost) against the chart in expectation, in coins.
+    int nChartDecisions = 0;
+    int nChartFollowed = 0;
+    CFraction offChart;
 };
 
 // The current deal's hold before its draw, when it gives up expected pay.
@@ -143,8 +172,18 @@ public:
         m_bSelected = true;
     }
 
+    // The chart the coach waits for once it waits for no table: the deal in view's, then the
+    // drawn deals'. None when it waits for none.
+    std::optional<CChartKey> GetNeededChart() const;
+    void SetChart(std::shared_ptr<const CStrategyChart> pChart);
+    // The deal in view by its chart; none before the first deal or while its table or chart
+    // is missing.
+    std::optional<CStrategyFigures> GetStrategyFigures() const;
+
 private:
     const COutcomeTable* Table(const COutcomeKey& key) const;
+    const CStrategyChart* Chart(const CCoachDeal& deal) const;
+    void ValueChart(CCoachDeal& deal) const;
     static COutcomeKey KeyOf(const CCoachDeal& deal) {
         return {deal.payTable.eFamily, deal.payTable.rules};
     }
@@ -159,6 +198,7 @@ private:
     }
 
     std::vector<std::shared_ptr<const COutcomeTable>> m_tables;
+    std::vector<std::shared_ptr<const CStrategyChart>> m_charts;
     std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last
     int m_nViewed = 0;
     COutcomeKey m_selected;

@@ -10,7 +10,9 @@
 #include "coach/coach.h"
 #include "coach/coach_text.h"
 #include "games/game.h"
+#include "games/game_variants.h"
 #include "games/pay_table_library.h"
+#include "strategy/chart_cache.h"
 #include "table/table_fixture.h"
 
 namespace {
@@ -215,6 +217,49 @@ TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
     EXPECT_EQ(deal3->nDeal, 3);
     EXPECT_GT(deal3->nRank, 1);
     EXPECT_GT(deal3->cost.Value(), 0.0);
+}
+
+}  // namespace
+
+namespace {
+
+// The chart of the deal's pay table and bet: where it stands on the deal, and what leaving it
+// gained or cost over the session, in coins at the deal's bet and hands.
+TEST_F(CoachTest, TheChartsHoldAndWhatLeavingItCost) {
+    coach.SetTable(JacksTable());
+    SpinTo(IDC_SPIN_BET, 2);
+    SpinTo(IDC_SPIN_HANDS, 3);
+    DealAndHold(0b11111);
+    EXPECT_FALSE(coach.GetStrategyFigures().has_value()) << "no chart yet";
+    const std::optional<CChartKey> key = coach.GetNeededChart();
+    ASSERT_TRUE(key.has_value());
+    EXPECT_EQ(key->nBet, 2);
+    EXPECT_EQ(key->payTable, AsBuiltPayTable(GAME_JACKS_OR_BETTER));
+    coach.SetChart(SharedStrategyChart(key->payTable, key->nBet));
+    EXPECT_FALSE(coach.GetNeededChart().has_value());
+
+    std::optional<CStrategyFigures> figures = coach.GetStrategyFigures();
+    ASSERT_TRUE(figures.has_value());
+    EXPECT_EQ(figures->nChartMask, kFourToRoyal);
+    EXPECT_EQ(figures->pChart->GetLines()[static_cast<size_t>(figures->nChartLine)].strName,
+              "4 to a Royal Flush");
+    EXPECT_EQ(figures->nHoldLine, -1) << "keeping five that pay nothing is on no line";
+    EXPECT_TRUE(figures->bChartIsBest);
+    EXPECT_EQ(figures->chartCost, CFraction(0, 1));
+    ScriptDraw(std::vector<std::string>(3, "- - - - -"));
+    host.Click(IDC_DRAW);
+
+    DealAndHold(kFourToRoyal);
+    figures = coach.GetStrategyFigures();
+    ASSERT_TRUE(figures.has_value());
+    EXPECT_EQ(figures->nHoldLine, figures->nChartLine);
+    ScriptDraw(std::vector<std::string>(3, "- - - - 3c"));
+    host.Click(IDC_DRAW);
+
+    const CSessionFigures session = coach.GetSessionFigures();
+    EXPECT_EQ(session.nChartDecisions, 2);
+    EXPECT_EQ(session.nChartFollowed, 1);
+    EXPECT_EQ(session.offChart, CFraction(-375 * 2 * 3, 47));
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -24,7 +27,9 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
+#include "strategy/chart_cache.h"
 #include "ui/coach/coach_figure.h"
+#include "ui/coach/strategy_card.h"
 #include "ui/paytables/pay_table_settings.h"
 
 namespace {
@@ -160,6 +165,7 @@ void CCoachWindow::BuildContent() {
     pLayout->addWidget(BuildWarningBox());
     pLayout->addWidget(BuildHandsBox());
     pLayout->addWidget(BuildSessionBox());
+    pLayout->addWidget(BuildStrategyBox(), 2);
     pLayout->addWidget(BuildCostlyBox(), 1);
     setTabOrder(m_pRanking, m_pWarn);
     setTabOrder(m_pWarn, m_pThreshold);
@@ -438,7 +444,7 @@ void CCoachWindow::RefreshWarning() {
 void CCoachWindow::BuildNeededTable() {
     if (m_worker.joinable()) return;
     const std::optional<COutcomeKey> key = m_coach.GetNeededTable();
-    if (!key) return;
+    if (!key) return BuildNeededChart();
     m_worker = std::thread([this, key = *key] {
         const CStoppableWork work(m_bStopBuild);
         auto pTable = SharedOutcomeTable(key.eFamily, key.rules, [this](double dDone) {
@@ -458,6 +464,31 @@ void CCoachWindow::BuildNeededTable() {
     });
 }
 
+void CCoachWindow::BuildNeededChart() {
+    const std::optional<CChartKey> key = m_coach.GetNeededChart();
+    if (!key) return;
+    m_worker = std::thread([this, key = *key] {
+        const CStoppableWork work(m_bStopBuild);
+        auto pChart = SharedStrategyChart(key.payTable, key.nBet, [this](double dDone) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, dDone] {
+                    m_pStatus->setText(QString("Making the strategy chart: %1 %")
+                                           .arg(static_cast<int>(dDone * 100)));
+                },
+                Qt::QueuedConnection);
+        });
+        if (work.IsStopped() || !pChart) return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, pChart] {
+                m_worker.join();
+                m_coach.SetChart(pChart);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void CCoachWindow::Refresh() {
     BuildNeededTable();
     const QString strStake = Text(UncoveredStakeText(m_dlg));
@@ -471,6 +502,7 @@ void CCoachWindow::Refresh() {
     RefreshDeal();
     RefreshOverHands();
     RefreshSession();
+    RefreshStrategy();
     RefreshCostly();
 }
 
@@ -666,4 +698,117 @@ CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
     host.SetCommandFilter(
         [pWindow](int nID) { return nID == IDC_DRAW && pWindow->HoldsBackDraw(); });
     return pWindow;
+}
+
+QGroupBox* CCoachWindow::BuildStrategyBox() {
+    m_pStrategyBox = new QGroupBox("Strategy", this);
+    m_pStrategyBox->setObjectName("strategy");
+    auto* pLayout = new QVBoxLayout(m_pStrategyBox);
+    m_pChartPick = new CCoachFigure("The chart's hold", m_pStrategyBox);
+    m_pChartPick->setWordWrap(true);
+    pLayout->addWidget(m_pChartPick);
+    m_pChartLines = MakeList("Strategy chart, read from the top",
+                             {"Line", "Hold class", "Expected pay per coin"}, m_pStrategyBox);
+    m_pChartLines->setObjectName("chart");
+    m_pChartLines->setSelectionMode(QAbstractItemView::NoSelection);
+    m_pChartLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pChartLines->setColumnWidth(0, 48);
+    m_pChartLines->setColumnWidth(1, 230);
+    m_pChartLines->setMinimumHeight(90);
+    pLayout->addWidget(m_pChartLines, 1);
+    m_pChartReturn = new CCoachFigure("Return of the chart", m_pStrategyBox);
+    m_pChartSession = new CCoachFigure("Holds as the chart", m_pStrategyBox);
+    pLayout->addWidget(m_pChartReturn);
+    auto* pRow = new QHBoxLayout;
+    pRow->addWidget(m_pChartSession, 1);
+    m_pSaveCard = new QPushButton("Save Strategy Card...", m_pStrategyBox);
+    m_pSaveCard->setObjectName("saveCard");
+    m_pSaveCard->setEnabled(false);
+    connect(m_pSaveCard, &QPushButton::clicked, this, &CCoachWindow::SaveStrategyCard);
+    pRow->addWidget(m_pSaveCard);
+    pLayout->addLayout(pRow);
+    return m_pStrategyBox;
+}
+
+// The chart of the deal in view: its line for the deal marked and in view, the line of the hold
+// played marked too, and where the chart's hold falls short of the best hold, by how much.
+void CCoachWindow::RefreshStrategy() {
+    const std::optional<CStrategyFigures> figures = m_coach.GetStrategyFigures();
+    const std::optional<CDealFigures> deal = m_coach.GetDealFigures();
+    const CSessionFigures session = m_coach.GetSessionFigures();
+    m_pChartSession->setText(
+        session.nChartDecisions == 0
+            ? QString()
+            : QString("Held as the chart: %1 of %2; holding otherwise %3 %4")
+                  .arg(session.nChartFollowed)
+                  .arg(session.nChartDecisions)
+                  .arg(session.offChart.GetNumerator() < 0 ? "cost" : "gained")
+                  .arg(Coins(CFraction(std::abs(session.offChart.GetNumerator()),
+                                       session.offChart.GetDenominator()))));
+    m_pSaveCard->setEnabled(figures.has_value());
+    m_pChartLines->setVisible(figures.has_value());
+    if (!figures || !deal) {
+        m_pStrategyBox->setTitle("Strategy");
+        m_pChartPick->setText(m_coach.GetDealCount() == 0 ? "No deal yet."
+                                                          : "Making the strategy chart...");
+        m_pChartReturn->clear();
+        return;
+    }
+    const CStrategyChart& chart = *figures->pChart;
+    m_pStrategyBox->setTitle(QString("Strategy: %1 at %2")
+                                 .arg(Text(DealGameText(deal->deal)))
+                                 .arg(Text(CoinsText(chart.GetBet()))));
+    if (m_pShownChart != figures->pChart) {
+        m_pShownChart = figures->pChart;
+        m_pChartLines->clear();
+        for (std::size_t i = 0; i < chart.GetLines().size(); ++i) {
+            const CChartLine& line = chart.GetLines()[i];
+            auto* pItem = new QTreeWidgetItem(m_pChartLines);
+            pItem->setText(1, Text(line.strName));
+            pItem->setToolTip(1, Text(line.strName));
+            pItem->setText(2, Number(line.AveragePay(), 4));
+            pItem->setToolTip(2, QString("%1 % of deals; gives up %2 points of return")
+                                     .arg(Number(line.Share() * 100, 4))
+                                     .arg(Number(line.LossPoints(), 5)));
+        }
+        m_pChartReturn->setText(
+            QString("Return of the chart %1 %, of the best holds %2 %: %3 points less")
+                .arg(Number(chart.GetReturn().dReturn * 100, 4))
+                .arg(Number(chart.GetOptimalReturn().dReturn * 100, 4))
+                .arg(Number(chart.GapPoints(), 4)));
+    }
+    for (int i = 0; i < m_pChartLines->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* pItem = m_pChartLines->topLevelItem(i);
+        const bool bPick = i == figures->nChartLine;
+        const bool bHold = i == figures->nHoldLine;
+        pItem->setText(0, bHold ? QString("\u25B6 %1").arg(i + 1) : QString::number(i + 1));
+        QFont font = m_pChartLines->font();
+        font.setBold(bPick);
+        for (int c = 0; c < 3; ++c) pItem->setFont(c, font);
+    }
+    if (QTreeWidgetItem* pPick = m_pChartLines->topLevelItem(figures->nChartLine))
+        m_pChartLines->scrollToItem(pPick, QAbstractItemView::PositionAtCenter);
+    const CChartLine& pick = chart.GetLines()[static_cast<std::size_t>(figures->nChartLine)];
+    QString strPick = QString("Line %1, %2: hold %3")
+                          .arg(figures->nChartLine + 1)
+                          .arg(Text(pick.strName))
+                          .arg(HoldText(deal->deal.arrCodes, figures->nChartMask));
+    strPick += figures->bChartIsBest
+                   ? QString(". Here that is the best hold.")
+                   : QString(". Here the chart is rough: the best hold, %1, gives %2 more.")
+                         .arg(HoldText(deal->deal.arrCodes, deal->vecHolds.front().nHoldMask))
+                         .arg(Coins(figures->chartCost));
+    m_pChartPick->setText(strPick);
+    SetCostColour(m_pChartPick, !figures->bChartIsBest);
+}
+
+void CCoachWindow::SaveStrategyCard() {
+    const std::optional<CStrategyFigures> figures = m_coach.GetStrategyFigures();
+    if (!figures) return;
+    const QString strPath = QFileDialog::getSaveFileName(
+        this, "Save Strategy Card", QDir::home().filePath("strategy-card.pdf"), "PDF (*.pdf)");
+    if (strPath.isEmpty()) return;
+    QString strError;
+    if (!WriteStrategyCard(*figures->pChart, strPath, &strError))
+        QMessageBox::warning(this, "Save Strategy Card", strError);
 }

@@ -19,6 +19,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class CCoachBar;
 class CCoachFigure;
@@ -65,9 +66,14 @@ private:
     void RefreshDeal();
     void RefreshOverHands();
     void RefreshSession();
+    QGroupBox* BuildStrategyBox();
+    void RefreshStrategy();
+    void SaveStrategyCard();
     void RefreshCostly();
     // Starts building the table the coach waits for, when none is being built.
     void BuildNeededTable();
+    // The same for the strategy chart the coach waits for, once it waits for no table.
+    void BuildNeededChart();
 
     CMultiHandDlg& m_dlg;
     QWidget* m_pTable;
@@ -95,6 +101,13 @@ private:
     CCoachFigure* m_pActualWin = nullptr;
     std::vector<CCoachFigure*> m_vecSession;
     QTreeWidget* m_pCostly = nullptr;
+    QGroupBox* m_pStrategyBox = nullptr;
+    QTreeWidget* m_pChartLines = nullptr;
+    CCoachFigure* m_pChartPick = nullptr;
+    CCoachFigure* m_pChartReturn = nullptr;
+    CCoachFigure* m_pChartSession = nullptr;
+    QPushButton* m_pSaveCard = nullptr;
+    std::shared_ptr<const CStrategyChart> m_pShownChart;  // the chart the list shows
     int m_nCostlyShown = -1;
     int m_nCurrentRank = 0;
     QCheckBox* m_pWarn = nullptr;
