@@ -115,18 +115,15 @@ void CCoach::Value(CCoachDeal& deal) const {
 }
 
 // The chart stands for its table's play and bet, not the table's name.
-const CStrategyChart* CCoach::Chart(const CCoachDeal& deal) const {
-    for (const auto& pChart : m_charts) {
-        const CPayTable& table = pChart->GetPayTable();
-        if (pChart->GetBet() == deal.nBet && table.eFamily == deal.payTable.eFamily &&
-            table.rules == deal.payTable.rules && table.arrPays == deal.payTable.arrPays)
-            return pChart.get();
-    }
+std::shared_ptr<const CStrategyChart> CCoach::Chart(const CCoachDeal& deal) const {
+    for (const auto& pChart : m_charts)
+        if (pChart->GetBet() == deal.nBet && SamePlay(pChart->GetPayTable(), deal.payTable))
+            return pChart;
     return nullptr;
 }
 
 void CCoach::ValueChart(CCoachDeal& deal) const {
-    const CStrategyChart* pChart = Chart(deal);
+    const std::shared_ptr<const CStrategyChart> pChart = Chart(deal);
     std::array<CHoldOutcomes, 32> arrHolds;
     if (!deal.bValued || pChart == nullptr || !CountHolds(deal, arrHolds)) return;
     deal.nChartMask = pChart->Choose(deal.arrCodes).nHoldMask;
@@ -155,12 +152,11 @@ void CCoach::SetChart(std::shared_ptr<const CStrategyChart> pChart) {
 std::optional<CStrategyFigures> CCoach::GetStrategyFigures() const {
     if (m_vecDeals.empty()) return std::nullopt;
     const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
-    const CStrategyChart* pChart = Chart(deal);
+    const std::shared_ptr<const CStrategyChart> pChart = Chart(deal);
     std::array<CHoldOutcomes, 32> arrHolds;
     if (pChart == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
     CStrategyFigures figures;
-    for (const auto& pKept : m_charts)
-        if (pKept.get() == pChart) figures.pChart = pKept;
+    figures.pChart = pChart;
     const CChartChoice choice = pChart->Choose(deal.arrCodes);
     figures.nChartLine = choice.nLine;
     figures.nChartMask = choice.nHoldMask;

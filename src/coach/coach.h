@@ -182,7 +182,7 @@ public:
 
 private:
     const COutcomeTable* Table(const COutcomeKey& key) const;
-    const CStrategyChart* Chart(const CCoachDeal& deal) const;
+    std::shared_ptr<const CStrategyChart> Chart(const CCoachDeal& deal) const;
     void ValueChart(CCoachDeal& deal) const;
     static COutcomeKey KeyOf(const CCoachDeal& deal) {
         return {deal.payTable.eFamily, deal.payTable.rules};

@@ -77,3 +77,7 @@ bool SameName(std::string_view a, std::string_view b) {
                std::tolower(static_cast<unsigned char>(y));
     });
 }
+
+bool SamePlay(const CPayTable& a, const CPayTable& b) {
+    return a.eFamily == b.eFamily && a.rules == b.rules && a.arrPays == b.arrPays;
+}

@@ -38,6 +38,10 @@ CPayTable MakeCasinoPayTable(EFamily eFamily, std::string strName, const CRules&
 CPayTable MakeFlatPayTable(EFamily eFamily, std::string strName, const CRules& rules,
                            const std::vector<int>& vecPays);
 
+// Whether two tables play alike (family, rules and every pay), whatever their names: the counts,
+// returns and charts of one serve the other.
+bool SamePlay(const CPayTable& a, const CPayTable& b);
+
 // Names (of games and pay tables) as players type them: equal in any case.
 bool SameName(std::string_view a, std::string_view b);
 

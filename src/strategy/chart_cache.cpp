@@ -8,11 +8,6 @@
 
 namespace {
 
-// The chart stands for its table's play, not its name.
-bool SamePlay(const CPayTable& a, const CPayTable& b) {
-    return a.eFamily == b.eFamily && a.rules == b.rules && a.arrPays == b.arrPays;
-}
-
 std::mutex& CacheMutex() {
     static std::mutex* s_pMutex = new std::mutex;
     return *s_pMutex;

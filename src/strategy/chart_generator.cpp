@@ -219,10 +219,7 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                 const int* pCodes = vecClasses[static_cast<std::size_t>(d)].arrCodes.data();
                 std::int64_t arrValues[32];
                 pays.HoldValues(pCodes, arrValues);
-                int nDeuceMask = 0;
-                if (classes.KeepsEveryDeuce())
-                    for (int i = 0; i < 5; ++i)
-                        if (CardCodeRank(pCodes[i]) == 2) nDeuceMask |= 1 << i;
+                const int nDeuceMask = classes.KeptMask(pCodes);
                 COffer* pOffers = vecAll.data() + static_cast<std::size_t>(d) * 32;
                 std::uint32_t arrTies[32];
                 int nCount = 0;

@@ -43,6 +43,15 @@ public:
     std::string LineName(const std::vector<int>& vecClasses) const;
     // Deuces Wild's charts only keep holds that keep every deuce dealt; other families keep all.
     bool KeepsEveryDeuce() const { return m_eFamily == EFamily::DeucesWild; }
+    // The cards of five sorted codes a chart must keep (bit i: card i): the deuces where
+    // KeepsEveryDeuce, else none.
+    int KeptMask(const int* pSortedCodes) const {
+        int nMask = 0;
+        if (KeepsEveryDeuce())
+            for (int i = 0; i < 5; ++i)
+                if (CardCodeRank(pSortedCodes[i]) == 2) nMask |= 1 << i;
+        return nMask;
+    }
 
 private:
     enum class EDetail { None, HighCards, Ranks, Deuces };

@@ -17,14 +17,6 @@ double PerDeals(std::int64_t nScaledSum) {
            static_cast<double>(kDeals);
 }
 
-int DeuceMask(const CHoldClasses& classes, const int* pSortedCodes) {
-    if (!classes.KeepsEveryDeuce()) return 0;
-    int nMask = 0;
-    for (int i = 0; i < 5; ++i)
-        if (CardCodeRank(pSortedCodes[i]) == 2) nMask |= 1 << i;
-    return nMask;
-}
-
 }  // namespace
 
 double CChartLine::AveragePay() const {
@@ -65,7 +57,7 @@ int CStrategyChart::LineOfSortedHold(const int* pSortedCodes, int nSortedMask,
 }
 
 int CStrategyChart::ChooseSorted(const int* pSortedCodes, int* pSortedMask) const {
-    const int nDeuceMask = DeuceMask(*m_pClasses, pSortedCodes);
+    const int nDeuceMask = m_pClasses->KeptMask(pSortedCodes);
     int nBestLine = -1, nBestMask = 0;
     std::uint32_t nBestTie = 0;
     for (int nMask = 0; nMask < 32; ++nMask) {
@@ -101,7 +93,7 @@ int CStrategyChart::LineOfHold(const std::array<int, 5>& arrCodes, int nHoldMask
     int nSortedMask = 0;
     for (int i = 0; i < 5; ++i)
         if (nHoldMask & (1 << deal.arrPosition[static_cast<std::size_t>(i)])) nSortedMask |= 1 << i;
-    return LineOfSortedHold(deal.arrSorted, nSortedMask, DeuceMask(*m_pClasses, deal.arrSorted));
+    return LineOfSortedHold(deal.arrSorted, nSortedMask, m_pClasses->KeptMask(deal.arrSorted));
 }
 
 double CStrategyChart::GapPoints() const {
