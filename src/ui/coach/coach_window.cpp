@@ -189,6 +189,7 @@ QGroupBox* CCoachWindow::BuildDealBox() {
     // Rank 1, then a row standing for the ranks left out, then ranks 2 to 32.
     for (int i = 0; i < 33; ++i) new QTreeWidgetItem(m_pRanking);
     m_pRanking->topLevelItem(1)->setHidden(true);
+    m_pRanking->viewport()->installEventFilter(this);
     pDeal->addWidget(m_pRanking, 1);
     auto* pVerdict = new QHBoxLayout;
     m_pRank = new CCoachFigure("Your hold", m_pDealBox);
@@ -369,7 +370,7 @@ void CCoachWindow::ShowBesideTable() {
         // A laptop's screen: the table moves to the left edge, a narrower coach beside it.
         m_pTable->move(rcScreen.left(), rcFrame.top());
         rcFrame.moveLeft(rcScreen.left());
-        nWidth = std::min(kWidth, rcScreen.right() - rcFrame.right() - kGap - nFrameWidth);
+        nWidth = std::min(kNarrowWidth, rcScreen.right() - rcFrame.right() - kGap - nFrameWidth);
         x = rcFrame.right() + 1 + kGap;
     } else {
         x = rcScreen.right() + 1 - kWidth - nFrameWidth;  // no room: over the table's right
@@ -397,9 +398,13 @@ void CCoachWindow::keyPressEvent(QKeyEvent* pEvent) {
     QWidget::keyPressEvent(pEvent);
 }
 
-void CCoachWindow::resizeEvent(QResizeEvent* pEvent) {
-    QWidget::resizeEvent(pEvent);
-    if (m_pRanking != nullptr) KeepRanksInView();
+// The ranking's height is known only once its layout has run: on its first showing with a
+// deal, and whenever the window changes size.
+bool CCoachWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (m_pRanking != nullptr && pWatched == m_pRanking->viewport() &&
+        pEvent->type() == QEvent::Resize)
+        KeepRanksInView();
+    return QWidget::eventFilter(pWatched, pEvent);
 }
 
 bool CCoachWindow::HoldsBackDraw() {

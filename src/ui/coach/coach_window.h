@@ -49,7 +49,7 @@ public:
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
-    void resizeEvent(QResizeEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void BuildContent();
