@@ -1,5 +1,6 @@
 #include "ui/coach/strategy_card.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -7,8 +8,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "games/family.h"
 #include "strategy/strategy_chart.h"
@@ -28,7 +32,7 @@ constexpr double kColumnGap = 24.0;
 constexpr int kOneColumnMost = 20;
 constexpr double kLargestLine = 11.0;
 constexpr double kSmallest = 7.0;
-constexpr double kLegendPoints = 7.5;
+constexpr double kLegendPoints = 8.0;
 constexpr double kFooterPoints = 7.0;
 
 const char kFontFamily[] = "Liberation Sans";
@@ -76,13 +80,22 @@ public:
         m_painter.drawText(QPointF(bRight ? -dWidth * m_dScale : 0.0, 0), strText);
         m_painter.restore();
     }
-    // Wrapped text in a box from y down; the height it took.
-    double Paragraph(double x, double y, double dWidth, const QFont& font, const QString& strText) {
-        m_painter.setFont(font);
-        const QRectF box(x * m_dScale, y * m_dScale, dWidth * m_dScale, 1000 * m_dScale);
-        QRectF used;
-        m_painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, strText, &used);
-        return used.height() / m_dScale;
+    // Rich text wrapped to dWidth from y down (painted only where bPaint); its height.
+    double RichParagraph(double x, double y, double dWidth, const QFont& font,
+                         const QString& strHtml, bool bPaint) {
+        QTextDocument document;
+        document.documentLayout()->setPaintDevice(m_painter.device());
+        document.setDefaultFont(font);
+        document.setDocumentMargin(0);
+        document.setTextWidth(dWidth * m_dScale);
+        document.setHtml(strHtml);
+        if (bPaint) {
+            m_painter.save();
+            m_painter.translate(x * m_dScale, y * m_dScale);
+            document.drawContents(&m_painter);
+            m_painter.restore();
+        }
+        return document.size().height() / m_dScale;
     }
     void Fill(double x, double y, double w, double h, const QColor& colour) {
         m_painter.fillRect(QRectF(x * m_dScale, y * m_dScale, w * m_dScale, h * m_dScale), colour);
@@ -100,30 +113,34 @@ QString Percent(double dReturn) {
     return QString::number(dReturn * 100.0, 'f', 4) + " %";
 }
 
-// What the card's words mean, as the lines of its family use them.
-QStringList LegendItems(EFamily eFamily) {
+// What the card's words mean, as the lines of its family use them: the term, then its meaning.
+std::vector<std::pair<QString, QString>> LegendItems(EFamily eFamily) {
     const bool bDeuces = eFamily == EFamily::DeucesWild;
-    QStringList items;
-    items << "How to read: find the first line from the top that the deal offers and hold "
-             "those cards. Where two holds fall in the same line, keep the higher cards.";
+    std::vector<std::pair<QString, QString>> items;
+    items.emplace_back("How to read",
+                       "find the first line from the top that the deal offers and hold those "
+                       "cards. Where two holds fall in the same line, keep the higher cards.");
     if (bDeuces)
-        items << "Deuces: the chart always keeps every deuce dealt; its lines say how many "
-                 "deuces they hold and what the other cards make with them.";
-    items << "Inside: a straight draw that only a card of the rank missing within it can fill "
-             "(5 6 8 9). Outside: open at both ends, so two ranks fill it (5 6 7 8).";
-    items << QString(
-                 "Gaps: the ranks missing between the %1; the end of the ranks (beyond "
-                 "the ace) counts as one.")
-                 .arg(bDeuces ? "natural cards held" : "cards held");
-    if (bDeuces)
-        items << "High card: none here; in Deuces Wild the lowest win is 3 of a Kind, so the "
-                 "rank of a single card does not matter.";
-    else
-        items << "High card: a jack, queen, king or ace, the ranks whose pair pays.";
-    items << "Penalty card: a discarded card that would change the hold. This chart uses none: "
-             "every line is decided by the held cards alone.";
-    items << "Pay: the average expected pay per coin bet of the line's holds, over the deals "
-             "the line decides.";
+        items.emplace_back("Deuces",
+                           "the chart always keeps every deuce dealt; a line says how "
+                           "many deuces it holds and what the other cards make.");
+    items.emplace_back("Inside",
+                       "a straight draw that only the rank missing within it fills "
+                       "(5 6 8 9). <b>Outside:</b> open at both ends, so two ranks fill "
+                       "it (5 6 7 8).");
+    items.emplace_back("Gaps", QString("the ranks missing between the %1; the end of the ranks "
+                                       "(beyond the ace) counts as one.")
+                                   .arg(bDeuces ? "natural cards held" : "cards held"));
+    items.emplace_back("High card", bDeuces ? "none here: in Deuces Wild the lowest win is 3 of a "
+                                              "Kind, so no single rank is worth more."
+                                            : "a jack, queen, king or ace, the ranks whose pair "
+                                              "pays.");
+    items.emplace_back("Penalty card",
+                       "a discarded card that would change the hold. This chart "
+                       "uses none: every line is decided by the held cards alone.");
+    items.emplace_back("Pay per coin",
+                       "the average expected pay per coin bet of the line's "
+                       "holds, over the deals the line decides.");
     return items;
 }
 
@@ -186,21 +203,29 @@ void PaintCard(CCardPainter& card, const CStrategyChart& chart) {
                   QString::number(vecLines[i].AveragePay(), 'f', 4), true);
     }
 
-    // Legend in two columns, then the footer on the last line of the page.
+    // Legend in two columns of about the same height, then the footer on the last line.
     const double dBottom = kPageHeight - 2 * kMargin;
     double yLegend = dBottom - kBottomHeight + 8;
     card.Rule(0, yLegend, kContentWidth, 1.0);
     yLegend += 5;
-    const QStringList items = LegendItems(table.eFamily);
     const double dLegendWidth = (kContentWidth - kColumnGap) / 2;
     const QFont legendFont = card.Font(kLegendPoints);
-    const int nFirstColumn = static_cast<int>((items.size() + 1) / 2);
+    std::vector<QString> vecHtml;
+    std::vector<double> vecHeights;
+    double dTotal = 0;
+    for (const auto& [strTerm, strText] : LegendItems(table.eFamily)) {
+        vecHtml.push_back("<b>" + strTerm + ":</b> " + strText);
+        vecHeights.push_back(
+            card.RichParagraph(0, 0, dLegendWidth, legendFont, vecHtml.back(), false));
+        dTotal += vecHeights.back();
+    }
     double arrY[2] = {yLegend, yLegend};
-    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        const int nColumn = i < nFirstColumn ? 0 : 1;
-        arrY[nColumn] += card.Paragraph(nColumn * (dLegendWidth + kColumnGap), arrY[nColumn],
-                                        dLegendWidth, legendFont, items[i]) +
-                         2;
+    int nColumn = 0;
+    for (std::size_t i = 0; i < vecHtml.size(); ++i) {
+        if (nColumn == 0 && arrY[0] - yLegend + vecHeights[i] / 2 > dTotal / 2) nColumn = 1;
+        card.RichParagraph(nColumn * (dLegendWidth + kColumnGap), arrY[nColumn], dLegendWidth,
+                           legendFont, vecHtml[i], true);
+        arrY[nColumn] += vecHeights[i] + 2;
     }
     card.Text(0, dBottom - 2, card.Font(kFooterPoints),
               "Every figure on this card is exact, counted over all 2,598,960 deals.");
