@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "games/pay_table.h"
 #include "model/deck.h"
@@ -76,6 +77,10 @@ public:
 
     // One observer at most, not owned; null for none. It must outlive the table or be unset.
     void SetObserver(CTableObserver* pObserver) { m_pObserver = pObserver; }
+    // Observers beside it, told after it in the order added; not owned, each removed before
+    // it goes.
+    void AddObserver(CTableObserver* pObserver);
+    void RemoveObserver(CTableObserver* pObserver);
 
     // Where painting puts hand nIndex: its top-left point and whether it is drawn large.
     static POINT HandOrigin(int nIndex);
@@ -107,9 +112,7 @@ private:
         CButton CMultiHandDlg::*pButton;
     };
     static const CGameBox s_gameBoxes[4];
-    void Notify(ETableEvent eEvent) {
-        if (m_pObserver != nullptr) m_pObserver->OnTableChanged(*this, eEvent);
-    }
+    void Notify(ETableEvent eEvent);
 
     CButton m_btnDoubleBonus;
     CButton m_btnBonus;
@@ -143,4 +146,5 @@ private:
     // The results list's background, valid while the window lives.
     CBrush m_brushFace;
     CTableObserver* m_pObserver = nullptr;
+    std::vector<CTableObserver*> m_vecObservers;
 };

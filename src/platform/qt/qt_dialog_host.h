@@ -32,6 +32,9 @@ public:
     void AddWindowMenuItem(const QString& strText, std::function<void()> action,
                            std::function<bool()> isEnabled, std::function<bool()> isChecked = {});
     void ShowWindowMenu(const QPoint& ptGlobal);
+    // When control nFromID is disabled while it has the focus, the focus goes to nToID if that
+    // is enabled, rather than to the default button.
+    void SetFocusHandOver(int nFromID, int nToID) { m_focusHandOver[nFromID] = nToID; }
 
     // The font labels are painted in (the surface's default font).
     static QFont PaintFont();
@@ -43,7 +46,7 @@ public:
     void SetCheck(int nID, int nCheck) override;
     int GetCheck(int nID) const override;
     void ResetList(int nID) override;
-    void AddListLine(int nID, const std::string& strLine) override;
+    void AddListLine(int nID, const std::string& strLine, const std::string& strSpoken) override;
     void SetSpinRange(int nID, int nLower, int nUpper) override;
     void SetSpinPos(int nID, int nPos) override;
     int GetSpinPos(int nID) const override;
@@ -85,6 +88,7 @@ private:
 
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
+    std::map<int, int> m_focusHandOver;
     std::vector<CMenuExtra> m_menuExtras;
     CDC* m_pPaintDC = nullptr;
     bool m_bEnding = false;
