@@ -49,5 +49,6 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
         WatchHandChanges(host);
+        InstallTableSpeech(host, *pTable);
     }
 }
