@@ -241,7 +241,7 @@ QAccessibleInterface* AccessibleFactory(const QString& strKey, QObject* pObject)
 }
 
 // A list's current line reports the focus even after the focus has left the list. So the
-// line is forgotten when the focus goes, and the first line taken when it comes back.
+// line is forgotten when the focus goes, and the first line taken when it comes back by key.
 class CListFocusKeeper : public QObject {
 public:
     explicit CListFocusKeeper(QAbstractItemView& view) : QObject(&view), m_view(view) {}
@@ -250,13 +250,17 @@ public:
         if (pWatched != &m_view || m_view.model() == nullptr) return false;
         if (pEvent->type() == QEvent::FocusOut && m_view.currentIndex().isValid()) {
             m_view.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        } else if (pEvent->type() == QEvent::FocusIn && !m_view.currentIndex().isValid() &&
+        } else if (pEvent->type() == QEvent::FocusIn &&
                    static_cast<QFocusEvent*>(pEvent)->reason() != Qt::MouseFocusReason) {
-            // Once the focus is in, so that the line is told as the focused one.
+            // Once the list itself has been told as focused, its line is told after it, or
+            // the list's own focus would speak over the line.
             QTimer::singleShot(0, &m_view, [pView = &m_view] {
-                const QModelIndex first = pView->model()->index(0, 0, pView->rootIndex());
-                if (pView->hasFocus() && first.isValid() && !pView->currentIndex().isValid())
-                    pView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+                QModelIndex line = pView->currentIndex();
+                if (!line.isValid()) line = pView->model()->index(0, 0, pView->rootIndex());
+                if (!pView->hasFocus() || !line.isValid()) return;
+                QItemSelectionModel* pSelection = pView->selectionModel();
+                pSelection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+                pSelection->setCurrentIndex(line, QItemSelectionModel::NoUpdate);
             });
         }
         return false;

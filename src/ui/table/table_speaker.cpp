@@ -1,7 +1,6 @@
 #include "ui/table/table_speaker.h"
 
 #include <QAccessible>
-#include <QTimer>
 #include <QWidget>
 
 #include "platform/qt/qt_dialog_host.h"
@@ -23,6 +22,8 @@ int HeldMask(const CMultiHandDlg& dlg) {
 
 CTableSpeaker::CTableSpeaker(CQtDialogHost& host, CMultiHandDlg& dlg)
     : QObject(&host), m_host(host), m_dlg(dlg) {
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CTableSpeaker::Speak);
     m_dlg.AddObserver(this);
 }
 
@@ -40,7 +41,7 @@ void CTableSpeaker::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent)
     switch (eEvent) {
         case ETableEvent::Dealt:
             NotifyHoldNames();
-            Announce(QString::fromStdString(DealtSpeech(dlg)));
+            Announce(QString::fromStdString(DealtSpeech(dlg)), kAfterHandsMs);
             break;
         case ETableEvent::HoldChanged:
             for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i) {
@@ -57,7 +58,7 @@ void CTableSpeaker::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent)
             break;
         case ETableEvent::Drawn:
             NotifyHoldNames();
-            Announce(QString::fromStdString(DrawnSpeech(dlg)));
+            Announce(QString::fromStdString(DrawnSpeech(dlg)), kAfterHandsMs);
             break;
         default:
             break;
@@ -72,16 +73,13 @@ void CTableSpeaker::NotifyHoldNames() {
     }
 }
 
-void CTableSpeaker::Announce(const QString& strText) {
+void CTableSpeaker::Announce(const QString& strText, int nDelayMs) {
     m_strPending = strText;
-    if (m_bPending) return;
-    m_bPending = true;
-    // After the event: the focus a key or a click moves is told first, then this.
-    QTimer::singleShot(0, this, &CTableSpeaker::Speak);
+    // After the event at the soonest: the focus a key or a click moves is told first.
+    m_timer.start(nDelayMs);
 }
 
 void CTableSpeaker::Speak() {
-    m_bPending = false;
     m_strSpoken = m_strPending;
     if (!QAccessible::isActive()) return;
     auto* pTable = dynamic_cast<CTableAccessible*>(QAccessible::queryAccessibleInterface(&m_host));

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include "table/table_observer.h"
 
@@ -26,8 +27,13 @@ public:
     static CTableSpeaker* Of(const CQtDialogHost& host);
 
     void OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) override;
-    // Says strText once the current event is done; of several in one event, the last is said.
-    void Announce(const QString& strText);
+    // Says strText once the current event is done and nDelayMs more have passed; of several
+    // in that time, the last is said.
+    void Announce(const QString& strText, int nDelayMs = 0);
+    // A deal or a draw renames every hand: a screen reader that gets more than about fifty
+    // events at once drops those not about the focus, the notification among them. So their
+    // words wait until it has caught up.
+    static constexpr int kAfterHandsMs = 300;
     // What was said last.
     const QString& GetSpoken() const { return m_strSpoken; }
 
@@ -38,9 +44,9 @@ private:
 
     CQtDialogHost& m_host;
     CMultiHandDlg& m_dlg;
+    QTimer m_timer;
     QString m_strPending;
     QString m_strSpoken;
-    bool m_bPending = false;
     int m_nHeldMask = 0;  // the holds as last told
 };
 

@@ -125,6 +125,8 @@ TEST_F(AccessibleTableTest, PlayIsToldThroughTheNotification) {
     SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
     for (const auto& [key, pszSaid] : steps) {
         Type(key);
+        // A deal's and a draw's words wait for the hands' own events to be taken in.
+        (void)QTest::qWaitFor([&, psz = pszSaid] { return Name(pNotice) == psz; }, 5000);
         EXPECT_EQ(Name(pNotice).toStdString(), pszSaid);
     }
 }
