@@ -26,6 +26,10 @@ CCoach::~CCoach() = default;
 
 void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
     if (eEvent == ETableEvent::Closed) return;  // the cards are gone; the figures stand
+    if (eEvent == ETableEvent::NewSession) {
+        m_vecDeals.clear();
+        m_nViewed = 0;
+    }
     SetSelectedTable(dlg.GetPayTable());
     if (eEvent == ETableEvent::Dealt) {
         CCoachDeal deal;
@@ -132,7 +136,7 @@ std::optional<CDealFigures> CCoach::GetDealFigures() const {
 
 std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     if (m_vecDeals.empty()) return std::nullopt;
-    const CCoachDeal& deal = m_vecDeals.back();
+    const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
     const COutcomeTable* pTable = Table(KeyOf(deal));
     std::array<CHoldOutcomes, 32> arrHolds;
     if (pTable == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
@@ -169,6 +173,16 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     if (deal.bDrawn && figures.dWinDeviation > 0.0)
         figures.dDeviations = (deal.nWon - figures.expectedWin.Value()) / figures.dWinDeviation;
     return figures;
+}
+
+std::optional<CCostlyDraw> CCoach::GetCostlyDraw(double dThreshold) const {
+    if (m_vecDeals.empty() || m_vecDeals.back().bDrawn) return std::nullopt;
+    CCoachDeal deal = m_vecDeals.back();
+    Value(deal);
+    if (!deal.bValued) return std::nullopt;
+    const CFraction cost = Cost(deal, deal.nBestPay, deal.nChosenPay);
+    if (cost.Value() <= dThreshold) return std::nullopt;
+    return CCostlyDraw{cost, deal.nBestMask};
 }
 
 CSessionFigures CCoach::GetSessionFigures() const {

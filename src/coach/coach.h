@@ -92,6 +92,12 @@ struct CSessionFigures {
     int nWaiting = 0;  // deals drawn whose variant's table is not there yet
 };
 
+// The current deal's hold before its draw, when it gives up expected pay.
+struct CCostlyDraw {
+    CFraction cost;  // coins over the bet and hands in play
+    int nBestMask = 0;
+};
+
 struct CCostlyDecision {
     int nDeal = 0;  // 1 for the session's first deal
     CCoachDeal deal;
@@ -122,8 +128,11 @@ public:
 
     // The deal in view; none before the first deal or while its table is missing.
     std::optional<CDealFigures> GetDealFigures() const;
-    // The current deal's hold over its hands in play; none as for GetDealFigures.
+    // The hold of the deal in view over its hands in play; none as for GetDealFigures.
     std::optional<COverHandsFigures> GetOverHandsFigures() const;
+    // The current deal, not yet drawn, when its hold costs more than dThreshold coins; none
+    // too while the deal's table is missing, as nothing is known of the cost then.
+    std::optional<CCostlyDraw> GetCostlyDraw(double dThreshold) const;
     CSessionFigures GetSessionFigures() const;
     // The decisions that gave up expected pay, newest first.
     std::vector<CCostlyDecision> GetCostlyDecisions() const;

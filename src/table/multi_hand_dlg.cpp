@@ -294,6 +294,24 @@ void CMultiHandDlg::OnPayTable() {
     dlgPayTable.DoModal();
 }
 
+bool CMultiHandDlg::NewSession() {
+    if (m_bDealt || m_bClosed) return false;
+    m_mapHandCount.clear();
+    m_mapWinnings.clear();
+    m_listResults.ResetContent();
+    SetStartingValues();
+    for (CHand& hand : m_hands) hand.SetCards(m_deck.GetBlankHand());
+    for (int i = 0; i < kCardsPerHand; ++i) {
+        m_bHeld[i] = false;
+        HoldButton(i).SetWindowText("");
+    }
+    m_btnDeal.EnableWindow(CanDeal());
+    EnableReadyControls(true);
+    Invalidate();
+    Notify(ETableEvent::NewSession);
+    return true;
+}
+
 const CPayTable& CMultiHandDlg::GetPayTable(int nGame) const {
     if (FindGameVariant(nGame) == nullptr) return AsBuiltPayTable(nGame);
     const CPayTable& table = m_arrPayTables[static_cast<size_t>(nGame)];

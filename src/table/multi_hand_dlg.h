@@ -52,6 +52,9 @@ public:
     void OnBonus();
     void OnDoubleBonus();
     void OnPayTable();
+    // Starts over as a new run would: 1000 coins, bet 1, 50 hands, Jacks or Better, every hand
+    // face down and no results; the pay tables chosen stay. Only while no deal is in play.
+    bool NewSession();
 
     // State, read by painting, the host and tests.
     int GetBet() const { return m_nBet; }

@@ -12,6 +12,7 @@ enum class ETableEvent {
     BetOrHandsChanged,
     PayTableChanged,  // a game was given another pay table
     Closed,           // the cards are gone: nothing may read the table's hands again
+    NewSession,       // started over: the coins, bet, hands and game of a new run
 };
 
 class CTableObserver {

@@ -9,6 +9,7 @@
 #include "ui/paytables/pay_tables_dialog.h"
 #include "ui/table/accessibility.h"
 #include "ui/table/best_hold.h"
+#include "ui/table/new_session.h"
 #include "ui/table/table_keys.h"
 
 namespace {
@@ -46,9 +47,12 @@ void SetUpDialogHost(CQtDialogHost& host) {
     if (auto* pTable = dynamic_cast<CMultiHandDlg*>(&host.GetDialog())) {
         InstallTableKeys(host);
         InstallBestHold(host, *pTable);
-        InstallCoach(host, *pTable);
+        CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
+        InstallNewSession(host, *pTable, *pCoach);
+        InstallDealTip(host, *pTable);
         WatchHandChanges(host);
         InstallTableSpeech(host, *pTable);
+        ShareTableKeys(host, *pCoach);
     }
 }

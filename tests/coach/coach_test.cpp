@@ -8,6 +8,7 @@
 
 #include "analysis/outcome_cache.h"
 #include "coach/coach.h"
+#include "coach/coach_text.h"
 #include "games/game.h"
 #include "games/pay_table_library.h"
 #include "table/table_fixture.h"
@@ -27,14 +28,18 @@ protected:
 
     // A deal of four to a royal, the holds clicked, then each hand in play drawing its card.
     void Play(int nMask, const std::vector<std::string>& vecLastCards) {
-        ScriptDeal("Jh Qh Kh 10h 2c");
-        host.Click(IDC_DEAL);
-        for (int i = 0; i < 5; ++i)
-            if ((nMask >> i) & 1) host.Click(IDC_HOLDS[i]);
+        DealAndHold(nMask);
         std::vector<std::string> vecDraws;
         for (const std::string& strLast : vecLastCards) vecDraws.push_back("- - - - " + strLast);
         ScriptDraw(vecDraws);
         host.Click(IDC_DRAW);
+    }
+
+    void DealAndHold(int nMask) {
+        ScriptDeal("Jh Qh Kh 10h 2c");
+        host.Click(IDC_DEAL);
+        for (int i = 0; i < 5; ++i)
+            if ((nMask >> i) & 1) host.Click(IDC_HOLDS[i]);
     }
 
     CCoach coach;
@@ -79,6 +84,77 @@ TEST_F(CoachTest, FiguresFollowThePayTableAndBetOfTheDeal) {
     EXPECT_EQ(over->meanPay, CFraction(925, 47));
     EXPECT_EQ(over->expectedWin, CFraction(925 * 5, 47));
     EXPECT_EQ(over->nWon, 4000);
+    EXPECT_EQ(DealGameText(coach.GetDealFigures()->deal), "Jacks or Better 9/6");
+}
+
+// Keeping all five gives up 375/47 per coin on every hand at every coin: the cost of a hold,
+// before the draw and after it, is that times the bet times the hands in play.
+TEST_F(CoachTest, AHoldCostsItsShortfallPerCoinTimesTheBetAndTheHands) {
+    coach.SetTable(JacksTable());
+    const struct { int nBet, nHands; } kCases[] = {{1, 1}, {1, 3}, {2, 5}, {5, 50}};
+    std::int64_t nSessionCost = 0;
+    for (const auto& c : kCases) {
+        SpinTo(IDC_SPIN_BET, c.nBet);
+        SpinTo(IDC_SPIN_HANDS, c.nHands);
+        const CFraction cost(375 * c.nBet * c.nHands, 47);
+        nSessionCost += 375 * c.nBet * c.nHands;
+        DealAndHold(0b11111);
+        const std::optional<CCostlyDraw> costly = coach.GetCostlyDraw(0.0);
+        ASSERT_TRUE(costly.has_value()) << c.nHands << " hands";
+        EXPECT_EQ(costly->cost, cost) << c.nHands << " hands";
+        EXPECT_EQ(costly->nBestMask, kFourToRoyal);
+        EXPECT_FALSE(coach.GetCostlyDraw(cost.Value()).has_value()) << "only above the threshold";
+        EXPECT_EQ(coach.GetDealFigures()->cost, cost);
+        ScriptDraw(std::vector<std::string>(static_cast<size_t>(c.nHands), "- - - - -"));
+        host.Click(IDC_DRAW);
+        EXPECT_FALSE(coach.GetCostlyDraw(0.0).has_value()) << "drawn";
+        EXPECT_EQ(coach.GetCostlyDecisions().front().cost, cost) << c.nHands << " hands";
+        EXPECT_EQ(coach.GetSessionFigures().cost, CFraction(nSessionCost, 47));
+    }
+    DealAndHold(kFourToRoyal);
+    EXPECT_FALSE(coach.GetCostlyDraw(0.0).has_value()) << "the best hold costs nothing";
+}
+
+// At 0 coins the coach says why no deal is possible; a new session starts over at the table
+// and in the coach alike, but never in the middle of a deal.
+TEST_F(CoachTest, OutOfCoinsSaysWhyAndANewSessionStartsOver) {
+    SpinTo(IDC_SPIN_BET, 5);
+    EXPECT_EQ(UncoveredStakeText(dlg), "");
+    for (int i = 0; i < 4; ++i) Play(0b11111, std::vector<std::string>(50, "-"));
+    EXPECT_EQ(dlg.GetCoins(), 0);
+    EXPECT_EQ(UncoveredStakeText(dlg), "The stake, 250 coins, is more than your 0 coins");
+    SpinTo(IDC_SPIN_BET, 1);
+    SpinTo(IDC_SPIN_HANDS, 1);
+    EXPECT_EQ(UncoveredStakeText(dlg), "The stake, 1 coin, is more than your 0 coins");
+    EXPECT_EQ(coach.GetSessionFigures().nDeals, 4);
+
+    ASSERT_TRUE(dlg.NewSession());
+    EXPECT_EQ(dlg.GetCoins(), 1000);
+    EXPECT_EQ(dlg.GetBet(), 1);
+    EXPECT_EQ(dlg.GetHandsInPlay(), 50);
+    EXPECT_TRUE(host.IsControlEnabled(IDC_DEAL));
+    EXPECT_EQ(UncoveredStakeText(dlg), "");
+    EXPECT_EQ(coach.GetDealCount(), 0);
+    EXPECT_EQ(coach.GetSessionFigures().nDeals, 0);
+    EXPECT_TRUE(coach.GetCostlyDecisions().empty());
+    DealAndHold(0);
+    EXPECT_FALSE(dlg.NewSession());
+    EXPECT_EQ(dlg.GetCoins(), 950);
+    EXPECT_EQ(coach.GetDealCount(), 1);
+}
+
+TEST(CoachTextTest, CountsReadRightInTheSingularAndForRareCategories) {
+    EXPECT_EQ(HandsText(1), "1 hand");
+    EXPECT_EQ(HandsText(50), "50 hands");
+    EXPECT_EQ(CoinsText(1), "1 coin");
+    EXPECT_EQ(CoinsText(0), "0 coins");
+    const struct {
+        CFraction hands;
+        const char* pszText;
+    } kCases[] = {{CFraction(0, 1), "0 hands"},        {CFraction(1, 649740), "< 0.01 hands"},
+                  {CFraction(1, 201), "< 0.01 hands"}, {CFraction(1, 199), "0.01 hands"},
+                  {CFraction(2, 47), "0.04 hands"},    {CFraction(50, 1), "50.00 hands"}};
+    for (const auto& c : kCases) EXPECT_EQ(ExpectedHandsText(c.hands), c.pszText);
 }
 
 TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
@@ -127,6 +203,12 @@ TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
     EXPECT_EQ(coach.GetDealFigures()->deal.nHoldMask, kFourToRoyal);
     EXPECT_EQ(coach.GetDealFigures()->nRank, 1);
     EXPECT_EQ(coach.GetDealFigures()->cost, CFraction(0, 1));
+    // The figures over the hands are that deal's too, not the current one's.
+    ASSERT_TRUE(coach.GetOverHandsFigures().has_value());
+    EXPECT_EQ(coach.GetOverHandsFigures()->nHands, 2);
+    EXPECT_EQ(coach.GetOverHandsFigures()->nWon, 250);
+    EXPECT_EQ(coach.GetOverHandsFigures()->expectedWin, CFraction(750, 47));
+    EXPECT_EQ(DealGameText(coach.GetDealFigures()->deal), "Jacks or Better");
     ScriptDeal("Jh Qh Kh 10h 2c");
     host.Click(IDC_DEAL);
     const std::optional<CDealFigures> deal3 = coach.GetDealFigures();

@@ -207,6 +207,69 @@ TEST_F(CoachE2ETest, COpensTheCoachWhichFollowsAGamePlayedWithTheKeysAndCClosesI
     EXPECT_EQ(m_game.exitCode(), 0);
 }
 
+// Under a window manager the coach takes the focus, and the table's keys, typed to it, still
+// deal, hold and draw at the table.
+TEST_F(CoachE2ETest, TheTablesKeysPlayWhileTheCoachHasTheFocus) {
+    const QString strConfig = QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid());
+    QFile config(strConfig);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(
+        "<?xml version=\"1.0\"?>\n<openbox_config "
+        "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
+    config.close();
+    QProcess wm;
+    wm.start("openbox", {"--config-file", strConfig});
+    ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
+    Settle(1000);
+    Run("xdotool", {"windowactivate", "--sync", m_strWindow});
+    Type("c");
+    const QString strCoach = Window("Handfall II Coach");
+    ASSERT_FALSE(strCoach.isEmpty()) << "C did not open the coach";
+    Settle(3000);  // the first variant's table
+    Run("xdotool", {"windowactivate", "--sync", strCoach});
+    Settle();
+    ASSERT_EQ(Run("xdotool", {"getactivewindow"}).trimmed(), strCoach);
+    FindClientArea();
+    // Typed to whichever window has the focus, as the player's keys are.
+    const auto typed = [this](const char* pszKey) {
+        Run("xdotool", {"key", pszKey});
+        Settle(300);
+    };
+    typed("d");
+    EXPECT_TRUE(AllCards(Screenshot(), 0, true)) << "D in the coach did not deal";
+    typed("1");
+    EXPECT_TRUE(ShowsHeld(Screenshot(), 0)) << "1 in the coach did not hold";
+    typed("d");
+    EXPECT_TRUE(AllCards(Screenshot(), 1, true)) << "D in the coach did not draw";
+    EXPECT_EQ(Run("xdotool", {"getactivewindow"}).trimmed(), strCoach);
+    wm.terminate();
+    wm.waitForFinished(5000);
+    QFile::remove(strConfig);
+}
+
+// New Session from the window menu, after a game: asked first, then the table starts over,
+// every hand face down.
+using NewSessionE2ETest = E2ETest;
+
+TEST_F(NewSessionE2ETest, AfterAGameItAsksThenTurnsEveryHandFaceDown) {
+    Type("d");
+    Type("d");
+    ASSERT_TRUE(AllCards(Screenshot(), 1, true)) << "no draw";
+    Key("alt+space");
+    Settle(300);
+    Key("s");
+    const QString strAsk = Window("New Session");
+    ASSERT_FALSE(strAsk.isEmpty()) << "New Session did not ask";
+    Run("xdotool", {"key", "--window", strAsk, "Return"});
+    EXPECT_TRUE(Window("New Session", false).isEmpty());
+    Settle();
+    const QImage image = Screenshot();
+    EXPECT_TRUE(AllCards(image, 0, false)) << "the main hand is still face up";
+    EXPECT_TRUE(AllCards(image, 1, false)) << "the small hands are still face up";
+    Type("d");
+    EXPECT_TRUE(AllCards(Screenshot(), 0, true)) << "no deal in the new session";
+}
+
 // The X server gone while the coach builds a table, at several moments: the game says so and
 // ends with 1, its workers touching nothing the exit frees (the sanitizer build would say).
 class LostDisplayE2ETest : public E2ETest, public ::testing::WithParamInterface<int> {};

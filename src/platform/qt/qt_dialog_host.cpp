@@ -106,7 +106,7 @@ QWidget* CQtDialogHost::BuildControl(const CControlTemplate& control) {
             // Qt toggles the mark itself before the click reaches the handler.
             auto* pBox = new QCheckBox(strText, this);
             connect(pBox, &QCheckBox::clicked, this,
-                    [this, nID = control.nID] { m_dialog.OnCommand(nID); });
+                    [this, nID = control.nID] { SendCommand(nID); });
             return pBox;
         }
         case CControlKind::Edit:
@@ -135,7 +135,7 @@ QWidget* CQtDialogHost::BuildButton(const CControlTemplate& control, const QStri
     pButton->setAutoDefault(false);
     pButton->setDefault(control.kind == CControlKind::DefPushButton);
     connect(pButton, &QPushButton::clicked, this,
-            [this, nID = control.nID] { m_dialog.OnCommand(nID); });
+            [this, nID = control.nID] { SendCommand(nID); });
     return pButton;
 }
 
@@ -392,6 +392,11 @@ void CQtDialogHost::AddWindowMenuItem(const QString& strText, std::function<void
                                       std::function<bool()> isChecked) {
     m_menuExtras.push_back(
         {strText, std::move(action), std::move(isEnabled), std::move(isChecked)});
+}
+
+void CQtDialogHost::SendCommand(int nID) {
+    if (m_commandFilter && m_commandFilter(nID)) return;
+    m_dialog.OnCommand(nID);
 }
 
 void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {

@@ -35,6 +35,12 @@ public:
     // When control nFromID is disabled while it has the focus, the focus goes to nToID if that
     // is enabled, rather than to the default button.
     void SetFocusHandOver(int nFromID, int nToID) { m_focusHandOver[nFromID] = nToID; }
+    // What a click on control nID does, a key's press too; a filter that returns true takes
+    // the command first and the dialog does not see it. One filter at most; none by default.
+    void SendCommand(int nID);
+    void SetCommandFilter(std::function<bool(int nID)> filter) {
+        m_commandFilter = std::move(filter);
+    }
 
     // The font labels are painted in (the surface's default font).
     static QFont PaintFont();
@@ -90,6 +96,7 @@ private:
     std::map<int, QWidget*> m_controls;
     std::map<int, int> m_focusHandOver;
     std::vector<CMenuExtra> m_menuExtras;
+    std::function<bool(int)> m_commandFilter;
     CDC* m_pPaintDC = nullptr;
     bool m_bEnding = false;
     bool m_bPainted = false;

@@ -38,7 +38,7 @@ CCoachFigure::CCoachFigure(const QString& strName, QWidget* pParent) : QLabel(pP
 }
 
 CCoachBar::CCoachBar(const QString& strName, QWidget* pParent) : CCoachFigure(strName, pParent) {
-    setMinimumWidth(60);
+    setMinimumWidth(40);
 }
 
 void CCoachBar::SetShare(double dShare) {

@@ -1,11 +1,15 @@
 #include "ui/coach/coach_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -15,13 +19,23 @@
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
 #include "analysis/parallel_for.h"
+#include "coach/coach_text.h"
+#include "games/game_variants.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
+#include "table/resource.h"
 #include "ui/coach/coach_figure.h"
+#include "ui/paytables/pay_table_settings.h"
 
 namespace {
 
 constexpr int kGap = 8;  // between the table and the coach
+constexpr int kWidth = 440;
+constexpr int kNarrowWidth = 400;  // beside the table on a laptop's screen
+constexpr int kHeight = 700;
+const QString kWarnKey = "Coach/WarnBeforeCostlyDraw";
+const QString kThresholdKey = "Coach/WarnThreshold";
+constexpr double kThresholds[] = {0, 0.5, 1, 2, 5, 10, 25, 50};
 const QColor kCostColour(200, 0, 0);
 
 // "10♥": the rank as the odds command writes it, the suit as a symbol.
@@ -73,8 +87,19 @@ void SetCostColour(QWidget* pWidget, bool bCostly) {
     pWidget->setPalette(palette);
 }
 
+QString Text(const std::string& str) {
+    return QString::fromStdString(str);
+}
+
+// The coach's lists move with arrows and page keys only: a typed letter or digit is the table's.
+class CCoachList : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    void keyboardSearch(const QString&) override {}
+};
+
 QTreeWidget* MakeList(const QString& strName, const QStringList& headers, QWidget* pParent) {
-    auto* pList = new QTreeWidget(pParent);
+    auto* pList = new CCoachList(pParent);
     pList->setAccessibleName(strName);
     pList->setHeaderLabels(headers);
     pList->setRootIsDecorated(false);
@@ -111,7 +136,7 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     setObjectName("coachWindow");
     // The table keeps the keyboard when the coach appears; a click gives it to the coach.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    resize(440, 700);
+    resize(kWidth, kHeight);
 
     m_coach.SetChangeHandler([this] {
         if (isVisible()) Refresh();
@@ -129,42 +154,126 @@ void CCoachWindow::BuildContent() {
     pLayout->setSpacing(4);
     m_pStatus = new QLabel(this);
     m_pStatus->setAccessibleName("Coach status");
+    m_pStatus->setWordWrap(true);
     pLayout->addWidget(m_pStatus);
+    pLayout->addWidget(BuildDealBox(), 3);
+    pLayout->addWidget(BuildWarningBox());
+    pLayout->addWidget(BuildHandsBox());
+    pLayout->addWidget(BuildSessionBox());
+    pLayout->addWidget(BuildCostlyBox(), 1);
+    setTabOrder(m_pRanking, m_pWarn);
+    setTabOrder(m_pWarn, m_pThreshold);
+    setTabOrder(m_pThreshold, m_pCostly);
+}
 
+QGroupBox* CCoachWindow::BuildDealBox() {
     m_pDealBox = new QGroupBox("This deal", this);
     m_pDealBox->setObjectName("thisDeal");
     auto* pDeal = new QVBoxLayout(m_pDealBox);
     m_pDealCards = new CCoachFigure("Deal", m_pDealBox);
     pDeal->addWidget(m_pDealCards);
-    m_pRanking =
-        MakeList("Holds of this deal, best first", {"Rank", "Hold", "Expected pay"}, m_pDealBox);
+    m_pRanking = MakeList("Holds of this deal, best first",
+                          {"Rank", "Hold", "Expected pay per coin"}, m_pDealBox);
     m_pRanking->setObjectName("holds");
     m_pRanking->setSelectionMode(QAbstractItemView::NoSelection);
-    m_pRanking->setColumnWidth(0, 56);
+    m_pRanking->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pRanking->setColumnWidth(0, 48);
     m_pRanking->setColumnWidth(1, 170);
-    m_pRanking->setFixedHeight(150);
-    for (int i = 0; i < 32; ++i) new QTreeWidgetItem(m_pRanking);
-    pDeal->addWidget(m_pRanking);
+    m_pRanking->setMinimumHeight(90);
+    // Rank 1, then a row standing for the ranks left out, then ranks 2 to 32.
+    for (int i = 0; i < 33; ++i) new QTreeWidgetItem(m_pRanking);
+    m_pRanking->topLevelItem(1)->setHidden(true);
+    pDeal->addWidget(m_pRanking, 1);
     auto* pVerdict = new QHBoxLayout;
     m_pRank = new CCoachFigure("Your hold", m_pDealBox);
     m_pCost = new CCoachFigure("Cost of your hold", m_pDealBox);
     pVerdict->addWidget(m_pRank, 1);
     pVerdict->addWidget(m_pCost);
     pDeal->addLayout(pVerdict);
-    pLayout->addWidget(m_pDealBox);
+    return m_pDealBox;
+}
 
+QGroupBox* CCoachWindow::BuildWarningBox() {
+    auto* pBox = new QGroupBox("Warning", this);
+    auto* pLayout = new QVBoxLayout(pBox);
+    auto* pRow = new QHBoxLayout;
+    m_pWarn = new QCheckBox("Warn me before a costly draw", pBox);
+    m_pWarn->setObjectName("warn");
+    m_pThreshold = new QComboBox(pBox);
+    m_pThreshold->setObjectName("warnThreshold");
+    m_pThreshold->setAccessibleName("Costing more than");
+    for (double dCoins : kThresholds)
+        m_pThreshold->addItem(
+            dCoins == 0 ? QString("any cost")
+                        : QString("over %1 %2").arg(dCoins).arg(dCoins == 1 ? "coin" : "coins"),
+            dCoins);
+    QSettings settings(PayTableSettingsPath(), QSettings::IniFormat);
+    m_pWarn->setChecked(settings.value(kWarnKey, false).toBool());
+    const int nIndex = m_pThreshold->findData(settings.value(kThresholdKey, 1.0).toDouble());
+    m_pThreshold->setCurrentIndex(nIndex >= 0 ? nIndex : 2);
+    m_pThreshold->setEnabled(m_pWarn->isChecked());
+    auto save = [this] {
+        QSettings file(PayTableSettingsPath(), QSettings::IniFormat);
+        file.setValue(kWarnKey, m_pWarn->isChecked());
+        file.setValue(kThresholdKey, m_pThreshold->currentData().toDouble());
+        m_pThreshold->setEnabled(m_pWarn->isChecked());
+        if (!m_pWarn->isChecked()) m_pPrompt->hide();
+    };
+    connect(m_pWarn, &QCheckBox::toggled, this, save);
+    connect(m_pThreshold, &QComboBox::currentIndexChanged, this, save);
+    pRow->addWidget(m_pWarn);
+    pRow->addWidget(m_pThreshold);
+    pRow->addStretch(1);
+    pLayout->addLayout(pRow);
+
+    // Shown in place of a costly draw; it blocks nothing, the table plays on around it.
+    m_pPrompt = new QWidget(pBox);
+    m_pPrompt->setObjectName("warning");
+    auto* pPrompt = new QVBoxLayout(m_pPrompt);
+    pPrompt->setContentsMargins(0, 0, 0, 0);
+    m_pPromptText = new CCoachFigure("Costly draw", m_pPrompt);
+    m_pPromptText->setWordWrap(true);
+    SetCostColour(m_pPromptText, true);
+    pPrompt->addWidget(m_pPromptText);
+    auto* pButtons = new QHBoxLayout;
+    auto* pDraw = new QPushButton("Draw Anyway", m_pPrompt);
+    pDraw->setObjectName("drawAnyway");
+    auto* pChange = new QPushButton("Change the Hold", m_pPrompt);
+    connect(pDraw, &QPushButton::clicked, this, [this] {
+        m_pPrompt->hide();
+        m_dlg.OnCommand(IDC_DRAW);
+    });
+    connect(pChange, &QPushButton::clicked, this, [this] {
+        m_pPrompt->hide();
+        m_pTable->activateWindow();
+    });
+    pButtons->addWidget(pDraw);
+    pButtons->addWidget(pChange);
+    pButtons->addStretch(1);
+    pPrompt->addLayout(pButtons);
+    m_pPrompt->hide();
+    pLayout->addWidget(m_pPrompt);
+    return pBox;
+}
+
+QGroupBox* CCoachWindow::BuildHandsBox() {
     m_pHandsBox = new QGroupBox("Over the hands in play", this);
     auto* pHands = new QVBoxLayout(m_pHandsBox);
     m_pChart = new QGridLayout;
-    m_pChart->setHorizontalSpacing(8);
+    m_pChart->setHorizontalSpacing(4);
     m_pChart->setVerticalSpacing(0);
     m_pChart->setColumnStretch(1, 1);
+    const QFontMetrics metrics(font());
     for (int i = 0; i < MAX_OUTCOMES; ++i) {
         CChartRow row{new CCoachFigure("", m_pHandsBox), new CCoachBar("", m_pHandsBox),
                       new CCoachFigure("", m_pHandsBox), new CCoachFigure("", m_pHandsBox),
                       new CCoachFigure("", m_pHandsBox)};
         for (CCoachFigure* pFigure : {row.pProbability, row.pExpected, row.pActual})
             pFigure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The figures' columns keep their widths whatever they show, "drawn" or not.
+        row.pProbability->setMinimumWidth(metrics.horizontalAdvance("100.0000 %"));
+        row.pExpected->setMinimumWidth(metrics.horizontalAdvance("< 0.01 hands"));
+        row.pActual->setMinimumWidth(metrics.horizontalAdvance("drawn 50"));
         m_pChart->addWidget(row.pName, i, 0);
         m_pChart->addWidget(row.pBar, i, 1);
         m_pChart->addWidget(row.pProbability, i, 2);
@@ -175,38 +284,46 @@ void CCoachWindow::BuildContent() {
     pHands->addLayout(m_pChart);
     m_pExpectedWin = new CCoachFigure("Expected win", m_pHandsBox);
     m_pActualWin = new CCoachFigure("Actual win", m_pHandsBox);
+    m_pExpectedWin->setWordWrap(true);
+    m_pActualWin->setWordWrap(true);
     pHands->addWidget(m_pExpectedWin);
     pHands->addWidget(m_pActualWin);
-    pLayout->addWidget(m_pHandsBox);
+    return m_pHandsBox;
+}
 
+QGroupBox* CCoachWindow::BuildSessionBox() {
     auto* pSessionBox = new QGroupBox("Session", this);
     auto* pSession = new QGridLayout(pSessionBox);
     pSession->setVerticalSpacing(1);
-    pSession->setColumnStretch(1, 1);
-    pSession->setColumnStretch(3, 1);
+    pSession->setHorizontalSpacing(6);
+    // Name and value side by side, the two pairs of a row kept apart by a stretching gap.
+    pSession->setColumnStretch(2, 1);
+    pSession->setColumnMinimumWidth(2, 12);
     for (int i = 0; i < kSessionFigures; ++i) {
         auto* pName = new QLabel(QString(kSessionNames[i]) + ":", pSessionBox);
         auto* pValue = new CCoachFigure(kSessionNames[i], pSessionBox);
-        pSession->addWidget(pName, i / 2, (i % 2) * 2);
-        pSession->addWidget(pValue, i / 2, (i % 2) * 2 + 1);
+        pValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        pSession->addWidget(pName, i / 2, (i % 2) * 3);
+        pSession->addWidget(pValue, i / 2, (i % 2) * 3 + 1);
         m_vecSession.push_back(pValue);
     }
-    pLayout->addWidget(pSessionBox);
+    return pSessionBox;
+}
 
-    pLayout->addWidget(new QLabel("Costly decisions, newest first:", this));
+QGroupBox* CCoachWindow::BuildCostlyBox() {
+    auto* pBox = new QGroupBox("Costly decisions, newest first", this);
+    auto* pLayout = new QVBoxLayout(pBox);
     m_pCostly = MakeList("Costly decisions, newest first",
-                         {"Deal", "Hold played", "Best hold", "Cost"}, this);
+                         {"Deal", "Hold played", "Best hold", "Cost"}, pBox);
     m_pCostly->setObjectName("costlyDecisions");
-    m_pCostly->setColumnWidth(0, 140);
-    m_pCostly->setColumnWidth(1, 90);
-    m_pCostly->setColumnWidth(2, 90);
-    m_pCostly->setMinimumHeight(80);
+    m_pCostly->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pCostly->setMinimumHeight(50);
     connect(m_pCostly, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem*> selected = m_pCostly->selectedItems();
         m_coach.ViewDeal(selected.isEmpty() ? 0 : selected.front()->data(0, Qt::UserRole).toInt());
     });
-    pLayout->addWidget(m_pCostly, 1);
-    setTabOrder(m_pRanking, m_pCostly);
+    pLayout->addWidget(m_pCostly);
+    return pBox;
 }
 
 CCoachWindow::~CCoachWindow() {
@@ -228,17 +345,32 @@ void CCoachWindow::ShowBesideTable() {
     BuildContent();
     // Placed by its client area: the coach's own frame is not known before it is first shown,
     // and the window manager gives both windows the same frame as the table's.
-    const QRect rcFrame = m_pTable->frameGeometry();
-    const QRect rcClient = m_pTable->geometry();
+    QRect rcFrame = m_pTable->frameGeometry();
+    QRect rcClient = m_pTable->geometry();
     const int nLeftFrame = rcClient.left() - rcFrame.left();
-    const int nFrameWidth = width() + rcFrame.width() - rcClient.width();
+    const int nFrameWidth = rcFrame.width() - rcClient.width();
+    const int nFrameHeight = rcFrame.height() - rcClient.height();
     const QRect rcScreen = m_pTable->screen()->availableGeometry();
-    int x = rcFrame.right() + 1 + kGap;
-    if (x + nFrameWidth > rcScreen.right() + 1)
-        x = rcFrame.left() - kGap - nFrameWidth >= rcScreen.left()
-                ? rcFrame.left() - kGap - nFrameWidth
-                : rcScreen.right() + 1 - nFrameWidth;
-    setGeometry(x + nLeftFrame, rcClient.top(), width(), height());
+    const int nRight = rcScreen.right() - rcFrame.right() - kGap;  // room for a whole frame
+    const int nLeft = rcFrame.left() - rcScreen.left() - kGap;
+    int nWidth = kWidth;
+    int x = 0;
+    if (nRight >= kWidth + nFrameWidth) {
+        x = rcFrame.right() + 1 + kGap;
+    } else if (nLeft >= kWidth + nFrameWidth) {
+        x = rcFrame.left() - kGap - kWidth - nFrameWidth;
+    } else if (rcScreen.width() >= rcFrame.width() + kGap + kNarrowWidth + nFrameWidth) {
+        // A laptop's screen: the table moves to the left edge, a narrower coach beside it.
+        m_pTable->move(rcScreen.left(), rcFrame.top());
+        rcFrame.moveLeft(rcScreen.left());
+        nWidth = std::min(kWidth, rcScreen.right() - rcFrame.right() - kGap - nFrameWidth);
+        x = rcFrame.right() + 1 + kGap;
+    } else {
+        x = rcScreen.right() + 1 - kWidth - nFrameWidth;  // no room: over the table's right
+    }
+    const int nTop = std::max(rcScreen.top(), rcFrame.top());
+    const int nHeight = std::min(kHeight, rcScreen.bottom() + 1 - nTop - nFrameHeight);
+    setGeometry(x + nLeftFrame, nTop + rcClient.top() - rcFrame.top(), nWidth, nHeight);
     show();
     raise();
     m_pTable->activateWindow();
@@ -257,6 +389,49 @@ void CCoachWindow::keyPressEvent(QKeyEvent* pEvent) {
         return;
     }
     QWidget::keyPressEvent(pEvent);
+}
+
+void CCoachWindow::resizeEvent(QResizeEvent* pEvent) {
+    QWidget::resizeEvent(pEvent);
+    if (m_pRanking != nullptr) KeepRanksInView();
+}
+
+bool CCoachWindow::HoldsBackDraw() {
+    if (!isVisible() || m_pWarn == nullptr || !m_pWarn->isChecked() || !m_dlg.IsDealt())
+        return false;
+    const std::optional<CCostlyDraw> costly =
+        m_coach.GetCostlyDraw(m_pThreshold->currentData().toDouble());
+    if (!costly) return false;
+    const int nDeal = m_coach.GetDealCount();
+    int nHeld = 0;
+    for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+        if (m_dlg.IsHeld(i)) nHeld |= 1 << i;
+    // Asked again with the same hold, the player means it.
+    if (m_pPrompt->isVisible() && m_nWarnedDeal == nDeal && m_nWarnedMask == nHeld) {
+        m_pPrompt->hide();
+        return false;
+    }
+    m_nWarnedDeal = nDeal;
+    m_nWarnedMask = nHeld;
+    std::array<int, 5> arrCodes{};
+    if (const std::optional<CDealFigures> figures = m_coach.GetDealFigures())
+        arrCodes = figures->deal.arrCodes;
+    m_pPromptText->setText(QString("Your hold costs %1; the best hold is %2. Draw again to draw "
+                                   "anyway.")
+                               .arg(Coins(costly->cost))
+                               .arg(HoldText(arrCodes, costly->nBestMask)));
+    m_pPrompt->show();
+    return true;
+}
+
+void CCoachWindow::RefreshWarning() {
+    // A hold changed or the deal drawn: the warning was for a hold that is no longer there.
+    if (!m_pPrompt->isVisible()) return;
+    int nHeld = 0;
+    for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
+        if (m_dlg.IsHeld(i)) nHeld |= 1 << i;
+    if (!m_dlg.IsDealt() || nHeld != m_nWarnedMask || m_coach.GetDealCount() != m_nWarnedDeal)
+        m_pPrompt->hide();
 }
 
 void CCoachWindow::BuildNeededTable() {
@@ -284,12 +459,14 @@ void CCoachWindow::BuildNeededTable() {
 
 void CCoachWindow::Refresh() {
     BuildNeededTable();
+    const QString strStake = Text(UncoveredStakeText(m_dlg));
     if (!IsWorking()) {
-        m_pStatus->clear();
-    } else if (m_pStatus->text().isEmpty()) {
+        m_pStatus->setText(strStake);
+    } else if (m_pStatus->text().isEmpty() || m_pStatus->text() == strStake) {
         m_pStatus->setText(WorkingText(0.0));
     }
-    m_pStatus->setVisible(IsWorking());
+    m_pStatus->setVisible(!m_pStatus->text().isEmpty());
+    RefreshWarning();
     RefreshDeal();
     RefreshOverHands();
     RefreshSession();
@@ -299,8 +476,10 @@ void CCoachWindow::Refresh() {
 void CCoachWindow::RefreshDeal() {
     const std::optional<CDealFigures> figures = m_coach.GetDealFigures();
     const int nViewed = m_coach.GetViewedDeal();
-    m_pDealBox->setTitle(nViewed > 0 ? QString("Deal %1, from the list").arg(nViewed)
-                                     : QString("This deal"));
+    QString strTitle =
+        nViewed > 0 ? QString("Deal %1, from the list").arg(nViewed) : QString("This deal");
+    if (figures) strTitle += ": " + Text(DealGameText(figures->deal));
+    m_pDealBox->setTitle(strTitle);
     m_pRanking->setVisible(figures.has_value());
     if (!figures) {
         m_pDealCards->setText(m_coach.GetDealCount() == 0 ? "No deal yet: press Deal."
@@ -310,13 +489,13 @@ void CCoachWindow::RefreshDeal() {
         return;
     }
     const CCoachDeal& deal = figures->deal;
-    m_pDealCards->setText(QString("Dealt %1  (bet %2 on %3 hands)")
+    m_pDealCards->setText(QString("Dealt %1  (bet %2 on %3)")
                               .arg(DealText(deal.arrCodes))
                               .arg(deal.nBet)
-                              .arg(deal.nHands));
+                              .arg(Text(HandsText(deal.nHands))));
     for (int i = 0; i < 32; ++i) {
         const CHoldOutcomes& hold = figures->vecHolds[static_cast<size_t>(i)];
-        QTreeWidgetItem* pItem = m_pRanking->topLevelItem(i);
+        QTreeWidgetItem* pItem = m_pRanking->topLevelItem(i == 0 ? 0 : i + 1);
         const bool bCurrent = hold.nHoldMask == deal.nHoldMask;
         pItem->setText(0, bCurrent ? QString("\u25B6 %1").arg(i + 1) : QString::number(i + 1));
         pItem->setText(1, HoldText(deal.arrCodes, hold.nHoldMask));
@@ -328,9 +507,10 @@ void CCoachWindow::RefreshDeal() {
             pItem->setFont(c, font);
             pItem->setToolTip(c, Exactly(pay));
         }
-        // The hold played stays in sight as it moves up and down the ranking.
-        if (bCurrent) m_pRanking->scrollToItem(pItem);
+        pItem->setToolTip(1, pItem->text(1));
+        if (bCurrent) m_nCurrentRank = i + 1;
     }
+    KeepRanksInView();
     m_pRank->setText(QString("Your hold: %1, rank %2 of 32")
                          .arg(HoldText(deal.arrCodes, deal.nHoldMask))
                          .arg(figures->nRank));
@@ -340,9 +520,24 @@ void CCoachWindow::RefreshDeal() {
     SetCostColour(m_pCost, figures->cost.GetNumerator() > 0);
 }
 
+void CCoachWindow::KeepRanksInView() {
+    const int nRowHeight = std::max(1, m_pRanking->sizeHintForRow(0));
+    const int nFit = std::max(2, m_pRanking->viewport()->height() / nRowHeight);
+    // Ranks 2 to nLast go, the row at index 1 standing for them, when the hold played would
+    // otherwise be out of sight below rank 1.
+    const int nLast = m_nCurrentRank > nFit ? m_nCurrentRank - nFit + 2 : 1;
+    QTreeWidgetItem* pGap = m_pRanking->topLevelItem(1);
+    pGap->setHidden(nLast < 2);
+    pGap->setText(0, QString::fromUtf8("⋮"));
+    pGap->setText(1, nLast == 2 ? QString("rank 2") : QString("ranks 2 to %1").arg(nLast));
+    for (int nRank = 2; nRank <= 32; ++nRank)
+        m_pRanking->topLevelItem(nRank)->setHidden(nRank <= nLast);
+    m_pRanking->scrollToTop();
+}
+
 void CCoachWindow::RefreshOverHands() {
     const std::optional<COverHandsFigures> figures = m_coach.GetOverHandsFigures();
-    m_pHandsBox->setTitle(figures ? QString("Over %1 hands").arg(figures->nHands)
+    m_pHandsBox->setTitle(figures ? "Over " + Text(HandsText(figures->nHands))
                                   : QString("Over the hands in play"));
     const size_t nRows = figures ? figures->vecCategories.size() : 0;
     for (size_t i = 0; i < m_vecChartRows.size(); ++i) {
@@ -364,7 +559,7 @@ void CCoachWindow::RefreshOverHands() {
         row.pProbability->setText(Percent(category.probability));
         row.pProbability->setToolTip(Exactly(category.probability));
         row.pExpected->setAccessibleName(strName + " expected hands");
-        row.pExpected->setText(Number(category.expectedHands.Value(), 2) + " hands");
+        row.pExpected->setText(Text(ExpectedHandsText(category.expectedHands)));
         row.pExpected->setToolTip(Exactly(category.expectedHands));
         row.pActual->setAccessibleName(strName + " hands drawn");
         row.pActual->setText(figures->bDrawn ? QString("drawn %1").arg(category.nActualHands)
@@ -438,8 +633,14 @@ void CCoachWindow::RefreshCostly() {
             auto* pItem = new QTreeWidgetItem(m_pCostly);
             pItem->setText(
                 0, QString("%1: %2").arg(decision.nDeal).arg(DealText(decision.deal.arrCodes)));
+            pItem->setToolTip(0, QString("Deal %1, %2: bet %3 on %4")
+                                     .arg(decision.nDeal)
+                                     .arg(Text(DealGameText(decision.deal)))
+                                     .arg(decision.deal.nBet)
+                                     .arg(Text(HandsText(decision.deal.nHands))));
             pItem->setText(1, HoldText(decision.deal.arrCodes, decision.deal.nHoldMask));
             pItem->setText(2, HoldText(decision.deal.arrCodes, decision.deal.nBestMask));
+            for (int c = 1; c <= 2; ++c) pItem->setToolTip(c, pItem->text(c));
             pItem->setText(3, Number(decision.cost.Value(), 2));
             pItem->setToolTip(3, Exactly(decision.cost) + " coins");
             pItem->setForeground(3, kCostColour);
@@ -461,5 +662,7 @@ CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
     QObject::connect(pShortcut, &QShortcut::activated, pWindow, &CCoachWindow::Toggle);
     host.AddWindowMenuItem(
         "&Coach", [pWindow] { pWindow->Toggle(); }, {}, [pWindow] { return pWindow->isVisible(); });
+    host.SetCommandFilter(
+        [pWindow](int nID) { return nID == IDC_DRAW && pWindow->HoldsBackDraw(); });
     return pWindow;
 }

@@ -14,6 +14,8 @@
 
 #include "coach/coach.h"
 
+class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -37,15 +39,28 @@ public:
     void ShowBesideTable();
 
     const CCoach& GetCoach() const { return m_coach; }
+    // Before a Draw: true when the warning is on and the hold costs more than its threshold; it
+    // is then shown instead of the draw, and a second Draw with the same hold goes ahead.
+    bool HoldsBackDraw();
     // True while a variant's table is being built.
     bool IsWorking() const { return m_worker.joinable(); }
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void BuildContent();
+    // One group box each, top to bottom.
+    QGroupBox* BuildDealBox();
+    QGroupBox* BuildWarningBox();
+    QGroupBox* BuildHandsBox();
+    QGroupBox* BuildSessionBox();
+    QGroupBox* BuildCostlyBox();
+    // Rank 1 and the hold played both in sight: the ranks between go when they do not fit.
+    void KeepRanksInView();
+    void RefreshWarning();
     void Refresh();
     void RefreshDeal();
     void RefreshOverHands();
@@ -81,6 +96,13 @@ private:
     std::vector<CCoachFigure*> m_vecSession;
     QTreeWidget* m_pCostly = nullptr;
     int m_nCostlyShown = -1;
+    int m_nCurrentRank = 0;
+    QCheckBox* m_pWarn = nullptr;
+    QComboBox* m_pThreshold = nullptr;
+    QWidget* m_pPrompt = nullptr;
+    QLabel* m_pPromptText = nullptr;
+    int m_nWarnedDeal = 0;  // the deal and hold the warning was shown for
+    int m_nWarnedMask = -1;
 };
 
 // The key C and the window menu's check item "&Coach" on the table's host; the coach follows

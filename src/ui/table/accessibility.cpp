@@ -13,6 +13,8 @@
 
 #include <vector>
 
+#include <map>
+
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/static_text.h"
 #include "table/multi_hand_dlg.h"
@@ -304,12 +306,16 @@ void NameControls(CQtDialogHost& host) {
             if (pWidget == nullptr) continue;
             pWidget->setAccessibleName(name.pszName);
         }
+        std::map<QWidget*, QStringList> mapKeys;
         for (const CTableKey& key : TableKeys()) {
             for (int nID : key.arrIDs) {
                 if (QWidget* pWidget = nID != 0 ? host.GetControl(nID) : nullptr)
-                    pWidget->setAccessibleDescription(QString("Key %1").arg(key.pszKey));
+                    mapKeys[pWidget] << QString(key.pszKey);
             }
         }
+        for (const auto& [pWidget, keys] : mapKeys)
+            pWidget->setAccessibleDescription((keys.size() == 1 ? "Key " : "Keys ") +
+                                              keys.join(' '));
     }
     // The about box's picture is the application's icon.
     for (QLabel* pLabel : host.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QSettings>
 #include <QTreeWidget>
 
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_window.h"
+#include "ui/paytables/pay_table_settings.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -73,9 +76,10 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     auto* pCostly = Coach()->findChild<QTreeWidget*>("costlyDecisions");
     ASSERT_EQ(pCostly->topLevelItemCount(), 1);
     pCostly->topLevelItem(0)->setSelected(true);
-    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(), "Deal 1, from the list");
+    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(),
+              "Deal 1, from the list: Jacks or Better");
     Type(Qt::Key_1);
-    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(), "This deal");
+    EXPECT_EQ(Coach()->findChild<QGroupBox*>("thisDeal")->title(), "This deal: Jacks or Better");
     EXPECT_FALSE(pCostly->topLevelItem(0)->isSelected());
 
     const int nCoins = m_pDlg->GetCoins();
@@ -85,6 +89,74 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     EXPECT_EQ(m_pDlg->GetCoins(), nCoins);
     EXPECT_TRUE(m_pDlg->IsDealt());
     EXPECT_TRUE(m_pDlg->IsHeld(0));
+}
+
+// With the coach's list focused, the table's keys still play at the table and a typed digit
+// moves nothing in the list; arrows stay with the list.
+TEST_F(CoachWindowTest, TheTablesKeysActAtTheTableWhileTheCoachHasTheFocus) {
+    Type(Qt::Key_C);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    auto* pRanking = Coach()->findChild<QTreeWidget*>("holds");
+    Coach()->activateWindow();
+    pRanking->setFocus();
+    auto press = [pRanking](Qt::Key key) { QTest::keyClick(pRanking, key); };
+    press(Qt::Key_Plus);
+    EXPECT_EQ(m_pDlg->GetBet(), 2);
+    press(Qt::Key_Less);
+    EXPECT_EQ(m_pDlg->GetHandsInPlay(), 40);
+    press(Qt::Key_D);
+    ASSERT_TRUE(m_pDlg->IsDealt());
+    press(Qt::Key_3);
+    press(Qt::Key_H);
+    EXPECT_EQ(pRanking->topLevelItem(0)->text(0), QString::fromUtf8("\u25B6 1"));
+    EXPECT_TRUE(m_pDlg->IsHeld(2));
+    QTreeWidgetItem* pCurrent = pRanking->currentItem();
+    press(Qt::Key_1);
+    EXPECT_FALSE(m_pDlg->IsHeld(0));
+    EXPECT_EQ(pRanking->currentItem(), pCurrent) << "the digit searched the list";
+    press(Qt::Key_Down);
+    EXPECT_TRUE(Coach()->isVisible());
+    press(Qt::Key_C);
+    EXPECT_FALSE(Coach()->isVisible());
+    EXPECT_TRUE(m_pDlg->IsDealt());
+}
+
+// The warning, kept in the settings, holds back a Draw whose hold costs more than its
+// threshold; a second Draw with that hold draws. Off, Draw draws at once.
+TEST_F(CoachWindowTest, TheWarningHoldsBackACostlyDrawUntilAskedAgain) {
+    Type(Qt::Key_C);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    auto* pWarn = Coach()->findChild<QCheckBox*>("warn");
+    ASSERT_NE(pWarn, nullptr);
+    EXPECT_FALSE(pWarn->isChecked());
+    for (int i = 0; i < 5; ++i) Type(Qt::Key_Less);
+    ASSERT_EQ(m_pDlg->GetHandsInPlay(), 1);
+    pWarn->setChecked(true);
+    EXPECT_TRUE(QSettings(PayTableSettingsPath(), QSettings::IniFormat)
+                    .value("Coach/WarnBeforeCostlyDraw")
+                    .toBool());
+    // 2 to 6 of spades, released whole: some 49 coins given up.
+    Type(Qt::Key_D);
+    Type(Qt::Key_D);
+    EXPECT_TRUE(m_pDlg->IsDealt()) << "drew holding nothing";
+    QWidget* pWarning = Coach()->findChild<QWidget*>("warning");
+    ASSERT_TRUE(pWarning->isVisible());
+    EXPECT_TRUE(Figure("Costly draw")->text().contains(QString::fromUtf8("2♠ 3♠ 4♠ 5♠ 6♠")));
+    Type(Qt::Key_1);  // a new hold, a new question
+    EXPECT_FALSE(pWarning->isVisible());
+    Type(Qt::Key_1);
+    Type(Qt::Key_H);
+    Type(Qt::Key_D);
+    EXPECT_FALSE(m_pDlg->IsDealt()) << "the best hold draws at once";
+    Type(Qt::Key_D);
+    Type(Qt::Key_D);
+    ASSERT_TRUE(m_pDlg->IsDealt());
+    Type(Qt::Key_D);
+    EXPECT_FALSE(m_pDlg->IsDealt()) << "asked again";
+    pWarn->setChecked(false);
+    Type(Qt::Key_D);
+    Type(Qt::Key_D);
+    EXPECT_FALSE(m_pDlg->IsDealt()) << "the warning is off";
 }
 
 }  // namespace

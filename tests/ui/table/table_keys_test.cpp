@@ -1,6 +1,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "games/game.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -127,6 +128,40 @@ TEST_F(TableKeysTest, TheKeyHAndTheMenuItemHoldTheBestCardsOnlyBetweenDealAndDra
     EXPECT_TRUE(m_pDlg->IsHeld(4));
     Type(Qt::Key_D);
     EXPECT_FALSE(bestHold());
+}
+
+// The bet and hands keys click their up-down controls, the hands by 10 too; G checks the next
+// game box down, round to the first. Between Deal and Draw none of them changes anything.
+TEST_F(TableKeysTest, BetHandsAndGameKeysClickTheirControlsOnlyWhileReady) {
+    const struct {
+        Qt::Key key;
+        int nBet, nHands, nGame;
+    } kSteps[] = {
+        {Qt::Key_Plus, 2, 50, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Plus, 3, 50, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Minus, 2, 50, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Period, 2, 50, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Comma, 2, 49, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Less, 2, 39, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Greater, 2, 49, GAME_JACKS_OR_BETTER},
+        {Qt::Key_Greater, 2, 50, GAME_JACKS_OR_BETTER},
+        {Qt::Key_G, 2, 50, GAME_BONUS},
+        {Qt::Key_G, 2, 50, GAME_DOUBLE_BONUS},
+        {Qt::Key_G, 2, 50, GAME_DUCES_WILD},
+        {Qt::Key_G, 2, 50, GAME_JACKS_OR_BETTER},
+    };
+    for (const auto& step : kSteps) {
+        Type(step.key);
+        EXPECT_EQ(m_pDlg->GetBet(), step.nBet) << step.key;
+        EXPECT_EQ(m_pDlg->GetHandsInPlay(), step.nHands) << step.key;
+        EXPECT_EQ(m_pDlg->GetGame(), step.nGame) << step.key;
+    }
+    EXPECT_EQ(Caption(IDC_HANDS), "50");
+    Type(Qt::Key_D);
+    for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Less, Qt::Key_G}) Type(key);
+    EXPECT_EQ(m_pDlg->GetBet(), 2);
+    EXPECT_EQ(m_pDlg->GetHandsInPlay(), 50);
+    EXPECT_EQ(m_pDlg->GetGame(), GAME_JACKS_OR_BETTER);
 }
 
 }  // namespace

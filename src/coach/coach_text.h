@@ -1,0 +1,22 @@
+// The coach's words for counts and amounts, kept apart from the window so that they read right
+// in every case without a screen: "1 hand" and "50 hands", a rare category's "< 0.01 hands",
+// and why no deal is possible.
+#pragma once
+
+#include <string>
+
+#include "coach/coach.h"
+
+// "1 hand", "50 hands".
+std::string HandsText(int nHands);
+// "1 coin", "250 coins".
+std::string CoinsText(std::int64_t nCoins);
+// Hands to expect, to two places: "12.34 hands", "< 0.01 hands" for what two places would show
+// as none, "0 hands" for what cannot come up.
+std::string ExpectedHandsText(const CFraction& hands);
+// The game a deal was played, with its pay table unless that is the game's own as built:
+// "Jacks or Better", "Jacks or Better 9/6", "Jacks or Better, My table".
+std::string DealGameText(const CCoachDeal& deal);
+// Why Deal is disabled while the table is ready: "The stake, 250 coins, is more than your 211
+// coins"; "" when the stake is covered or a deal is in play.
+std::string UncoveredStakeText(const CMultiHandDlg& dlg);
