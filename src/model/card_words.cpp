@@ -133,6 +133,12 @@ std::string SymbolsAsWords(const std::string& strShown) {
             bInCards = true;
             continue;
         }
+        if (StartsWord(strText, i) && strText.substr(i).starts_with("< ")) {
+            strWords += "less than ";
+            i += 2;
+            bInCards = false;
+            continue;
+        }
         if (strText.substr(i).starts_with(kCurrentMark)) {
             strWords += "current:";
             i += kCurrentMark.size();

@@ -17,5 +17,5 @@ std::string CardWords(const CCard* pCard);
 
 // Shown text with its symbols spelt out: a run of cards written as rank and suit symbol
 // ("9♥ 9♣", "T♠", "10♦") reads "9 of hearts, 9 of clubs"; the current mark "▶" reads
-// "current:"; a line of equals signs reads as nothing. Everything else is left as it is.
+// "current:"; "< 0.01" reads "less than 0.01"; a line of equals signs reads as nothing. Everything else is left as it is.
 std::string SymbolsAsWords(const std::string& strShown);

@@ -214,7 +214,6 @@ void CMultiHandDlg::RemoveObserver(CTableObserver* pObserver) {
 }
 
 void CMultiHandDlg::Notify(ETableEvent eEvent) {
-    if (m_pObserver != nullptr) m_pObserver->OnTableChanged(*this, eEvent);
     // A copy, so that an observer may remove itself while it is told.
     const std::vector<CTableObserver*> vecObservers = m_vecObservers;
     for (CTableObserver* pObserver : vecObservers) pObserver->OnTableChanged(*this, eEvent);

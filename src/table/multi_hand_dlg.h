@@ -78,10 +78,7 @@ public:
     const std::map<std::string, int>& GetHandCounts() const { return m_mapHandCount; }
     const std::map<std::string, int>& GetWinnings() const { return m_mapWinnings; }
 
-    // One observer at most, not owned; null for none. It must outlive the table or be unset.
-    void SetObserver(CTableObserver* pObserver) { m_pObserver = pObserver; }
-    // Observers beside it, told after it in the order added; not owned, each removed before
-    // it goes.
+    // Whoever follows play, told in the order added; not owned, each removed before it goes.
     void AddObserver(CTableObserver* pObserver);
     void RemoveObserver(CTableObserver* pObserver);
 
@@ -148,6 +145,5 @@ private:
     bool m_bClosed = false;
     // The results list's background, valid while the window lives.
     CBrush m_brushFace;
-    CTableObserver* m_pObserver = nullptr;
     std::vector<CTableObserver*> m_vecObservers;
 };
