@@ -180,6 +180,41 @@ TEST_F(AccessibilityE2ETest, PlayIsToldAndEveryControlReadsAsWordsThroughAtSpi) 
     for (const CElement& element : tree) nFocused += element.states.contains("focused");
     EXPECT_EQ(nFocused, 1) << "one element has the focus";
 
+    // The coach: every figure shown reads with its value, symbols as words.
+    Type("c");
+    for (int i = 0; i < 150; ++i, Settle(200)) {
+        tree = Tree();
+        const CElement* pDeals = Find(tree, "list item", QRegularExpression("^Deals played: 1$"));
+        const CElement* pCost = Find(tree, "list item", QRegularExpression("^Cost of your hold: "));
+        if (pDeals && pCost) break;
+    }
+    const CElement* pCoach = Find(tree, "frame", QRegularExpression("^Handfall II Coach$"));
+    ASSERT_NE(pCoach, nullptr) << "the coach is not a window on the bus";
+    ASSERT_NE(
+        Find(tree, "list item", QRegularExpression("^Cost of your hold: \\d+\\.\\d\\d coins$")),
+        nullptr)
+        << "the coach's figures did not come";
+    int nFigures = 0;
+    for (const char* pszGroup : {"^This deal", "^Over \\d+ hands?$", "^Session$"}) {
+        const CElement* pGroup = Find(tree, "list", QRegularExpression(pszGroup));
+        ASSERT_NE(pGroup, nullptr) << pszGroup;
+        for (const CElement* pLine : ChildrenOf(tree, pGroup)) {
+            if (pLine->strRole != "list item" || !pLine->states.contains("showing")) continue;
+            ++nFigures;
+            // A value: a number or a hold in words, never a bare caption or a symbol.
+            EXPECT_TRUE(
+                QRegularExpression("\\d|nothing|after the draw").match(pLine->strName).hasMatch())
+                << pLine->strName.toStdString();
+            EXPECT_FALSE(
+                QRegularExpression(QString::fromUtf8("[♣♦♥♠▶]")).match(pLine->strName).hasMatch())
+                << pLine->strName.toStdString();
+        }
+    }
+    EXPECT_GT(nFigures, 20);
+    EXPECT_NE(Find(tree, "list item", QRegularExpression("^Royal Flush: probability [\\d.]+ %, ")),
+              nullptr);
+    Type("c");
+
     // The Pay Table: each game's table under its name, a line a pay.
     Type("Return");
     ASSERT_FALSE(Window("Handfall II Pay Table").isEmpty());
