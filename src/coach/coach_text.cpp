@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include <cctype>
+
 #include "games/game_variants.h"
+#include "model/card_words.h"
 #include "table/multi_hand_dlg.h"
 
 std::string HandsText(int nHands) {
@@ -45,5 +48,39 @@ std::string UncoveredStakeText(const CMultiHandDlg& dlg) {
     strText += CoinsText(nStake);
     strText += ", is more than your ";
     strText += CoinsText(dlg.GetCoins());
+    return strText;
+}
+
+namespace {
+
+std::string FirstWord(const std::string& str) {
+    std::string strWord = str.substr(0, str.find_first_of(" :"));
+    for (char& c : strWord) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return strWord;
+}
+
+}  // namespace
+
+std::string FigureSpeech(const std::string& strCaption, const std::string& strShown) {
+    const std::string strWords = SymbolsAsWords(strShown);
+    if (strWords.empty()) return strCaption;
+    if (strCaption.empty()) return strWords;
+    const std::string strCaptionWord = FirstWord(strCaption);
+    const size_t nColon = strWords.find(": ");
+    const bool bLabelled = nColon != std::string::npos && !strCaptionWord.empty() &&
+                           strWords.find_first_of("0123456789") > nColon &&
+                           FirstWord(strWords) == strCaptionWord;
+    std::string strText = strCaption;
+    strText += ": ";
+    if (bLabelled) {
+        strText += strWords.substr(nColon + 2);
+        return strText;
+    }
+    // Shown text that starts as its caption does says what it is by itself.
+    if (!strCaptionWord.empty() &&
+        std::isalpha(static_cast<unsigned char>(strCaptionWord.front())) &&
+        FirstWord(strWords).starts_with(strCaptionWord))
+        return strWords;
+    strText += strWords;
     return strText;
 }

@@ -20,3 +20,9 @@ std::string DealGameText(const CCoachDeal& deal);
 // Why Deal is disabled while the table is ready: "The stake, 250 coins, is more than your 211
 // coins"; "" when the stake is covered or a deal is in play.
 std::string UncoveredStakeText(const CMultiHandDlg& dlg);
+// A figure of the coach as a screen reader says it, from what the window shows beside its
+// caption: "Deals played: 2"; shown text that names itself keeps its own words, its label
+// given as the caption ("Cost: 23.95 coins" under "Cost of your hold" reads "Cost of your hold:
+// 23.95 coins"; "Dealt 9♥ ..." under "Deal" reads "Dealt 9 of hearts, ..."). Symbols are spelt
+// out; nothing shown reads the caption alone.
+std::string FigureSpeech(const std::string& strCaption, const std::string& strShown);

@@ -88,8 +88,8 @@ void CListBox::ResetContent() {
     if (m_pHost) m_pHost->ResetList(m_nID);
 }
 
-void CListBox::AddString(const std::string& strLine) {
-    if (m_pHost) m_pHost->AddListLine(m_nID, strLine);
+void CListBox::AddString(const std::string& strLine, const std::string& strSpoken) {
+    if (m_pHost) m_pHost->AddListLine(m_nID, strLine, strSpoken);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {

@@ -69,7 +69,8 @@ public:
     virtual void SetCheck(int nID, int nCheck) = 0;
     virtual int GetCheck(int nID) const = 0;
     virtual void ResetList(int nID) = 0;
-    virtual void AddListLine(int nID, const std::string& strLine) = 0;
+    // strSpoken: how a screen reader reads the line; "" reads it as shown.
+    virtual void AddListLine(int nID, const std::string& strLine, const std::string& strSpoken) = 0;
     virtual void SetSpinRange(int nID, int nLower, int nUpper) = 0;
     virtual void SetSpinPos(int nID, int nPos) = 0;
     virtual int GetSpinPos(int nID) const = 0;
@@ -138,7 +139,8 @@ public:
 class CListBox : public CWnd {
 public:
     void ResetContent();
-    void AddString(const std::string& strLine);
+    // strSpoken: the line as a screen reader reads it, where it differs from what is shown.
+    void AddString(const std::string& strLine, const std::string& strSpoken = {});
 };
 
 class CDataExchange {

@@ -14,6 +14,7 @@
 #include "table/pay_table_dlg.h"
 #include "table/resource.h"
 #include "table/table_resources.h"
+#include "table/table_speech.h"
 
 IMPLEMENT_DYNAMIC(CMultiHandDlg, CDialog)
 
@@ -202,6 +203,22 @@ void CMultiHandDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     }
 }
 
+void CMultiHandDlg::AddObserver(CTableObserver* pObserver) {
+    if (pObserver != nullptr &&
+        std::find(m_vecObservers.begin(), m_vecObservers.end(), pObserver) == m_vecObservers.end())
+        m_vecObservers.push_back(pObserver);
+}
+
+void CMultiHandDlg::RemoveObserver(CTableObserver* pObserver) {
+    std::erase(m_vecObservers, pObserver);
+}
+
+void CMultiHandDlg::Notify(ETableEvent eEvent) {
+    // A copy, so that an observer may remove itself while it is told.
+    const std::vector<CTableObserver*> vecObservers = m_vecObservers;
+    for (CTableObserver* pObserver : vecObservers) pObserver->OnTableChanged(*this, eEvent);
+}
+
 bool CMultiHandDlg::IsHeld(int nIndex) const {
     ASSERT(nIndex >= 0 && nIndex < kCardsPerHand);
     return nIndex >= 0 && nIndex < kCardsPerHand && m_bHeld[nIndex];
@@ -359,8 +376,9 @@ void CMultiHandDlg::OnDeal() {
         HoldButton(i).SetWindowText("");
     }
 
-    m_btnDeal.EnableWindow(false);
+    // Draw first, so that a focused Deal hands the focus on to it.
     m_btnDraw.EnableWindow(true);
+    m_btnDeal.EnableWindow(false);
     Invalidate();
     Notify(ETableEvent::Dealt);
 }
@@ -425,8 +443,10 @@ void CMultiHandDlg::ListResults(int nTotal) {
     // The lines follow the pay table's order, so they read like it.
     auto addLine = [this](const std::string& strName, int nCount) {
         const int nSum = m_mapWinnings[strName];
+        const int nMultiplier = nSum / nCount / m_nBet;
         m_listResults.AddString(
-            FormatLine("%s: %d@%dx%d= %d", strName, nCount, nSum / nCount / m_nBet, m_nBet, nSum));
+            FormatLine("%s: %d@%dx%d= %d", strName, nCount, nMultiplier, m_nBet, nSum),
+            ResultsLineSpeech(strName, nCount, nMultiplier, m_nBet, nSum));
     };
     std::map<std::string, int> rest = m_mapHandCount;
     for (const char* pszName : FamilyCategories(GetPayTable().eFamily)) {
@@ -437,10 +457,11 @@ void CMultiHandDlg::ListResults(int nTotal) {
     }
     for (const auto& [strName, nCount] : rest) addLine(strName, nCount);
 
-    m_listResults.AddString("==========");
+    // The rule reads as what it is, not as ten equals signs.
+    m_listResults.AddString("==========", "separator");
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "Total: %d", nTotal);
-    m_listResults.AddString(buffer);
+    m_listResults.AddString(buffer, ResultsTotalSpeech(nTotal));
 }
 
 void CMultiHandDlg::OnPaint() {

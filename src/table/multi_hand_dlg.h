@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "games/pay_table.h"
 #include "model/deck.h"
@@ -77,8 +78,9 @@ public:
     const std::map<std::string, int>& GetHandCounts() const { return m_mapHandCount; }
     const std::map<std::string, int>& GetWinnings() const { return m_mapWinnings; }
 
-    // One observer at most, not owned; null for none. It must outlive the table or be unset.
-    void SetObserver(CTableObserver* pObserver) { m_pObserver = pObserver; }
+    // Whoever follows play, told in the order added; not owned, each removed before it goes.
+    void AddObserver(CTableObserver* pObserver);
+    void RemoveObserver(CTableObserver* pObserver);
 
     // Where painting puts hand nIndex: its top-left point and whether it is drawn large.
     static POINT HandOrigin(int nIndex);
@@ -110,9 +112,7 @@ private:
         CButton CMultiHandDlg::*pButton;
     };
     static const CGameBox s_gameBoxes[4];
-    void Notify(ETableEvent eEvent) {
-        if (m_pObserver != nullptr) m_pObserver->OnTableChanged(*this, eEvent);
-    }
+    void Notify(ETableEvent eEvent);
 
     CButton m_btnDoubleBonus;
     CButton m_btnBonus;
@@ -145,5 +145,5 @@ private:
     bool m_bClosed = false;
     // The results list's background, valid while the window lives.
     CBrush m_brushFace;
-    CTableObserver* m_pObserver = nullptr;
+    std::vector<CTableObserver*> m_vecObservers;
 };

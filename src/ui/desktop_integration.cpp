@@ -52,6 +52,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);
         WatchHandChanges(host);
+        InstallTableSpeech(host, *pTable);
         ShareTableKeys(host, *pCoach);
     }
 }

@@ -21,8 +21,8 @@ constexpr int kFourToRoyal = 0b01111;
 
 class CoachTest : public TableTest {
 protected:
-    CoachTest() { dlg.SetObserver(&coach); }
-    ~CoachTest() override { dlg.SetObserver(nullptr); }
+    CoachTest() { dlg.AddObserver(&coach); }
+    ~CoachTest() override { dlg.RemoveObserver(&coach); }
 
     static std::shared_ptr<const COutcomeTable> JacksTable() {
         return SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
@@ -157,6 +157,28 @@ TEST(CoachTextTest, CountsReadRightInTheSingularAndForRareCategories) {
                   {CFraction(1, 201), "< 0.01 hands"}, {CFraction(1, 199), "0.01 hands"},
                   {CFraction(2, 47), "0.04 hands"},    {CFraction(50, 1), "50.00 hands"}};
     for (const auto& c : kCases) EXPECT_EQ(ExpectedHandsText(c.hands), c.pszText);
+}
+
+// Each figure reads its caption and value in words; text that labels itself keeps its words.
+TEST(CoachTextTest, FiguresReadWithTheirCaptionAndValueInWords) {
+    const struct {
+        const char* pszCaption;
+        const char* pszShown;
+        const char* pszSpoken;
+    } kCases[] = {
+        {"Deals played", "2", "Deals played: 2"},
+        {"Cost of your hold", "Cost: 23.95 coins", "Cost of your hold: 23.95 coins"},
+        {"Deal", "Dealt 9\u2665 8\u2666 (bet 1 on 50 hands)",
+         "Dealt 9 of hearts, 8 of diamonds (bet 1 on 50 hands)"},
+        {"Your hold", "Your hold: 9\u2665 9\u2663, rank 1 of 32",
+         "Your hold: 9 of hearts, 9 of clubs, rank 1 of 32"},
+        {"Royal Flush expected hands", "< 0.01 hands",
+         "Royal Flush expected hands: less than 0.01 hands"},
+        {"Costly draw", "Your hold costs 2.00 coins", "Costly draw: Your hold costs 2.00 coins"},
+        {"2 Pair expected hands", "2.19 hands", "2 Pair expected hands: 2.19 hands"},
+        {"Net", "", "Net"},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(FigureSpeech(c.pszCaption, c.pszShown), c.pszSpoken);
 }
 
 TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {

@@ -41,6 +41,7 @@ protected:
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.close();
         env.insert("XDG_CONFIG_HOME", m_runtimeDir.filePath("config"));
+        PrepareGame(env);
         m_game.setProcessEnvironment(env);
         m_game.start(HANDFALL_EXE, {});
         ASSERT_TRUE(m_game.waitForStarted(5000)) << "the game did not start";
@@ -51,6 +52,8 @@ protected:
         FindClientArea();
         Settle();
     }
+    // What a test needs around the game before it starts, in the game's environment.
+    virtual void PrepareGame(QProcessEnvironment&) {}
     QString SettingsPath() const { return m_runtimeDir.filePath("config/handfall/handfall.ini"); }
     // Where the window's client area is on the screen; a window manager's frame moves it.
     void FindClientArea() { m_ptWindow = WindowRect(m_strWindow).topLeft(); }

@@ -17,6 +17,7 @@ struct CRecordedControl {
     std::string strText;
     int nCheck = 0;
     std::vector<std::string> lines;
+    std::vector<std::string> spokenLines;  // as a screen reader reads them
     int nSpinLower = 0;
     int nSpinUpper = 100;
     int nSpinPos = 0;
@@ -49,9 +50,13 @@ public:
     std::string GetControlText(int nID) const override { return Control(nID).strText; }
     void SetCheck(int nID, int nCheck) override { Mutable(nID).nCheck = nCheck; }
     int GetCheck(int nID) const override { return Control(nID).nCheck; }
-    void ResetList(int nID) override { Mutable(nID).lines.clear(); }
-    void AddListLine(int nID, const std::string& str) override {
+    void ResetList(int nID) override {
+        Mutable(nID).lines.clear();
+        Mutable(nID).spokenLines.clear();
+    }
+    void AddListLine(int nID, const std::string& str, const std::string& strSpoken) override {
         Mutable(nID).lines.push_back(str);
+        Mutable(nID).spokenLines.push_back(strSpoken.empty() ? str : strSpoken);
     }
     void SetSpinRange(int nID, int nLower, int nUpper) override {
         Mutable(nID).nSpinLower = nLower;

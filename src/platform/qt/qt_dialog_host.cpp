@@ -203,9 +203,15 @@ void CQtDialogHost::EnableControl(int nID, bool bEnable) {
     // The focus leaves a control that is disabled for the default button, not for whatever
     // field comes next in tab order.
     if (!bEnable && p == focusWidget()) {
-        for (QPushButton* pButton : findChildren<QPushButton*>()) {
-            if (pButton->isDefault() && pButton->isEnabled())
-                pButton->setFocus(Qt::OtherFocusReason);
+        const auto it = m_focusHandOver.find(nID);
+        QWidget* pNext = it != m_focusHandOver.end() ? GetControl(it->second) : nullptr;
+        if (pNext != nullptr && pNext->isEnabled()) {
+            pNext->setFocus(Qt::OtherFocusReason);
+        } else {
+            for (QPushButton* pButton : findChildren<QPushButton*>()) {
+                if (pButton->isDefault() && pButton->isEnabled())
+                    pButton->setFocus(Qt::OtherFocusReason);
+            }
         }
     }
     p->setEnabled(bEnable);
@@ -243,8 +249,11 @@ void CQtDialogHost::ResetList(int nID) {
     if (auto* pList = Find<QListWidget>(nID)) pList->clear();
 }
 
-void CQtDialogHost::AddListLine(int nID, const std::string& strLine) {
-    if (auto* pList = Find<QListWidget>(nID)) pList->addItem(ToQString(strLine));
+void CQtDialogHost::AddListLine(int nID, const std::string& strLine, const std::string& strSpoken) {
+    auto* pList = Find<QListWidget>(nID);
+    if (pList == nullptr) return;
+    auto* pItem = new QListWidgetItem(ToQString(strLine), pList);
+    if (!strSpoken.empty()) pItem->setData(Qt::AccessibleTextRole, ToQString(strSpoken));
 }
 
 void CQtDialogHost::SetSpinRange(int nID, int nLower, int nUpper) {

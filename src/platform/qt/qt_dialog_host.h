@@ -32,6 +32,9 @@ public:
     void AddWindowMenuItem(const QString& strText, std::function<void()> action,
                            std::function<bool()> isEnabled, std::function<bool()> isChecked = {});
     void ShowWindowMenu(const QPoint& ptGlobal);
+    // When control nFromID is disabled while it has the focus, the focus goes to nToID if that
+    // is enabled, rather than to the default button.
+    void SetFocusHandOver(int nFromID, int nToID) { m_focusHandOver[nFromID] = nToID; }
     // What a click on control nID does, a key's press too; a filter that returns true takes
     // the command first and the dialog does not see it. One filter at most; none by default.
     void SendCommand(int nID);
@@ -49,7 +52,7 @@ public:
     void SetCheck(int nID, int nCheck) override;
     int GetCheck(int nID) const override;
     void ResetList(int nID) override;
-    void AddListLine(int nID, const std::string& strLine) override;
+    void AddListLine(int nID, const std::string& strLine, const std::string& strSpoken) override;
     void SetSpinRange(int nID, int nLower, int nUpper) override;
     void SetSpinPos(int nID, int nPos) override;
     int GetSpinPos(int nID) const override;
@@ -91,6 +94,7 @@ private:
 
     CDialog& m_dialog;
     std::map<int, QWidget*> m_controls;
+    std::map<int, int> m_focusHandOver;
     std::vector<CMenuExtra> m_menuExtras;
     std::function<bool(int)> m_commandFilter;
     CDC* m_pPaintDC = nullptr;

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include "coach/coach_text.h"
+#include "ui/coach/coach_group.h"
+
 namespace {
 
 class CCoachFigureAccessible : public QAccessibleWidget {
@@ -13,10 +16,25 @@ public:
         : QAccessibleWidget(pFigure, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return widget()->accessibleName();
+        if (t == QAccessible::Name) return static_cast<const CCoachFigure*>(widget())->Spoken();
         if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
         if (t == QAccessible::Description) return widget()->toolTip();
         return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const auto* pGroup = qobject_cast<const CCoachGroup*>(widget()->parentWidget())) {
+            const std::vector<CCoachFigure*> vecLines = pGroup->Lines();
+            const auto it = std::find(vecLines.begin(), vecLines.end(), widget());
+            state.focusable = it != vecLines.end();
+            state.focused = pGroup->hasFocus() && it != vecLines.end() &&
+                            it - vecLines.begin() == pGroup->GetCurrentLine();
+        }
+        return state;
+    }
+    QAccessible::Role role() const override {
+        return qobject_cast<const CCoachGroup*>(widget()->parentWidget()) ? QAccessible::ListItem
+                                                                          : QAccessible::StaticText;
     }
 };
 
@@ -37,6 +55,26 @@ CCoachFigure::CCoachFigure(const QString& strName, QWidget* pParent) : QLabel(pP
     setTextFormat(Qt::PlainText);
 }
 
+QString CCoachFigure::Spoken() const {
+    if (!m_strSpoken.isEmpty()) return m_strSpoken;
+    return QString::fromStdString(
+        FigureSpeech(accessibleName().toStdString(), text().toStdString()));
+}
+
+void CCoachFigure::NotifyIfRenamed() {
+    if (!QAccessible::isActive()) return;
+    const QString strSpoken = Spoken();
+    if (strSpoken == m_strLastSpoken) return;
+    m_strLastSpoken = strSpoken;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CCoachFigure::paintEvent(QPaintEvent* pEvent) {
+    NotifyIfRenamed();
+    QLabel::paintEvent(pEvent);
+}
+
 CCoachBar::CCoachBar(const QString& strName, QWidget* pParent) : CCoachFigure(strName, pParent) {
     setMinimumWidth(40);
 }
@@ -49,6 +87,7 @@ void CCoachBar::SetShare(double dShare) {
 }
 
 void CCoachBar::paintEvent(QPaintEvent*) {
+    NotifyIfRenamed();
     QPainter painter(this);
     const QRect rcTrack = rect().adjusted(0, 2, 0, -2);
     painter.fillRect(rcTrack, palette().color(QPalette::Base));

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -24,13 +26,17 @@
 #include "analysis/parallel_for.h"
 #include "coach/coach_text.h"
 #include "games/game_variants.h"
+#include "model/card_words.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "strategy/chart_cache.h"
 #include "ui/coach/coach_figure.h"
+#include "ui/coach/coach_group.h"
 #include "ui/coach/strategy_card.h"
 #include "ui/paytables/pay_table_settings.h"
+#include "ui/table/accessibility.h"
+#include "ui/table/table_speaker.h"
 
 namespace {
 
@@ -146,7 +152,8 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     m_coach.SetChangeHandler([this] {
         if (isVisible()) Refresh();
     });
-    m_dlg.SetObserver(&m_coach);
+    m_dlg.AddObserver(&m_coach);
+    InstallCoachGroupAccessibility();
 }
 
 // The contents are built the first time the window is shown: most runs never open the coach,
@@ -167,13 +174,23 @@ void CCoachWindow::BuildContent() {
     pLayout->addWidget(BuildSessionBox());
     pLayout->addWidget(BuildStrategyBox(), 2);
     pLayout->addWidget(BuildCostlyBox(), 1);
+    // Each group of figures is a stop of its own, in the order they stand.
+    setTabOrder(m_pDealBox, m_pRanking);
     setTabOrder(m_pRanking, m_pWarn);
     setTabOrder(m_pWarn, m_pThreshold);
-    setTabOrder(m_pThreshold, m_pCostly);
+    setTabOrder(m_pThreshold, m_pHandsBox);
+    setTabOrder(m_pHandsBox, m_pSessionBox);
+    setTabOrder(m_pSessionBox, m_pStrategyBox);
+    setTabOrder(m_pStrategyBox, m_pChartLines);
+    setTabOrder(m_pChartLines, m_pSaveCard);
+    setTabOrder(m_pSaveCard, m_pCostly);
+    KeepListFocusTrue(*m_pRanking);
+    KeepListFocusTrue(*m_pChartLines);
+    KeepListFocusTrue(*m_pCostly);
 }
 
 QGroupBox* CCoachWindow::BuildDealBox() {
-    m_pDealBox = new QGroupBox("This deal", this);
+    m_pDealBox = new CCoachGroup("This deal", this);
     m_pDealBox->setObjectName("thisDeal");
     auto* pDeal = new QVBoxLayout(m_pDealBox);
     m_pDealCards = new CCoachFigure("Deal", m_pDealBox);
@@ -264,7 +281,7 @@ QGroupBox* CCoachWindow::BuildWarningBox() {
 }
 
 QGroupBox* CCoachWindow::BuildHandsBox() {
-    m_pHandsBox = new QGroupBox("Over the hands in play", this);
+    m_pHandsBox = new CCoachGroup("Over the hands in play", this);
     auto* pHands = new QVBoxLayout(m_pHandsBox);
     m_pChart = new QGridLayout;
     m_pChart->setHorizontalSpacing(4);
@@ -277,6 +294,10 @@ QGroupBox* CCoachWindow::BuildHandsBox() {
                       new CCoachFigure("", m_pHandsBox)};
         for (CCoachFigure* pFigure : {row.pProbability, row.pExpected, row.pActual})
             pFigure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The row is one line, read from its name; its parts are read with it.
+        for (CCoachFigure* pFigure :
+             {static_cast<CCoachFigure*>(row.pBar), row.pProbability, row.pExpected, row.pActual})
+            pFigure->SetLine(false);
         // The figures' columns keep their widths whatever they show, "drawn" or not.
         row.pProbability->setMinimumWidth(metrics.horizontalAdvance("100.0000 %"));
         row.pExpected->setMinimumWidth(metrics.horizontalAdvance("< 0.01 hands"));
@@ -299,7 +320,8 @@ QGroupBox* CCoachWindow::BuildHandsBox() {
 }
 
 QGroupBox* CCoachWindow::BuildSessionBox() {
-    auto* pSessionBox = new QGroupBox("Session", this);
+    auto* pSessionBox = new CCoachGroup("Session", this);
+    m_pSessionBox = pSessionBox;
     auto* pSession = new QGridLayout(pSessionBox);
     pSession->setVerticalSpacing(1);
     pSession->setHorizontalSpacing(6);
@@ -334,7 +356,7 @@ QGroupBox* CCoachWindow::BuildCostlyBox() {
 }
 
 CCoachWindow::~CCoachWindow() {
-    m_dlg.SetObserver(nullptr);
+    m_dlg.RemoveObserver(&m_coach);
     // A table still being built is dropped, as is anything it posted, with this window's events.
     m_bStopBuild = true;
     if (m_worker.joinable()) m_worker.join();
@@ -383,8 +405,20 @@ void CCoachWindow::ShowBesideTable() {
     m_pTable->activateWindow();
 }
 
+void CCoachWindow::Announce(const QString& strText) {
+    if (auto* pHost = qobject_cast<CQtDialogHost*>(m_pTable))
+        if (CTableSpeaker* pSpeaker = CTableSpeaker::Of(*pHost)) pSpeaker->Announce(strText);
+}
+
+void CCoachWindow::hideEvent(QHideEvent* pEvent) {
+    QWidget::hideEvent(pEvent);
+    // The table keeps the keyboard, so no window's activation tells of the coach: this does.
+    if (!pEvent->spontaneous()) Announce("Coach closed");
+}
+
 void CCoachWindow::showEvent(QShowEvent* pEvent) {
     QWidget::showEvent(pEvent);
+    if (!pEvent->spontaneous()) Announce("Coach open, beside the table");
     BuildContent();  // when shown other than beside the table
     m_coach.SetSelectedTable(m_dlg.GetPayTable());
     Refresh();
@@ -546,6 +580,13 @@ void CCoachWindow::RefreshDeal() {
             pItem->setToolTip(c, Exactly(pay));
         }
         pItem->setToolTip(1, pItem->text(1));
+        // The exact pay is read with the line, for the keyboard as for the mouse.
+        pItem->setData(0, Qt::AccessibleTextRole,
+                       QString("rank %1%2").arg(i + 1).arg(bCurrent ? ", your hold" : ""));
+        pItem->setData(1, Qt::AccessibleTextRole,
+                       Text(SymbolsAsWords(pItem->text(1).toStdString())));
+        pItem->setData(2, Qt::AccessibleTextRole,
+                       pItem->text(2) + " per coin, " + Exactly(pay).toLower());
         if (bCurrent) m_nCurrentRank = i + 1;
     }
     KeepRanksInView();
@@ -568,6 +609,7 @@ void CCoachWindow::KeepRanksInView() {
     pGap->setHidden(nLast < 2);
     pGap->setText(0, QString::fromUtf8("⋮"));
     pGap->setText(1, nLast == 2 ? QString("rank 2") : QString("ranks 2 to %1").arg(nLast));
+    pGap->setData(0, Qt::AccessibleTextRole, QString("left out"));
     for (int nRank = 2; nRank <= 32; ++nRank)
         m_pRanking->topLevelItem(nRank)->setHidden(nRank <= nLast);
     m_pRanking->scrollToTop();
@@ -602,6 +644,10 @@ void CCoachWindow::RefreshOverHands() {
         row.pActual->setAccessibleName(strName + " hands drawn");
         row.pActual->setText(figures->bDrawn ? QString("drawn %1").arg(category.nActualHands)
                                              : QString());
+        QString strRow = strName + ": probability " + row.pProbability->text() + ", " +
+                         Text(SymbolsAsWords(row.pExpected->text().toStdString())) + " expected";
+        if (figures->bDrawn) strRow += ", " + row.pActual->text();
+        row.pName->SetSpoken(strRow);
     }
     if (!figures) {
         m_pExpectedWin->clear();
@@ -681,6 +727,16 @@ void CCoachWindow::RefreshCostly() {
             for (int c = 1; c <= 2; ++c) pItem->setToolTip(c, pItem->text(c));
             pItem->setText(3, Number(decision.cost.Value(), 2));
             pItem->setToolTip(3, Exactly(decision.cost) + " coins");
+            pItem->setData(
+                0, Qt::AccessibleTextRole,
+                QString("Deal %1: %2")
+                    .arg(decision.nDeal)
+                    .arg(Text(SymbolsAsWords(DealText(decision.deal.arrCodes).toStdString()))));
+            for (int c = 1; c <= 2; ++c)
+                pItem->setData(c, Qt::AccessibleTextRole,
+                               Text(SymbolsAsWords(pItem->text(c).toStdString())));
+            pItem->setData(3, Qt::AccessibleTextRole,
+                           pItem->text(3) + " coins, " + Exactly(decision.cost).toLower());
             pItem->setForeground(3, kCostColour);
             pItem->setData(0, Qt::UserRole, decision.nDeal);
         }
@@ -706,7 +762,7 @@ CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
 }
 
 QGroupBox* CCoachWindow::BuildStrategyBox() {
-    m_pStrategyBox = new QGroupBox("Strategy", this);
+    m_pStrategyBox = new CCoachGroup("Strategy", this);
     m_pStrategyBox->setObjectName("strategy");
     auto* pLayout = new QVBoxLayout(m_pStrategyBox);
     m_pChartPick = new CCoachFigure("The chart's hold", m_pStrategyBox);
@@ -775,6 +831,9 @@ void CCoachWindow::RefreshStrategy() {
             pItem->setToolTip(2, QString("%1 % of deals; gives up %2 points of return")
                                      .arg(Number(line.Share() * 100, 4))
                                      .arg(Number(line.LossPoints(), 5)));
+            pItem->setData(1, Qt::AccessibleTextRole, pItem->text(1));
+            pItem->setData(2, Qt::AccessibleTextRole,
+                           pItem->text(2) + " per coin, " + pItem->toolTip(2));
         }
         m_pChartReturn->setText(
             QString("Return of the chart %1 %, of the best holds %2 %: %3 points less")
@@ -787,6 +846,11 @@ void CCoachWindow::RefreshStrategy() {
         const bool bPick = i == figures->nChartLine;
         const bool bHold = i == figures->nHoldLine;
         pItem->setText(0, bHold ? QString("\u25B6 %1").arg(i + 1) : QString::number(i + 1));
+        // The marks are read as words: the bold pick and the arrow of the hold played.
+        QString strLine = QString("line %1").arg(i + 1);
+        if (bPick) strLine += ", the chart's pick";
+        if (bHold) strLine += ", your hold";
+        pItem->setData(0, Qt::AccessibleTextRole, strLine);
         QFont font = m_pChartLines->font();
         font.setBold(bPick);
         for (int c = 0; c < 3; ++c) pItem->setFont(c, font);

@@ -48,11 +48,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    void hideEvent(QHideEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void BuildContent();
+    // Says strText through the table's speaker.
+    void Announce(const QString& strText);
     // One group box each, top to bottom.
     QGroupBox* BuildDealBox();
     QGroupBox* BuildWarningBox();
@@ -88,6 +91,7 @@ private:
     CCoachFigure* m_pRank = nullptr;
     CCoachFigure* m_pCost = nullptr;
     QGroupBox* m_pHandsBox = nullptr;
+    QGroupBox* m_pSessionBox = nullptr;
     QGridLayout* m_pChart = nullptr;
     struct CChartRow {
         CCoachFigure* pName;

@@ -14,6 +14,8 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
+#include "table/table_speech.h"
+#include "ui/table/table_speaker.h"
 
 namespace {
 
@@ -88,6 +90,10 @@ bool ApplyBestHold(CMultiHandDlg& dlg) {
         const bool bKeep = (nMask >> i) & 1;
         if (dlg.IsHeld(i) != bKeep) dlg.OnCommand(IDC_HOLDS[i]);
     }
+    // The hold as a whole is said, rather than each card it toggled.
+    if (auto* pHost = dynamic_cast<CQtDialogHost*>(dlg.GetHost()))
+        if (CTableSpeaker* pSpeaker = CTableSpeaker::Of(*pHost))
+            pSpeaker->Announce(QString::fromStdString(HeldSpeech(dlg)));
     return true;
 }
 

@@ -4,49 +4,9 @@
 
 #include "games/game_factory.h"
 #include "model/card.h"
+#include "model/card_words.h"
 #include "model/hand.h"
 #include "table/multi_hand_dlg.h"
-
-std::string DescribeCard(const CCard* pCard) {
-    if (pCard == nullptr) return {};
-    if (pCard->GetSuit() == SUIT_BACK) return "card back";
-    std::string strRank;
-    switch (pCard->GetRank()) {
-        case RANK_JACK:
-            strRank = "jack";
-            break;
-        case RANK_QUEEN:
-            strRank = "queen";
-            break;
-        case RANK_KING:
-            strRank = "king";
-            break;
-        case RANK_ACE:
-            strRank = "ace";
-            break;
-        default:
-            strRank = std::to_string(pCard->GetRank());
-            break;
-    }
-    const char* pszSuit = "";
-    switch (pCard->GetSuit()) {
-        case SUIT_CLUBS:
-            pszSuit = "clubs";
-            break;
-        case SUIT_DIAMONDS:
-            pszSuit = "diamonds";
-            break;
-        case SUIT_HEARTS:
-            pszSuit = "hearts";
-            break;
-        case SUIT_SPADES:
-            pszSuit = "spades";
-            break;
-        default:
-            return strRank;
-    }
-    return strRank + " of " + pszSuit;
-}
 
 std::string HandTitle(int nIndex) {
     return nIndex == 0 ? "Main hand" : "Hand " + std::to_string(nIndex);
@@ -68,7 +28,7 @@ std::string DescribeHand(const CMultiHandDlg& dlg, int nIndex) {
     strText += ": ";
     for (int i = 0; i < hand.GetSize(); ++i) {
         if (i > 0) strText += ", ";
-        strText += DescribeCard(hand.GetCard(i));
+        strText += CardWords(hand.GetCard(i));
         if (nIndex == 0 && i < CMultiHandDlg::kCardsPerHand && dlg.IsHeld(i)) strText += " (held)";
     }
     // Scored on a copy, since a game takes its hand by non-const pointer.

@@ -3,11 +3,7 @@
 
 #include <string>
 
-class CCard;
 class CMultiHandDlg;
-
-// "9 of hearts", "queen of spades", "ace of clubs"; "card back" for the back; "" for none.
-std::string DescribeCard(const CCard* pCard);
 
 // "Main hand" for hand 0, "Hand 12" for the others.
 std::string HandTitle(int nIndex);

@@ -2,13 +2,22 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "ui/table/hand_accessible.h"
+#include "ui/table/table_speaker.h"
 
 CTableAccessible::CTableAccessible(CQtDialogHost* pHost)
-    : QAccessibleWidget(pHost, QAccessible::Dialog), m_pHost(pHost) {}
+    : CDialogAccessible(pHost, QAccessible::Dialog), m_pHost(pHost) {}
 
 CTableAccessible::~CTableAccessible() {
     for (QAccessible::Id id : m_arrHandIDs)
         if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    if (m_nAnnouncementID != 0) QAccessible::deleteAccessibleInterface(m_nAnnouncementID);
+}
+
+QAccessibleInterface* CTableAccessible::Announcement() const {
+    if (m_nAnnouncementID == 0)
+        m_nAnnouncementID =
+            QAccessible::registerAccessibleInterface(new CAnnouncementAccessible(m_pHost));
+    return QAccessible::accessibleInterface(m_nAnnouncementID);
 }
 
 CHandAccessible* CTableAccessible::Hand(int nIndex) const {
@@ -20,12 +29,13 @@ CHandAccessible* CTableAccessible::Hand(int nIndex) const {
 }
 
 int CTableAccessible::childCount() const {
-    return QAccessibleWidget::childCount() + CMultiHandDlg::kHands;
+    return CDialogAccessible::childCount() + CMultiHandDlg::kHands + 1;
 }
 
 QAccessibleInterface* CTableAccessible::child(int nIndex) const {
-    const int nWidgets = QAccessibleWidget::childCount();
-    if (nIndex < nWidgets) return QAccessibleWidget::child(nIndex);
+    const int nWidgets = CDialogAccessible::childCount();
+    if (nIndex < nWidgets) return CDialogAccessible::child(nIndex);
+    if (nIndex == nWidgets + CMultiHandDlg::kHands) return Announcement();
     return Hand(nIndex - nWidgets);
 }
 
@@ -33,16 +43,18 @@ int CTableAccessible::indexOfChild(const QAccessibleInterface* pChild) const {
     for (int i = 0; i < CMultiHandDlg::kHands; ++i) {
         const QAccessible::Id id = m_arrHandIDs[static_cast<size_t>(i)];
         if (id != 0 && QAccessible::accessibleInterface(id) == pChild)
-            return QAccessibleWidget::childCount() + i;
+            return CDialogAccessible::childCount() + i;
     }
-    return QAccessibleWidget::indexOfChild(pChild);
+    if (m_nAnnouncementID != 0 && QAccessible::accessibleInterface(m_nAnnouncementID) == pChild)
+        return CDialogAccessible::childCount() + CMultiHandDlg::kHands;
+    return CDialogAccessible::indexOfChild(pChild);
 }
 
 QAccessibleInterface* CTableAccessible::childAt(int x, int y) const {
     // Controls first; the hands lie where no control is.
-    const int nWidgets = QAccessibleWidget::childCount();
+    const int nWidgets = CDialogAccessible::childCount();
     for (int i = 0; i < nWidgets; ++i) {
-        QAccessibleInterface* pChild = QAccessibleWidget::child(i);
+        QAccessibleInterface* pChild = CDialogAccessible::child(i);
         if (pChild && pChild->isValid() && pChild->rect().contains(x, y)) return pChild;
     }
     const QPoint ptLocal = m_pHost->mapFromGlobal(QPoint(x, y));

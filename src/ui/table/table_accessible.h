@@ -1,19 +1,20 @@
-// The table window for screen readers: its controls as Qt tells them, then the 50 painted
-// hands as elements of their own (main hand first), since painting leaves no widget to read.
+// The table window for screen readers: its controls as a dialog's, then the 50 painted hands
+// as elements of their own (main hand first), since painting leaves no widget to read, then
+// the notification that tells what happens in play.
 #pragma once
 
-#include <QAccessibleWidget>
 #include <QString>
 
 #include <array>
 #include <vector>
 
 #include "table/multi_hand_dlg.h"
+#include "ui/table/dialog_accessible.h"
 
 class CHandAccessible;
 class CQtDialogHost;
 
-class CTableAccessible : public QAccessibleWidget {
+class CTableAccessible : public CDialogAccessible {
 public:
     explicit CTableAccessible(CQtDialogHost* pHost);
     ~CTableAccessible() override;
@@ -25,6 +26,8 @@ public:
 
     // The element of hand nIndex (0 the main hand), made on first use.
     CHandAccessible* Hand(int nIndex) const;
+    // The notification element, made on first use.
+    QAccessibleInterface* Announcement() const;
     // Tells screen readers of every hand whose text changed since the last call and returns
     // their indices; the first call only learns the texts.
     std::vector<int> NotifyChangedHands();
@@ -33,6 +36,7 @@ private:
     CQtDialogHost* m_pHost;
     // Registered with Qt's accessibility cache, which hands out their ids; deleted with this.
     mutable std::array<QAccessible::Id, CMultiHandDlg::kHands> m_arrHandIDs{};
+    mutable QAccessible::Id m_nAnnouncementID = 0;
     std::array<QString, CMultiHandDlg::kHands> m_arrLastNames;
     bool m_bPrimed = false;
 };

@@ -29,8 +29,60 @@ protected:
         return nullptr;
     }
 
+    QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(m_pHost); }
+    static QString Name(QAccessibleInterface* p) {
+        return p ? p->text(QAccessible::Name) : QString();
+    }
+
     std::unique_ptr<QMenu> m_pMenu;
 };
+
+// Each group of figures is a Tab stop read as a list of its lines, each with its value in
+// words, walked with the arrows; the lists' lines read their cards as words and their exact
+// figures; the window is a window, and its opening is told at the table.
+TEST_F(CoachWindowTest, GroupsAreTabStopsReadLineByLineWithTheirValuesInWords) {
+    Type(Qt::Key_C);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    Type(Qt::Key_D);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Coach())->role(), QAccessible::Window);
+    QTRY_COMPARE(Name(Table()->child(Table()->childCount() - 1)), "Coach open, beside the table");
+    auto* pDeal = Coach()->findChild<QGroupBox*>("thisDeal");
+    QAccessibleInterface* pGroup = QAccessible::queryAccessibleInterface(pDeal);
+    EXPECT_EQ(pGroup->role(), QAccessible::List);
+    EXPECT_EQ(Name(pGroup), "This deal: Jacks or Better");
+    std::vector<QString> lines;
+    for (int i = 0; i < pGroup->childCount(); ++i)
+        if (pGroup->child(i)->role() == QAccessible::ListItem)
+            lines.push_back(Name(pGroup->child(i)));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0],
+              "Dealt 2 of spades, 3 of spades, 4 of spades, 5 of spades, 6 of spades  "
+              "(bet 1 on 50 hands)");
+    EXPECT_EQ(lines[1].toStdString(), "Your hold: nothing (draw five), rank 8 of 32");
+    EXPECT_TRUE(lines[2].startsWith("Cost of your hold: ")) << lines[2].toStdString();
+
+    Coach()->activateWindow();
+    pDeal->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(pDeal, Qt::Key_Down);
+    QAccessibleInterface* pLine = nullptr;
+    for (int i = 0; i < pGroup->childCount(); ++i)
+        if (pGroup->child(i)->state().focused) pLine = pGroup->child(i);
+    ASSERT_NE(pLine, nullptr);
+    EXPECT_TRUE(Name(pLine).startsWith("Your hold: "));
+    // The other groups are stops of their own, after the holds and the warning's box.
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->role(),
+              QAccessible::List);
+    EXPECT_TRUE(Name(QAccessible::queryAccessibleInterface(QApplication::focusWidget()))
+                    .startsWith("Over 50 hands"));
+
+    auto* pRanking = Coach()->findChild<QTreeWidget*>("holds");
+    EXPECT_EQ(pRanking->topLevelItem(0)->data(1, Qt::AccessibleTextRole).toString(),
+              "2 of spades, 3 of spades, 4 of spades, 5 of spades, 6 of spades");
+    EXPECT_EQ(pRanking->topLevelItem(0)->data(2, Qt::AccessibleTextRole).toString(),
+              "50.0000 per coin, exactly 50");
+}
 
 TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscClosesIt) {
     ASSERT_NE(Coach(), nullptr);
@@ -66,8 +118,9 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
     EXPECT_EQ(pRanking->topLevelItem(0)->text(0), "1");
     EXPECT_EQ(pCost->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     EXPECT_NE(pCost->text(), "Cost: 0.00 coins");
+    // Its name carries the value, which Qt does not pass on to screen readers by itself.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(pCost)->text(QAccessible::Name),
-              "Cost of your hold");
+              "Cost of your hold: " + pCost->text().mid(6));
 
     // Drawn, the release is a costly decision; picking it shows its deal until a hold toggle.
     Type(Qt::Key_D);

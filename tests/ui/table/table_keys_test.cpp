@@ -41,17 +41,17 @@ TEST_F(TableKeysTest, KeysActOnlyThroughEnabledControls) {
     EXPECT_EQ(Caption(IDC_HOLD2), "Held");  // the finished deal's caption stays
 }
 
-// The focus of the Deal button, disabled by the deal, goes to the default button. Tab walks the
-// enabled controls in template order; between Deal and Draw the hold key works at every stop:
-// no field or list swallows it.
+// The focus of the Deal button, disabled by the deal, goes to Draw, where play goes on. Tab
+// walks the enabled controls in template order; between Deal and Draw the hold key works at
+// every stop: no field or list swallows it.
 TEST_F(TableKeysTest, TabWalksTheEnabledControlsAndHoldKeysWorkAtEveryStop) {
     Control(IDC_DEAL)->setFocus();
     Type(Qt::Key_D);
-    ASSERT_EQ(QApplication::focusWidget(), Control(IDC_PAY_TABLE));
+    ASSERT_EQ(QApplication::focusWidget(), Control(IDC_DRAW));
     EXPECT_FALSE(Control<QLineEdit>(IDC_COINS)->hasSelectedText());
     bool bHeld = false;
-    for (int nID : {IDC_HOLD1, IDC_HOLD2, IDC_HOLD3, IDC_HOLD4, IDC_HOLD5, IDC_BET, IDC_HANDS,
-                    IDC_DRAW, IDC_COINS, IDC_RESULTS, IDC_PAY_TABLE}) {
+    for (int nID : {IDC_COINS, IDC_RESULTS, IDC_PAY_TABLE, IDC_HOLD1, IDC_HOLD2, IDC_HOLD3,
+                    IDC_HOLD4, IDC_HOLD5, IDC_BET, IDC_HANDS, IDC_DRAW}) {
         Type(Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), Control(nID)) << nID;
         Type(Qt::Key_1);
@@ -60,8 +60,9 @@ TEST_F(TableKeysTest, TabWalksTheEnabledControlsAndHoldKeysWorkAtEveryStop) {
     }
     EXPECT_EQ(Caption(IDC_BET), "1");  // nothing typed into a field
     Type(Qt::Key_D);
-    for (int nID : {IDC_BET, IDC_HANDS, IDC_DEAL, IDC_COINS, IDC_RESULTS, IDC_JACKS_OR_BETTER,
-                    IDC_DUCES_WILD, IDC_BONUS, IDC_DOUBLE_BONUS, IDC_PAY_TABLE}) {
+    ASSERT_EQ(QApplication::focusWidget(), Control(IDC_DEAL)) << "Draw hands the focus back";
+    for (int nID : {IDC_COINS, IDC_RESULTS, IDC_JACKS_OR_BETTER, IDC_DUCES_WILD, IDC_BONUS,
+                    IDC_DOUBLE_BONUS, IDC_PAY_TABLE, IDC_BET, IDC_HANDS, IDC_DEAL}) {
         Type(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), Control(nID)) << nID;
     }

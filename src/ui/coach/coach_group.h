@@ -1,0 +1,38 @@
+// A group of the coach's figures that the keyboard reaches: one Tab stop, the group's title
+// read as a list's name, its figures its lines, walked with the arrow keys (Home and End too),
+// each read with its value. Nothing on the screen changes; a new group of figures is one of
+// these with its figures inside.
+#pragma once
+
+#include <QGroupBox>
+
+#include <vector>
+
+class CCoachFigure;
+
+class CCoachGroup : public QGroupBox {
+    Q_OBJECT
+
+public:
+    CCoachGroup(const QString& strTitle, QWidget* pParent);
+
+    // The figures shown, in the order they stand in the group (layout order).
+    std::vector<CCoachFigure*> Figures() const;
+    // Those of them that are lines of their own, which the arrow keys walk.
+    std::vector<CCoachFigure*> Lines() const;
+    // The line the keyboard is on, 0 for the first shown.
+    int GetCurrentLine() const { return m_nLine; }
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void focusInEvent(QFocusEvent* pEvent) override;
+
+private:
+    // Tells screen readers that line nLine has the focus now.
+    void FocusLine(int nLine);
+
+    int m_nLine = 0;
+};
+
+// Registers the coach's groups and window with Qt's accessibility; once, more is harmless.
+void InstallCoachGroupAccessibility();
