@@ -186,7 +186,7 @@ const char* RankName(int nRank) {
 // Ranks of a mask from the highest down: "K Q J".
 std::string RanksText(unsigned nMask, int nLowest) {
     std::string str;
-    for (int r = kAce; r >= 2; --r)
+    for (int r = kAce; r >= nLowest; --r)
         if (nMask & (1u << (r - nLowest))) {
             if (!str.empty()) str += ' ';
             str += RankName(r);

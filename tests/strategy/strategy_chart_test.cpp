@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 #include <sstream>
+#include <utility>
 
 #include "analysis/outcome_cache.h"
 #include "games/game.h"
@@ -115,8 +117,13 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
     EXPECT_EQ(nPay, pChart->GetReturn().nNumerator);
     EXPECT_EQ(pChart->GetReturn().nNumerator + nLoss, pChart->GetOptimalReturn().nNumerator);
     const CGameReturn best = oracle.ComputeReturn();
-    EXPECT_EQ(pChart->GetOptimalReturn().nNumerator * best.nDenominator,
-              best.nNumerator * pChart->GetOptimalReturn().nDenominator);
+    // In lowest terms: the cross products of these denominators overflow 64 bits.
+    const auto lowest = [](std::int64_t nNum, std::int64_t nDen) {
+        const std::int64_t nGcd = std::gcd(nNum, nDen);
+        return std::pair(nNum / nGcd, nDen / nGcd);
+    };
+    EXPECT_EQ(lowest(pChart->GetOptimalReturn().nNumerator, pChart->GetOptimalReturn().nDenominator),
+              lowest(best.nNumerator, best.nDenominator));
 }
 
 // What each chart reaches, as counted: at most 50 lines, and a gap to the best play within the
