@@ -33,6 +33,7 @@
 #include "strategy/chart_cache.h"
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_group.h"
+#include "ui/coach/suit_ink.h"
 #include "ui/coach/strategy_card.h"
 #include "ui/paytables/pay_table_settings.h"
 #include "ui/table/accessibility.h"
@@ -117,6 +118,7 @@ QTreeWidget* MakeList(const QString& strName, const QStringList& headers, QWidge
     pList->setUniformRowHeights(true);
     pList->setFocusPolicy(Qt::StrongFocus);
     pList->header()->setStretchLastSection(true);
+    pList->setItemDelegate(new CSuitInkDelegate(pList));
     return pList;
 }
 
