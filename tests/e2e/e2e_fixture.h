@@ -15,9 +15,11 @@
 class E2ETest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Xvfb picks a free display and writes its number once it takes connections.
-        m_xvfb.start("Xvfb",
-                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        // Xvfb picks a free display and writes its number once it takes connections. No key
+        // repeats: on a busy machine a key's release can come late enough to repeat it, and
+        // the repeat lands wherever the first press moved the keyboard.
+        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
+                              "tcp", "-ardelay", "10000"});
         ASSERT_TRUE(m_xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
         // Every program started from here on, the game too, runs on that display.
         qputenv("DISPLAY", ":" + m_xvfb.readAllStandardOutput().trimmed());
