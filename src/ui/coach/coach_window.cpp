@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QShowEvent>
@@ -44,7 +45,7 @@ namespace {
 constexpr int kGap = 8;  // between the table and the coach
 constexpr int kWidth = 440;
 constexpr int kNarrowWidth = 400;  // beside the table on a laptop's screen
-constexpr int kHeight = 700;
+constexpr int kHeight = 920;  // all the groups, where the screen has room
 const QString kWarnKey = "Coach/WarnBeforeCostlyDraw";
 const QString kThresholdKey = "Coach/WarnThreshold";
 constexpr double kThresholds[] = {0, 0.5, 1, 2, 5, 10, 25, 50};
@@ -108,6 +109,9 @@ class CCoachList : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
     void keyboardSearch(const QString&) override {}
+    // As tall as its least: the lists share what room there is by their stretch, and the
+    // window's height, which follows the groups' hints, then fits a screen of 1080 lines.
+    QSize sizeHint() const override { return {QTreeWidget::sizeHint().width(), minimumHeight()}; }
 };
 
 QTreeWidget* MakeList(const QString& strName, const QStringList& headers, QWidget* pParent) {
@@ -163,7 +167,19 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
 void CCoachWindow::BuildContent() {
     if (m_pStatus != nullptr) return;
     InstallCoachAccessibility();
-    auto* pLayout = new QVBoxLayout(this);
+    // All of it scrolls as one: on a laptop's screen the window is shorter than its groups.
+    auto* pScroll = new QScrollArea(this);
+    pScroll->setFrameShape(QFrame::NoFrame);
+    pScroll->setWidgetResizable(true);
+    pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pScroll->setFocusPolicy(Qt::NoFocus);  // the groups are the stops
+    auto* pContent = new QWidget(pScroll);
+    pContent->setObjectName("coachContent");
+    pScroll->setWidget(pContent);
+    auto* pOuter = new QVBoxLayout(this);
+    pOuter->setContentsMargins(0, 0, 0, 0);
+    pOuter->addWidget(pScroll);
+    auto* pLayout = new QVBoxLayout(pContent);
     pLayout->setContentsMargins(8, 6, 8, 8);
     pLayout->setSpacing(4);
     m_pStatus = new QLabel(this);
@@ -781,6 +797,8 @@ QGroupBox* CCoachWindow::BuildStrategyBox() {
     pLayout->addWidget(m_pChartLines, 1);
     m_pChartReturn = new CCoachFigure("Return of the chart", m_pStrategyBox);
     m_pChartSession = new CCoachFigure("Holds as the chart", m_pStrategyBox);
+    m_pChartReturn->setWordWrap(true);
+    m_pChartSession->setWordWrap(true);
     pLayout->addWidget(m_pChartReturn);
     auto* pRow = new QHBoxLayout;
     pRow->addWidget(m_pChartSession, 1);
