@@ -5,6 +5,7 @@
 
 #include "analysis/parallel_for.h"
 #include "model/card.h"
+#include "model/card_words.h"
 #include "platform/afx.h"
 
 namespace {
@@ -12,22 +13,7 @@ namespace {
 int ParseRankText(const std::string& strRank) {
     if (strRank == "10") return 10;
     if (strRank.size() != 1) return 0;
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(strRank[0])));
-    if (c >= '2' && c <= '9') return c - '0';
-    switch (c) {
-        case 'T':
-            return 10;
-        case 'J':
-            return RANK_JACK;
-        case 'Q':
-            return RANK_QUEEN;
-        case 'K':
-            return RANK_KING;
-        case 'A':
-            return RANK_ACE;
-        default:
-            return 0;
-    }
+    return RankOfLetter(static_cast<char>(std::toupper(static_cast<unsigned char>(strRank[0]))));
 }
 
 int ParseSuitText(char c) {

@@ -27,23 +27,7 @@ int ParseRank(std::string_view strText, size_t& nLength) {
         return 10;
     }
     nLength = 1;
-    if (strText.empty()) return 0;
-    const char c = strText[0];
-    if (c >= '2' && c <= '9') return c - '0';
-    switch (c) {
-        case 'T':
-            return 10;
-        case 'J':
-            return RANK_JACK;
-        case 'Q':
-            return RANK_QUEEN;
-        case 'K':
-            return RANK_KING;
-        case 'A':
-            return RANK_ACE;
-        default:
-            return 0;
-    }
+    return strText.empty() ? 0 : RankOfLetter(strText[0]);
 }
 
 // The card written at the start of strText, with its length; 0 when none is there.
@@ -65,6 +49,24 @@ bool StartsWord(std::string_view strText, size_t nAt) {
 }
 
 }  // namespace
+
+int RankOfLetter(char c) {
+    if (c >= '2' && c <= '9') return c - '0';
+    switch (c) {
+        case 'T':
+            return 10;
+        case 'J':
+            return RANK_JACK;
+        case 'Q':
+            return RANK_QUEEN;
+        case 'K':
+            return RANK_KING;
+        case 'A':
+            return RANK_ACE;
+        default:
+            return 0;
+    }
+}
 
 std::string RankWords(int nRank) {
     switch (nRank) {

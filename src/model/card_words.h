@@ -6,6 +6,9 @@
 
 class CCard;
 
+// The rank a letter or digit stands for in the card syntax ("2" to "9", "T", "J", "Q", "K",
+// "A", upper case); 0 for any other.
+int RankOfLetter(char c);
 // "9", "10", "jack", "queen", "king", "ace".
 std::string RankWords(int nRank);
 // "clubs", "diamonds", "hearts", "spades"; "" for any other code.
