@@ -106,13 +106,16 @@ std::span<const CLibraryPayTable> PayTableLibrary() {
 }
 
 const CLibraryPayTable* FindLibraryPayTable(EFamily eFamily, int nGame, std::string_view strName) {
+    // A short name of the game first; else of another game of the family, as the family's
+    // tables are all offered to each of its games.
     const CLibraryPayTable* pFound = nullptr;
+    const CLibraryPayTable* pInFamily = nullptr;
     for (const CLibraryPayTable& entry : PayTableLibrary()) {
         if (entry.table.eFamily != eFamily) continue;
         if (SameName(entry.table.strName, strName)) return &entry;
-        if (pFound == nullptr && (nGame == 0 || entry.nGame == nGame) &&
-            SameName(entry.pszShort, strName))
-            pFound = &entry;
+        if (!SameName(entry.pszShort, strName)) continue;
+        if (pFound == nullptr && (nGame == 0 || entry.nGame == nGame)) pFound = &entry;
+        if (pInFamily == nullptr) pInFamily = &entry;
     }
-    return pFound;
+    return pFound != nullptr ? pFound : pInFamily;
 }

@@ -15,6 +15,7 @@ struct CLibraryPayTable {
 // Every table of the library, game by game.
 std::span<const CLibraryPayTable> PayTableLibrary();
 
-// The library's table of a family by full name, or by short name among those listed under
-// nGame (0: any game of the family); either in any case. Null when there is none.
+// The library's table of a family by full name, or by short name: first among those listed
+// under nGame (0: any game of the family), then among the family's; either in any case. Null
+// when there is none.
 const CLibraryPayTable* FindLibraryPayTable(EFamily eFamily, int nGame, std::string_view strName);

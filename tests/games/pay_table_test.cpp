@@ -68,6 +68,11 @@ TEST(PayTableTest, TheLibraryAndTheTablesAsBuilt) {
     EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_DOUBLE_BONUS, "9/6")->table.strName,
               "Double Bonus 9/6");
     EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, 0, "BONUS POKER 7/5")->table.Pay(5, 5), 7);
+    // Offered to both games of the family, so found from either by its short name.
+    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_BONUS, "10/7")->table.strName,
+              "Double Bonus 10/7");
+    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_DOUBLE_BONUS, "8/5")->table.strName,
+              "Bonus Poker 8/5");
     EXPECT_EQ(FindLibraryPayTable(EFamily::JacksOrBetter, GAME_JACKS_OR_BETTER, "10/7"), nullptr);
     for (const CGameVariant& variant : GameVariants()) {
         const CPayTable& table = AsBuiltPayTable(variant.nGame);
