@@ -7,10 +7,11 @@
 
 namespace {
 
-// A hold class a deal offers: the hold of that class the chart would keep, and its expected
-// pay per coin times kDrawLcm.
+// A hold class a deal offers: the hold of that class the chart would keep (the one of the
+// largest tie key), and its expected pay per coin times kDrawLcm.
 struct COffer {
     int nClass;
+    std::uint32_t nTie;
     std::int64_t nValue;
 };
 
@@ -32,10 +33,11 @@ public:
           m_vecDeals(std::move(vecDeals)),
           m_vecOffers(std::move(vecOffers)),
           m_nClasses(classes.GetClassCount()),
-          m_vecOffering(static_cast<std::size_t>(m_nClasses)) {
-        for (int d = 0; d < static_cast<int>(m_vecDeals.size()); ++d)
-            for (int i = m_vecDeals[d].nBegin; i < m_vecDeals[d].nEnd; ++i)
-                m_vecOffering[static_cast<std::size_t>(m_vecOffers[i].nClass)].push_back({d, i});
+          m_vecOffering(static_cast<std::size_t>(m_nClasses)),
+          m_vecMembers(static_cast<std::size_t>(m_nClasses)),
+          m_vecStamp(m_vecDeals.size(), -1) {
+        for (int c = 0; c < m_nClasses; ++c) m_vecMembers[static_cast<std::size_t>(c)] = {c};
+        IndexOffers();
         // First guess: by the mean expected pay where offered.
         std::vector<double> vecMean(static_cast<std::size_t>(m_nClasses), -1.0);
         for (int c = 0; c < m_nClasses; ++c) {
@@ -70,9 +72,12 @@ public:
         return true;
     }
 
-    // Takes the cheapest lines off until at most nMax decide deals.
+    // Takes lines off until at most nMax decide deals, the cheapest first: a line is dropped
+    // (its deals fall to their next line), or joins a line it can share a name with, the
+    // higher cards of the two deciding where a deal offers both. Joining often costs far less:
+    // a class of few deals keeps most of its worth beside its neighbour in play.
     bool Trim(int nMax) {
-        for (;;) {
+        while (static_cast<int>(Lines().size()) > nMax) {
             std::vector<std::int64_t> vecCost(static_cast<std::size_t>(m_nClasses), 0);
             std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
             for (const CDealOffers& deal : m_vecDeals) {
@@ -83,18 +88,32 @@ public:
             }
             std::vector<int> vecLines;
             for (int c = 0; c < m_nClasses; ++c)
-                if (vecChosen[static_cast<std::size_t>(c)] && !m_classes.IsFloor(c))
+                if (vecChosen[static_cast<std::size_t>(c)] && !m_classes.IsFloor(c) &&
+                    Pos(c) < m_nEnabled)
                     vecLines.push_back(c);
-            const int nExcess = static_cast<int>(Lines().size()) - nMax;
-            if (nExcess <= 0) return true;
-            std::sort(vecLines.begin(), vecLines.end(), [&](int a, int b) {
-                return vecCost[static_cast<std::size_t>(a)] < vecCost[static_cast<std::size_t>(b)];
-            });
-            // A few at a time, the order mended after each round.
-            const int nTake = std::max(1, nExcess / 3);
-            for (int i = 0; i < nTake; ++i) Disable(vecLines[static_cast<std::size_t>(i)]);
+            int nDrop = -1;
+            std::int64_t nBest = 0;
+            for (int c : vecLines)
+                if (nDrop < 0 || vecCost[static_cast<std::size_t>(c)] < nBest)
+                    nDrop = c, nBest = vecCost[static_cast<std::size_t>(c)];
+            int nJoin = -1, nInto = -1, nAt = -1;
+            for (std::size_t a = 0; a < vecLines.size(); ++a)
+                for (std::size_t b = a + 1; b < vecLines.size(); ++b) {
+                    const int c = vecLines[a], s = vecLines[b];
+                    if (!m_classes.CanShareLine(Front(c), Front(s))) continue;
+                    for (int nPos : {Pos(c), Pos(s)}) {
+                        const std::int64_t nCost = JoinCost(c, s, nPos);
+                        if (nCost < nBest) nBest = nCost, nJoin = c, nInto = s, nAt = nPos;
+                    }
+                }
+            if (nDrop < 0) return true;  // only the floor is left
+            if (nJoin >= 0)
+                Join(nJoin, nInto, nAt);
+            else
+                Disable(nDrop);
             if (!Improve(4)) return false;
         }
+        return true;
     }
 
     // The classes that decide deals, from the top, a line's classes together: next classes of
@@ -124,11 +143,80 @@ public:
             vecLines.back().push_back(c);
             vecInLine[static_cast<std::size_t>(c)] = true;
         }
+        for (std::vector<int>& vecLine : vecLines) {
+            std::vector<int> vecClasses;
+            for (int c : vecLine)
+                vecClasses.insert(vecClasses.end(), m_vecMembers[static_cast<std::size_t>(c)].begin(),
+                                  m_vecMembers[static_cast<std::size_t>(c)].end());
+            vecLine = std::move(vecClasses);
+        }
         return vecLines;
     }
 
 private:
     int Pos(int c) const { return m_vecPos[static_cast<std::size_t>(c)]; }
+    int Front(int c) const { return m_vecMembers[static_cast<std::size_t>(c)].front(); }
+    void IndexOffers() {
+        for (auto& vecOffering : m_vecOffering) vecOffering.clear();
+        for (int d = 0; d < static_cast<int>(m_vecDeals.size()); ++d)
+            for (int i = m_vecDeals[d].nBegin; i < m_vecDeals[d].nEnd; ++i)
+                m_vecOffering[static_cast<std::size_t>(m_vecOffers[i].nClass)].push_back({d, i});
+    }
+    // What the deals give up when the classes c and s become one line at position nPos.
+    std::int64_t JoinCost(int c, int s, int nPos) {
+        ++m_nStampRound;
+        std::int64_t nCost = 0;
+        for (int k : {c, s})
+            for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(k)]) {
+                (void)i;
+                if (m_vecStamp[static_cast<std::size_t>(d)] == m_nStampRound) continue;
+                m_vecStamp[static_cast<std::size_t>(d)] = m_nStampRound;
+                const CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];
+                int nFirst = -1, nFirstPos = 0;
+                std::uint32_t nJoinedTie = 0;
+                int nJoined = -1;
+                for (int j = deal.nBegin; j < deal.nEnd; ++j) {
+                    const int nClass = m_vecOffers[j].nClass;
+                    if (nClass == c || nClass == s) {
+                        if (nJoined < 0 || m_vecOffers[j].nTie > nJoinedTie)
+                            nJoined = j, nJoinedTie = m_vecOffers[j].nTie;
+                    } else if (nFirst < 0 || Pos(nClass) < nFirstPos) {
+                        nFirst = j, nFirstPos = Pos(nClass);
+                    }
+                }
+                if (nFirst < 0 || nPos < nFirstPos) nFirst = nJoined;
+                nCost += deal.nWeight *
+                         (m_vecOffers[deal.nChoice].nValue - m_vecOffers[nFirst].nValue);
+            }
+        return nCost;
+    }
+    // Makes c part of s's line at position nPos: a deal offering both keeps the higher cards.
+    void Join(int c, int s, int nPos) {
+        for (auto& [d, i] : m_vecOffering[static_cast<std::size_t>(c)]) {
+            CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];
+            int nOther = -1;
+            for (int j = deal.nBegin; j < deal.nEnd; ++j)
+                if (m_vecOffers[j].nClass == s) nOther = j;
+            if (nOther < 0) {
+                m_vecOffers[i].nClass = s;
+                continue;
+            }
+            if (m_vecOffers[i].nTie > m_vecOffers[nOther].nTie) m_vecOffers[nOther] = m_vecOffers[i];
+            m_vecOffers[nOther].nClass = s;
+            m_vecOffers[i] = m_vecOffers[deal.nEnd - 1];
+            --deal.nEnd;
+        }
+        auto& vecMembers = m_vecMembers[static_cast<std::size_t>(s)];
+        vecMembers.insert(vecMembers.end(), m_vecMembers[static_cast<std::size_t>(c)].begin(),
+                          m_vecMembers[static_cast<std::size_t>(c)].end());
+        IndexOffers();
+        // At c's place: just above the class that followed c.
+        const bool bAtC = nPos == Pos(c) && Pos(c) + 1 < m_nClasses;
+        const int nNext = bAtC ? m_vecOrder[static_cast<std::size_t>(Pos(c) + 1)] : -1;
+        Disable(c);
+        if (bAtC && nNext != s) MoveTo(s, Pos(nNext) - (Pos(s) < Pos(nNext) ? 1 : 0));
+        for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(s)]) Rechoose(d);
+    }
     void Reposition() {
         m_vecPos.resize(static_cast<std::size_t>(m_nClasses));
         for (int p = 0; p < m_nClasses; ++p)
@@ -198,6 +286,9 @@ private:
     std::vector<COffer> m_vecOffers;
     int m_nClasses;
     std::vector<std::vector<std::pair<int, int>>> m_vecOffering;  // [class]: (deal, offer)
+    std::vector<std::vector<int>> m_vecMembers;  // [class]: the classes joined in its line
+    std::vector<int> m_vecStamp;                 // [deal]: the last round that counted it
+    int m_nStampRound = 0;
     std::vector<int> m_vecOrder;
     std::vector<int> m_vecPos;
     int m_nEnabled;  // classes before this position may decide deals
@@ -221,7 +312,6 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                 pays.HoldValues(pCodes, arrValues);
                 const int nDeuceMask = classes.KeptMask(pCodes);
                 COffer* pOffers = vecAll.data() + static_cast<std::size_t>(d) * 32;
-                std::uint32_t arrTies[32];
                 int nCount = 0;
                 for (int nMask = 0; nMask < 32; ++nMask) {
                     if ((nMask & nDeuceMask) != nDeuceMask) continue;
@@ -232,11 +322,9 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                     int j = 0;
                     while (j < nCount && pOffers[j].nClass != nClass) ++j;
                     if (j == nCount) {
-                        pOffers[nCount] = {nClass, arrValues[nMask]};
-                        arrTies[nCount++] = nTie;
-                    } else if (nTie > arrTies[j]) {
-                        pOffers[j].nValue = arrValues[nMask];
-                        arrTies[j] = nTie;
+                        pOffers[nCount++] = {nClass, nTie, arrValues[nMask]};
+                    } else if (nTie > pOffers[j].nTie) {
+                        pOffers[j] = {nClass, nTie, arrValues[nMask]};
                     }
                 }
                 vecCount[static_cast<std::size_t>(d)] = nCount;

@@ -135,10 +135,10 @@ TEST(StrategyChartTest, EveryLibraryChartComesCloseToTheBestPlay) {
         double dGap;
     };
     const CBound kBounds[] = {
-        {"Double Bonus 10/7", 0.04},
-        {"Double Bonus 9/7", 0.04},
-        {"Double Bonus 9/6", 0.015},
-        {"Not So Ugly Deuces", 0.015},
+        {"Double Bonus 10/7", 0.014},
+        {"Double Bonus 9/7", 0.0155},
+        {"Double Bonus 9/6", 0.014},
+        {"Not So Ugly Deuces", 0.013},
     };
     std::vector<CPayTable> vecTables;
     for (int nGame = GAME_DUCES_WILD; nGame <= GAME_DOUBLE_BONUS; ++nGame)
