@@ -14,10 +14,14 @@
 
 namespace {
 
-// The 9/6 table of Jacks or Better, and Deuces Wild's full pay.
+// The 9/6 table of Jacks or Better, Deuces Wild's full pay, and Double Bonus 10/7, the slowest:
+// its chart has more lines than a page takes and is cut down to it.
 const CPayTable& BenchTable(int nWhich) {
-    return nWhich == 0 ? FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table
-                       : FindLibraryPayTable(EFamily::DeucesWild, 0, "full-pay")->table;
+    switch (nWhich) {
+    case 0: return FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    case 1: return FindLibraryPayTable(EFamily::DeucesWild, 0, "full-pay")->table;
+    default: return FindLibraryPayTable(EFamily::Bonus, 0, "10/7")->table;
+    }
 }
 
 // The search and the exact count on every deal (target: under 10 s per table and bet).
@@ -31,7 +35,7 @@ void BM_GenerateChart(benchmark::State& state) {
     }
     state.SetLabel(table.strName);
 }
-BENCHMARK(BM_GenerateChart)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_GenerateChart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
 // All 2,598,960 deals, one a line, read and answered in memory (target: under 30 s with the
 // chart made; it is made before the timing here).

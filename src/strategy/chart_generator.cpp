@@ -101,10 +101,9 @@ public:
                 for (std::size_t b = a + 1; b < vecLines.size(); ++b) {
                     const int c = vecLines[a], s = vecLines[b];
                     if (!m_classes.CanShareLine(Front(c), Front(s))) continue;
-                    for (int nPos : {Pos(c), Pos(s)}) {
-                        const std::int64_t nCost = JoinCost(c, s, nPos);
-                        if (nCost < nBest) nBest = nCost, nJoin = c, nInto = s, nAt = nPos;
-                    }
+                    const auto [nAtC, nAtS] = JoinCosts(c, s);
+                    if (nAtC < nBest) nBest = nAtC, nJoin = c, nInto = s, nAt = Pos(c);
+                    if (nAtS < nBest) nBest = nAtS, nJoin = c, nInto = s, nAt = Pos(s);
                 }
             if (nDrop < 0) return true;  // only the floor is left
             if (nJoin >= 0)
@@ -162,33 +161,35 @@ private:
             for (int i = m_vecDeals[d].nBegin; i < m_vecDeals[d].nEnd; ++i)
                 m_vecOffering[static_cast<std::size_t>(m_vecOffers[i].nClass)].push_back({d, i});
     }
-    // What the deals give up when the classes c and s become one line at position nPos.
-    std::int64_t JoinCost(int c, int s, int nPos) {
+    // What the deals give up when the classes c and s become one line, at c's position and at
+    // s's: one pass over the deals offering either.
+    std::pair<std::int64_t, std::int64_t> JoinCosts(int c, int s) {
         ++m_nStampRound;
-        std::int64_t nCost = 0;
+        std::int64_t nAtC = 0, nAtS = 0;
         for (int k : {c, s})
             for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(k)]) {
                 (void)i;
                 if (m_vecStamp[static_cast<std::size_t>(d)] == m_nStampRound) continue;
                 m_vecStamp[static_cast<std::size_t>(d)] = m_nStampRound;
                 const CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];
-                int nFirst = -1, nFirstPos = 0;
-                std::uint32_t nJoinedTie = 0;
-                int nJoined = -1;
+                int nFirst = -1, nFirstPos = 0, nJoined = -1;
                 for (int j = deal.nBegin; j < deal.nEnd; ++j) {
                     const int nClass = m_vecOffers[j].nClass;
                     if (nClass == c || nClass == s) {
-                        if (nJoined < 0 || m_vecOffers[j].nTie > nJoinedTie)
-                            nJoined = j, nJoinedTie = m_vecOffers[j].nTie;
+                        if (nJoined < 0 || m_vecOffers[j].nTie > m_vecOffers[nJoined].nTie)
+                            nJoined = j;
                     } else if (nFirst < 0 || Pos(nClass) < nFirstPos) {
                         nFirst = j, nFirstPos = Pos(nClass);
                     }
                 }
-                if (nFirst < 0 || nPos < nFirstPos) nFirst = nJoined;
-                nCost += deal.nWeight *
-                         (m_vecOffers[deal.nChoice].nValue - m_vecOffers[nFirst].nValue);
+                const std::int64_t nNow = m_vecOffers[deal.nChoice].nValue;
+                const auto valueAt = [&](int nPos) {
+                    return m_vecOffers[nFirst < 0 || nPos < nFirstPos ? nJoined : nFirst].nValue;
+                };
+                nAtC += deal.nWeight * (nNow - valueAt(Pos(c)));
+                nAtS += deal.nWeight * (nNow - valueAt(Pos(s)));
             }
-        return nCost;
+        return {nAtC, nAtS};
     }
     // Makes c part of s's line at position nPos: a deal offering both keeps the higher cards.
     void Join(int c, int s, int nPos) {
