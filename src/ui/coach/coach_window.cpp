@@ -897,7 +897,12 @@ void CCoachWindow::SaveStrategyCard() {
     const QString strPath = QFileDialog::getSaveFileName(
         this, "Save Strategy Card", QDir::home().filePath("strategy-card.pdf"), "PDF (*.pdf)");
     if (strPath.isEmpty()) return;
+    const std::optional<CDealFigures> deal = m_coach.GetDealFigures();
+    const CGameVariant* pVariant = deal ? FindGameVariant(deal->deal.nGame) : nullptr;
+    const QString strGame = pVariant != nullptr
+                                ? QString(pVariant->pszCaption)
+                                : QString(FamilyName(figures->pChart->GetPayTable().eFamily));
     QString strError;
-    if (!WriteStrategyCard(*figures->pChart, strPath, &strError))
+    if (!WriteStrategyCard(*figures->pChart, strGame, strPath, &strError))
         QMessageBox::warning(this, "Save Strategy Card", strError);
 }

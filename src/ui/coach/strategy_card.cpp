@@ -144,14 +144,14 @@ std::vector<std::pair<QString, QString>> LegendItems(EFamily eFamily) {
     return items;
 }
 
-void PaintCard(CCardPainter& card, const CStrategyChart& chart) {
+void PaintCard(CCardPainter& card, const CStrategyChart& chart, const QString& strGame) {
     const CPayTable& table = chart.GetPayTable();
     const std::vector<CChartLine>& vecLines = chart.GetLines();
     const CStrategyCardLayout layout = StrategyCardLayout(static_cast<int>(vecLines.size()));
 
     // Header: the game and table, the bet, then what the chart returns against the best play.
     double y = 16;
-    card.Text(0, y, card.Font(16, true), QString("%1 strategy").arg(FamilyName(table.eFamily)));
+    card.Text(0, y, card.Font(16, true), QString("%1 strategy").arg(strGame));
     const int nBet = chart.GetBet();
     card.Text(kContentWidth, y, card.Font(11),
               QString("Pay table %1, bet %2 %3")
@@ -234,7 +234,8 @@ void PaintCard(CCardPainter& card, const CStrategyChart& chart) {
 
 }  // namespace
 
-bool WriteStrategyCard(const CStrategyChart& chart, const QString& strPath, QString* pError) {
+bool WriteStrategyCard(const CStrategyChart& chart, const QString& strGame, const QString& strPath,
+                       QString* pError) {
     const auto fail = [&](const QString& strWhy) {
         if (pError != nullptr)
             *pError = QString("The strategy card could not be written to %1: %2")
@@ -254,7 +255,7 @@ bool WriteStrategyCard(const CStrategyChart& chart, const QString& strPath, QStr
     if (!painter.begin(&writer)) return fail("the PDF could not be started");
     painter.setRenderHint(QPainter::TextAntialiasing);
     CCardPainter card(painter, writer.resolution() / 72.0);
-    PaintCard(card, chart);
+    PaintCard(card, chart, strGame);
     painter.end();
     file.close();
     if (file.error() != QFileDevice::NoError) return fail(file.errorString());

@@ -19,6 +19,8 @@ struct CStrategyCardLayout {
 // MAX_CHART_LINES lines) fits the page at 7 pt or larger.
 CStrategyCardLayout StrategyCardLayout(int nLines);
 
-// Writes the card as a one-page PDF at strPath. False, with a message for the user in *pError,
-// when the file cannot be written.
-bool WriteStrategyCard(const CStrategyChart& chart, const QString& strPath, QString* pError);
+// Writes the card of strGame's chart as a one-page PDF at strPath (a family's games share
+// their tables, so the chart does not name the game). False, with a message for the user in
+// *pError, when the file cannot be written.
+bool WriteStrategyCard(const CStrategyChart& chart, const QString& strGame, const QString& strPath,
+                       QString* pError);

@@ -69,7 +69,8 @@ TEST(StrategyCardTest, WritesTheLongestChartAsOnePdfPage) {
     const QTemporaryDir dir;
     const QString strPath = dir.filePath("card.pdf");
     QString strError;
-    ASSERT_TRUE(WriteStrategyCard(LongestChart(), strPath, &strError)) << strError.toStdString();
+    ASSERT_TRUE(WriteStrategyCard(LongestChart(), "Deuces Wild", strPath, &strError))
+        << strError.toStdString();
     QFile file(strPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -82,9 +83,9 @@ TEST(StrategyCardTest, AFileThatCannotBeWrittenIsToldNotCrashedOn) {
     const QTemporaryDir dir;
     const QString strPath = dir.filePath("no such folder/card.pdf");
     QString strError;
-    EXPECT_FALSE(WriteStrategyCard(LongestChart(), strPath, &strError));
+    EXPECT_FALSE(WriteStrategyCard(LongestChart(), "Deuces Wild", strPath, &strError));
     EXPECT_TRUE(strError.contains("no such folder")) << strError.toStdString();
-    EXPECT_FALSE(WriteStrategyCard(LongestChart(), strPath, nullptr));
+    EXPECT_FALSE(WriteStrategyCard(LongestChart(), "Deuces Wild", strPath, nullptr));
 }
 
 }  // namespace
