@@ -157,6 +157,7 @@ std::optional<CStrategyFigures> CCoach::GetStrategyFigures() const {
     if (pChart == nullptr || !CountHolds(deal, arrHolds)) return std::nullopt;
     CStrategyFigures figures;
     figures.pChart = pChart;
+    figures.nGame = deal.nGame;
     const CChartChoice choice = pChart->Choose(deal.arrCodes);
     figures.nChartLine = choice.nLine;
     figures.nChartMask = choice.nHoldMask;

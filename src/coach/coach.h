@@ -59,6 +59,7 @@ struct CChartKey {
 // The chart's view of the deal in view.
 struct CStrategyFigures {
     std::shared_ptr<const CStrategyChart> pChart;
+    int nGame = 0;       // of the deal: a family's games share their charts
     int nChartLine = 0;  // the line the chart picks, from 0
     int nChartMask = 0;  // its hold
     int nHoldLine = -1;  // the line of the hold played or held so far; -1 for none

@@ -167,8 +167,8 @@ private:
         ++m_nStampRound;
         std::int64_t nAtC = 0, nAtS = 0;
         for (int k : {c, s})
-            for (const auto& [d, i] : m_vecOffering[static_cast<std::size_t>(k)]) {
-                (void)i;
+            for (const auto& offering : m_vecOffering[static_cast<std::size_t>(k)]) {
+                const int d = offering.first;
                 if (m_vecStamp[static_cast<std::size_t>(d)] == m_nStampRound) continue;
                 m_vecStamp[static_cast<std::size_t>(d)] = m_nStampRound;
                 const CDealOffers& deal = m_vecDeals[static_cast<std::size_t>(d)];

@@ -262,6 +262,7 @@ TEST_F(CoachTest, TheChartsHoldAndWhatLeavingItCost) {
 
     std::optional<CStrategyFigures> figures = coach.GetStrategyFigures();
     ASSERT_TRUE(figures.has_value());
+    EXPECT_EQ(figures->nGame, GAME_JACKS_OR_BETTER);
     EXPECT_EQ(figures->nChartMask, kFourToRoyal);
     EXPECT_EQ(figures->pChart->GetLines()[static_cast<size_t>(figures->nChartLine)].strName,
               "4 to a Royal Flush");

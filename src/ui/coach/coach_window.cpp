@@ -897,8 +897,7 @@ void CCoachWindow::SaveStrategyCard() {
     const QString strPath = QFileDialog::getSaveFileName(
         this, "Save Strategy Card", QDir::home().filePath("strategy-card.pdf"), "PDF (*.pdf)");
     if (strPath.isEmpty()) return;
-    const std::optional<CDealFigures> deal = m_coach.GetDealFigures();
-    const CGameVariant* pVariant = deal ? FindGameVariant(deal->deal.nGame) : nullptr;
+    const CGameVariant* pVariant = FindGameVariant(figures->nGame);
     const QString strGame = pVariant != nullptr
                                 ? QString(pVariant->pszCaption)
                                 : QString(FamilyName(figures->pChart->GetPayTable().eFamily));
