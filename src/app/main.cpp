@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +60,9 @@ bool CanOpenDisplay(const char* pszProgram) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write to an X server that has gone would end the game on SIGPIPE before Qt could see
+    // the connection broken, say so and end with 1.
+    std::signal(SIGPIPE, SIG_IGN);
     if (!CanOpenDisplay(argv[0])) return 1;
     PinSessionBus();
     CStartUpWarmUp warmUp;
