@@ -2,6 +2,8 @@
 # Reads the running game through AT-SPI as a screen reader does, on the session bus of its
 # environment. Commands on stdin, one a line; each answer ends with a line ".".
 #   tree      every element of the game's windows, read afresh: depth, role, name, states, text
+#   outline   the same without the cells of tables, which a walk may meet half-changed while the
+#             program refills them: asked for a child it no longer has, Qt warns on stderr
 #   events    the events heard since the last call: type, role, name
 import sys
 
@@ -33,24 +35,29 @@ def describe(obj):
     return "%s|%s|%s|%s" % (obj.get_role_name(), obj.get_name(), ",".join(marks), text)
 
 
-def walk(obj, depth):
+TABLES = ("table", "tree table", "tree")
+
+
+def walk(obj, depth, cells=True):
     try:
         line("%d|%s" % (depth, describe(obj)))
+        if not cells and obj.get_role_name() in TABLES:
+            return
         for i in range(obj.get_child_count()):
             child = obj.get_child_at_index(i)
             if child is not None:
-                walk(child, depth + 1)
+                walk(child, depth + 1, cells)
     except GLib.Error as error:
         line("%d|error|%s||" % (depth, error.message))
 
 
-def tree():
+def tree(cells=True):
     desktop = Atspi.get_desktop(0)
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
         if app is not None and app.get_name() == "handfall":
             for j in range(app.get_child_count()):
-                walk(app.get_child_at_index(j), 0)
+                walk(app.get_child_at_index(j), 0, cells)
 
 
 def on_event(event):
@@ -67,6 +74,8 @@ def on_command(source, condition):
         return False
     if command == "tree":
         tree()
+    elif command == "outline":
+        tree(cells=False)
     elif command == "events":
         for event in heard:
             line(event)
