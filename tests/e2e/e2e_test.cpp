@@ -3,6 +3,8 @@
 // minimised from the window menu with and without a window manager; the coach opened with C.
 #include <QProcess>
 
+#include <signal.h>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -296,6 +298,15 @@ TEST_P(LostDisplayE2ETest, EndsWithOneAndNoFault) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterC, LostDisplayE2ETest, ::testing::Values(0, 20, 30, 40, 300, 1000));
+
+// The signal a write to a gone X server raises, sent at once: the game stays up (it ended on
+// it, now and then, before Qt could see the connection broken).
+using SignalE2ETest = E2ETest;
+
+TEST_F(SignalE2ETest, SigpipeLeavesTheGameRunning) {
+    ASSERT_EQ(::kill(static_cast<pid_t>(m_game.processId()), SIGPIPE), 0);
+    EXPECT_FALSE(m_game.waitForFinished(500)) << "ended by signal " << m_game.exitCode();
+}
 
 // Without a display the game names the one it could not open, on one line, and ends with 1.
 TEST(NoDisplayE2ETest, NamesTheDisplayAndEndsWithOne) {
