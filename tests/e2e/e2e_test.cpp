@@ -13,6 +13,32 @@
 
 namespace {
 
+// A window manager without key bindings of its own, so that Alt+Space reaches the game; it
+// goes with its settings file at the end of the test, however the test ends.
+class CBareWindowManager {
+public:
+    CBareWindowManager()
+        : m_strConfig(QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid())) {
+        QFile config(m_strConfig);
+        if (!config.open(QIODevice::WriteOnly)) return;
+        config.write(
+            "<?xml version=\"1.0\"?>\n<openbox_config "
+            "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
+        config.close();
+        m_wm.start("openbox", {"--config-file", m_strConfig});
+    }
+    ~CBareWindowManager() {
+        m_wm.terminate();
+        m_wm.waitForFinished(5000);
+        QFile::remove(m_strConfig);
+    }
+    bool Started() { return m_wm.waitForStarted(5000); }
+
+private:
+    QString m_strConfig;
+    QProcess m_wm;
+};
+
 constexpr QRect kResults(387, 429, 267, 180);
 QRect HoldButton(int k) {
     return {11 + 75 * k, 553, 69, 22};
@@ -136,17 +162,8 @@ TEST_F(MinimiseE2ETest, WithNoWindowManagerTheWindowStaysAndPaintsItsTable) {
 }
 
 TEST_F(MinimiseE2ETest, WithAWindowManagerTheWindowIsIconifiedAndRestored) {
-    // A window manager without key bindings of its own, so that Alt+Space reaches the game.
-    const QString strConfig = QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid());
-    QFile config(strConfig);
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(
-        "<?xml version=\"1.0\"?>\n<openbox_config "
-        "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
-    config.close();
-    QProcess wm;
-    wm.start("openbox", {"--config-file", strConfig});
-    ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
+    CBareWindowManager wm;
+    ASSERT_TRUE(wm.Started()) << "openbox did not start";
     Settle(1000);
     const auto activate = [this] {
         Run("xdotool", {"windowactivate", "--sync", m_strWindow});
@@ -166,9 +183,6 @@ TEST_F(MinimiseE2ETest, WithAWindowManagerTheWindowIsIconifiedAndRestored) {
     EXPECT_EQ(state(), "Normal");
     FindClientArea();
     DealAndExpectTheTable();
-    wm.terminate();
-    wm.waitForFinished(5000);
-    QFile::remove(strConfig);
 }
 
 // C opens the coach, the keys keep playing at the table, the coach follows the game, and C
@@ -212,16 +226,8 @@ TEST_F(CoachE2ETest, COpensTheCoachWhichFollowsAGamePlayedWithTheKeysAndCClosesI
 // Under a window manager the coach takes the focus, and the table's keys, typed to it, still
 // deal, hold and draw at the table.
 TEST_F(CoachE2ETest, TheTablesKeysPlayWhileTheCoachHasTheFocus) {
-    const QString strConfig = QDir::tempPath() + QString("/handfall-openbox-%1.xml").arg(getpid());
-    QFile config(strConfig);
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(
-        "<?xml version=\"1.0\"?>\n<openbox_config "
-        "xmlns=\"http://openbox.org/3.4/rc\"><keyboard/><mouse/></openbox_config>\n");
-    config.close();
-    QProcess wm;
-    wm.start("openbox", {"--config-file", strConfig});
-    ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
+    CBareWindowManager wm;
+    ASSERT_TRUE(wm.Started()) << "openbox did not start";
     Settle(1000);
     Run("xdotool", {"windowactivate", "--sync", m_strWindow});
     // At the screen's left edge, so that the coach covers no more than the table's last columns.
@@ -251,9 +257,6 @@ TEST_F(CoachE2ETest, TheTablesKeysPlayWhileTheCoachHasTheFocus) {
     EXPECT_TRUE(AllCards(drawn, 39, true)) << "hand 39, the 40th, did not draw";
     EXPECT_TRUE(AllCards(drawn, 40, false)) << "< in the coach did not take ten hands";
     EXPECT_EQ(Run("xdotool", {"getactivewindow"}).trimmed(), strCoach);
-    wm.terminate();
-    wm.waitForFinished(5000);
-    QFile::remove(strConfig);
 }
 
 // New Session from the window menu, after a game: asked first, then the table starts over,
