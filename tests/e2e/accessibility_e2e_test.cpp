@@ -232,7 +232,8 @@ TEST_F(AccessibilityE2ETest, PlayIsToldAndEveryControlReadsAsWordsThroughAtSpi) 
     const char* const kGames[] = {"Jacks or Better", "Bonus", "Double Bonus", "Duces Wild"};
     const auto allShown = [&] {
         for (const char* pszGame : kGames)
-            if (!Find(tree, "panel", QRegularExpression(QString("^%1$").arg(pszGame)))) return false;
+            if (!Find(tree, "panel", QRegularExpression(QString("^%1$").arg(pszGame))))
+                return false;
         return true;
     };
     for (int i = 0; i < 150 && (tree = Tree(), !allShown()); ++i) Settle(200);

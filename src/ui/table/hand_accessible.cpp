@@ -16,7 +16,7 @@ constexpr QSize kMainHandArea(HAND_LARGE_WIDTH, CARD_LARGE_HEIGHT + LABEL_BOTTOM
 }  // namespace
 
 CHandAccessible::CHandAccessible(CQtDialogHost* pHost, int nIndex)
-    : m_pHost(pHost), m_nIndex(nIndex) {}
+    : CPaintedAccessible(pHost), m_nIndex(nIndex) {}
 
 QRect CHandAccessible::HandRect(int nIndex) {
     const POINT pt = CMultiHandDlg::HandOrigin(nIndex);
@@ -29,14 +29,6 @@ const CMultiHandDlg* CHandAccessible::Table() const {
 
 bool CHandAccessible::isValid() const {
     return Table() != nullptr;
-}
-
-QWindow* CHandAccessible::window() const {
-    return m_pHost ? m_pHost->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* CHandAccessible::parent() const {
-    return m_pHost ? QAccessible::queryAccessibleInterface(m_pHost.data()) : nullptr;
 }
 
 QString CHandAccessible::text(QAccessible::Text t) const {

@@ -2,13 +2,12 @@
 // tells its cards and category. Not a widget; the table window's interface makes and owns it.
 #pragma once
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "ui/table/painted_accessible.h"
 
 class CQtDialogHost;
 class CMultiHandDlg;
 
-class CHandAccessible : public QAccessibleInterface {
+class CHandAccessible : public CPaintedAccessible {
 public:
     CHandAccessible(CQtDialogHost* pHost, int nIndex);
 
@@ -17,15 +16,7 @@ public:
     static QRect HandRect(int nIndex);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override;
@@ -33,6 +24,5 @@ public:
 private:
     const CMultiHandDlg* Table() const;
 
-    QPointer<CQtDialogHost> m_pHost;
     int m_nIndex;
 };

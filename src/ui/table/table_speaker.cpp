@@ -92,15 +92,8 @@ void CTableSpeaker::Speak() {
     QAccessible::updateAccessibility(&shown);
 }
 
-CAnnouncementAccessible::CAnnouncementAccessible(CQtDialogHost* pHost) : m_pHost(pHost) {}
-
-QWindow* CAnnouncementAccessible::window() const {
-    return m_pHost ? m_pHost->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* CAnnouncementAccessible::parent() const {
-    return m_pHost ? QAccessible::queryAccessibleInterface(m_pHost.data()) : nullptr;
-}
+CAnnouncementAccessible::CAnnouncementAccessible(CQtDialogHost* pHost)
+    : CPaintedAccessible(pHost) {}
 
 QRect CAnnouncementAccessible::rect() const {
     return m_pHost ? QRect(m_pHost->mapToGlobal(QPoint(0, 0)), QSize(0, 0)) : QRect();

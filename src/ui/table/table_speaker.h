@@ -4,13 +4,12 @@
 // a screen reader speaks a notification when it is shown, wherever the focus is.
 #pragma once
 
-#include <QAccessibleInterface>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include "table/table_observer.h"
+#include "ui/table/painted_accessible.h"
 
 class CMultiHandDlg;
 class CQtDialogHost;
@@ -52,25 +51,14 @@ private:
 
 // The notification element: its name is what the speaker said last. Not a widget; the table
 // window's interface makes and owns it.
-class CAnnouncementAccessible : public QAccessibleInterface {
+class CAnnouncementAccessible : public CPaintedAccessible {
 public:
     explicit CAnnouncementAccessible(CQtDialogHost* pHost);
 
     bool isValid() const override { return !m_pHost.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     // Nothing on the screen: an empty box at the window's corner.
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override;
-
-private:
-    QPointer<CQtDialogHost> m_pHost;
 };
