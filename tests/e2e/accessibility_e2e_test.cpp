@@ -185,12 +185,10 @@ TEST_F(AccessibilityE2ETest, PlayIsToldAndEveryControlReadsAsWordsThroughAtSpi) 
     Type("c");
     // Until the coach has its figures, walked without the ranking, whose rows change as it
     // settles; then read whole.
+    const QRegularExpression working("Working out|Making the strategy chart");
     const auto settled = [&] {
         for (const CElement& element : tree)
-            if (QRegularExpression("Working out|Making the strategy chart")
-                    .match(element.strName + element.strText)
-                    .hasMatch())
-                return false;
+            if (working.match(element.strName + element.strText).hasMatch()) return false;
         return Find(tree, "list item", QRegularExpression("^Deals played: 1$")) &&
                Find(tree, "list item",
                     QRegularExpression("^Cost of your hold: \\d+\\.\\d\\d coins$"));
