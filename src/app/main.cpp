@@ -11,7 +11,7 @@
 #include <string>
 
 #include "analysis/parallel_for.h"
-#include "cli/echo_text.h"
+#include "model/echo_text.h"
 
 #include "app/multi_hand_app.h"
 #include "app/session_bus.h"

@@ -10,7 +10,7 @@
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
-#include "cli/echo_text.h"
+#include "model/echo_text.h"
 #include "cli/odds_options.h"
 #include "games/pay_table_library.h"
 #include "strategy/chart_cache.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/echo_text.h"
 #include "games/pay_table.h"
+#include "model/echo_text.h"
 
 namespace {
 
@@ -34,6 +34,10 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
                 return "unknown variant '" + EchoText(strValue) + "' (" + VariantNames() + ")";
             return "";
         case O::Pays:
+            // An empty value is most often a shell variable that was never set, not a wish
+            // for the table as built, which has its own name.
+            if (strValue.find_first_not_of(' ') == std::string::npos)
+                return "--pays takes a pay table, not '" + EchoText(strValue) + "'";
             options.strPays = strValue;
             return "";
         case O::Rules:
@@ -107,7 +111,7 @@ std::string ReadOddsOptions(const std::vector<std::string>& vecArgs, COddsOption
         if (it == specs.end()) return "unknown option '" + EchoText(strArg) + "'";
         if (options.Has(it->eOption)) return strName + " is given twice";
         options.vecGiven.push_back(it->eOption);
-        if (it->eOption == O::Help || it->eOption == O::Version) return "";
+        if (it->eOption == O::Help || it->eOption == O::Version) continue;
         if (it->pszValueName == nullptr) {
             if (nEquals != std::string::npos) return strName + " takes no value";
             continue;
@@ -123,5 +127,9 @@ std::string ReadOddsOptions(const std::vector<std::string>& vecArgs, COddsOption
         if (std::string strError = ReadValue(it->eOption, strValue, options); !strError.empty())
             return strError;
     }
+    // Either asks for one answer alone; anything beside it was meant for another command.
+    for (const O eAlone : {O::Help, O::Version})
+        if (options.Has(eAlone) && (options.vecGiven.size() > 1 || !options.vecCardWords.empty()))
+            return std::string(eAlone == O::Help ? "--help" : "--version") + " takes nothing else";
     return "";
 }

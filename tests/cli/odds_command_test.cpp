@@ -117,6 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"StrategyWithCards", "--strategy 'Jh Qh Kh 10h 2c'", "--strategy takes no cards"},
         CBadInput{"ChartHoldsWithHold", "--chart-holds --hold Jh", "--chart-holds takes no --hold"},
         CBadInput{"StrategyAndReturn", "--strategy --return", "takes no --"},
+        CBadInput{"EmptyPays", "--pays '' --return", "--pays takes a pay table, not ''"},
+        CBadInput{"VersionWithMore", "--version extra", "--version takes nothing else"},
+        CBadInput{"HelpWithUnknownOption", "--help --bogus", "unknown option '--bogus'"},
         // An echoed value stays on one line, with no terminal controls, and short.
         CBadInput{"ControlsEscaped", "--game '\x1b]0;t\x07\n' x",
                   "unknown variant '\\x1b]0;t\\x07\\n'"}),

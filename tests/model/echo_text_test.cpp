@@ -1,6 +1,6 @@
 // A value quoted in a message stays on its line, sends the terminal nothing but text, and is
 // cut to a readable length.
-#include "cli/echo_text.h"
+#include "model/echo_text.h"
 
 #include <gtest/gtest.h>
 

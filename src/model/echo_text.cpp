@@ -1,4 +1,4 @@
-#include "cli/echo_text.h"
+#include "model/echo_text.h"
 
 #include <cstdio>
 
