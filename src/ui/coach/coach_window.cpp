@@ -14,13 +14,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <cstdio>
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
@@ -29,14 +29,14 @@
 #include "games/game_variants.h"
 #include "model/card_words.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "strategy/chart_cache.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
-#include "strategy/chart_cache.h"
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_group.h"
-#include "ui/coach/suit_ink.h"
 #include "ui/coach/strategy_card.h"
-#include "ui/paytables/pay_table_settings.h"
+#include "ui/coach/suit_ink.h"
+#include "ui/store/settings_store.h"
 #include "ui/table/accessibility.h"
 #include "ui/table/table_speaker.h"
 
@@ -45,7 +45,7 @@ namespace {
 constexpr int kGap = 8;  // between the table and the coach
 constexpr int kWidth = 440;
 constexpr int kNarrowWidth = 400;  // beside the table on a laptop's screen
-constexpr int kHeight = 920;  // all the groups, where the screen has room
+constexpr int kHeight = 920;       // all the groups, where the screen has room
 const QString kWarnKey = "Coach/WarnBeforeCostlyDraw";
 const QString kThresholdKey = "Coach/WarnThreshold";
 constexpr double kThresholds[] = {0, 0.5, 1, 2, 5, 10, 25, 50};
@@ -249,15 +249,19 @@ QGroupBox* CCoachWindow::BuildWarningBox() {
             dCoins == 0 ? QString("any cost")
                         : QString("over %1 %2").arg(dCoins).arg(dCoins == 1 ? "coin" : "coins"),
             dCoins);
-    QSettings settings(PayTableSettingsPath(), QSettings::IniFormat);
-    m_pWarn->setChecked(settings.value(kWarnKey, false).toBool());
-    const int nIndex = m_pThreshold->findData(settings.value(kThresholdKey, 1.0).toDouble());
+    const QVariantMap mapKept = CSettingsStore().Read().mapValues;
+    m_pWarn->setChecked(mapKept.value(kWarnKey, false).toBool());
+    const int nIndex = m_pThreshold->findData(mapKept.value(kThresholdKey, 1.0).toDouble());
     m_pThreshold->setCurrentIndex(nIndex >= 0 ? nIndex : 2);
     m_pThreshold->setEnabled(m_pWarn->isChecked());
     auto save = [this] {
-        QSettings file(PayTableSettingsPath(), QSettings::IniFormat);
-        file.setValue(kWarnKey, m_pWarn->isChecked());
-        file.setValue(kThresholdKey, m_pThreshold->currentData().toDouble());
+        const CSettingsStore store;
+        const std::string strWhy =
+            store.SetValues({{kWarnKey, m_pWarn->isChecked()},
+                             {kThresholdKey, m_pThreshold->currentData().toDouble()}});
+        if (!strWhy.empty())
+            std::fprintf(stderr, "handfall: %s: %s; the warning's setting is not kept\n",
+                         store.GetPathForMessage().c_str(), strWhy.c_str());
         m_pThreshold->setEnabled(m_pWarn->isChecked());
         if (!m_pWarn->isChecked()) m_pPrompt->hide();
     };

@@ -20,6 +20,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/paytables/pay_table_editor.h"
+#include "ui/store/settings_store.h"
 
 namespace {
 
@@ -57,8 +58,9 @@ CPayTablesDialog::~CPayTablesDialog() {
 }
 
 void CPayTablesDialog::LoadSettings() {
-    const std::string strWhy = ReadPayTableSettings(m_strSettingsPath, m_settings);
-    if (!strWhy.empty()) std::fprintf(stderr, "handfall: %s\n", strWhy.c_str());
+    for (const std::string& strLine :
+         ReadPayTableSettings(CSettingsStore(m_strSettingsPath), m_settings))
+        std::fprintf(stderr, "handfall: %s\n", strLine.c_str());
     for (const CGameVariant& variant : GameVariants()) {
         const std::string& strName = m_settings.arrChosen[Index(variant.nGame)];
         for (const CPayTable& table : PayTableChoices(variant.nGame, m_settings.vecOwn))
@@ -310,9 +312,10 @@ void CPayTablesDialog::EditOwn(int nIndex) {
 }
 
 void CPayTablesDialog::Save() {
-    if (!WritePayTableSettings(m_strSettingsPath, m_settings))
-        std::fprintf(stderr, "handfall: %s: the choice could not be kept\n",
-                     m_strSettingsPath.toLocal8Bit().constData());
+    const CSettingsStore store(m_strSettingsPath);
+    if (const std::string strWhy = WritePayTableSettings(store, m_settings); !strWhy.empty())
+        std::fprintf(stderr, "handfall: %s: %s; the choice is not kept\n",
+                     store.GetPathForMessage().c_str(), strWhy.c_str());
 }
 
 void CPayTablesDialog::ComputeMissingReturns() {
@@ -378,7 +381,7 @@ void CPayTablesDialog::OnReturn(const std::string& strKey, double dAtOne, double
 
 CPayTablesDialog* InstallPayTables(CQtDialogHost& host, CMultiHandDlg& dlg) {
     // A child of the host: goes with it.
-    auto* pDialog = new CPayTablesDialog(dlg, &host, PayTableSettingsPath());
+    auto* pDialog = new CPayTablesDialog(dlg, &host, CSettingsStore::DefaultPath());
     QTimer::singleShot(0, pDialog, &CPayTablesDialog::LoadSettings);
     host.AddWindowMenuItem("Pay &Tables...", [pDialog] { pDialog->ShowBesideTable(); }, {});
     return pDialog;

@@ -4,12 +4,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
-#include <QSettings>
 #include <QTreeWidget>
 
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_window.h"
-#include "ui/paytables/pay_table_settings.h"
+#include "ui/store/settings_store.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -185,9 +184,7 @@ TEST_F(CoachWindowTest, TheWarningHoldsBackACostlyDrawUntilAskedAgain) {
     for (int i = 0; i < 5; ++i) Type(Qt::Key_Less);
     ASSERT_EQ(m_pDlg->GetHandsInPlay(), 1);
     pWarn->setChecked(true);
-    EXPECT_TRUE(QSettings(PayTableSettingsPath(), QSettings::IniFormat)
-                    .value("Coach/WarnBeforeCostlyDraw")
-                    .toBool());
+    EXPECT_TRUE(CSettingsStore().Value("Coach/WarnBeforeCostlyDraw").toBool());
     // 2 to 6 of spades, released whole: some 49 coins given up.
     Type(Qt::Key_D);
     Type(Qt::Key_D);
