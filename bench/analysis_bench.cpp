@@ -15,30 +15,28 @@
 namespace {
 
 const CPayTable& Jacks96() {
-    return FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    return FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
 }
 
 // Counts all 2,598,960 hands per category: once per family and rules and run.
 void BM_BuildCounts(benchmark::State& state) {
-    const EFamily eFamily = static_cast<EFamily>(state.range(0));
+    const CFamily& family = Families()[static_cast<std::size_t>(state.range(0))];
     std::size_t nBytes = 0;
     for (auto _ : state) {
-        const COutcomeTable table(eFamily, kCasinoRules);
+        const COutcomeTable table(family, kCasinoRules);
         nBytes = table.GetMemoryBytes();
     }
     state.counters["MB"] = static_cast<double>(nBytes) / 1e6;
 }
 BENCHMARK(BM_BuildCounts)
-    ->Arg(static_cast<int>(EFamily::JacksOrBetter))
-    ->Arg(static_cast<int>(EFamily::Bonus))
-    ->Arg(static_cast<int>(EFamily::DeucesWild))
+    ->DenseRange(0, static_cast<int>(Families().size()) - 1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
 
 // What Best Hold needs when a hand is dealt: the 32 holds ranked, every draw counted.
 void BM_BestHoldOfOneDeal(benchmark::State& state) {
-    const auto pCounts = SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
+    const auto pCounts = SharedOutcomeTable(GetFamily("jacks"), kCasinoRules);
     const std::array<int, 5> arrDeal = {
         CardCode(SUIT_HEARTS, RANK_JACK), CardCode(SUIT_HEARTS, RANK_QUEEN),
         CardCode(SUIT_HEARTS, RANK_KING), CardCode(SUIT_HEARTS, 10), CardCode(SUIT_CLUBS, 2)};
@@ -48,7 +46,7 @@ BENCHMARK(BM_BestHoldOfOneDeal)->Unit(benchmark::kMicrosecond);
 
 // The return of one table once its family's counts exist (target: under 50 ms).
 void BM_ReturnOfOneTable(benchmark::State& state) {
-    const auto pCounts = SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
+    const auto pCounts = SharedOutcomeTable(GetFamily("jacks"), kCasinoRules);
     for (auto _ : state) {
         const CGameReturn result = pCounts->ComputeReturn(Jacks96(), 5);
         state.counters["return_percent"] = result.dReturn * 100.0;
@@ -59,10 +57,10 @@ BENCHMARK(BM_ReturnOfOneTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Every table of the library at 1 and at 5 coins, counts built (target: under 1 s at 5).
 void BM_ReturnsOfTheWholeLibrary(benchmark::State& state) {
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        SharedOutcomeTable(entry.table.eFamily, entry.table.rules);
+        SharedOutcomeTable(entry.table.Family(), entry.table.rules);
     for (auto _ : state) {
         for (const CLibraryPayTable& entry : PayTableLibrary()) {
-            const auto pCounts = SharedOutcomeTable(entry.table.eFamily, entry.table.rules);
+            const auto pCounts = SharedOutcomeTable(entry.table.Family(), entry.table.rules);
             benchmark::DoNotOptimize(pCounts->ComputeReturn(entry.table, 1));
             benchmark::DoNotOptimize(pCounts->ComputeReturn(entry.table, 5));
         }

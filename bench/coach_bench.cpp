@@ -6,9 +6,9 @@
 #include <QApplication>
 
 #include "analysis/outcome_cache.h"
-#include "games/pay_table_library.h"
 #include "games/game.h"
 #include "games/game_variants.h"
+#include "games/pay_table_library.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/random.h"
 #include "table/multi_hand_dlg.h"
@@ -104,12 +104,12 @@ BENCHMARK(BM_Draw50Hands)
 void BM_CoachAfterChoosingAPayTable(benchmark::State& state) {
     CDefaultRandomSource source(3);
     CRandomSourceScope scope(&source);
-    SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
+    SharedOutcomeTable(GetFamily("jacks"), kCasinoRules);
     CTable table(true);
     table.dlg.OnCommand(IDC_DEAL);
     table.dlg.OnCommand(IDC_DRAW);
     QApplication::processEvents();
-    const CPayTable& jacks96 = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    const CPayTable& jacks96 = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
     bool bCasino = false;
     for (auto _ : state) {
         bCasino = !bCasino;

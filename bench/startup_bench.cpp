@@ -51,8 +51,8 @@ pid_t Spawn(const std::vector<std::string>& args, const std::string& strDisplay)
 bool CardBackShows(Display* pDisplay) {
     const int x = (1280 - 953) / 2 + 45;
     const int y = (1024 - 621) / 2 + 459;
-    XImage* pImage = XGetImage(pDisplay, DefaultRootWindow(pDisplay), x, y, 1, 1, AllPlanes,
-                               ZPixmap);
+    XImage* pImage =
+        XGetImage(pDisplay, DefaultRootWindow(pDisplay), x, y, 1, 1, AllPlanes, ZPixmap);
     if (pImage == nullptr) return false;
     const unsigned long pixel = XGetPixel(pImage, 0, 0);
     XDestroyImage(pImage);
@@ -88,9 +88,9 @@ void BM_StartToFirstFrame(benchmark::State& state) {
     char szDisplay[16];
     std::snprintf(szDisplay, sizeof szDisplay, ":%d", 180 + getpid() % 100);
     const std::string strDisplay = szDisplay;
-    const pid_t xvfb = Spawn({"/usr/bin/Xvfb", strDisplay, "-screen", "0", "1280x1024x24",
-                              "-nolisten", "tcp"},
-                             strDisplay);
+    const pid_t xvfb =
+        Spawn({"/usr/bin/Xvfb", strDisplay, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+              strDisplay);
     Display* pDisplay = nullptr;
     for (int i = 0; i < 200 && pDisplay == nullptr; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
@@ -122,9 +122,10 @@ void BM_StartToFirstFrame(benchmark::State& state) {
     state.counters["game_ms"] = dGame;
     state.counters["bare_ms"] = dBare;
     state.counters["ratio"] = dGame / dBare;
-    std::printf("Start to first frame, median of %zu pairs: game %.1f ms, bare dialog %.1f ms, "
-                "ratio %.2f\n",
-                game.size(), dGame, dBare, dGame / dBare);
+    std::printf(
+        "Start to first frame, median of %zu pairs: game %.1f ms, bare dialog %.1f ms, "
+        "ratio %.2f\n",
+        game.size(), dGame, dBare, dGame / dBare);
 }
 BENCHMARK(BM_StartToFirstFrame)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 

@@ -18,16 +18,19 @@ namespace {
 // its chart has more lines than a page takes and is cut down to it.
 const CPayTable& BenchTable(int nWhich) {
     switch (nWhich) {
-    case 0: return FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
-    case 1: return FindLibraryPayTable(EFamily::DeucesWild, 0, "full-pay")->table;
-    default: return FindLibraryPayTable(EFamily::Bonus, 0, "10/7")->table;
+        case 0:
+            return FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
+        case 1:
+            return FindLibraryPayTable(GetFamily("deuces"), 0, "full-pay")->table;
+        default:
+            return FindLibraryPayTable(GetFamily("bonus"), 0, "10/7")->table;
     }
 }
 
 // The search and the exact count on every deal (target: under 10 s per table and bet).
 void BM_GenerateChart(benchmark::State& state) {
     const CPayTable& table = BenchTable(static_cast<int>(state.range(0)));
-    const auto pCounts = SharedOutcomeTable(table.eFamily, table.rules);
+    const auto pCounts = SharedOutcomeTable(table.Family(), table.rules);
     for (auto _ : state) {
         const auto pChart = GenerateChart(*pCounts, table, 5);
         state.counters["lines"] = static_cast<double>(pChart->GetLines().size());
@@ -35,7 +38,13 @@ void BM_GenerateChart(benchmark::State& state) {
     }
     state.SetLabel(table.strName);
 }
-BENCHMARK(BM_GenerateChart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_GenerateChart)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 // All 2,598,960 deals, one a line, read and answered in memory (target: under 30 s with the
 // chart made; it is made before the timing here).

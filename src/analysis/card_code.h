@@ -8,20 +8,12 @@
 #include <functional>
 #include <string>
 
+#include "games/family.h"
+
 class CCard;
 
 constexpr int CARD_CODES = 52;
 constexpr int NO_CARD_CODE = -1;
-
-constexpr int CardCode(int nSuit, int nRank) {
-    return (nRank - 2) * 4 + (nSuit / 100 - 1);
-}
-constexpr int CardCodeRank(int nCode) {
-    return nCode / 4 + 2;
-}
-constexpr int CardCodeSuit(int nCode) {
-    return (nCode % 4 + 1) * 100;
-}
 
 // NO_CARD_CODE for a null card or the card back.
 int CardCodeOf(const CCard* pCard);

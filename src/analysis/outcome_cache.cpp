@@ -8,7 +8,7 @@
 namespace {
 
 struct CEntry {
-    EFamily eFamily;
+    const CFamily* pFamily;
     CRules rules;
     bool bBuilding = false;
     std::shared_ptr<const COutcomeTable> pTable;
@@ -20,10 +20,10 @@ struct CCache {
     std::condition_variable built;
     std::vector<CEntry> vecEntries;
 
-    CEntry& Entry(EFamily eFamily, const CRules& rules) {
+    CEntry& Entry(const CFamily& family, const CRules& rules) {
         for (CEntry& entry : vecEntries)
-            if (entry.eFamily == eFamily && entry.rules == rules) return entry;
-        vecEntries.push_back(CEntry{eFamily, rules, false, nullptr});
+            if (entry.pFamily == &family && entry.rules == rules) return entry;
+        vecEntries.push_back(CEntry{&family, rules, false, nullptr});
         return vecEntries.back();
     }
 };
@@ -35,25 +35,25 @@ CCache& Cache() {
 
 }  // namespace
 
-std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const CRules& rules,
+std::shared_ptr<const COutcomeTable> SharedOutcomeTable(const CFamily& family, const CRules& rules,
                                                         const CProgressFunction& progress) {
     CCache& cache = Cache();
     {
         std::unique_lock lock(cache.mutex);
         // Waited for in short steps: a stopped waiter must leave even if the builder never ends.
-        while (cache.Entry(eFamily, rules).bBuilding) {
+        while (cache.Entry(family, rules).bBuilding) {
             if (IsParallelWorkStopped()) return nullptr;
             cache.built.wait_for(lock, std::chrono::milliseconds(50));
         }
-        CEntry& entry = cache.Entry(eFamily, rules);
+        CEntry& entry = cache.Entry(family, rules);
         if (entry.pTable) return entry.pTable;
         entry.bBuilding = true;
     }
-    auto pTable = std::make_shared<const COutcomeTable>(eFamily, rules, progress);
+    auto pTable = std::make_shared<const COutcomeTable>(family, rules, progress);
     if (IsParallelWorkStopped()) pTable.reset();  // incomplete
     {
         std::lock_guard lock(cache.mutex);
-        CEntry& entry = cache.Entry(eFamily, rules);
+        CEntry& entry = cache.Entry(family, rules);
         entry.pTable = pTable;
         entry.bBuilding = false;
     }
@@ -61,8 +61,8 @@ std::shared_ptr<const COutcomeTable> SharedOutcomeTable(EFamily eFamily, const C
     return pTable;
 }
 
-std::shared_ptr<const COutcomeTable> FindOutcomeTable(EFamily eFamily, const CRules& rules) {
+std::shared_ptr<const COutcomeTable> FindOutcomeTable(const CFamily& family, const CRules& rules) {
     CCache& cache = Cache();
     std::lock_guard lock(cache.mutex);
-    return cache.Entry(eFamily, rules).pTable;
+    return cache.Entry(family, rules).pTable;
 }

@@ -33,9 +33,9 @@ double CHoldOutcomes::PayDeviation() const {
     return std::sqrt(std::max(0.0, dVariance)) / static_cast<double>(nDraws);
 }
 
-COutcomeTable::COutcomeTable(EFamily eFamily, const CRules& rules,
+COutcomeTable::COutcomeTable(const CFamily& family, const CRules& rules,
                              const CProgressFunction& progress)
-    : m_eFamily(eFamily), m_rules(rules), m_nCategories(CategoryCount(eFamily)) {
+    : m_pFamily(&family), m_rules(rules), m_nCategories(family.CategoryCount()) {
     ScoreHands();
     if (progress) progress(0.3);
     for (int nCount = 4; nCount >= 0; --nCount) {
@@ -49,28 +49,23 @@ COutcomeTable::COutcomeTable(EFamily eFamily, const CRules& rules,
 void COutcomeTable::ScoreHands() {
     m_vecOutcome.assign(kHands, 0);
     std::uint8_t* pOutcome = m_vecOutcome.data();
-    const EFamily eFamily = m_eFamily;
+    const CFamily& family = *m_pFamily;
     const CRules rules = m_rules;
     const int nLosing = m_nCategories;
     ParallelFor(CARD_CODES - 4, 1, [&](int nBegin, int nEnd) {
         for (int e = nBegin + 4; e < nEnd + 4; ++e) {
             int nSlot = Binomial(e, 5);
-            int arrRanks[5], arrSuits[5];
-            arrRanks[4] = CardCodeRank(e);
-            arrSuits[4] = CardCodeSuit(e) / 100;
+            int arrCodes[5];
+            arrCodes[4] = e;
             for (int d = 3; d < e; ++d) {
-                arrRanks[3] = CardCodeRank(d);
-                arrSuits[3] = CardCodeSuit(d) / 100;
+                arrCodes[3] = d;
                 for (int c = 2; c < d; ++c) {
-                    arrRanks[2] = CardCodeRank(c);
-                    arrSuits[2] = CardCodeSuit(c) / 100;
+                    arrCodes[2] = c;
                     for (int b = 1; b < c; ++b) {
-                        arrRanks[1] = CardCodeRank(b);
-                        arrSuits[1] = CardCodeSuit(b) / 100;
+                        arrCodes[1] = b;
                         for (int a = 0; a < b; ++a) {
-                            arrRanks[0] = CardCodeRank(a);
-                            arrSuits[0] = CardCodeSuit(a) / 100;
-                            const int nCategory = ClassifyHand(eFamily, rules, arrRanks, arrSuits);
+                            arrCodes[0] = a;
+                            const int nCategory = ClassifyHand(family, rules, arrCodes);
                             pOutcome[nSlot++] = static_cast<std::uint8_t>(
                                 nCategory == NO_CATEGORY ? nLosing : nCategory);
                         }
@@ -130,9 +125,7 @@ void COutcomeTable::ForSetCounts(int nCount, int nSlot, Visit visit) const {
 }
 
 std::string COutcomeTable::GetCategoryName(int nOutcome) const {
-    return nOutcome >= 0 && nOutcome < m_nCategories
-               ? FamilyCategories(m_eFamily)[static_cast<std::size_t>(nOutcome)]
-               : "";
+    return m_pFamily->CategoryName(nOutcome);
 }
 
 // By inclusion-exclusion over the subsets of the deal: a hold's draws are the hands holding

@@ -59,15 +59,16 @@ class COutcomeTable {
 public:
     // Counts every hand on every core: a fraction of a second in a release build, seconds in a
     // debug one, so callers with a window build it off the window's thread.
-    COutcomeTable(EFamily eFamily, const CRules& rules, const CProgressFunction& progress = {});
+    COutcomeTable(const CFamily& family, const CRules& rules,
+                  const CProgressFunction& progress = {});
     COutcomeTable(const COutcomeTable&) = delete;
     COutcomeTable& operator=(const COutcomeTable&) = delete;
 
-    EFamily GetFamily() const { return m_eFamily; }
+    const CFamily& GetFamily() const { return *m_pFamily; }
     const CRules& GetRules() const { return m_rules; }
     // Whether a pay table is played on these counts.
     bool Fits(const CPayTable& table) const {
-        return table.eFamily == m_eFamily && table.rules == m_rules;
+        return table.pFamily == m_pFamily && table.rules == m_rules;
     }
     // The family's categories in pay-table order, then the losing hand.
     int GetCategoryCount() const { return m_nCategories + 1; }
@@ -104,7 +105,7 @@ private:
     template <typename Visit>
     void ForSetCounts(int nCount, int nSlot, Visit visit) const;
 
-    EFamily m_eFamily;
+    const CFamily* m_pFamily;
     CRules m_rules;
     int m_nCategories;                       // paying categories; the losing hand is the next
     std::vector<std::uint8_t> m_vecOutcome;  // by slot of the five-card hand

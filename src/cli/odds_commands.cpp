@@ -10,9 +10,9 @@
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
-#include "model/echo_text.h"
 #include "cli/odds_options.h"
 #include "games/pay_table_library.h"
+#include "model/echo_text.h"
 #include "strategy/chart_cache.h"
 
 namespace {
@@ -135,11 +135,11 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
     if (request.bAsBuilt) return "";
     if (!bList) {
         const CLibraryPayTable* pEntry =
-            FindLibraryPayTable(variant.eFamily, variant.nGame, options.strPays);
+            FindLibraryPayTable(variant.Family(), variant.nGame, options.strPays);
         if (pEntry == nullptr) {
             std::string strNames;
             for (const CLibraryPayTable& entry : PayTableLibrary())
-                if (entry.table.eFamily == variant.eFamily)
+                if (entry.table.pFamily == &variant.Family())
                     strNames += std::string(strNames.empty() ? "" : ", ") + entry.pszShort;
             return "unknown pay table '" + EchoText(options.strPays) + "' for " +
                    variant.pszCaption + " (as-built, " + strNames + ", or a list of pays)";
@@ -154,26 +154,26 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
             return "--pays: a pay is 0 to 100000, not '" + EchoText(strWord) + "'";
         vecPays.push_back(std::stoi(strWord));
     }
-    const auto categories = FamilyCategories(variant.eFamily);
+    const auto& categories = variant.Family().categories;
     if (vecPays.size() != categories.size()) {
         std::string strNames;
-        for (const char* pszName : categories)
-            strNames += std::string(strNames.empty() ? "" : ", ") + pszName;
+        for (const CCategory& category : categories)
+            strNames += std::string(strNames.empty() ? "" : ", ") + category.pszName;
         return std::string("--pays for ") + variant.pszCaption + " takes " +
                std::to_string(categories.size()) + " pays (" + strNames + "), not " +
                std::to_string(vecPays.size());
     }
     const bool bCasino = options.strRules != "as-built";
     request.table = bCasino
-                        ? MakeCasinoPayTable(variant.eFamily, "your table", kCasinoRules, vecPays)
-                        : MakeFlatPayTable(variant.eFamily, "your table", kAsBuiltRules, vecPays);
+                        ? MakeCasinoPayTable(variant.Family(), "your table", kCasinoRules, vecPays)
+                        : MakeFlatPayTable(variant.Family(), "your table", kAsBuiltRules, vecPays);
     if (std::string strError = ValidatePayTable(request.table); !strError.empty())
         return "--pays: " + strError;
     return "";
 }
 
 const COutcomeTable& Counts(const CPayTable& table, const CProgressFunction& progress = {}) {
-    return *SharedOutcomeTable(table.eFamily, table.rules, progress);
+    return *SharedOutcomeTable(table.Family(), table.rules, progress);
 }
 
 std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31) {
@@ -284,7 +284,7 @@ int ListPayTables(const CGameVariant* pVariant, COddsIo& io) {
         if (pVariant == nullptr || &variant == pVariant)
             vecTables.push_back(&AsBuiltPayTable(variant.nGame));
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (pVariant == nullptr || entry.table.eFamily == pVariant->eFamily)
+        if (pVariant == nullptr || entry.table.pFamily == &pVariant->Family())
             vecTables.push_back(&entry.table);
     Print(io.out, "%-26s  %-12s  %12s  %12s\n", "Pay table", "--pays", "1 coin", "5 coins");
     for (const CPayTable* pTable : vecTables) {

@@ -61,7 +61,7 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
 
 const COutcomeTable* CCoach::Table(const COutcomeKey& key) const {
     for (const auto& pTable : m_tables)
-        if (pTable->GetFamily() == key.eFamily && pTable->GetRules() == key.rules)
+        if (&pTable->GetFamily() == key.pFamily && pTable->GetRules() == key.rules)
             return pTable.get();
     return nullptr;
 }
@@ -83,7 +83,7 @@ std::optional<COutcomeKey> CCoach::GetNeededTable() const {
 
 void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
     if (!pTable) return;
-    const COutcomeKey key{pTable->GetFamily(), pTable->GetRules()};
+    const COutcomeKey key{&pTable->GetFamily(), pTable->GetRules()};
     if (!HasTable(key)) m_tables.push_back(std::move(pTable));
     for (CCoachDeal& deal : m_vecDeals)
         if (deal.bDrawn && !deal.bValued && KeyOf(deal) == key) Value(deal);

@@ -21,7 +21,7 @@
 
 // Which outcome table a pay table is counted on.
 struct COutcomeKey {
-    EFamily eFamily = EFamily::JacksOrBetter;
+    const CFamily* pFamily = &JacksFamily();
     CRules rules;
     friend bool operator==(const COutcomeKey&, const COutcomeKey&) = default;
 };
@@ -169,7 +169,7 @@ public:
     // The pay table selected at the table, whose counts the coach asks for once nothing else
     // waits; the table's events keep it up to date.
     void SetSelectedTable(const CPayTable& table) {
-        m_selected = COutcomeKey{table.eFamily, table.rules};
+        m_selected = COutcomeKey{table.pFamily, table.rules};
         m_bSelected = true;
     }
 
@@ -186,7 +186,7 @@ private:
     std::shared_ptr<const CStrategyChart> Chart(const CCoachDeal& deal) const;
     void ValueChart(CCoachDeal& deal) const;
     static COutcomeKey KeyOf(const CCoachDeal& deal) {
-        return {deal.payTable.eFamily, deal.payTable.rules};
+        return {deal.payTable.pFamily, deal.payTable.rules};
     }
     // 1 for the first deal; the current deal unless one was picked. Only with a deal.
     int ViewedDealNumber() const {

@@ -1,293 +1,332 @@
 #include "games/family.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
+#include <mutex>
+#include <vector>
 
 namespace {
 
-constexpr const char* kJacksCategories[] = {
-    "Royal Flush", "Straight Flush", "4 of a Kind", "Full House", "Flush",
-    "Straight",    "3 of a Kind",    "2 Pair",      "Pair",
-};
-constexpr const char* kBonusCategories[] = {
-    "Royal Flush",       "Straight Flush", "4 Aces", "4 of a Kind (2,3,4)",
-    "4 of a Kind (5-K)", "Full House",     "Flush",  "Straight",
-    "3 of a Kind",       "2 Pair",         "Pair",
-};
-constexpr const char* kDeucesCategories[] = {
-    "Royal Flush", "4 Wild", "Royal Flush w/2's", "5 of a Kind", "Straight Flush", "4 of a Kind",
-    "Full House",  "Flush",  "Straight",          "3 of a Kind",
-};
-
-// Category indices, in the orders above.
-enum EJacks { J_ROYAL, J_SF, J_QUADS, J_FULL, J_FLUSH, J_STRAIGHT, J_TRIPS, J_TWO_PAIR, J_PAIR };
-enum EBonus {
-    B_ROYAL,
-    B_SF,
-    B_ACES,
-    B_LOW_QUADS,
-    B_QUADS,
-    B_FULL,
-    B_FLUSH,
-    B_STRAIGHT,
-    B_TRIPS,
-    B_TWO_PAIR,
-    B_PAIR
-};
-enum EDeuces {
-    D_ROYAL,
-    D_FOUR_WILD,
-    D_WILD_ROYAL,
-    D_FIVE,
-    D_SF,
-    D_QUADS,
-    D_FULL,
-    D_FLUSH,
-    D_STRAIGHT,
-    D_TRIPS
-};
-
-constexpr CCategoryReading kJacksReadings[] = {
-    {J_ROYAL, J_SF},      {J_ROYAL, J_FLUSH},   {J_ROYAL, J_STRAIGHT}, {J_SF, J_FLUSH},
-    {J_SF, J_STRAIGHT},   {J_QUADS, J_TRIPS},   {J_QUADS, J_TWO_PAIR}, {J_QUADS, J_PAIR},
-    {J_FULL, J_TRIPS},    {J_FULL, J_TWO_PAIR}, {J_FULL, J_PAIR},      {J_TRIPS, J_PAIR},
-    {J_TWO_PAIR, J_PAIR},
-};
-constexpr CCategoryReading kBonusReadings[] = {
-    {B_ROYAL, B_SF},        {B_ROYAL, B_FLUSH},        {B_ROYAL, B_STRAIGHT}, {B_SF, B_FLUSH},
-    {B_SF, B_STRAIGHT},     {B_ACES, B_TRIPS},         {B_ACES, B_TWO_PAIR},  {B_ACES, B_PAIR},
-    {B_LOW_QUADS, B_TRIPS}, {B_LOW_QUADS, B_TWO_PAIR}, {B_LOW_QUADS, B_PAIR}, {B_QUADS, B_TRIPS},
-    {B_QUADS, B_TWO_PAIR},  {B_QUADS, B_PAIR},         {B_FULL, B_TRIPS},     {B_FULL, B_TWO_PAIR},
-    {B_FULL, B_PAIR},       {B_TRIPS, B_PAIR},         {B_TWO_PAIR, B_PAIR},
-};
-// With wild cards most hands have several readings: 2-2-2-5h-6h is a straight flush or four of a
-// kind, 2-2-5-6-7 a straight or three of a kind, 2-2-2-2-A five aces.
-constexpr CCategoryReading kDeucesReadings[] = {
-    {D_FOUR_WILD, D_WILD_ROYAL},
-    {D_FOUR_WILD, D_FIVE},
-    {D_FOUR_WILD, D_SF},
-    {D_FOUR_WILD, D_QUADS},
-    {D_FOUR_WILD, D_FULL},
-    {D_FOUR_WILD, D_FLUSH},
-    {D_FOUR_WILD, D_STRAIGHT},
-    {D_FOUR_WILD, D_TRIPS},
-    {D_ROYAL, D_SF},
-    {D_ROYAL, D_FLUSH},
-    {D_ROYAL, D_STRAIGHT},
-    {D_WILD_ROYAL, D_SF},
-    {D_WILD_ROYAL, D_QUADS},
-    {D_WILD_ROYAL, D_FULL},
-    {D_WILD_ROYAL, D_FLUSH},
-    {D_WILD_ROYAL, D_STRAIGHT},
-    {D_WILD_ROYAL, D_TRIPS},
-    {D_FIVE, D_QUADS},
-    {D_FIVE, D_FULL},
-    {D_FIVE, D_TRIPS},
-    {D_SF, D_QUADS},
-    {D_SF, D_FULL},
-    {D_SF, D_FLUSH},
-    {D_SF, D_STRAIGHT},
-    {D_SF, D_TRIPS},
-    {D_QUADS, D_FULL},
-    {D_QUADS, D_TRIPS},
-    {D_FULL, D_TRIPS},
-    {D_FLUSH, D_TRIPS},
-    {D_STRAIGHT, D_TRIPS},
-};
+using S = EShape;
 
 constexpr int kAce = 14;
-constexpr unsigned kRanksAll = 0x7FFCu;  // bits 2 to 14
-constexpr unsigned kRoyalRanks = 0x1Fu << 10;
-constexpr unsigned kWheelRanks = 1u << kAce | 0x3Cu;  // A, 2, 3, 4, 5
+constexpr unsigned kAces = RanksFrom(kAce);
+constexpr unsigned kFaces = RanksFrom(11, 13);
+constexpr unsigned kLowFour = RanksFrom(2, 4);
+constexpr unsigned kRoyalRanks = RanksFrom(10);
+constexpr unsigned kWheelRanks = RanksFrom(2, 5) | kAces;
 
-// The cards counted per suit index and per rank; the rank counts are kept as one set of ranks
-// per count, so that straights and kinds are found with a few bit operations.
-struct CCounts {
-    int arrSuit[5];            // [0] takes the cards that must not count
-    unsigned arrRanksHeld[6];  // [n]: bit r set when rank r is held exactly n times
-    int nRanked;
-    int nDeuces;
+// The top and the bottom of every family without wild cards.
+#define HIGH_HANDS                         \
+    {"Royal Flush", S::NaturalRoyal}, {    \
+        "Straight Flush", S::StraightFlush \
+    }
+#define LOW_HANDS(pair)                                                           \
+    {"Full House", S::FullHouse}, {"Flush", S::Flush}, {"Straight", S::Straight}, \
+        {"3 of a Kind", S::ThreeOfAKind}, {"2 Pair", S::TwoPair}, {               \
+        pair, S::Pair                                                             \
+    }
+
+constexpr CCategory kJacks[] = {HIGH_HANDS, {"4 of a Kind", S::FourOfAKind}, LOW_HANDS("Pair")};
+constexpr CCategory kTens[] = {
+    HIGH_HANDS, {"4 of a Kind", S::FourOfAKind}, LOW_HANDS("Tens or Better")};
+#define BONUS_FOURS                                                                         \
+    {"4 Aces", S::FourOfAKind, kAces}, {"4 of a Kind (2,3,4)", S::FourOfAKind, kLowFour}, { \
+        "4 of a Kind (5-K)", S::FourOfAKind, RanksFrom(5, 13)                               \
+    }
+constexpr CCategory kBonus[] = {HIGH_HANDS, BONUS_FOURS, LOW_HANDS("Pair")};
+constexpr CCategory kTripleBonus[] = {HIGH_HANDS, BONUS_FOURS, LOW_HANDS("Kings or Better")};
+constexpr CCategory kAcesAndFaces[] = {HIGH_HANDS,
+                                       {"4 Aces", S::FourOfAKind, kAces},
+                                       {"4 of a Kind (J-K)", S::FourOfAKind, kFaces},
+                                       {"4 of a Kind (2-10)", S::FourOfAKind, RanksFrom(2, 10)},
+                                       LOW_HANDS("Pair")};
+constexpr CCategory kSuperDoubleBonus[] = {HIGH_HANDS,
+                                           {"4 Aces", S::FourOfAKind, kAces},
+                                           {"4 of a Kind (J-K)", S::FourOfAKind, kFaces},
+                                           {"4 of a Kind (2,3,4)", S::FourOfAKind, kLowFour},
+                                           {"4 of a Kind (5-10)", S::FourOfAKind, RanksFrom(5, 10)},
+                                           LOW_HANDS("Pair")};
+constexpr CCategory kDoubleDoubleBonus[] = {
+    HIGH_HANDS,
+    {"4 Aces w/ 2-4", S::FourOfAKind, kAces, kLowFour},
+    {"4 2-4 w/ A-4", S::FourOfAKind, kLowFour, kLowFour | kAces},
+    {"4 Aces", S::FourOfAKind, kAces},
+    {"4 of a Kind (2,3,4)", S::FourOfAKind, kLowFour},
+    {"4 of a Kind (5-K)", S::FourOfAKind, RanksFrom(5, 13)},
+    LOW_HANDS("Pair")};
+constexpr CCategory kDoubleJackpot[] = {HIGH_HANDS,
+                                        {"4 Aces w/ J-K", S::FourOfAKind, kAces, kFaces},
+                                        {"4 Aces", S::FourOfAKind, kAces},
+                                        {"4 J-K w/ J-A", S::FourOfAKind, kFaces, kFaces | kAces},
+                                        {"4 of a Kind (J-K)", S::FourOfAKind, kFaces},
+                                        {"4 of a Kind (2-10)", S::FourOfAKind, RanksFrom(2, 10)},
+                                        LOW_HANDS("Pair")};
+constexpr CCategory kDeuces[] = {
+    {"Royal Flush", S::NaturalRoyal},
+    {"4 Wild", S::FourWild},
+    {"Royal Flush w/2's", S::WildRoyal},
+    {"5 of a Kind", S::FiveOfAKind},
+    {"Straight Flush", S::StraightFlush},
+    {"4 of a Kind", S::FourOfAKind},
+    {"Full House", S::FullHouse},
+    {"Flush", S::Flush},
+    {"Straight", S::Straight},
+    {"3 of a Kind", S::ThreeOfAKind},
+};
+constexpr CCategory kJoker[] = {
+    {"Royal Flush", S::NaturalRoyal},      {"5 of a Kind", S::FiveOfAKind},
+    {"Royal Flush w/Joker", S::WildRoyal}, {"Straight Flush", S::StraightFlush},
+    {"4 of a Kind", S::FourOfAKind},       LOW_HANDS("Kings or Better"),
+};
+#undef HIGH_HANDS
+#undef LOW_HANDS
+#undef BONUS_FOURS
+
+constexpr CFamily kFamilies[] = {
+    {"jacks", "Jacks or Better", 52, EWild::None, 11, kJacks},
+    {"tens", "Tens or Better", 52, EWild::None, 10, kTens},
+    {"bonus", "Bonus", 52, EWild::None, 11, kBonus},
+    {"aces-and-faces", "Aces and Faces", 52, EWild::None, 11, kAcesAndFaces},
+    {"super-double-bonus", "Super Double Bonus", 52, EWild::None, 11, kSuperDoubleBonus},
+    {"double-double-bonus", "Double Double Bonus", 52, EWild::None, 11, kDoubleDoubleBonus},
+    {"double-jackpot", "Double Jackpot", 52, EWild::None, 11, kDoubleJackpot},
+    {"triple-bonus", "Triple Bonus", 52, EWild::None, 13, kTripleBonus},
+    {"deuces", "Deuces Wild", 52, EWild::Deuces, 0, kDeuces, "Deuce"},
+    {"joker", "Joker Poker", 53, EWild::Joker, 13, kJoker, "Joker"},
 };
 
-CCounts CountCards(const int* pRanks, const int* pSuits, bool bDeucesWild) {
-    unsigned n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0;
-    unsigned nSuits = 0;  // four bits of count per suit index 0 to 4
-    int nRanked = 0;
-    int nDeuces = 0;
+// What the categories need to know of five cards.
+struct CFacts {
+    int nCards = 0;  // that take part: natural and wild
+    int nWild = 0;
+    int arrCount[15] = {};  // natural cards by rank
+    unsigned nHeld = 0;     // ranks of the natural cards
+    bool bPaired = false;   // a natural rank held more than once
+    bool bOneSuit = true;   // every natural card of one suit
+};
+
+CFacts ReadCards(const CFamily& family, const int* pCodes) {
+    CFacts facts;
+    int nSuit = -1;
     for (int i = 0; i < 5; ++i) {
-        const int nRank = pRanks[i];
-        const int nSuit = pSuits[i];
-        const bool bRanked = nRank >= 2 && nRank <= kAce;
-        const unsigned nBit = bRanked ? 1u << nRank : 0u;
-        n5 |= n4 & nBit;
-        n4 |= n3 & nBit;
-        n3 |= n2 & nBit;
-        n2 |= n1 & nBit;
-        n1 |= nBit;
-        nRanked += bRanked ? 1 : 0;
-        nDeuces += nRank == 2 ? 1 : 0;
-        const bool bSuited = nSuit >= 1 && nSuit <= 4 && !(bDeucesWild && nRank == 2);
-        nSuits += 1u << (4 * (bSuited ? nSuit : 0));
+        const int nCode = pCodes[i];
+        if (family.IsWild(nCode)) {
+            ++facts.nCards;
+            ++facts.nWild;
+            continue;
+        }
+        if (nCode < 0 || nCode >= JOKER_CODE) continue;
+        const int nRank = CardCodeRank(nCode);
+        ++facts.nCards;
+        facts.bPaired = facts.bPaired || facts.arrCount[nRank] > 0;
+        ++facts.arrCount[nRank];
+        facts.nHeld |= 1u << nRank;
+        if (nSuit >= 0 && nCode % 4 != nSuit) facts.bOneSuit = false;
+        nSuit = nCode % 4;
     }
-    CCounts counts;
-    for (int i = 0; i < 5; ++i) counts.arrSuit[i] = static_cast<int>((nSuits >> (4 * i)) & 0xF);
-    counts.arrRanksHeld[0] = kRanksAll & ~n1;
-    counts.arrRanksHeld[1] = n1 & ~n2;
-    counts.arrRanksHeld[2] = n2 & ~n3;
-    counts.arrRanksHeld[3] = n3 & ~n4;
-    counts.arrRanksHeld[4] = n4 & ~n5;
-    counts.arrRanksHeld[5] = n5;
-    counts.nRanked = nRanked;
-    counts.nDeuces = nDeuces;
-    return counts;
+    return facts;
 }
 
-int CountRanks(unsigned nRanks) {
-    return std::popcount(nRanks);
+// Five cards of different natural ranks that, with the wild cards, fill five ranks in a row.
+bool IsStraight(const CFacts& facts, const CRules& rules) {
+    if (facts.nCards != 5 || facts.bPaired) return false;
+    for (int nLow = 2; nLow <= 10; ++nLow)
+        if ((facts.nHeld & ~RanksFrom(nLow, nLow + 4)) == 0) return true;
+    return rules.bWheelStraight && (facts.nHeld & ~kWheelRanks) == 0;
 }
 
-// Jacks or Better and the Bonus family: no wild cards. The Bonus family splits four of a kind
-// by its rank.
-int ClassifyNatural(const CCounts& counts, const CRules& rules, bool bSplitQuads) {
-    const unsigned nSingles = counts.arrRanksHeld[1];
-    const unsigned nPairs = counts.arrRanksHeld[2];
-    constexpr unsigned kHighRanks = 0xFu << 11;
+bool IsFlush(const CFacts& facts) {
+    return facts.nCards == 5 && facts.bOneSuit;
+}
 
-    const bool bFlush = counts.arrSuit[1] == 5 || counts.arrSuit[2] == 5 ||
-                        counts.arrSuit[3] == 5 || counts.arrSuit[4] == 5;
-    // A window low..low+4 matches when each of its ranks is held exactly once.
-    const bool bStraight =
-        (nSingles & (nSingles >> 1) & (nSingles >> 2) & (nSingles >> 3) & (nSingles >> 4)) != 0 ||
-        (rules.bWheelStraight && (nSingles & kWheelRanks) == kWheelRanks);
-
-    // The Bonus categories stand two lines lower from four of a kind on.
-    const int nShift = bSplitQuads ? 2 : 0;
-    if (bFlush && (nSingles & kRoyalRanks) == kRoyalRanks) return J_ROYAL;
-    if (bStraight && bFlush) return J_SF;
-    if (counts.arrRanksHeld[4] != 0) {
-        if (!bSplitQuads) return J_QUADS;
-        const int nRank = std::countr_zero(counts.arrRanksHeld[4]);
-        return nRank == kAce ? B_ACES : nRank <= 4 ? B_LOW_QUADS : B_QUADS;
+bool FitsFour(const CFacts& facts, const CCategory& category) {
+    for (unsigned nRanks = category.nRanks; nRanks != 0; nRanks &= nRanks - 1) {
+        const int nRank = std::countr_zero(nRanks);
+        const int nOwn = facts.arrCount[nRank];
+        if (nOwn + facts.nWild < 4) continue;
+        const int nOthers = facts.nCards - nOwn - facts.nWild;
+        // The fifth card: another natural card is the kicker; a wild card left over stands
+        // for whatever kicker serves; a hand without one has no kicker.
+        if (nOthers == 1) {
+            int nKicker = 2;
+            while (nKicker <= kAce && (facts.arrCount[nKicker] == 0 || nKicker == nRank)) ++nKicker;
+            if ((category.nKickers >> nKicker & 1u) != 0) return true;
+        } else if (facts.nCards == 5 || category.nKickers == ALL_RANKS) {
+            return true;
+        }
     }
-    const int p = (counts.arrRanksHeld[3] != 0 ? 3 : 0) + CountRanks(nPairs);
-    if (p == 4) return J_FULL + nShift;
-    if (bFlush) return J_FLUSH + nShift;
-    if (bStraight) return J_STRAIGHT + nShift;
-    if (p == 3) return J_TRIPS + nShift;
-    if (p == 2) return J_TWO_PAIR + nShift;
-    if (p == 1 && (nPairs & kHighRanks) != 0) return J_PAIR + nShift;
+    return false;
+}
+
+bool FitsTwoPair(const CFacts& facts) {
+    // What pairing each rank still needs from the wild cards: the two least.
+    int nLeast = 2, nNext = 2;
+    for (int r = 2; r <= kAce; ++r) {
+        const int nNeed = std::max(0, 2 - facts.arrCount[r]);
+        if (nNeed < nLeast) {
+            nNext = nLeast;
+            nLeast = nNeed;
+        } else if (nNeed < nNext) {
+            nNext = nNeed;
+        }
+        // Four of a kind is two pairs of one rank.
+        if (facts.arrCount[r] + facts.nWild >= 4) return true;
+    }
+    return nLeast + nNext <= facts.nWild;
+}
+
+bool AnyRankWith(const CFacts& facts, unsigned nRanks, int nCards) {
+    if (facts.nWild >= nCards && nRanks != 0) return true;
+    for (; nRanks != 0; nRanks &= nRanks - 1)
+        if (facts.arrCount[std::countr_zero(nRanks)] + facts.nWild >= nCards) return true;
+    return false;
+}
+
+bool Fits(const CFamily& family, const CRules& rules, const CFacts& facts,
+          const CCategory& category) {
+    switch (category.eShape) {
+        case S::NaturalRoyal:
+            return facts.nWild == 0 && IsFlush(facts) && facts.nHeld == kRoyalRanks;
+        case S::WildRoyal:
+            return facts.nWild > 0 && IsFlush(facts) && !facts.bPaired &&
+                   (facts.nHeld & ~kRoyalRanks) == 0;
+        case S::FiveOfAKind:
+            return facts.nCards == 5 && AnyRankWith(facts, category.nRanks, 5);
+        case S::FourWild:
+            return facts.nWild == 4;
+        case S::StraightFlush:
+            return IsFlush(facts) && IsStraight(facts, rules);
+        case S::FourOfAKind:
+            return FitsFour(facts, category);
+        case S::FullHouse: {
+            if (facts.nCards != 5 || facts.nHeld == 0 || std::popcount(facts.nHeld) > 2)
+                return false;
+            for (int r = 2; r <= kAce; ++r)
+                if (facts.arrCount[r] > 3) return false;
+            return true;
+        }
+        case S::Flush:
+            return IsFlush(facts);
+        case S::Straight:
+            return IsStraight(facts, rules);
+        case S::ThreeOfAKind:
+            return AnyRankWith(facts, category.nRanks, 3);
+        case S::TwoPair:
+            return FitsTwoPair(facts);
+        case S::Pair:
+            return family.nLowestPair >= 2 && AnyRankWith(facts, RanksFrom(family.nLowestPair), 2);
+    }
+    return false;
+}
+
+int Classify(const CFamily& family, const CRules& rules, const CFacts& facts) {
+    for (int c = 0; c < family.CategoryCount(); ++c)
+        if (Fits(family, rules, facts, family.categories[static_cast<std::size_t>(c)])) return c;
     return NO_CATEGORY;
 }
 
-// Every 2 is wild. The categories are tried from the top, so the first the hand makes is its
-// highest reading.
-int ClassifyDeuces(const CCounts& counts, const CRules& rules) {
-    const int nWild = counts.nDeuces;
-    if (nWild == 4) return D_FOUR_WILD;
-
-    bool bFlush = false;
-    for (int nSuit = 1; nSuit <= 4; ++nSuit) bFlush = bFlush || counts.arrSuit[nSuit] + nWild == 5;
-
-    constexpr unsigned kNaturalRanks = kRanksAll & ~(1u << 2);
-    auto heldExactly = [&counts](int n) {
-        return n >= 0 && n <= 5 ? counts.arrRanksHeld[n] & kNaturalRanks : 0u;
-    };
-    const unsigned nHeld = kNaturalRanks & ~counts.arrRanksHeld[0];
-    const unsigned nPairs = heldExactly(2);
-
-    // A window is a straight when the five positions hold ranked cards, no natural rank twice,
-    // and every natural card lies in the window: the 2s fill its gaps.
-    const bool bFiveSingles =
-        counts.nRanked == 5 && (nPairs | heldExactly(3) | heldExactly(4) | heldExactly(5)) == 0;
-    auto fitsWindow = [nHeld](unsigned nWindow) { return (nHeld & ~nWindow) == 0; };
-    if (bFlush && bFiveSingles && fitsWindow(kRoyalRanks))
-        return nWild == 0 ? D_ROYAL : D_WILD_ROYAL;
-
-    if (heldExactly(5 - nWild) != 0) return D_FIVE;
-
-    // Windows run from 3-7 to 10-14, and A-2-3-4-5 where the rules allow it.
-    const int nHighest = nHeld != 0 ? std::bit_width(nHeld) - 1 : 3;
-    const bool bStraight = bFiveSingles && (fitsWindow(0x1Fu << std::max(3, nHighest - 4)) ||
-                                            (rules.bWheelStraight && fitsWindow(kWheelRanks)));
-    if (bStraight && bFlush) return D_SF;
-    if (heldExactly(4 - nWild) != 0) return D_QUADS;
-
-    // The 2s never make a pair: a full house is three of a kind and a natural pair, or with one
-    // 2 two natural pairs, one of them made three by the 2.
-    const bool bThree = heldExactly(3 - nWild) != 0;
-    const int nPairsBesideThree = CountRanks(nPairs) - (nWild == 1 ? 1 : 0);
-    if (bThree && nWild <= 1 && nPairsBesideThree >= 1) return D_FULL;
-    if (bFlush) return D_FLUSH;
-    if (bStraight) return D_STRAIGHT;
-    return bThree ? D_TRIPS : NO_CATEGORY;
+// One hand of every kind that matters to the categories: each number of wild cards, each
+// multiset of natural ranks, and, where the ranks differ, in one suit and in two.
+std::vector<CCategoryReading> WorkOutReadings(const CFamily& family) {
+    std::vector<CCategoryReading> vecReadings;
+    const int nMostWild = family.eWild == EWild::Deuces ? 4 : family.eWild == EWild::Joker ? 1 : 0;
+    const int nLowest = family.LowestNaturalRank();
+    for (const CRules& rules : {kAsBuiltRules, kCasinoRules})
+        for (int nWild = 0; nWild <= nMostWild; ++nWild) {
+            const int nNatural = 5 - nWild;
+            std::vector<int> vecRanks(static_cast<std::size_t>(nNatural), nLowest);
+            while (true) {
+                int arrUsed[15] = {};
+                bool bPossible = true;
+                for (int nRank : vecRanks) bPossible = bPossible && ++arrUsed[nRank] <= 4;
+                const bool bDistinct =
+                    std::adjacent_find(vecRanks.begin(), vecRanks.end()) == vecRanks.end();
+                for (int nSuited = 0; bPossible && nSuited < (bDistinct ? 2 : 1); ++nSuited) {
+                    int arrCodes[5];
+                    int arrSeen[15] = {};
+                    for (int i = 0; i < nNatural; ++i) {
+                        const int nRank = vecRanks[static_cast<std::size_t>(i)];
+                        const int nSuit = nSuited     ? 0
+                                          : bDistinct ? (i == 0 ? 0 : 1)
+                                                      : arrSeen[nRank]++;
+                        arrCodes[i] = (nRank - 2) * 4 + nSuit;
+                    }
+                    for (int i = nNatural; i < 5; ++i)
+                        arrCodes[i] = family.eWild == EWild::Joker ? JOKER_CODE : i - nNatural;
+                    const CFacts facts = ReadCards(family, arrCodes);
+                    const int nClass = Classify(family, rules, facts);
+                    if (nClass == NO_CATEGORY) continue;
+                    for (int c = nClass + 1; c < family.CategoryCount(); ++c)
+                        if (Fits(family, rules, facts,
+                                 family.categories[static_cast<std::size_t>(c)]))
+                            vecReadings.push_back({nClass, c});
+                }
+                // The next multiset, ranks never falling.
+                int i = nNatural - 1;
+                while (i >= 0 && vecRanks[static_cast<std::size_t>(i)] == kAce) --i;
+                if (i < 0) break;
+                const int nNext = vecRanks[static_cast<std::size_t>(i)] + 1;
+                for (int j = i; j < nNatural; ++j) vecRanks[static_cast<std::size_t>(j)] = nNext;
+            }
+        }
+    std::sort(vecReadings.begin(), vecReadings.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.nHigher, a.nLower) < std::pair(b.nHigher, b.nLower);
+    });
+    vecReadings.erase(std::unique(vecReadings.begin(), vecReadings.end()), vecReadings.end());
+    return vecReadings;
 }
-
-constexpr std::array kFamilies = {EFamily::JacksOrBetter, EFamily::Bonus, EFamily::DeucesWild};
 
 }  // namespace
 
-std::span<const char* const> FamilyCategories(EFamily eFamily) {
-    switch (eFamily) {
-        case EFamily::JacksOrBetter:
-            return kJacksCategories;
-        case EFamily::Bonus:
-            return kBonusCategories;
-        case EFamily::DeucesWild:
-            return kDeucesCategories;
-    }
+const char* CFamily::CategoryName(int nCategory) const {
+    if (nCategory < 0 || nCategory >= CategoryCount()) return "";
+    return categories[static_cast<std::size_t>(nCategory)].pszName;
+}
+
+bool CFamily::IsWild(int nCode) const {
+    if (eWild == EWild::Joker) return nCode == JOKER_CODE;
+    return eWild == EWild::Deuces && nCode >= 0 && nCode < JOKER_CODE && CardCodeRank(nCode) == 2;
+}
+
+std::span<const CCategoryReading> CFamily::Readings() const {
+    static std::once_flag s_once;
+    static std::vector<CCategoryReading>* s_pReadings = nullptr;  // by family, kept for the run
+    std::call_once(s_once, [] {
+        s_pReadings = new std::vector<CCategoryReading>[std::size(kFamilies)];
+        for (std::size_t i = 0; i < std::size(kFamilies); ++i)
+            s_pReadings[i] = WorkOutReadings(kFamilies[i]);
+    });
+    for (std::size_t i = 0; i < std::size(kFamilies); ++i)
+        if (&kFamilies[i] == this) return s_pReadings[i];
     return {};
 }
 
-int CategoryCount(EFamily eFamily) {
-    return static_cast<int>(FamilyCategories(eFamily).size());
+std::span<const CFamily> Families() {
+    return kFamilies;
 }
 
-const char* FamilyName(EFamily eFamily) {
-    switch (eFamily) {
-        case EFamily::JacksOrBetter:
-            return "Jacks or Better";
-        case EFamily::Bonus:
-            return "Bonus";
-        case EFamily::DeucesWild:
-            return "Deuces Wild";
-    }
-    return "";
-}
-
-const char* FamilyKey(EFamily eFamily) {
-    switch (eFamily) {
-        case EFamily::JacksOrBetter:
-            return "jacks";
-        case EFamily::Bonus:
-            return "bonus";
-        case EFamily::DeucesWild:
-            return "deuces";
-    }
-    return "";
-}
-
-const EFamily* FindFamily(std::string_view strKey) {
-    for (const EFamily& eFamily : kFamilies)
-        if (strKey == FamilyKey(eFamily)) return &eFamily;
+const CFamily* FindFamily(std::string_view strKey) {
+    for (const CFamily& family : kFamilies)
+        if (strKey == family.pszKey) return &family;
     return nullptr;
 }
 
-int ClassifyHand(EFamily eFamily, const CRules& rules, const int* pRanks, const int* pSuits) {
-    const bool bWild = eFamily == EFamily::DeucesWild;
-    const CCounts counts = CountCards(pRanks, pSuits, bWild);
-    if (bWild) return ClassifyDeuces(counts, rules);
-    return ClassifyNatural(counts, rules, eFamily == EFamily::Bonus);
+const CFamily& JacksFamily() {
+    return kFamilies[0];
 }
 
-std::span<const CCategoryReading> FamilyReadings(EFamily eFamily) {
-    switch (eFamily) {
-        case EFamily::JacksOrBetter:
-            return kJacksReadings;
-        case EFamily::Bonus:
-            return kBonusReadings;
-        case EFamily::DeucesWild:
-            return kDeucesReadings;
-    }
-    return {};
+const CFamily& GetFamily(std::string_view strKey) {
+    const CFamily* pFamily = FindFamily(strKey);
+    return pFamily != nullptr ? *pFamily : JacksFamily();
+}
+
+int ClassifyHand(const CFamily& family, const CRules& rules, const int* pCodes) {
+    return Classify(family, rules, ReadCards(family, pCodes));
+}
+
+bool CanMakeCategory(const CFamily& family, const CRules& rules, const int* pCodes, int nCategory) {
+    if (nCategory < 0 || nCategory >= family.CategoryCount()) return false;
+    return Fits(family, rules, ReadCards(family, pCodes),
+                family.categories[static_cast<std::size_t>(nCategory)]);
 }

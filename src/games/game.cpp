@@ -28,23 +28,23 @@ int CGame::Evaluate(std::string& strName) const {
     return 0;
 }
 
-int CGame::ScoreByTable(EFamily eFamily, std::string& strName) const {
+int CGame::ScoreByTable(std::string& strName) const {
     strName.clear();
-    ASSERT(m_pPayTable != nullptr && m_pPayTable->eFamily == eFamily);
-    if (m_pHand == nullptr || m_pPayTable == nullptr || m_pPayTable->eFamily != eFamily) return 0;
+    ASSERT(m_pPayTable != nullptr);
+    if (m_pHand == nullptr || m_pPayTable == nullptr) return 0;
     // Only positions that exist are read; a card back or a missing card takes part in no
     // category.
-    int arrRanks[kCardsInHand] = {};
-    int arrSuits[kCardsInHand] = {};
+    int arrCodes[kCardsInHand] = {-1, -1, -1, -1, -1};
     const int nCards = std::min(m_pHand->GetSize(), kCardsInHand);
     ASSERT(m_pHand->GetSize() == kCardsInHand);
     for (int i = 0; i < nCards; ++i) {
-        if (const CCard* pCard = m_pHand->GetCard(i)) {
-            arrRanks[i] = pCard->GetRank();
-            arrSuits[i] = pCard->GetSuit() / 100;
-        }
+        const CCard* pCard = m_pHand->GetCard(i);
+        if (pCard == nullptr) continue;
+        const int nRank = pCard->GetRank(), nSuit = pCard->GetSuit();
+        if (nRank >= 2 && nRank <= 14 && nSuit >= 100 && nSuit <= 400 && nSuit % 100 == 0)
+            arrCodes[i] = CardCode(nSuit, nRank);
     }
-    const int nCategory = ClassifyHand(eFamily, m_pPayTable->rules, arrRanks, arrSuits);
+    const int nCategory = ClassifyHand(m_pPayTable->Family(), m_pPayTable->rules, arrCodes);
     strName = m_pPayTable->PayingName(nCategory, m_nBet);
     return m_pPayTable->Pay(nCategory, m_nBet);
 }

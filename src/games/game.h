@@ -39,9 +39,9 @@ public:
     void DrawResult(CDC* pDC, POINT ptHand, bool bLarge) const;
 
 protected:
-    // Scores the hand by the pay table's family and rules, and its pays at the bet; a table of
-    // another family than eFamily is a broken contract and scores nothing.
-    int ScoreByTable(EFamily eFamily, std::string& strName) const;
+    // Scores the hand by the pay table's family and rules, and its pays at the bet: each game
+    // plays whichever table was chosen for it, of its own family or one descended from it.
+    int ScoreByTable(std::string& strName) const;
 
     CHand* m_pHand;
     const CPayTable* m_pPayTable;

@@ -11,5 +11,5 @@ CGameBonus::CGameBonus(CHand* pHand, const CPayTable* pTable, int nBet)
 }
 
 int CGameBonus::Evaluate(std::string& strName) const {
-    return ScoreByTable(EFamily::Bonus, strName);
+    return ScoreByTable(strName);
 }

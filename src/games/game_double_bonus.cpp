@@ -11,5 +11,5 @@ CGameDoubleBonus::CGameDoubleBonus(CHand* pHand, const CPayTable* pTable, int nB
 }
 
 int CGameDoubleBonus::Evaluate(std::string& strName) const {
-    return ScoreByTable(EFamily::Bonus, strName);
+    return ScoreByTable(strName);
 }

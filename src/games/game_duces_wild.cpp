@@ -11,5 +11,5 @@ CGameDucesWild::CGameDucesWild(CHand* pHand, const CPayTable* pTable, int nBet)
 }
 
 int CGameDucesWild::Evaluate(std::string& strName) const {
-    return ScoreByTable(EFamily::DeucesWild, strName);
+    return ScoreByTable(strName);
 }

@@ -11,5 +11,5 @@ CGameJackOrBetter::CGameJackOrBetter(CHand* pHand, const CPayTable* pTable, int 
 }
 
 int CGameJackOrBetter::Evaluate(std::string& strName) const {
-    return ScoreByTable(EFamily::JacksOrBetter, strName);
+    return ScoreByTable(strName);
 }

@@ -14,7 +14,8 @@ struct CGameVariant {
     int nGame;                   // the game code the table keeps
     const char* pszCaption;      // the check box, the pay table's group and the command's title
     const char* pszCommandName;  // what handfall-odds --game takes
-    EFamily eFamily;
+    const char* pszFamily;       // the key of its family
+    const CFamily& Family() const { return GetFamily(pszFamily); }
     // The pay table's text for the variant; {n} stands for the pay of category n.
     const char* pszPayTable;
     std::unique_ptr<CGame> (*pfnCreate)(CHand* pHand, const CPayTable* pTable, int nBet);

@@ -13,7 +13,7 @@
 constexpr int MAX_PAY_PER_COIN = 100000;
 
 struct CPayTable {
-    EFamily eFamily = EFamily::JacksOrBetter;
+    const CFamily* pFamily = &JacksFamily();  // never null
     std::string strName;
     CRules rules;
     // [category][bet - 1]: coins per coin bet.
@@ -24,7 +24,8 @@ struct CPayTable {
     int Pay(int nCategory, int nBet) const;
     // The category's name as the table writes it, "" where it pays nothing at the bet.
     std::string PayingName(int nCategory, int nBet) const;
-    int CategoryCount() const { return ::CategoryCount(eFamily); }
+    const CFamily& Family() const { return *pFamily; }
+    int CategoryCount() const { return pFamily->CategoryCount(); }
 
     friend bool operator==(const CPayTable&, const CPayTable&) = default;
 };
@@ -32,10 +33,10 @@ struct CPayTable {
 // A table as casinos pay: every category pays the same per coin at every bet, but the royal
 // flush, which pays 250 per coin at 1 to 4 coins and the first entry of pays at 5. The pays
 // are the family's categories in pay-table order.
-CPayTable MakeCasinoPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+CPayTable MakeCasinoPayTable(const CFamily& family, std::string strName, const CRules& rules,
                              const std::vector<int>& vecPays);
 // The same pays at every bet.
-CPayTable MakeFlatPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+CPayTable MakeFlatPayTable(const CFamily& family, std::string strName, const CRules& rules,
                            const std::vector<int>& vecPays);
 
 // Whether two tables play alike (family, rules and every pay), whatever their names: the counts,

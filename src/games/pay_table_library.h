@@ -18,4 +18,5 @@ std::span<const CLibraryPayTable> PayTableLibrary();
 // The library's table of a family by full name, or by short name: first among those listed
 // under nGame (0: any game of the family), then among the family's; either in any case. Null
 // when there is none.
-const CLibraryPayTable* FindLibraryPayTable(EFamily eFamily, int nGame, std::string_view strName);
+const CLibraryPayTable* FindLibraryPayTable(const CFamily& family, int nGame,
+                                            std::string_view strName);

@@ -20,9 +20,9 @@ bool ParsePay(const std::string& strWord, int& nPay) {
 
 }  // namespace
 
-CPayTable MakePlayerPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+CPayTable MakePlayerPayTable(const CFamily& family, std::string strName, const CRules& rules,
                              const std::vector<int>& vecPays, int nRoyalAtMaxBet) {
-    CPayTable table = MakeFlatPayTable(eFamily, std::move(strName), rules, vecPays);
+    CPayTable table = MakeFlatPayTable(family, std::move(strName), rules, vecPays);
     table.arrPays[0][MAX_BET - 1] = nRoyalAtMaxBet;
     return table;
 }
@@ -30,7 +30,7 @@ CPayTable MakePlayerPayTable(EFamily eFamily, std::string strName, const CRules&
 CPayTableText FormatPayTable(const CPayTable& table) {
     CPayTableText text;
     text.strName = table.strName;
-    text.strFamily = FamilyKey(table.eFamily);
+    text.strFamily = table.Family().pszKey;
     text.strRules = table.rules.bWheelStraight ? kCasinoWord : kAsBuiltWord;
     for (int c = 0; c < table.CategoryCount(); ++c) {
         if (c > 0) text.strPays += ' ';
@@ -41,7 +41,7 @@ CPayTableText FormatPayTable(const CPayTable& table) {
 }
 
 std::string ParsePayTable(const CPayTableText& text, CPayTable& table) {
-    const EFamily* pFamily = FindFamily(text.strFamily);
+    const CFamily* pFamily = FindFamily(text.strFamily);
     if (pFamily == nullptr) return "Family: no family is called \"" + text.strFamily + "\"";
     CRules rules;
     if (text.strRules == kCasinoWord)
@@ -59,9 +59,9 @@ std::string ParsePayTable(const CPayTableText& text, CPayTable& table) {
                    ", not \"" + strWord + "\"";
         vecPays.push_back(nPay);
     }
-    if (static_cast<int>(vecPays.size()) != CategoryCount(*pFamily))
-        return "Pays: " + std::string(FamilyName(*pFamily)) + " has " +
-               std::to_string(CategoryCount(*pFamily)) + " categories, not " +
+    if (static_cast<int>(vecPays.size()) != pFamily->CategoryCount())
+        return "Pays: " + std::string(pFamily->pszName) + " has " +
+               std::to_string(pFamily->CategoryCount()) + " categories, not " +
                std::to_string(vecPays.size());
     int nRoyal = 0;
     if (!ParsePay(text.strRoyalAtMaxBet, nRoyal))
@@ -77,9 +77,9 @@ std::vector<CPayTable> PayTableChoices(int nGame, const std::vector<CPayTable>& 
     const CPayTable& asBuilt = AsBuiltPayTable(nGame);
     std::vector<CPayTable> vecChoices{asBuilt};
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (entry.table.eFamily == asBuilt.eFamily) vecChoices.push_back(entry.table);
+        if (entry.table.pFamily == asBuilt.pFamily) vecChoices.push_back(entry.table);
     for (const CPayTable& table : vecOwn)
-        if (table.eFamily == asBuilt.eFamily) vecChoices.push_back(table);
+        if (table.pFamily == asBuilt.pFamily) vecChoices.push_back(table);
     return vecChoices;
 }
 

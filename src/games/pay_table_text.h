@@ -9,7 +9,7 @@
 
 // A player's table pays each category the same per coin at every bet, but the royal flush,
 // which pays its own entry at 1 to 4 coins and nRoyalAtMaxBet at 5 coins.
-CPayTable MakePlayerPayTable(EFamily eFamily, std::string strName, const CRules& rules,
+CPayTable MakePlayerPayTable(const CFamily& family, std::string strName, const CRules& rules,
                              const std::vector<int>& vecPays, int nRoyalAtMaxBet);
 
 // One player's table in words: the family's key ("jacks"), "casino" or "as-built", the pays

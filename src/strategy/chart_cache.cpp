@@ -34,7 +34,7 @@ std::shared_ptr<const CStrategyChart> SharedStrategyChart(const CPayTable& table
                                                           const CProgressFunction& progress) {
     if (auto pChart = FindStrategyChart(table, nBet)) return pChart;
     std::shared_ptr<const COutcomeTable> pCounts =
-        SharedOutcomeTable(table.eFamily, table.rules, ScaledProgress(progress, 0, 0.3));
+        SharedOutcomeTable(table.Family(), table.rules, ScaledProgress(progress, 0, 0.3));
     if (!pCounts) return nullptr;
     std::shared_ptr<const CStrategyChart> pChart =
         GenerateChart(*pCounts, table, nBet, ScaledProgress(progress, 0.3, 1));

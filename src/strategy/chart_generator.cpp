@@ -351,7 +351,7 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
 std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
                                                     const CPayTable& table, int nBet,
                                                     const CProgressFunction& progress) {
-    std::shared_ptr<const CHoldClasses> pClasses = SharedHoldClasses(table.eFamily, table.rules);
+    std::shared_ptr<const CHoldClasses> pClasses = SharedHoldClasses(table.Family(), table.rules);
     if (!pClasses) return nullptr;
     const CHoldPays pays = counts.ApplyPays(table, nBet);
     std::vector<CDealOffers> vecDeals;

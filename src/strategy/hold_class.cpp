@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <map>
 #include <mutex>
 #include <unordered_map>
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int kAce = 14;
-constexpr int kJack = 11;
 
 enum EKind : std::uint32_t {
     kNothing,
@@ -41,16 +41,59 @@ struct CKey {
     }
 };
 
-// Rank groups that pay differently in the Bonus family: aces, 2-4 and 5-K for four and three of
-// a kind; aces, J-K, 2-4 and 5-10 for pairs.
-std::uint32_t KindGroup(EFamily eFamily, int nRank) {
-    if (eFamily != EFamily::Bonus) return 0;
-    return nRank == kAce ? 0 : nRank <= 4 ? 1 : 2;
-}
-std::uint32_t PairGroup(EFamily eFamily, int nRank) {
-    if (eFamily == EFamily::Bonus)
-        return nRank == kAce ? 0 : nRank >= kJack ? 1 : nRank <= 4 ? 2 : 3;
-    return nRank >= kJack ? 0 : 1;
+// Ranks a family pays apart, from its description: a kind group is the four of a kind that
+// pays a rank with any kicker (in Bonus: aces, 2-4, 5-K); a pair group is a kind group split
+// into pairs that pay and pairs that do not (in Bonus: aces, J-K, 2-4, 5-10). Numbered in
+// pay-table order, paying pairs first.
+struct CRankGroups {
+    std::array<std::uint32_t, 15> arrKind{}, arrPair{};
+    std::array<int, 16> arrKindCategory{};    // by kind group
+    std::array<unsigned, 16> arrPairRanks{};  // by pair group
+    std::array<bool, 16> arrPairPays{};       // by pair group
+    std::uint32_t nKinds = 0, nPairs = 0;
+    int nLowPair = 0;  // the lowest rank whose pair pays; 15 where none does
+};
+
+CRankGroups MakeRankGroups(const CFamily& family) {
+    CRankGroups groups;
+    groups.nLowPair = family.nLowestPair >= 2 ? family.nLowestPair : 15;
+    // Each rank's kind group: the first plain four of a kind covering it.
+    std::array<int, 15> arrCategory{};
+    for (int r = 2; r <= kAce; ++r) {
+        arrCategory[static_cast<std::size_t>(r)] = -1;
+        for (int c = 0; c < family.CategoryCount(); ++c) {
+            const CCategory& category = family.categories[static_cast<std::size_t>(c)];
+            if (category.eShape == EShape::FourOfAKind && category.nKickers == ALL_RANKS &&
+                (category.nRanks >> r & 1u) != 0) {
+                arrCategory[static_cast<std::size_t>(r)] = c;
+                break;
+            }
+        }
+    }
+    for (int c = -1; c < family.CategoryCount(); ++c) {
+        bool bUsed = false;
+        for (int r = 2; r <= kAce; ++r)
+            if (arrCategory[static_cast<std::size_t>(r)] == c) {
+                groups.arrKind[static_cast<std::size_t>(r)] = groups.nKinds;
+                bUsed = true;
+            }
+        if (bUsed) groups.arrKindCategory[groups.nKinds++] = c;
+    }
+    for (const bool bPays : {true, false})
+        for (std::uint32_t g = 0; g < groups.nKinds; ++g) {
+            unsigned nRanks = 0;
+            for (int r = family.LowestNaturalRank(); r <= kAce; ++r)
+                if (groups.arrKind[static_cast<std::size_t>(r)] == g &&
+                    (r >= groups.nLowPair) == bPays)
+                    nRanks |= 1u << r;
+            if (nRanks == 0) continue;
+            for (int r = 2; r <= kAce; ++r)
+                if ((nRanks >> r & 1u) != 0)
+                    groups.arrPair[static_cast<std::size_t>(r)] = groups.nPairs;
+            groups.arrPairRanks[groups.nPairs] = nRanks;
+            groups.arrPairPays[groups.nPairs++] = bPays;
+        }
+    return groups;
 }
 
 // How many straights (five ranks in a row; A-2-3-4-5 too where the rules say so) hold every
@@ -66,37 +109,37 @@ int StraightWindows(unsigned nRanks, const CRules& rules, int nFirst) {
     return nWindows;
 }
 
-CKey Classify(EFamily eFamily, const CRules& rules, const int* pCodes, int nCount) {
-    const bool bDeuces = eFamily == EFamily::DeucesWild;
+CKey Classify(const CFamily& family, const CRankGroups& groups, const CRules& rules,
+              const int* pCodes, int nCount) {
+    const bool bDeuces = family.eWild != EWild::None;
     CKey key;
     key.nCards = static_cast<std::uint32_t>(nCount);
-    int arrRanks[5], arrSuits[5];
     int nNatural = 0, nWild = 0;
     int arrCount[15] = {};
     unsigned nRankMask = 0, nSuitMask = 0;
     for (int i = 0; i < nCount; ++i) {
-        const int nRank = CardCodeRank(pCodes[i]);
-        arrRanks[i] = nRank;
-        arrSuits[i] = CardCodeSuit(pCodes[i]) / 100;
-        if (bDeuces && nRank == 2) {
+        if (family.IsWild(pCodes[i])) {
             ++nWild;
             continue;
         }
+        const int nRank = CardCodeRank(pCodes[i]);
+        const int nSuit = CardCodeSuit(pCodes[i]) / 100;
         ++nNatural;
         ++arrCount[nRank];
         nRankMask |= 1u << nRank;
-        nSuitMask |= 1u << arrSuits[i];
+        nSuitMask |= 1u << nSuit;
     }
     key.nDeuces = static_cast<std::uint32_t>(nWild);
     if (nCount == 0) return {kNothing, 0, 0, 0, 0};
     if (nCount == 5) {
-        const int nCategory = ClassifyHand(eFamily, rules, arrRanks, arrSuits);
-        const std::string_view strName =
-            nCategory == NO_CATEGORY ? "" : FamilyCategories(eFamily)[nCategory];
+        const int nCategory = ClassifyHand(family, rules, pCodes);
         // A made hand is kept whole; a four of a kind (or Deuces' four deuces) with a fifth card
         // is the four kept.
-        if (strName.find("Flush") != std::string_view::npos || strName == "Full House" ||
-            strName == "Straight" || strName == "5 of a Kind") {
+        const EShape eShape = nCategory == NO_CATEGORY
+                                  ? EShape::Pair
+                                  : family.categories[static_cast<std::size_t>(nCategory)].eShape;
+        if (eShape != EShape::Pair && eShape != EShape::TwoPair && eShape != EShape::ThreeOfAKind &&
+            eShape != EShape::FourOfAKind && eShape != EShape::FourWild) {
             key.nKind = kMade;
             key.nA = static_cast<std::uint32_t>(nCategory);
         }
@@ -120,6 +163,7 @@ CKey Classify(EFamily eFamily, const CRules& rules, const int* pCodes, int nCoun
         }
         if (nWild == 0 && nCount == 2 && nMost == 2) {
             key.nKind = kPair;
+            key.nA = groups.arrPair[static_cast<std::size_t>(nMostRank)];
             return key;
         }
         if (nWild == 0 && nCount == 4 && nPairs == 2) {
@@ -127,30 +171,31 @@ CKey Classify(EFamily eFamily, const CRules& rules, const int* pCodes, int nCoun
             return key;
         }
     } else if (nMost >= 2) {
-        if (nMost == 4) key.nKind = kFour, key.nA = KindGroup(eFamily, nMostRank);
-        if (nMost == 3 && nCount == 3) key.nKind = kThree, key.nA = KindGroup(eFamily, nMostRank);
+        const auto nRank = static_cast<std::size_t>(nMostRank);
+        if (nMost == 4) key.nKind = kFour, key.nA = groups.arrKind[nRank];
+        if (nMost == 3 && nCount == 3) key.nKind = kThree, key.nA = groups.arrKind[nRank];
         if (nPairs == 2 && nCount == 4) key.nKind = kTwoPair;
-        if (nMost == 2 && nCount == 2) key.nKind = kPair, key.nA = PairGroup(eFamily, nMostRank);
+        if (nMost == 2 && nCount == 2) key.nKind = kPair, key.nA = groups.arrPair[nRank];
         return key;
     }
     if (nMost >= 2) return key;  // a pair and more, in Deuces Wild
 
     // Different ranks from here on, with any deuces as wild cards.
     int nHigh = 0;
-    for (int r = kJack; r <= kAce; ++r) nHigh += arrCount[r];
+    for (int r = groups.nLowPair; r <= kAce; ++r) nHigh += arrCount[r];
     const bool bSuited = std::popcount(nSuitMask) == 1 && (nNatural >= 2 || nWild > 0);
     if (!bDeuces && (!bSuited || nNatural == 1) && nHigh == nNatural) {
         key.nKind = kHighCards;
-        key.nA = nRankMask >> kJack;
+        key.nA = nRankMask >> groups.nLowPair;
         return key;
     }
     if (!bDeuces && nNatural == 1) return key;  // one low card
     if (!bDeuces) key.nB = static_cast<std::uint32_t>(nHigh);
     // In Deuces Wild only a deuce fills a straight's 2, a deuce the draw then lacks: those
     // straights count only where no other is left, and as one gap more.
-    int nWindows = StraightWindows(nRankMask, rules, bDeuces ? 3 : 1);
+    int nWindows = StraightWindows(nRankMask, rules, family.LowestNaturalRank() == 3 ? 3 : 1);
     int nEndGap = 0;
-    if (bDeuces && nWindows == 0 && nWild > 0) {
+    if (family.LowestNaturalRank() == 3 && nWindows == 0 && nWild > 0) {
         nWindows = StraightWindows(nRankMask, rules, 1);
         nEndGap = 1;
     }
@@ -203,8 +248,31 @@ std::string Counted(unsigned n, const char* pszOne, const char* pszMany) {
 }
 
 const char* RankWord(int nRank) {
-    static const char* const kWords[] = {"Jack", "Queen", "King", "Ace"};
-    return kWords[nRank - kJack];
+    static const char* const kWords[] = {"",     "",     "Two",   "Three", "Four",
+                                         "Five", "Six",  "Seven", "Eight", "Nine",
+                                         "Ten",  "Jack", "Queen", "King",  "Ace"};
+    return nRank >= 2 && nRank <= kAce ? kWords[nRank] : "";
+}
+
+// "Aces", "Tens", "9s".
+std::string RankPlural(int nRank) {
+    return nRank >= 10 ? std::string(RankWord(nRank)) + "s" : std::string(RankName(nRank)) + "s";
+}
+
+// "J-K" for ranks in a row, else "2,3,4" ... from the lowest.
+std::string RanksRange(unsigned nRanks) {
+    const int nLow = std::countr_zero(nRanks), nHigh = std::bit_width(nRanks) - 1;
+    if (nHigh > nLow && nRanks == RanksFrom(nLow, nHigh) && nHigh - nLow > 0)
+        return std::string(RankName(nLow)) + "-" + RankName(nHigh);
+    std::string str;
+    for (int r = nLow; r <= nHigh; ++r)
+        if ((nRanks >> r & 1u) != 0) str += (str.empty() ? "" : ",") + std::string(RankName(r));
+    return str;
+}
+
+std::string Lower(std::string str) {
+    for (char& c : str) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return str;
 }
 
 std::string DrawBase(const CKey& key, const char* pszTo, const char* pszInside) {
@@ -232,16 +300,16 @@ struct CHoldClasses::CNameParts {
 
 CHoldClasses::~CHoldClasses() = default;
 
-CHoldClasses::CNameParts CHoldClasses::Parts(EFamily eFamily, std::uint32_t nPacked) {
+CHoldClasses::CNameParts CHoldClasses::Parts(std::uint32_t nPacked) const {
     const CKey key = CKey::Unpack(nPacked);
-    const bool bDeuces = eFamily == EFamily::DeucesWild;
-    const bool bBonus = eFamily == EFamily::Bonus;
+    const bool bDeuces = m_pFamily->eWild != EWild::None;
+    const std::string strWild = m_pFamily->pszWild != nullptr ? m_pFamily->pszWild : "";
     CNameParts parts;
     parts.nGroup = nPacked;
     std::string& str = parts.strPrefix;
     if (bDeuces && key.nKind != kNothing) {
-        str = key.nDeuces == 0 ? "No deuce" : std::to_string(key.nDeuces);
-        if (key.nDeuces > 0) str += key.nDeuces == 1 ? " Deuce" : " Deuces";
+        str = key.nDeuces == 0 ? "No " + Lower(strWild) : std::to_string(key.nDeuces);
+        if (key.nDeuces > 0) str += " " + strWild + (key.nDeuces == 1 ? "" : "s");
         str += ": ";
     }
     const auto highCards = [&](const std::string& strBase) {
@@ -264,37 +332,27 @@ CHoldClasses::CNameParts CHoldClasses::Parts(EFamily eFamily, std::uint32_t nPac
             str = "Nothing: draw five new cards";
             break;
         case kMade:
-            str += FamilyCategories(eFamily)[key.nA];
+            str += m_pFamily->CategoryName(static_cast<int>(key.nA));
             break;
-        case kFour: {
-            static const char* const kBonus[] = {"4 Aces", "4 of a Kind (2,3,4)",
-                                                 "4 of a Kind (5-K)"};
-            str += bBonus ? kBonus[key.nA] : "4 of a Kind";
+        case kFour:
+            str += m_vecFourNames[key.nA];
             break;
-        }
-        case kThree: {
-            static const char* const kBonus[] = {"3 Aces", "3 of a Kind (2,3,4)",
-                                                 "3 of a Kind (5-K)"};
-            str += bBonus ? kBonus[key.nA] : "3 of a Kind";
+        case kThree:
+            str += m_vecThreeNames[key.nA];
             break;
-        }
         case kTwoPair:
             str += "2 Pair";
             break;
-        case kPair: {
-            static const char* const kBonus[] = {"Pair of Aces", "High Pair (J-K)",
-                                                 "Low Pair (2,3,4)", "Low Pair (5-10)"};
-            static const char* const kJacks[] = {"High Pair", "Low Pair"};
-            str += bDeuces ? "Pair" : bBonus ? kBonus[key.nA] : kJacks[key.nA];
+        case kPair:
+            str += m_vecPairNames[key.nA];
             break;
-        }
         case kKind:
             str += std::to_string(key.nCards);
             str += " of a Kind";
             break;
         case kDeucesOnly:
-            str += "the deuces alone";
-            if (key.nDeuces == 4) str = "4 Deuces";
+            str += "the " + Lower(strWild) + (m_nWildCards > 1 ? "s" : "") + " alone";
+            if (key.nDeuces == 4) str = "4 " + strWild + "s";
             break;
         case kRoyalDraw:
             if (!bDeuces && key.nCards == 2) {
@@ -327,9 +385,9 @@ CHoldClasses::CNameParts CHoldClasses::Parts(EFamily eFamily, std::uint32_t nPac
             }
             break;
         case kHighCards:
-            ranks(kJack);
+            ranks(m_nLowPair);
             if (key.nCards == 1) {
-                parts.strDetail = RankWord(kJack + std::countr_zero(key.nA));
+                parts.strDetail = RankWord(m_nLowPair + std::countr_zero(key.nA));
                 parts.strSuffix = " alone";
             } else {
                 parts.strSuffix = " unsuited";
@@ -357,8 +415,43 @@ CHoldClasses::CNameParts CHoldClasses::Parts(EFamily eFamily, std::uint32_t nPac
     return parts;
 }
 
-CHoldClasses::CHoldClasses(EFamily eFamily, const CRules& rules)
-    : m_eFamily(eFamily), m_rules(rules) {
+CHoldClasses::CHoldClasses(const CFamily& family, const CRules& rules)
+    : m_pFamily(&family), m_rules(rules) {
+    const CRankGroups groups = MakeRankGroups(family);
+    m_nLowPair = std::min(groups.nLowPair, kAce);
+    for (int nCode = 0; nCode < family.nCards; ++nCode) m_nWildCards += family.IsWild(nCode);
+    for (std::uint32_t g = 0; g < groups.nKinds; ++g) {
+        const int nCategory = groups.arrKindCategory[g];
+        std::string strFour = nCategory >= 0 ? family.CategoryName(nCategory) : "4 of a Kind";
+        m_vecFourNames.push_back(strFour);
+        m_vecThreeNames.push_back("3" + strFour.substr(1));
+    }
+    for (std::uint32_t g = 0; g < groups.nPairs; ++g) {
+        const unsigned nRanks = groups.arrPairRanks[g];
+        const bool bPays = groups.arrPairPays[g];
+        std::string strName = bPays ? "High Pair" : "Low Pair";
+        if (groups.nLowPair > kAce) {
+            strName = "Pair";
+        } else if (std::popcount(nRanks) == 1) {
+            strName = "Pair of " + RankPlural(std::countr_zero(nRanks));
+        } else if (groups.nKinds > 1) {
+            // The kind group's own words where the pair takes all of its ranks.
+            const int nRank = std::countr_zero(nRanks);
+            const int nCategory =
+                groups.arrKindCategory[groups.arrKind[static_cast<std::size_t>(nRank)]];
+            const std::string strCategory = nCategory >= 0 ? family.CategoryName(nCategory) : "";
+            const std::size_t nOpen = strCategory.find('(');
+            const bool bAll =
+                nCategory >= 0 &&
+                family.categories[static_cast<std::size_t>(nCategory)].nRanks == nRanks;
+            strName += " (" +
+                       (bAll && nOpen != std::string::npos
+                            ? strCategory.substr(nOpen + 1, strCategory.size() - nOpen - 2)
+                            : RanksRange(nRanks)) +
+                       ")";
+        }
+        m_vecPairNames.push_back(strName);
+    }
     std::unordered_map<std::uint32_t, std::uint16_t> mapIds;
     std::map<std::uint32_t, int> mapOrdered;  // so class numbers do not depend on set order
     std::array<std::vector<std::uint32_t>, 6> arrKeys;
@@ -370,7 +463,7 @@ CHoldClasses::CHoldClasses(EFamily eFamily, const CRules& rules)
             ColexUnrank(nBegin, nCount, arrCodes);
             for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
                 vecKeys[static_cast<std::size_t>(nSlot)] =
-                    Classify(eFamily, rules, arrCodes, nCount).Packed();
+                    Classify(family, groups, rules, arrCodes, nCount).Packed();
                 ColexNext(arrCodes, nCount);
             }
         });
@@ -379,7 +472,7 @@ CHoldClasses::CHoldClasses(EFamily eFamily, const CRules& rules)
     for (auto& [nKey, nId] : mapOrdered) {
         nId = static_cast<int>(m_vecNames.size());
         mapIds.emplace(nKey, static_cast<std::uint16_t>(nId));
-        m_vecParts.push_back(Parts(eFamily, nKey));
+        m_vecParts.push_back(Parts(nKey));
         m_vecNames.push_back(m_vecParts.back().strPrefix + m_vecParts.back().strDetail +
                              m_vecParts.back().strSuffix);
         const std::uint32_t nKind = CKey::Unpack(nKey).nKind;
@@ -393,13 +486,13 @@ CHoldClasses::CHoldClasses(EFamily eFamily, const CRules& rules)
     }
 }
 
-std::shared_ptr<const CHoldClasses> SharedHoldClasses(EFamily eFamily, const CRules& rules) {
+std::shared_ptr<const CHoldClasses> SharedHoldClasses(const CFamily& family, const CRules& rules) {
     static std::mutex s_mutex;
     // Never destroyed, as the outcome tables: a worker may still read them at exit.
     static auto* s_pClasses = new std::vector<std::shared_ptr<const CHoldClasses>>;
     const auto find = [&]() -> std::shared_ptr<const CHoldClasses> {
         for (const std::shared_ptr<const CHoldClasses>& pClasses : *s_pClasses)
-            if (pClasses->GetFamily() == eFamily && pClasses->GetRules() == rules) return pClasses;
+            if (&pClasses->GetFamily() == &family && pClasses->GetRules() == rules) return pClasses;
         return nullptr;
     };
     {
@@ -408,7 +501,7 @@ std::shared_ptr<const CHoldClasses> SharedHoldClasses(EFamily eFamily, const CRu
     }
     // Built outside the lock, so that nobody waits on a build that is being stopped; two
     // threads may both build, and the first one kept wins.
-    auto pClasses = std::make_shared<const CHoldClasses>(eFamily, rules);
+    auto pClasses = std::make_shared<const CHoldClasses>(family, rules);
     if (IsParallelWorkStopped()) return nullptr;
     std::lock_guard<std::mutex> lock(s_mutex);
     if (auto pKept = find()) return pKept;

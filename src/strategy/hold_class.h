@@ -16,12 +16,12 @@
 // megabytes, built once (a fraction of a second) and then looked up.
 class CHoldClasses {
 public:
-    CHoldClasses(EFamily eFamily, const CRules& rules);
+    CHoldClasses(const CFamily& family, const CRules& rules);
     ~CHoldClasses();
     CHoldClasses(const CHoldClasses&) = delete;
     CHoldClasses& operator=(const CHoldClasses&) = delete;
 
-    EFamily GetFamily() const { return m_eFamily; }
+    const CFamily& GetFamily() const { return *m_pFamily; }
     const CRules& GetRules() const { return m_rules; }
     int GetClassCount() const { return static_cast<int>(m_vecNames.size()); }
     // As the chart writes it; in Deuces Wild it begins with the deuces kept ("2 Deuces: ...").
@@ -41,24 +41,26 @@ public:
     bool CanShareLine(int nClass, int nOther) const;
     // The name of a line holding the classes (that can share it), in chart order.
     std::string LineName(const std::vector<int>& vecClasses) const;
-    // Deuces Wild's charts only keep holds that keep every deuce dealt; other families keep all.
-    bool KeepsEveryDeuce() const { return m_eFamily == EFamily::DeucesWild; }
-    // The cards of five sorted codes a chart must keep (bit i: card i): the deuces where
-    // KeepsEveryDeuce, else none.
+    // Charts of a family with wild cards only keep holds that keep every wild card dealt.
+    bool KeepsEveryDeuce() const { return m_pFamily->eWild != EWild::None; }
+    // The cards of five sorted codes a chart must keep (bit i: card i): the wild cards.
     int KeptMask(const int* pSortedCodes) const {
         int nMask = 0;
-        if (KeepsEveryDeuce())
-            for (int i = 0; i < 5; ++i)
-                if (CardCodeRank(pSortedCodes[i]) == 2) nMask |= 1 << i;
+        for (int i = 0; i < 5; ++i)
+            if (m_pFamily->IsWild(pSortedCodes[i])) nMask |= 1 << i;
         return nMask;
     }
 
 private:
     enum class EDetail { None, HighCards, Ranks, Deuces };
     struct CNameParts;
-    static CNameParts Parts(EFamily eFamily, std::uint32_t nPacked);
+    CNameParts Parts(std::uint32_t nPacked) const;
 
-    EFamily m_eFamily;
+    const CFamily* m_pFamily;
+    // Names of the rank groups the family pays apart, by the group numbers the classes keep.
+    std::vector<std::string> m_vecFourNames, m_vecThreeNames, m_vecPairNames;
+    int m_nLowPair = 11;   // the lowest rank of a high card: its pair pays
+    int m_nWildCards = 0;  // in the deck
     CRules m_rules;
     std::vector<std::string> m_vecNames;
     std::vector<bool> m_vecFloor;
@@ -68,7 +70,7 @@ private:
 
 // The classes of a family and rules, built the first time they are asked for (on the calling
 // thread) and kept for the run.
-std::shared_ptr<const CHoldClasses> SharedHoldClasses(EFamily eFamily, const CRules& rules);
+std::shared_ptr<const CHoldClasses> SharedHoldClasses(const CFamily& family, const CRules& rules);
 
 // Within one line of a chart the higher cards are kept: ranks compared from the highest down,
 // then suits. A larger key is kept first.

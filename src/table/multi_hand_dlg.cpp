@@ -319,7 +319,7 @@ const CPayTable& CMultiHandDlg::GetPayTable(int nGame) const {
 
 bool CMultiHandDlg::SetPayTable(int nGame, const CPayTable& table) {
     const CGameVariant* pVariant = FindGameVariant(nGame);
-    if (pVariant == nullptr || m_bDealt || m_bClosed || table.eFamily != pVariant->eFamily ||
+    if (pVariant == nullptr || m_bDealt || m_bClosed || table.pFamily != &pVariant->Family() ||
         !ValidatePayTable(table).empty())
         return false;
     if (GetPayTable(nGame) == table) return true;
@@ -449,8 +449,8 @@ void CMultiHandDlg::ListResults(int nTotal) {
             ResultsLineSpeech(strName, nCount, nMultiplier, m_nBet, nSum));
     };
     std::map<std::string, int> rest = m_mapHandCount;
-    for (const char* pszName : FamilyCategories(GetPayTable().eFamily)) {
-        const auto it = rest.find(pszName);
+    for (const CCategory& category : GetPayTable().Family().categories) {
+        const auto it = rest.find(category.pszName);
         if (it == rest.end()) continue;
         addLine(it->first, it->second);
         rest.erase(it);

@@ -63,9 +63,9 @@ const CHoldAnalyzer& StandardAnalyzer(int nGame) {
 }
 
 const COutcomeTable& Counts(const CPayTable& table) {
-    return *SharedOutcomeTable(table.eFamily, table.rules);
+    return *SharedOutcomeTable(table.Family(), table.rules);
 }
 
-const CPayTable& Library(EFamily eFamily, const char* pszName) {
-    return FindLibraryPayTable(eFamily, 0, pszName)->table;
+const CPayTable& Library(const CFamily& family, const char* pszName) {
+    return FindLibraryPayTable(family, 0, pszName)->table;
 }

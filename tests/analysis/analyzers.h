@@ -22,4 +22,4 @@ const CHoldAnalyzer& StandardAnalyzer(int nGame);
 // The engine's counts a pay table is played on, built once per test program.
 const COutcomeTable& Counts(const CPayTable& table);
 // The library's table of a family by name.
-const CPayTable& Library(EFamily eFamily, const char* pszName);
+const CPayTable& Library(const CFamily& family, const char* pszName);

@@ -56,8 +56,8 @@ CHoldOutcomes BruteForce(const COutcomeTable& table, int nGame, const CPayTable&
 // Holds whose draws make every category of their game; the counts of Jacks or Better's four to
 // a royal, worked out by hand, are the coach's exact figures.
 TEST(OutcomeTableTest, CountsMatchEveryDrawAndTheAnalyzersPays) {
-    const CPayTable& jacks96 = Library(EFamily::JacksOrBetter, "9/6");
-    const CPayTable& deuces = Library(EFamily::DeucesWild, "not-so-ugly");
+    const CPayTable& jacks96 = Library(GetFamily("jacks"), "9/6");
+    const CPayTable& deuces = Library(GetFamily("deuces"), "not-so-ugly");
     const std::tuple<int, const char*, int, const CPayTable*, int> kCases[] = {
         {GAME_JACKS_OR_BETTER, "As Ks 7d 4c 2h", 0b00011, nullptr, 1},
         {GAME_JACKS_OR_BETTER, "Jh 9c Jd 3s 3h", 0b11111, nullptr, 1},

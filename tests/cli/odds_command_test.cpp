@@ -261,7 +261,7 @@ std::string ExpectedHolds(const CStrategyChart& chart, const std::array<int, 5>&
 // A sample of deals in scrambled order, written as players type them, with bad and blank lines
 // among them: each good line gets the chart's line and hold, in order; the bad ones are told.
 TEST(ChartHoldsTest, EveryGoodLineGetsTheChartsHoldAndTheBadOnesAreTold) {
-    const CLibraryPayTable* pTable = FindLibraryPayTable(EFamily::Bonus, GAME_BONUS, "8/5");
+    const CLibraryPayTable* pTable = FindLibraryPayTable(GetFamily("bonus"), GAME_BONUS, "8/5");
     ASSERT_NE(pTable, nullptr);
     const std::shared_ptr<const CStrategyChart> pChart = SharedStrategyChart(pTable->table, 3);
     std::string strInput;

@@ -25,7 +25,7 @@ protected:
     ~CoachTest() override { dlg.RemoveObserver(&coach); }
 
     static std::shared_ptr<const COutcomeTable> JacksTable() {
-        return SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
+        return SharedOutcomeTable(GetFamily("jacks"), kAsBuiltRules);
     }
 
     // A deal of four to a royal, the holds clicked, then each hand in play drawing its card.
@@ -75,9 +75,9 @@ TEST_F(CoachTest, OverTheHandsInPlayTheCategoriesWinAndDeviations) {
 // pays 800 per coin, and the coach asks for the casino rules' counts.
 TEST_F(CoachTest, FiguresFollowThePayTableAndBetOfTheDeal) {
     ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER,
-                                FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table));
-    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{EFamily::JacksOrBetter, kCasinoRules}));
-    coach.SetTable(SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules));
+                                FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table));
+    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{&GetFamily("jacks"), kCasinoRules}));
+    coach.SetTable(SharedOutcomeTable(GetFamily("jacks"), kCasinoRules));
     SpinTo(IDC_SPIN_HANDS, 1);
     SpinTo(IDC_SPIN_BET, 5);
     Play(kFourToRoyal, {"Ah"});
@@ -185,7 +185,7 @@ TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
     // Deal 1: 2 hands at 1 coin hold four to a royal; one draws the royal, one nothing.
     SpinTo(IDC_SPIN_HANDS, 2);
     Play(kFourToRoyal, {"Ah", "3c"});
-    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{EFamily::JacksOrBetter, kAsBuiltRules}));
+    EXPECT_EQ(coach.GetNeededTable(), (COutcomeKey{&GetFamily("jacks"), kAsBuiltRules}));
     EXPECT_FALSE(coach.GetDealFigures().has_value());
     EXPECT_EQ(coach.GetSessionFigures().nWaiting, 1);
     coach.SetTable(JacksTable());

@@ -56,9 +56,9 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     CTally deuces(AsBuiltPayTable(GAME_DUCES_WILD), 1),
         jacks(AsBuiltPayTable(GAME_JACKS_OR_BETTER), 1), bonus(AsBuiltPayTable(GAME_BONUS), 1),
         doubleBonus(AsBuiltPayTable(GAME_DOUBLE_BONUS), 1);
-    const CPayTable& casinoJacks = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
-    const CPayTable& casinoDeuces = FindLibraryPayTable(EFamily::DeucesWild, 0, "full-pay")->table;
-    const CPayTable& casinoBonus = FindLibraryPayTable(EFamily::Bonus, 0, "8/5")->table;
+    const CPayTable& casinoJacks = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
+    const CPayTable& casinoDeuces = FindLibraryPayTable(GetFamily("deuces"), 0, "full-pay")->table;
+    const CPayTable& casinoBonus = FindLibraryPayTable(GetFamily("bonus"), 0, "8/5")->table;
     CTally casinoJacksTally(casinoJacks, 5), casinoDeucesTally(casinoDeuces, 5),
         casinoBonusTally(casinoBonus, 5);
     long nHands = 0;

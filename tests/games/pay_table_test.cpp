@@ -10,10 +10,10 @@
 namespace {
 
 CPayTable Jacks(std::vector<int> vecPays, const char* pszName = "Mine") {
-    return MakeCasinoPayTable(EFamily::JacksOrBetter, pszName, kCasinoRules, vecPays);
+    return MakeCasinoPayTable(GetFamily("jacks"), pszName, kCasinoRules, vecPays);
 }
 CPayTable Deuces(std::vector<int> vecPays) {
-    return MakeCasinoPayTable(EFamily::DeucesWild, "Mine", kCasinoRules, vecPays);
+    return MakeCasinoPayTable(GetFamily("deuces"), "Mine", kCasinoRules, vecPays);
 }
 
 TEST(PayTableTest, OwnTablesAreRefusedWithTheFieldAndTheReason) {
@@ -63,17 +63,17 @@ TEST(PayTableTest, TheLibraryAndTheTablesAsBuilt) {
         EXPECT_EQ(entry.table.Pay(0, 5), 800);
         EXPECT_EQ(entry.table.Pay(0, 4), 250);
         EXPECT_TRUE(entry.table.rules.bWheelStraight);
-        EXPECT_EQ(FindLibraryPayTable(entry.table.eFamily, entry.nGame, entry.pszShort), &entry);
+        EXPECT_EQ(FindLibraryPayTable(entry.table.Family(), entry.nGame, entry.pszShort), &entry);
     }
-    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_DOUBLE_BONUS, "9/6")->table.strName,
+    EXPECT_EQ(FindLibraryPayTable(GetFamily("bonus"), GAME_DOUBLE_BONUS, "9/6")->table.strName,
               "Double Bonus 9/6");
-    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, 0, "BONUS POKER 7/5")->table.Pay(5, 5), 7);
+    EXPECT_EQ(FindLibraryPayTable(GetFamily("bonus"), 0, "BONUS POKER 7/5")->table.Pay(5, 5), 7);
     // Offered to both games of the family, so found from either by its short name.
-    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_BONUS, "10/7")->table.strName,
+    EXPECT_EQ(FindLibraryPayTable(GetFamily("bonus"), GAME_BONUS, "10/7")->table.strName,
               "Double Bonus 10/7");
-    EXPECT_EQ(FindLibraryPayTable(EFamily::Bonus, GAME_DOUBLE_BONUS, "8/5")->table.strName,
+    EXPECT_EQ(FindLibraryPayTable(GetFamily("bonus"), GAME_DOUBLE_BONUS, "8/5")->table.strName,
               "Bonus Poker 8/5");
-    EXPECT_EQ(FindLibraryPayTable(EFamily::JacksOrBetter, GAME_JACKS_OR_BETTER, "10/7"), nullptr);
+    EXPECT_EQ(FindLibraryPayTable(GetFamily("jacks"), GAME_JACKS_OR_BETTER, "10/7"), nullptr);
     for (const CGameVariant& variant : GameVariants()) {
         const CPayTable& table = AsBuiltPayTable(variant.nGame);
         EXPECT_EQ(ValidatePayTable(table), "");

@@ -9,18 +9,18 @@ namespace {
 
 TEST(PayTableTextTest, APlayersTableSurvivesItsText) {
     for (const CPayTable& table :
-         {MakePlayerPayTable(EFamily::JacksOrBetter, "Mine", kCasinoRules,
+         {MakePlayerPayTable(GetFamily("jacks"), "Mine", kCasinoRules,
                              {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800),
-          MakePlayerPayTable(EFamily::Bonus, "B 0s", kAsBuiltRules,
+          MakePlayerPayTable(GetFamily("bonus"), "B 0s", kAsBuiltRules,
                              {100000, 50, 80, 40, 25, 8, 5, 4, 3, 2, 0}, 50),
-          MakePlayerPayTable(EFamily::DeucesWild, "Deuces: 1", kCasinoRules,
+          MakePlayerPayTable(GetFamily("deuces"), "Deuces: 1", kCasinoRules,
                              {300, 200, 25, 15, 9, 5, 3, 2, 2, 1}, 1000)}) {
         CPayTable parsed;
         EXPECT_EQ(ParsePayTable(FormatPayTable(table), parsed), "") << table.strName;
         EXPECT_EQ(parsed, table);
     }
     // The royal's own pay at 5 coins; the other bets pay the same per coin.
-    const CPayTable table = MakePlayerPayTable(EFamily::JacksOrBetter, "Mine", kCasinoRules,
+    const CPayTable table = MakePlayerPayTable(GetFamily("jacks"), "Mine", kCasinoRules,
                                                {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800);
     EXPECT_EQ(table.Pay(0, 4), 250);
     EXPECT_EQ(table.Pay(0, 5), 800);
@@ -55,7 +55,7 @@ TEST(PayTableTextTest, TextThatIsNoPlayableTableIsRefusedNamingTheField) {
 
 TEST(PayTableTextTest, AnOwnTableNeedsANameNoOtherTableHas) {
     const std::vector<CPayTable> vecOwn{MakePlayerPayTable(
-        EFamily::Bonus, "Mine", kCasinoRules, {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}, 800)};
+        GetFamily("bonus"), "Mine", kCasinoRules, {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}, 800)};
     for (const char* pszName : {"mine", "jacks or better 9/6", "Jacks or Better as built"}) {
         CPayTable table = vecOwn[0];
         table.strName = pszName;

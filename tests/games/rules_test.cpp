@@ -61,9 +61,9 @@ TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
 // Casino rules: A-2-3-4-5 is a straight (suited, a straight flush; wild 2s may fill it), the
 // royal pays 800 per coin at 5 coins only; a category paying 0 pays and names nothing.
 TEST(Rules, CasinoTablesPayTheWheelAndTheRoyalByTheBet) {
-    const CPayTable& jacks = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
-    const CPayTable& deuces = FindLibraryPayTable(EFamily::DeucesWild, 0, "not-so-ugly")->table;
-    const CPayTable& bonus = FindLibraryPayTable(EFamily::Bonus, 0, "Double Bonus 10/7")->table;
+    const CPayTable& jacks = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
+    const CPayTable& deuces = FindLibraryPayTable(GetFamily("deuces"), 0, "not-so-ugly")->table;
+    const CPayTable& bonus = FindLibraryPayTable(GetFamily("bonus"), 0, "Double Bonus 10/7")->table;
     CPayTable noPair = jacks;
     noPair.arrPays[8].fill(0);
     const std::tuple<int, const CPayTable*, int, const char*, CScore> kCases[] = {

@@ -32,7 +32,7 @@ int ClassNamed(const CHoldClasses& classes, const std::string& strName) {
 }
 
 struct CClassCase {
-    EFamily eFamily;
+    const CFamily& family;
     CRules rules;
     const char* pszHeld;
     const char* pszClass;
@@ -41,123 +41,113 @@ struct CClassCase {
 // What players call a hold: straights and straight flushes counted by the straights the cards
 // fit, so the end of the ranks reads as a gap; deuces wild and grouped apart.
 const CClassCase kClassCases[] = {
-    {EFamily::JacksOrBetter, kCasinoRules, "", "Nothing: draw five new cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah Kh Qh Jh 10h", "Royal Flush"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah 2h 3h 4h 5h", "Straight Flush"},
-    {EFamily::JacksOrBetter, kAsBuiltRules, "Ah 2h 3h 4h 5h", "Flush"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ac 2d 3h 4s 5c", "Straight"},
-    {EFamily::JacksOrBetter, kAsBuiltRules, "Ac 2d 3h 4s 5c", "Any other 5 cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "9c 9d 9h 9s", "4 of a Kind"},
-    {EFamily::JacksOrBetter, kCasinoRules, "9c 9d 9h 9s 2c", "Any other 5 cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Jc Jd 4h 4s", "2 Pair"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Jc Jd", "High Pair"},
-    {EFamily::JacksOrBetter, kCasinoRules, "10c 10d", "Low Pair"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Jc Jd 5c", "Any other 3 cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah Kh Qh 10h", "4 to a Royal Flush"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah Kh 10h", "3 to a Royal Flush"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Qh Jh", "Suited Q J"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Jh 10h", "Suited J 10"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Kd Qc Js", "K Q J unsuited"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ad Kc Qs Jh", "A K Q J unsuited"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Qs", "Queen alone"},
-    {EFamily::JacksOrBetter, kCasinoRules, "10s", "Any other 1 card"},
-    {EFamily::JacksOrBetter, kCasinoRules, "9h 8h 7h 6h", "4 to a Straight Flush, no high cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Jh 9h 8h 7h",
-     "4 to a Straight Flush, inside, 1 high card"},
-    {EFamily::JacksOrBetter, kCasinoRules, "9h 10h Jh",
-     "3 to a Straight Flush, no gaps, 1 high card"},
-    {EFamily::JacksOrBetter, kCasinoRules, "2h 3h 4h",
-     "3 to a Straight Flush, 1 gap, no high cards"},
-    {EFamily::JacksOrBetter, kAsBuiltRules, "2h 3h 4h",
-     "3 to a Straight Flush, 2 gaps, no high cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah 2h 3h",
-     "3 to a Straight Flush, 2 gaps, 1 high card"},
-    {EFamily::JacksOrBetter, kAsBuiltRules, "Ah 2h 3h", "3 to a Flush, 1 high card"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ah 9h 5h 2h", "4 to a Flush"},
-    {EFamily::JacksOrBetter, kCasinoRules, "5c 6d 7h 8s",
-     "4 to an Outside Straight, no high cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "10c Jd Qh Ks",
-     "4 to an Outside Straight, 3 high cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ac 2d 3h 4s", "4 to an Inside Straight, 1 high card"},
-    {EFamily::JacksOrBetter, kAsBuiltRules, "2c 3d 4h 5s",
-     "4 to an Inside Straight, no high cards"},
-    {EFamily::JacksOrBetter, kCasinoRules, "Ac Kd 9s", "Any other 3 cards"},
-    {EFamily::Bonus, kCasinoRules, "Ac Ad", "Pair of Aces"},
-    {EFamily::Bonus, kCasinoRules, "Kc Kd", "High Pair (J-K)"},
-    {EFamily::Bonus, kCasinoRules, "3c 3d", "Low Pair (2,3,4)"},
-    {EFamily::Bonus, kCasinoRules, "9c 9d", "Low Pair (5-10)"},
-    {EFamily::Bonus, kCasinoRules, "3c 3d 3h", "3 of a Kind (2,3,4)"},
-    {EFamily::Bonus, kCasinoRules, "Ac Ad Ah As", "4 Aces"},
-    {EFamily::DeucesWild, kCasinoRules, "", "Nothing: draw five new cards"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 2d 2h 2s", "4 Deuces"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 2d", "2 Deuces: the deuces alone"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 2d Ah Kh Qh", "2 Deuces: Royal Flush w/2's"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 9d 9h", "1 Deuce: 3 of a Kind"},
-    {EFamily::DeucesWild, kCasinoRules, "9d 9h", "No deuce: Pair"},
-    {EFamily::DeucesWild, kCasinoRules, "9d 9h 5c 5s", "No deuce: 2 Pair"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 9d 9h 5c", "1 Deuce: Any other 4 cards"},
-    {EFamily::DeucesWild, kCasinoRules, "2c Qh Jh", "1 Deuce: 3 to a Royal Flush, Q J"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 6h 7h", "1 Deuce: 3 to a Straight Flush, no gaps"},
-    {EFamily::DeucesWild, kCasinoRules, "2c 6h 8h", "1 Deuce: 3 to a Straight Flush, 1 gap"},
+    {GetFamily("jacks"), kCasinoRules, "", "Nothing: draw five new cards"},
+    {GetFamily("jacks"), kCasinoRules, "Ah Kh Qh Jh 10h", "Royal Flush"},
+    {GetFamily("jacks"), kCasinoRules, "Ah 2h 3h 4h 5h", "Straight Flush"},
+    {GetFamily("jacks"), kAsBuiltRules, "Ah 2h 3h 4h 5h", "Flush"},
+    {GetFamily("jacks"), kCasinoRules, "Ac 2d 3h 4s 5c", "Straight"},
+    {GetFamily("jacks"), kAsBuiltRules, "Ac 2d 3h 4s 5c", "Any other 5 cards"},
+    {GetFamily("jacks"), kCasinoRules, "9c 9d 9h 9s", "4 of a Kind"},
+    {GetFamily("jacks"), kCasinoRules, "9c 9d 9h 9s 2c", "Any other 5 cards"},
+    {GetFamily("jacks"), kCasinoRules, "Jc Jd 4h 4s", "2 Pair"},
+    {GetFamily("jacks"), kCasinoRules, "Jc Jd", "High Pair"},
+    {GetFamily("jacks"), kCasinoRules, "10c 10d", "Low Pair"},
+    {GetFamily("jacks"), kCasinoRules, "Jc Jd 5c", "Any other 3 cards"},
+    {GetFamily("jacks"), kCasinoRules, "Ah Kh Qh 10h", "4 to a Royal Flush"},
+    {GetFamily("jacks"), kCasinoRules, "Ah Kh 10h", "3 to a Royal Flush"},
+    {GetFamily("jacks"), kCasinoRules, "Qh Jh", "Suited Q J"},
+    {GetFamily("jacks"), kCasinoRules, "Jh 10h", "Suited J 10"},
+    {GetFamily("jacks"), kCasinoRules, "Kd Qc Js", "K Q J unsuited"},
+    {GetFamily("jacks"), kCasinoRules, "Ad Kc Qs Jh", "A K Q J unsuited"},
+    {GetFamily("jacks"), kCasinoRules, "Qs", "Queen alone"},
+    {GetFamily("jacks"), kCasinoRules, "10s", "Any other 1 card"},
+    {GetFamily("jacks"), kCasinoRules, "9h 8h 7h 6h", "4 to a Straight Flush, no high cards"},
+    {GetFamily("jacks"), kCasinoRules, "Jh 9h 8h 7h", "4 to a Straight Flush, inside, 1 high card"},
+    {GetFamily("jacks"), kCasinoRules, "9h 10h Jh", "3 to a Straight Flush, no gaps, 1 high card"},
+    {GetFamily("jacks"), kCasinoRules, "2h 3h 4h", "3 to a Straight Flush, 1 gap, no high cards"},
+    {GetFamily("jacks"), kAsBuiltRules, "2h 3h 4h", "3 to a Straight Flush, 2 gaps, no high cards"},
+    {GetFamily("jacks"), kCasinoRules, "Ah 2h 3h", "3 to a Straight Flush, 2 gaps, 1 high card"},
+    {GetFamily("jacks"), kAsBuiltRules, "Ah 2h 3h", "3 to a Flush, 1 high card"},
+    {GetFamily("jacks"), kCasinoRules, "Ah 9h 5h 2h", "4 to a Flush"},
+    {GetFamily("jacks"), kCasinoRules, "5c 6d 7h 8s", "4 to an Outside Straight, no high cards"},
+    {GetFamily("jacks"), kCasinoRules, "10c Jd Qh Ks", "4 to an Outside Straight, 3 high cards"},
+    {GetFamily("jacks"), kCasinoRules, "Ac 2d 3h 4s", "4 to an Inside Straight, 1 high card"},
+    {GetFamily("jacks"), kAsBuiltRules, "2c 3d 4h 5s", "4 to an Inside Straight, no high cards"},
+    {GetFamily("jacks"), kCasinoRules, "Ac Kd 9s", "Any other 3 cards"},
+    {GetFamily("bonus"), kCasinoRules, "Ac Ad", "Pair of Aces"},
+    {GetFamily("bonus"), kCasinoRules, "Kc Kd", "High Pair (J-K)"},
+    {GetFamily("bonus"), kCasinoRules, "3c 3d", "Low Pair (2,3,4)"},
+    {GetFamily("bonus"), kCasinoRules, "9c 9d", "Low Pair (5-10)"},
+    {GetFamily("bonus"), kCasinoRules, "3c 3d 3h", "3 of a Kind (2,3,4)"},
+    {GetFamily("bonus"), kCasinoRules, "Ac Ad Ah As", "4 Aces"},
+    {GetFamily("deuces"), kCasinoRules, "", "Nothing: draw five new cards"},
+    {GetFamily("deuces"), kCasinoRules, "2c 2d 2h 2s", "4 Deuces"},
+    {GetFamily("deuces"), kCasinoRules, "2c 2d", "2 Deuces: the deuces alone"},
+    {GetFamily("deuces"), kCasinoRules, "2c 2d Ah Kh Qh", "2 Deuces: Royal Flush w/2's"},
+    {GetFamily("deuces"), kCasinoRules, "2c 9d 9h", "1 Deuce: 3 of a Kind"},
+    {GetFamily("deuces"), kCasinoRules, "9d 9h", "No deuce: Pair"},
+    {GetFamily("deuces"), kCasinoRules, "9d 9h 5c 5s", "No deuce: 2 Pair"},
+    {GetFamily("deuces"), kCasinoRules, "2c 9d 9h 5c", "1 Deuce: Any other 4 cards"},
+    {GetFamily("deuces"), kCasinoRules, "2c Qh Jh", "1 Deuce: 3 to a Royal Flush, Q J"},
+    {GetFamily("deuces"), kCasinoRules, "2c 6h 7h", "1 Deuce: 3 to a Straight Flush, no gaps"},
+    {GetFamily("deuces"), kCasinoRules, "2c 6h 8h", "1 Deuce: 3 to a Straight Flush, 1 gap"},
     // Only a deuce fills a straight's 2.
-    {EFamily::DeucesWild, kCasinoRules, "2c 3h 4h", "1 Deuce: 3 to a Straight Flush, 3 gaps"},
-    {EFamily::DeucesWild, kCasinoRules, "2c Ah 3h 4h", "1 Deuce: 4 to a Straight Flush, 3 gaps"},
-    {EFamily::DeucesWild, kCasinoRules, "5h 6h 7h 8h", "No deuce: 4 to a Straight Flush"},
-    {EFamily::DeucesWild, kCasinoRules, "5c 6h 7h 8h", "No deuce: 4 to an Outside Straight"},
-    {EFamily::DeucesWild, kCasinoRules, "Kh Qh", "No deuce: 2 to a Royal Flush, K Q"},
+    {GetFamily("deuces"), kCasinoRules, "2c 3h 4h", "1 Deuce: 3 to a Straight Flush, 3 gaps"},
+    {GetFamily("deuces"), kCasinoRules, "2c Ah 3h 4h", "1 Deuce: 4 to a Straight Flush, 3 gaps"},
+    {GetFamily("deuces"), kCasinoRules, "5h 6h 7h 8h", "No deuce: 4 to a Straight Flush"},
+    {GetFamily("deuces"), kCasinoRules, "5c 6h 7h 8h", "No deuce: 4 to an Outside Straight"},
+    {GetFamily("deuces"), kCasinoRules, "Kh Qh", "No deuce: 2 to a Royal Flush, K Q"},
 };
 
 TEST(HoldClassTest, HoldsAreNamedAsPlayersCallThem) {
     for (const CClassCase& test : kClassCases) {
-        const auto pClasses = SharedHoldClasses(test.eFamily, test.rules);
+        const auto pClasses = SharedHoldClasses(test.family, test.rules);
         EXPECT_EQ(ClassName(*pClasses, test.pszHeld), test.pszClass)
-            << FamilyKey(test.eFamily) << (test.rules.bWheelStraight ? " casino " : " as built ")
+            << test.family.pszKey << (test.rules.bWheelStraight ? " casino " : " as built ")
             << test.pszHeld;
     }
 }
 
 // A chart line is found by its name, so two classes may never share one.
 TEST(HoldClassTest, EveryClassHasANameOfItsOwn) {
-    for (EFamily eFamily : {EFamily::JacksOrBetter, EFamily::Bonus, EFamily::DeucesWild})
+    for (const CFamily& family : Families())
         for (CRules rules : {kAsBuiltRules, kCasinoRules}) {
-            const auto pClasses = SharedHoldClasses(eFamily, rules);
+            const auto pClasses = SharedHoldClasses(family, rules);
             std::set<std::string> setNames;
             for (int c = 0; c < pClasses->GetClassCount(); ++c)
                 EXPECT_TRUE(setNames.insert(pClasses->GetName(c)).second)
-                    << FamilyKey(eFamily) << ": " << pClasses->GetName(c);
+                    << family.pszKey << ": " << pClasses->GetName(c);
         }
 }
 
 TEST(HoldClassTest, LinesOfOneGroupShareANameListingTheirCards) {
     struct CCase {
-        EFamily eFamily;
+        const CFamily& family;
         std::vector<const char*> vecClasses;
         const char* pszLine;  // "" where they may not share a line
     };
     const CCase kCases[] = {
-        {EFamily::JacksOrBetter,
-         {"Suited A K", "Suited A Q", "Suited A J"},
-         "Suited A K, A Q or A J"},
-        {EFamily::JacksOrBetter, {"King alone", "Queen alone"}, "King or Queen alone"},
-        {EFamily::JacksOrBetter,
+        {GetFamily("jacks"), {"Suited A K", "Suited A Q", "Suited A J"}, "Suited A K, A Q or A J"},
+        {GetFamily("jacks"), {"King alone", "Queen alone"}, "King or Queen alone"},
+        {GetFamily("jacks"),
          {"4 to a Straight Flush, 1 high card", "4 to a Straight Flush, 2 high cards"},
          "4 to a Straight Flush, 1 or 2 high cards"},
-        {EFamily::JacksOrBetter,
+        {GetFamily("jacks"),
          {"4 to a Straight Flush, no high cards", "4 to a Straight Flush, 1 high card",
           "4 to a Straight Flush, 2 high cards"},
          "4 to a Straight Flush"},  // every high card count there is
-        {EFamily::DeucesWild,
+        {GetFamily("deuces"),
          {"1 Deuce: Straight Flush", "2 Deuces: Straight Flush"},
          "1 or 2 Deuces: Straight Flush"},
-        {EFamily::DeucesWild,
+        {GetFamily("deuces"),
          {"1 Deuce: Royal Flush w/2's", "2 Deuces: Royal Flush w/2's",
           "3 Deuces: Royal Flush w/2's"},
          "Royal Flush w/2's"},
-        {EFamily::JacksOrBetter, {"High Pair", "Low Pair"}, ""},
-        {EFamily::JacksOrBetter, {"Suited Q J", "Q J unsuited"}, ""},
+        {GetFamily("jacks"), {"High Pair", "Low Pair"}, ""},
+        {GetFamily("jacks"), {"Suited Q J", "Q J unsuited"}, ""},
     };
     for (const CCase& test : kCases) {
-        const auto pClasses = SharedHoldClasses(test.eFamily, kCasinoRules);
+        const auto pClasses = SharedHoldClasses(test.family, kCasinoRules);
         std::vector<int> vecClasses;
         for (const char* pszClass : test.vecClasses)
             vecClasses.push_back(ClassNamed(*pClasses, pszClass));

@@ -16,8 +16,8 @@
 
 namespace {
 
-const CPayTable& Library(EFamily eFamily, const char* pszShort) {
-    const CLibraryPayTable* pTable = FindLibraryPayTable(eFamily, 0, pszShort);
+const CPayTable& Library(const CFamily& family, const char* pszShort) {
+    const CLibraryPayTable* pTable = FindLibraryPayTable(family, 0, pszShort);
     EXPECT_NE(pTable, nullptr) << pszShort;
     return pTable->table;
 }
@@ -45,7 +45,7 @@ std::string Held(const std::array<int, 5>& arrCodes, int nMask) {
 
 // Decisions every published chart of Jacks or Better 9/6 agrees on.
 TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
-    const auto pChart = SharedStrategyChart(Library(EFamily::JacksOrBetter, "9/6"), 5);
+    const auto pChart = SharedStrategyChart(Library(GetFamily("jacks"), "9/6"), 5);
     ASSERT_NE(pChart, nullptr);
     const struct {
         const char* pszDeal;
@@ -83,7 +83,7 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
     const auto pChart = SharedStrategyChart(table, 1);
     ASSERT_NE(pChart, nullptr);
     const CHoldAnalyzer oracle(GAME_JACKS_OR_BETTER);
-    const auto pCounts = SharedOutcomeTable(table.eFamily, table.rules);
+    const auto pCounts = SharedOutcomeTable(table.Family(), table.rules);
     std::mt19937 random(20261208);
     for (int nDeal = 0; nDeal < 300; ++nDeal) {
         std::vector<int> vecDeck(CARD_CODES);
@@ -153,7 +153,7 @@ TEST(StrategyChartTest, EveryLibraryChartComesCloseToTheBestPlay) {
         EXPECT_LE(pChart->GetLines().size(), 50u) << table.strName;
         EXPECT_GE(pChart->GapPoints(), 0.0) << table.strName;
         EXPECT_LE(pChart->GapPoints(), dBound) << table.strName;
-        if (table.eFamily == EFamily::DeucesWild) {
+        if (table.pFamily == &GetFamily("deuces")) {
             // Every line keeps every deuce dealt.
             const CChartChoice choice = pChart->Choose(Deal("2c 2d 9h 5s Kc"));
             EXPECT_EQ(choice.nHoldMask & 3, 3) << table.strName;

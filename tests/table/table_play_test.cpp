@@ -99,7 +99,7 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
 // 9/6; the Pay Table dialog shows its pays at the bet in play. It changes only while a deal is
 // possible, and only to a table of the game's family.
 TEST_F(TableTest, TheChosenPayTablePaysByTheBetAndChangesOnlyBetweenDeals) {
-    const CPayTable& jacks96 = FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table;
+    const CPayTable& jacks96 = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
     EXPECT_FALSE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, AsBuiltPayTable(GAME_DUCES_WILD)));
     ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, jacks96));
     SpinTo(IDC_SPIN_HANDS, 1);

@@ -508,7 +508,7 @@ void CCoachWindow::BuildNeededTable() {
     if (!key) return BuildNeededChart();
     m_worker = std::thread([this, key = *key] {
         const CStoppableWork work(m_bStopBuild);
-        auto pTable = SharedOutcomeTable(key.eFamily, key.rules, [this](double dDone) {
+        auto pTable = SharedOutcomeTable(*key.pFamily, key.rules, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
                 Qt::QueuedConnection);
@@ -904,7 +904,7 @@ void CCoachWindow::SaveStrategyCard() {
     const CGameVariant* pVariant = FindGameVariant(figures->nGame);
     const QString strGame = pVariant != nullptr
                                 ? QString(pVariant->pszCaption)
-                                : QString(FamilyName(figures->pChart->GetPayTable().eFamily));
+                                : QString(figures->pChart->GetPayTable().Family().pszName);
     QString strError;
     if (!WriteStrategyCard(*figures->pChart, strGame, strPath, &strError))
         QMessageBox::warning(this, "Save Strategy Card", strError);

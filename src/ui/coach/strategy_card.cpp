@@ -114,8 +114,8 @@ QString Percent(double dReturn) {
 }
 
 // What the card's words mean, as the lines of its family use them: the term, then its meaning.
-std::vector<std::pair<QString, QString>> LegendItems(EFamily eFamily) {
-    const bool bDeuces = eFamily == EFamily::DeucesWild;
+std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
+    const bool bDeuces = family.eWild == EWild::Deuces;
     std::vector<std::pair<QString, QString>> items;
     items.emplace_back("How to read",
                        "find the first line from the top that the deal offers and hold those "
@@ -213,7 +213,7 @@ void PaintCard(CCardPainter& card, const CStrategyChart& chart, const QString& s
     std::vector<QString> vecHtml;
     std::vector<double> vecHeights;
     double dTotal = 0;
-    for (const auto& [strTerm, strText] : LegendItems(table.eFamily)) {
+    for (const auto& [strTerm, strText] : LegendItems(table.Family())) {
         vecHtml.push_back("<b>" + strTerm + ":</b> " + strText);
         vecHeights.push_back(
             card.RichParagraph(0, 0, dLegendWidth, legendFont, vecHtml.back(), false));

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr EFamily kFamilies[] = {EFamily::JacksOrBetter, EFamily::Bonus, EFamily::DeucesWild};
-
 QSpinBox* PaySpin(QWidget* pParent) {
     auto* pSpin = new QSpinBox(pParent);
     pSpin->setRange(0, MAX_PAY_PER_COIN);
@@ -36,9 +34,9 @@ CPayTableEditor::CPayTableEditor(QWidget* pParent, const CPayTable& table,
     m_pForm->addRow("&Name:", m_pName);
     m_pFamily = new QComboBox(this);
     m_pFamily->setAccessibleName("Family");
-    for (EFamily eFamily : kFamilies) {
-        m_pFamily->addItem(FamilyName(eFamily));
-        if (eFamily == table.eFamily) m_pFamily->setCurrentIndex(m_pFamily->count() - 1);
+    for (const CFamily& family : Families()) {
+        m_pFamily->addItem(family.pszName);
+        if (&family == table.pFamily) m_pFamily->setCurrentIndex(m_pFamily->count() - 1);
     }
     m_pForm->addRow("&Family:", m_pFamily);
     m_pWheel = new QCheckBox("&A-2-3-4-5 is a straight", this);
@@ -68,19 +66,19 @@ CPayTableEditor::CPayTableEditor(QWidget* pParent, const CPayTable& table,
     pLayout->addWidget(pButtons);
 
     connect(m_pFamily, &QComboBox::currentIndexChanged, this,
-            [this](int nIndex) { ShowFamily(kFamilies[nIndex]); });
-    ShowFamily(table.eFamily);
+            [this](int nIndex) { ShowFamily(Families()[static_cast<std::size_t>(nIndex)]); });
+    ShowFamily(table.Family());
 }
 
-void CPayTableEditor::ShowFamily(EFamily eFamily) {
-    const auto categories = FamilyCategories(eFamily);
+void CPayTableEditor::ShowFamily(const CFamily& family) {
+    const auto categories = family.categories;
     // Rows 0 to 2 are the name, the family and the rules; the pays follow.
     for (int c = 0; c < MAX_CATEGORIES; ++c) {
         const bool bShown = c < static_cast<int>(categories.size());
         QSpinBox* pSpin = m_arrPays[static_cast<std::size_t>(c)];
         m_pForm->setRowVisible(3 + c, bShown);
         if (!bShown) continue;
-        const QString strName = categories[static_cast<std::size_t>(c)];
+        const QString strName = categories[static_cast<std::size_t>(c)].pszName;
         const QString strCaption = c == 0 ? strName + " at 1 to 4 coins" : strName;
         if (auto* pLabel = qobject_cast<QLabel*>(m_pForm->labelForField(pSpin)))
             pLabel->setText(strCaption + ":");
@@ -89,11 +87,12 @@ void CPayTableEditor::ShowFamily(EFamily eFamily) {
 }
 
 CPayTable CPayTableEditor::GetTable() const {
-    const EFamily eFamily = kFamilies[std::max(0, m_pFamily->currentIndex())];
+    const CFamily& family =
+        Families()[static_cast<std::size_t>(std::max(0, m_pFamily->currentIndex()))];
     std::vector<int> vecPays;
-    for (int c = 0; c < CategoryCount(eFamily); ++c)
+    for (int c = 0; c < family.CategoryCount(); ++c)
         vecPays.push_back(m_arrPays[static_cast<std::size_t>(c)]->value());
-    return MakePlayerPayTable(eFamily, m_pName->text().trimmed().toStdString(),
+    return MakePlayerPayTable(family, m_pName->text().trimmed().toStdString(),
                               m_pWheel->isChecked() ? kCasinoRules : kAsBuiltRules, vecPays,
                               m_pRoyalAtMaxBet->value());
 }

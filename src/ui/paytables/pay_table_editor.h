@@ -32,7 +32,7 @@ public slots:
     void accept() override;
 
 private:
-    void ShowFamily(EFamily eFamily);
+    void ShowFamily(const CFamily& family);
 
     std::function<std::string(const CPayTable&)> m_check;
     QLineEdit* m_pName = nullptr;

@@ -193,7 +193,7 @@ void CPayTablesDialog::Refresh() {
     m_pOwn->clear();
     for (const CPayTable& table : m_settings.vecOwn)
         m_pOwn->addItem(QString("%1 (%2)").arg(QString::fromStdString(table.strName),
-                                               FamilyName(table.eFamily)));
+                                               table.Family().pszName));
     m_pOwn->setCurrentRow(std::min(nRow, m_pOwn->count() - 1));
     ComputeMissingReturns();
     RefreshEnabled();
@@ -301,7 +301,7 @@ bool CPayTablesDialog::DeleteOwnTable(int nIndex) {
 void CPayTablesDialog::EditOwn(int nIndex) {
     const bool bNew = nIndex < 0 || nIndex >= static_cast<int>(m_settings.vecOwn.size());
     const CPayTable table =
-        bNew ? MakePlayerPayTable(EFamily::JacksOrBetter, "My table", kCasinoRules,
+        bNew ? MakePlayerPayTable(JacksFamily(), "My table", kCasinoRules,
                                   {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800)
              : m_settings.vecOwn[Index(nIndex)];
     const int nSkip = bNew ? -1 : nIndex;
@@ -334,13 +334,13 @@ void CPayTablesDialog::ComputeMissingReturns() {
     if (vecTables.empty()) return;
     // The tables a family and rules share come together: each engine is built once.
     std::stable_sort(vecTables.begin(), vecTables.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.eFamily, a.rules.bWheelStraight) <
-               std::pair(b.eFamily, b.rules.bWheelStraight);
+        return std::pair(a.pFamily, a.rules.bWheelStraight) <
+               std::pair(b.pFamily, b.rules.bWheelStraight);
     });
     m_worker = std::thread([this, vecTables] {
         for (const CPayTable& table : vecTables) {
             if (m_bStop) break;
-            const auto pTable = SharedOutcomeTable(table.eFamily, table.rules);
+            const auto pTable = SharedOutcomeTable(table.Family(), table.rules);
             if (m_bStop) break;
             const double dAtOne = pTable->ComputeReturn(table, MIN_BET).dReturn;
             const double dAtMax = pTable->ComputeReturn(table, MAX_BET).dReturn;

@@ -43,9 +43,9 @@ public:
         m_arrPending = DealtCodes(m_dlg);
         if (m_worker.joinable()) return;
         const CPayTable& table = m_dlg.GetPayTable();
-        m_worker = std::thread([this, eFamily = table.eFamily, rules = table.rules] {
+        m_worker = std::thread([this, pFamily = table.pFamily, rules = table.rules] {
             const CStoppableWork work(m_bStop);
-            if (!SharedOutcomeTable(eFamily, rules)) return;
+            if (!SharedOutcomeTable(*pFamily, rules)) return;
             QMetaObject::invokeMethod(
                 this,
                 [this] {
@@ -75,7 +75,7 @@ bool CanApplyBestHold(const CMultiHandDlg& dlg) {
 int BestHoldMask(const CMultiHandDlg& dlg) {
     if (!dlg.IsDealt()) return -1;
     const CPayTable& table = dlg.GetPayTable();
-    const auto pTable = FindOutcomeTable(table.eFamily, table.rules);
+    const auto pTable = FindOutcomeTable(table.Family(), table.rules);
     if (!pTable) return -1;
     const std::vector<CHoldValue> vecHolds =
         pTable->RankHolds(DealtCodes(dlg), table, dlg.GetBet());

@@ -51,7 +51,7 @@ TEST(StrategyCardTest, TypeShrinksWithTheChartButStaysReadable) {
 // longest line names.
 CStrategyChart LongestChart() {
     const CPayTable& table = AsBuiltPayTable(GAME_DUCES_WILD);
-    auto pClasses = SharedHoldClasses(table.eFamily, table.rules);
+    auto pClasses = SharedHoldClasses(table.Family(), table.rules);
     std::vector<int> vecClasses(static_cast<std::size_t>(pClasses->GetClassCount()));
     std::iota(vecClasses.begin(), vecClasses.end(), 0);
     std::stable_sort(vecClasses.begin(), vecClasses.end(), [&](int a, int b) {

@@ -52,7 +52,7 @@ TEST_F(PayTablesDialogTest, AChoiceRulesTheGameIsKeptAndWaitsWhileADealIsOpen) {
 }
 
 TEST_F(PayTablesDialogTest, AnOwnTableIsOfferedToItsFamilyAndARefusalChangesNothing) {
-    const CPayTable mine = MakePlayerPayTable(EFamily::Bonus, "Mine", kCasinoRules,
+    const CPayTable mine = MakePlayerPayTable(GetFamily("bonus"), "Mine", kCasinoRules,
                                               {250, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}, 900);
     ASSERT_TRUE(m_dialog.KeepOwnTable(mine));
     const QByteArray kept = ReadSettings();

@@ -38,7 +38,7 @@ protected:
     CSettingsStore m_store{m_strPath};
 };
 
-const CPayTable kMine = MakePlayerPayTable(EFamily::JacksOrBetter, "Mine", kCasinoRules,
+const CPayTable kMine = MakePlayerPayTable(GetFamily("jacks"), "Mine", kCasinoRules,
                                            {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800);
 
 // Ticking the coach's warning between two pay-table changes lost every own table and choice.

@@ -122,7 +122,7 @@ TEST_F(AccessibleTableTest, PlayIsToldThroughTheNotification) {
         {Qt::Key_H, "Holding 2 of spades, 3 of spades, 4 of spades, 5 of spades, 6 of spades"},
         {Qt::Key_D, "Main hand Straight Flush. Won 2500 coins"},
     };
-    SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
+    SharedOutcomeTable(GetFamily("jacks"), kAsBuiltRules);
     for (const auto& [key, pszSaid] : steps) {
         Type(key);
         // A deal's and a draw's words wait for the hands' own events to be taken in.

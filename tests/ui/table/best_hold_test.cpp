@@ -13,8 +13,8 @@ class BestHoldTest : public TableTest {
 protected:
     // Built once per test program: Best Hold itself never builds on the window's thread.
     BestHoldTest() {
-        SharedOutcomeTable(EFamily::JacksOrBetter, kAsBuiltRules);
-        SharedOutcomeTable(EFamily::DeucesWild, kAsBuiltRules);
+        SharedOutcomeTable(GetFamily("jacks"), kAsBuiltRules);
+        SharedOutcomeTable(GetFamily("deuces"), kAsBuiltRules);
     }
 
     std::string Captions() const {
@@ -55,12 +55,12 @@ TEST_F(BestHoldTest, KeepsADealtWildRoyalInDucesWild) {
 // The table's pay table decides: under casino rules A-2-3-4-5 is a straight to keep whole; as
 // built it pays nothing and is broken.
 TEST_F(BestHoldTest, FollowsThePayTableInPlay) {
-    SharedOutcomeTable(EFamily::JacksOrBetter, kCasinoRules);
+    SharedOutcomeTable(GetFamily("jacks"), kCasinoRules);
     for (bool bCasino : {false, true}) {
         if (bCasino) {
             ASSERT_TRUE(
                 dlg.SetPayTable(GAME_JACKS_OR_BETTER,
-                                FindLibraryPayTable(EFamily::JacksOrBetter, 0, "9/6")->table));
+                                FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table));
         }
         ScriptDeal("Ac 2d 3h 4s 5c");
         host.Click(IDC_DEAL);
