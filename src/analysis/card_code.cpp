@@ -64,15 +64,15 @@ void ColexUnrank(int nIndex, int nCount, int* pSortedCodes) {
     // The highest code first: the largest c with C(c, i + 1) <= what is left.
     for (int i = nCount - 1; i >= 0; --i) {
         int c = i;
-        while (c + 1 < CARD_CODES && Binomial(c + 1, i + 1) <= nIndex) ++c;
+        while (c + 1 < MAX_CARD_CODES && Binomial(c + 1, i + 1) <= nIndex) ++c;
         pSortedCodes[i] = c;
         nIndex -= Binomial(c, i + 1);
     }
 }
 
-bool ColexNext(int* pSortedCodes, int nCount) {
+bool ColexNext(int* pSortedCodes, int nCount, int nCards) {
     for (int i = 0; i < nCount; ++i) {
-        const int nLimit = i + 1 < nCount ? pSortedCodes[i + 1] : CARD_CODES;
+        const int nLimit = i + 1 < nCount ? pSortedCodes[i + 1] : nCards;
         if (pSortedCodes[i] + 1 < nLimit) {
             ++pSortedCodes[i];
             for (int j = 0; j < i; ++j) pSortedCodes[j] = j;
@@ -85,7 +85,7 @@ bool ColexNext(int* pSortedCodes, int nCount) {
 CSortedDeal::CSortedDeal(const std::array<int, 5>& arrCodes) {
     bValid = true;
     for (int i = 0; i < 5; ++i) {
-        if (arrCodes[i] < 0 || arrCodes[i] >= CARD_CODES) bValid = false;
+        if (arrCodes[i] < 0 || arrCodes[i] >= MAX_CARD_CODES) bValid = false;
         for (int j = 0; j < i; ++j)
             if (arrCodes[j] == arrCodes[i]) bValid = false;
     }
@@ -102,16 +102,16 @@ int CSortedDeal::HoldMask(int nSortedMask) const {
     return nHoldMask;
 }
 
-void ForEachSetWithSupersets(int nCount,
+void ForEachSetWithSupersets(int nCards, int nCount,
                              const std::function<void(int nSlot, const int* pBigger)>& visit) {
-    ASSERT(nCount >= 0 && nCount <= 4);
-    if (nCount < 0 || nCount > 4) return;
-    ParallelFor(Binomial(CARD_CODES, nCount), 4096, [&](int nBegin, int nEnd) {
+    ASSERT(nCount >= 0 && nCount <= 4 && nCards > 4 && nCards <= MAX_CARD_CODES);
+    if (nCount < 0 || nCount > 4 || nCards <= 4 || nCards > MAX_CARD_CODES) return;
+    ParallelFor(Binomial(nCards, nCount), 4096, [&](int nBegin, int nEnd) {
         int arrSet[5] = {};
         ColexUnrank(nBegin, nCount, arrSet);
-        arrSet[nCount] = CARD_CODES;  // past every card: ends the scan below, never stepped
+        arrSet[nCount] = nCards;  // past every card: ends the scan below, never stepped
         const auto& binomials = card_code_detail::kBinomials.m_n;
-        int arrBigger[CARD_CODES];
+        int arrBigger[MAX_CARD_CODES];
         for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
             // With the new card c placed after the first p members, the bigger set's slot is
             // (members below c, unmoved) + C(c, p + 1) + (members above c, one place up).
@@ -125,7 +125,7 @@ void ForEachSetWithSupersets(int nCount,
                 arrAbove[p] = arrAbove[p + 1] + binomials[arrSet[p]][p + 2];
             int p = 0;
             int nBigger = 0;
-            for (int c = 0; c < CARD_CODES; ++c) {
+            for (int c = 0; c < nCards; ++c) {
                 if (arrSet[p] == c) {
                     ++p;
                     continue;
@@ -133,7 +133,7 @@ void ForEachSetWithSupersets(int nCount,
                 arrBigger[nBigger++] = arrBelow[p] + binomials[c][p + 1] + arrAbove[p];
             }
             visit(nSlot, arrBigger);
-            ColexNext(arrSet, nCount);
+            ColexNext(arrSet, nCount, nCards);
         }
     });
 }

@@ -12,7 +12,8 @@
 
 class CCard;
 
-constexpr int CARD_CODES = 52;
+constexpr int CARD_CODES = 52;  // the deck without the joker
+constexpr int MAX_CARD_CODES = JOKER_CODE + 1;
 constexpr int NO_CARD_CODE = -1;
 
 // NO_CARD_CODE for a null card or the card back.
@@ -28,11 +29,11 @@ namespace card_code_detail {
 // A plain array, so that the per-deal work (which indexes sets millions of times) stays quick
 // even in unoptimised builds.
 struct CBinomialTable {
-    int m_n[CARD_CODES + 1][6];
+    int m_n[MAX_CARD_CODES + 1][6];
 };
 constexpr CBinomialTable MakeBinomials() {
     CBinomialTable table{};
-    for (int n = 0; n <= CARD_CODES; ++n) {
+    for (int n = 0; n <= MAX_CARD_CODES; ++n) {
         table.m_n[n][0] = 1;
         for (int k = 1; k <= 5 && k <= n; ++k)
             table.m_n[n][k] = table.m_n[n - 1][k - 1] + table.m_n[n - 1][k];
@@ -42,7 +43,7 @@ constexpr CBinomialTable MakeBinomials() {
 inline constexpr CBinomialTable kBinomials = MakeBinomials();
 }  // namespace card_code_detail
 
-// C(n, k) for 0 <= n <= 52 and 0 <= k <= 5 (0 where k > n).
+// C(n, k) for 0 <= n <= 53 and 0 <= k <= 5 (0 where k > n).
 constexpr int Binomial(int n, int k) {
     return card_code_detail::kBinomials.m_n[n][k];
 }
@@ -57,8 +58,8 @@ inline int ColexIndex(const int* pSortedCodes, int nCount) {
 
 // The set of slot nIndex among the nCount-card sets, in ascending order: ColexIndex undone.
 void ColexUnrank(int nIndex, int nCount, int* pSortedCodes);
-// Steps a set to the next slot; false after the last one.
-bool ColexNext(int* pSortedCodes, int nCount);
+// Steps a set to the next slot among the sets of codes below nCards; false after the last one.
+bool ColexNext(int* pSortedCodes, int nCount, int nCards = CARD_CODES);
 
 // A deal in ascending order of codes, for the table look-ups, remembering where each card was
 // dealt. Not valid unless the deal is five different card codes.
@@ -93,8 +94,9 @@ void KeepExactHolds(Subtract subtract) {
             if (!(nMask & nBit)) subtract(nMask, nMask | nBit);
 }
 
-// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards), on every core, where
-// pBigger holds the slots of the 52 - nCount sets of nCount + 1 cards that hold it and one more
-// card. Slots are visited in chunks on several threads: visit writes only what nSlot owns.
-void ForEachSetWithSupersets(int nCount,
+// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards) of a deck of nCards, on
+// every core, where pBigger holds the slots of the nCards - nCount sets of nCount + 1 cards that
+// hold it and one more card. Slots are visited in chunks on several threads: visit writes only what
+// nSlot owns.
+void ForEachSetWithSupersets(int nCards, int nCount,
                              const std::function<void(int nSlot, const int* pBigger)>& visit);

@@ -21,9 +21,11 @@ public:
             std::sort(vecMasks.rbegin(), vecMasks.rend());
     }
 
-    std::vector<CDealClass> List() {
+    // The classes of nCards natural cards, each followed by the joker where bJoker.
+    std::vector<CDealClass> List(int nCards, bool bJoker) {
         m_vecClasses.clear();
-        Place(0, 5, (1u << kRanks) - 1);
+        m_bJoker = bJoker;
+        Place(0, nCards, (1u << kRanks) - 1);
         return std::move(m_vecClasses);
     }
 
@@ -60,6 +62,7 @@ private:
             for (int n = 2; n <= j - i; ++n) nDeals /= n;
             i = j;
         }
+        if (m_bJoker) dealClass.arrCodes[nCard] = JOKER_CODE;
         dealClass.nDeals = nDeals;
         m_vecClasses.push_back(dealClass);
     }
@@ -67,14 +70,22 @@ private:
     std::array<std::vector<unsigned>, 6> m_vecMasks;  // rank sets by size, largest first
     std::array<unsigned, 4> m_arrMasks{};
     std::vector<CDealClass> m_vecClasses;
+    bool m_bJoker = false;
 };
 
 }  // namespace
 
-const std::vector<CDealClass>& DealClasses() {
-    // Never destroyed: made after main starts, it would go before the exit handler that stops
-    // the workers reading it.
+const std::vector<CDealClass>& DealClasses(int nCards) {
+    // Never destroyed: made after main starts, they would go before the exit handler that stops
+    // the workers reading them.
     static const std::vector<CDealClass>& s_vecClasses =
-        *new std::vector<CDealClass>(CClassLister().List());
-    return s_vecClasses;
+        *new std::vector<CDealClass>(CClassLister().List(5, false));
+    if (nCards <= CARD_CODES) return s_vecClasses;
+    static const std::vector<CDealClass>& s_vecWithJoker = *[] {
+        auto* pClasses = new std::vector<CDealClass>(s_vecClasses);
+        const std::vector<CDealClass> vecFour = CClassLister().List(4, true);
+        pClasses->insert(pClasses->end(), vecFour.begin(), vecFour.end());
+        return pClasses;
+    }();
+    return s_vecWithJoker;
 }

@@ -5,11 +5,14 @@
 #include <array>
 #include <vector>
 
+#include "analysis/card_code.h"
+
 struct CDealClass {
     std::array<int, 5> arrCodes;  // one deal of the class, card codes in ascending order
     int nDeals;                   // deals in the class, 1 to 24
 };
 
-// 134,459 classes whose sizes add up to 2,598,960, the number of deals. Listed once per run
-// (a few megabytes), on the first call.
-const std::vector<CDealClass>& DealClasses();
+// For the 52 cards: 134,459 classes whose sizes add up to 2,598,960, the number of deals. With
+// the joker (53 cards) also the deals that hold it, four cards and the joker, whose classes are
+// those of the four. Listed once per run and deck (a few megabytes), on the first call.
+const std::vector<CDealClass>& DealClasses(int nCards = CARD_CODES);

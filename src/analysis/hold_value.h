@@ -7,17 +7,20 @@
 
 #include "analysis/card_code.h"
 
-// The cards a hold draws from: the 47 that were not dealt.
+// The cards a hold draws from: the 47 that were not dealt (48 with the joker in the deck).
 constexpr int UNSEEN_CARDS = CARD_CODES - 5;
 
-// The least common multiple of the draw counts C(47, 0) to C(47, 5): every hold's expected pay
-// times it is a whole number, so expected pays add up exactly.
-constexpr std::int64_t DrawLcm() {
+// The least common multiple of the draw counts C(nUnseen, 0) to C(nUnseen, 5): every hold's
+// expected pay times it is a whole number, so expected pays add up exactly.
+constexpr std::int64_t DrawLcm(int nUnseen) {
     std::int64_t nLcm = 1;
-    for (int k = 0; k <= 5; ++k) nLcm = std::lcm(nLcm, Binomial(UNSEEN_CARDS, k));
+    for (int k = 0; k <= 5; ++k) nLcm = std::lcm(nLcm, Binomial(nUnseen, k));
     return nLcm;
 }
-constexpr std::int64_t kDrawLcm = DrawLcm();
+constexpr std::int64_t kDrawLcm = DrawLcm(UNSEEN_CARDS);
+// Both decks' draw counts divide it, so figures of 52- and 53-card tables add up in it (a
+// session that plays both): 48 times kDrawLcm.
+constexpr std::int64_t kAnyDeckDrawLcm = std::lcm(kDrawLcm, DrawLcm(UNSEEN_CARDS + 1));
 
 struct CHoldValue {
     int nHoldMask = 0;          // bit i set: the card at position i of the deal is kept

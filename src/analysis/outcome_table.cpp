@@ -8,11 +8,7 @@
 #include "analysis/deal_classes.h"
 #include "platform/afx.h"
 
-namespace {
-
-constexpr int kHands = Binomial(CARD_CODES, 5);
-
-}  // namespace
+namespace {}  // namespace
 
 CHoldValue CHoldOutcomes::Value() const {
     CHoldValue value;
@@ -35,7 +31,10 @@ double CHoldOutcomes::PayDeviation() const {
 
 COutcomeTable::COutcomeTable(const CFamily& family, const CRules& rules,
                              const CProgressFunction& progress)
-    : m_pFamily(&family), m_rules(rules), m_nCategories(family.CategoryCount()) {
+    : m_pFamily(&family),
+      m_nCards(std::clamp(family.nCards, CARD_CODES, MAX_CARD_CODES)),
+      m_rules(rules),
+      m_nCategories(family.CategoryCount()) {
     ScoreHands();
     if (progress) progress(0.3);
     for (int nCount = 4; nCount >= 0; --nCount) {
@@ -47,12 +46,12 @@ COutcomeTable::COutcomeTable(const CFamily& family, const CRules& rules,
 // Hands are visited in slot order: for a < b < c < d < e the slot C(a,1) + ... + C(e,5) grows
 // by one from each hand to the next, so one top card's hands fill one run of slots.
 void COutcomeTable::ScoreHands() {
-    m_vecOutcome.assign(kHands, 0);
+    m_vecOutcome.assign(static_cast<std::size_t>(GetDeals()), 0);
     std::uint8_t* pOutcome = m_vecOutcome.data();
     const CFamily& family = *m_pFamily;
     const CRules rules = m_rules;
     const int nLosing = m_nCategories;
-    ParallelFor(CARD_CODES - 4, 1, [&](int nBegin, int nEnd) {
+    ParallelFor(m_nCards - 4, 1, [&](int nBegin, int nEnd) {
         for (int e = nBegin + 4; e < nEnd + 4; ++e) {
             int nSlot = Binomial(e, 5);
             int arrCodes[5];
@@ -80,13 +79,13 @@ void COutcomeTable::ScoreHands() {
 // counts every hand 5 - k times.
 void COutcomeTable::BuildCounts(int nCount) {
     const std::size_t nCategories = static_cast<std::size_t>(m_nCategories);
-    const std::size_t nSets = static_cast<std::size_t>(Binomial(CARD_CODES, nCount));
-    const int nBiggerSets = CARD_CODES - nCount;
+    const std::size_t nSets = static_cast<std::size_t>(Binomial(m_nCards, nCount));
+    const int nBiggerSets = m_nCards - nCount;
     if (nCount == 4) {
         m_vecFourCounts.assign(nSets * nCategories, 0);
         std::uint8_t* pCounts = m_vecFourCounts.data();
         const std::uint8_t* pOutcome = m_vecOutcome.data();
-        ForEachSetWithSupersets(4, [&](int nSlot, const int* pBigger) {
+        ForEachSetWithSupersets(m_nCards, 4, [&](int nSlot, const int* pBigger) {
             std::uint8_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
             for (int i = 0; i < nBiggerSets; ++i) {
                 const std::uint8_t nOutcome = pOutcome[pBigger[i]];
@@ -99,7 +98,7 @@ void COutcomeTable::BuildCounts(int nCount) {
     vecCounts.assign(nSets * nCategories, 0);
     std::uint32_t* pCounts = vecCounts.data();
     const std::uint32_t nDivisor = static_cast<std::uint32_t>(5 - nCount);
-    ForEachSetWithSupersets(nCount, [&](int nSlot, const int* pBigger) {
+    ForEachSetWithSupersets(m_nCards, nCount, [&](int nSlot, const int* pBigger) {
         std::uint32_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
         for (int i = 0; i < nBiggerSets; ++i)
             ForSetCounts(nCount + 1, pBigger[i],
@@ -128,13 +127,18 @@ std::string COutcomeTable::GetCategoryName(int nOutcome) const {
     return m_pFamily->CategoryName(nOutcome);
 }
 
+bool COutcomeTable::IsDeal(const std::array<int, 5>& arrCodes) const {
+    const CSortedDeal deal(arrCodes);
+    return deal.bValid && deal.arrSorted[4] < m_nCards;
+}
+
 // By inclusion-exclusion over the subsets of the deal: a hold's draws are the hands holding
 // its cards and none of the others dealt.
 bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes, const CPayTable& table, int nBet,
                                std::array<CHoldOutcomes, 32>& arrHolds) const {
     const CSortedDeal deal(arrCodes);
-    ASSERT(deal.bValid && Fits(table));
-    if (!deal.bValid) return false;
+    ASSERT(IsDeal(arrCodes) && Fits(table));
+    if (!IsDeal(arrCodes)) return false;
     const int nCategories = m_nCategories;
     std::int64_t arrCounts[32][MAX_OUTCOMES] = {};
     for (int nMask = 0; nMask < 32; ++nMask) {
@@ -153,7 +157,7 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes, const CPayTab
         hold = CHoldOutcomes{};
         hold.nHoldMask = nHoldMask;
         hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
-        hold.nDraws = Binomial(UNSEEN_CARDS, 5 - hold.nHeld);
+        hold.nDraws = Binomial(GetUnseen(), 5 - hold.nHeld);
         std::int64_t nPaying = 0;
         for (int c = 0; c < nCategories; ++c) {
             const std::int64_t nCount = arrCounts[nSortedMask][c];
@@ -195,13 +199,13 @@ CHoldPays COutcomeTable::ApplyPays(const CPayTable& table, int nBet) const {
         pays.m_arrPays[static_cast<std::size_t>(c)] = table.Pay(c, nBet);
     for (int nHeld = 0; nHeld <= 5; ++nHeld)
         pays.m_arrScale[static_cast<std::size_t>(nHeld)] =
-            kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
+            GetDrawLcm() / Binomial(GetUnseen(), 5 - nHeld);
     const std::int64_t* pPays = pays.m_arrPays.data();
     for (int nCount = 0; nCount <= 4; ++nCount) {
         std::vector<std::int64_t>& vecSums = pays.m_arrSums[static_cast<std::size_t>(nCount)];
-        vecSums.assign(static_cast<std::size_t>(Binomial(CARD_CODES, nCount)), 0);
+        vecSums.assign(static_cast<std::size_t>(Binomial(m_nCards, nCount)), 0);
         std::int64_t* pSums = vecSums.data();
-        ParallelFor(Binomial(CARD_CODES, nCount), 8192, [&](int nBegin, int nEnd) {
+        ParallelFor(Binomial(m_nCards, nCount), 8192, [&](int nBegin, int nEnd) {
             for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
                 std::int64_t nSum = 0;
                 ForSetCounts(nCount, nSlot,
@@ -231,7 +235,7 @@ void CHoldPays::HoldValues(const int* pSortedCodes, std::int64_t* pValues) const
 CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
                                          const CProgressFunction& progress) const {
     const CHoldPays pays = ApplyPays(table, nBet);
-    const std::vector<CDealClass>& vecClasses = DealClasses();
+    const std::vector<CDealClass>& vecClasses = DealClasses(m_nCards);
     std::atomic<std::int64_t> nTotal{0};
     ParallelFor(
         static_cast<int>(vecClasses.size()), 2048,
@@ -249,7 +253,7 @@ CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
 
     CGameReturn result;
     result.nNumerator = nTotal;
-    result.nDenominator = kDrawLcm * kHands;
+    result.nDenominator = GetDrawLcm() * GetDeals();
     result.dReturn =
         static_cast<double>(result.nNumerator) / static_cast<double>(result.nDenominator);
     return result;

@@ -22,7 +22,7 @@ constexpr int MAX_OUTCOMES = MAX_CATEGORIES + 1;
 struct CHoldOutcomes {
     int nHoldMask = 0;         // bit i set: the card at position i of the deal is kept
     int nHeld = 0;             // cards kept, 0 to 5
-    std::int64_t nDraws = 0;   // equally likely draws: C(47, 5 - nHeld)
+    std::int64_t nDraws = 0;   // equally likely draws: C(unseen cards, 5 - nHeld)
     std::int64_t nPaySum = 0;  // pays per coin of every draw added up
     std::int64_t nPaySquareSum = 0;
     std::array<std::int64_t, MAX_OUTCOMES> arrCounts{};  // draws ending in each outcome
@@ -39,10 +39,11 @@ class COutcomeTable;
 // exactly, in 32 look-ups per deal. It reads the counts, so it lives no longer than they do.
 class CHoldPays {
 public:
-    // Each hold's expected pay per coin times kDrawLcm, a whole number, by mask over the five
-    // codes (ascending, different).
+    // Each hold's expected pay per coin times the table's GetDrawLcm(), a whole number, by mask
+    // over the five codes (ascending, different, of the table's deck).
     void HoldValues(const int* pSortedCodes, std::int64_t* pValues) const;
     std::int64_t Pay(int nOutcome) const { return m_arrPays[static_cast<std::size_t>(nOutcome)]; }
+    const COutcomeTable& GetTable() const { return m_table; }
 
 private:
     friend class COutcomeTable;
@@ -52,7 +53,7 @@ private:
     std::array<std::int64_t, MAX_OUTCOMES> m_arrPays{};
     // [k][slot]: the pays of every hand holding the k-card set (up to four cards) added up.
     std::array<std::vector<std::int64_t>, 5> m_arrSums;
-    std::array<std::int64_t, 6> m_arrScale{};  // kDrawLcm over the draws, by cards held
+    std::array<std::int64_t, 6> m_arrScale{};  // the draw LCM over the draws, by cards held
 };
 
 class COutcomeTable {
@@ -65,6 +66,14 @@ public:
     COutcomeTable& operator=(const COutcomeTable&) = delete;
 
     const CFamily& GetFamily() const { return *m_pFamily; }
+    // Cards in the deck, hands of five of them (deals), and the cards a hold draws from.
+    int GetCards() const { return m_nCards; }
+    std::int64_t GetDeals() const { return Binomial(m_nCards, 5); }
+    int GetUnseen() const { return m_nCards - 5; }
+    // What hold values are scaled by: the least common multiple of the draw counts.
+    std::int64_t GetDrawLcm() const { return DrawLcm(GetUnseen()); }
+    // Whether five codes are a deal of this deck: different cards, each in it.
+    bool IsDeal(const std::array<int, 5>& arrCodes) const;
     const CRules& GetRules() const { return m_rules; }
     // Whether a pay table is played on these counts.
     bool Fits(const CPayTable& table) const {
@@ -88,7 +97,7 @@ public:
                                       int nBet) const;
     // The first of RankHolds; a hold of nothing with no draws for a bad deal.
     CHoldValue BestHold(const std::array<int, 5>& arrCodes, const CPayTable& table, int nBet) const;
-    // The return per coin with the best hold on each of the 2,598,960 deals, on every core:
+    // The return per coin with the best hold on each deal of the deck, on every core:
     // one deal of each class of deals equal up to suits, weighted by the class's size.
     CGameReturn ComputeReturn(const CPayTable& table, int nBet,
                               const CProgressFunction& progress = {}) const;
@@ -106,6 +115,7 @@ private:
     void ForSetCounts(int nCount, int nSlot, Visit visit) const;
 
     const CFamily* m_pFamily;
+    int m_nCards;  // in the deck: 52, or 53 with the joker
     CRules m_rules;
     int m_nCategories;                       // paying categories; the losing hand is the next
     std::vector<std::uint8_t> m_vecOutcome;  // by slot of the five-card hand

@@ -8,14 +8,14 @@
 
 namespace {
 
-// Expected pay per coin in 1/kDrawLcm coins: whole, so that a session adds up exactly.
+// Expected pay per coin in 1/kAnyDeckDrawLcm coins: whole, so that a session adds up exactly.
 std::int64_t LcmPay(const CHoldOutcomes& hold) {
-    return hold.nPaySum * (kDrawLcm / hold.nDraws);
+    return hold.nPaySum * (kAnyDeckDrawLcm / hold.nDraws);
 }
 
-// Coins given up over the deal's hands in play, from expected pays in 1/kDrawLcm coins.
+// Coins given up over the deal's hands in play, from expected pays in 1/kAnyDeckDrawLcm coins.
 CFraction Cost(const CCoachDeal& deal, std::int64_t nBestPay, std::int64_t nChosenPay) {
-    return CFraction((nBestPay - nChosenPay) * deal.nBet * deal.nHands, kDrawLcm);
+    return CFraction((nBestPay - nChosenPay) * deal.nBet * deal.nHands, kAnyDeckDrawLcm);
 }
 
 }  // namespace
@@ -244,10 +244,10 @@ std::optional<CCostlyDraw> CCoach::GetCostlyDraw(double dThreshold) const {
 
 CSessionFigures CCoach::GetSessionFigures() const {
     CSessionFigures figures;
-    std::int64_t nChosen = 0;  // 1/kDrawLcm coins
+    std::int64_t nChosen = 0;  // 1/kAnyDeckDrawLcm coins
     std::int64_t nBest = 0;
     std::int64_t nValuedBet = 0;
-    std::int64_t nOffChart = 0;  // 1/kDrawLcm coins
+    std::int64_t nOffChart = 0;  // 1/kAnyDeckDrawLcm coins
     for (const CCoachDeal& deal : m_vecDeals) {
         if (!deal.bDrawn) continue;
         const std::int64_t nBet = static_cast<std::int64_t>(deal.nBet) * deal.nHands;
@@ -275,11 +275,11 @@ CSessionFigures CCoach::GetSessionFigures() const {
     if (figures.nCoinsBet > 0)
         figures.playedReturn = CFraction(figures.nCoinsWon, figures.nCoinsBet);
     if (nValuedBet > 0) {
-        figures.chosenReturn = CFraction(nChosen, kDrawLcm * nValuedBet);
-        figures.bestReturn = CFraction(nBest, kDrawLcm * nValuedBet);
+        figures.chosenReturn = CFraction(nChosen, kAnyDeckDrawLcm * nValuedBet);
+        figures.bestReturn = CFraction(nBest, kAnyDeckDrawLcm * nValuedBet);
     }
-    figures.cost = CFraction(nBest - nChosen, kDrawLcm);
-    figures.offChart = CFraction(nOffChart, kDrawLcm);
+    figures.cost = CFraction(nBest - nChosen, kAnyDeckDrawLcm);
+    figures.offChart = CFraction(nOffChart, kAnyDeckDrawLcm);
     return figures;
 }
 

@@ -38,13 +38,13 @@ struct CCoachDeal {
     int nWon = 0;                              // coins the draw paid, all hands together
     std::map<std::string, int> mapHandCounts;  // hands of each paying category the draw gave
     // Once the variant's table is there: the expected pay per coin of the hold played and of
-    // the best hold, in 1/kDrawLcm coins, and the best hold's mask.
+    // the best hold, in 1/kAnyDeckDrawLcm coins, and the best hold's mask.
     bool bValued = false;
     std::int64_t nChosenPay = 0;
     std::int64_t nBestPay = 0;
     int nBestMask = 0;
     // Once the chart of its pay table and bet is there too: the chart's hold and its expected
-    // pay per coin, in 1/kDrawLcm coins.
+    // pay per coin, in 1/kAnyDeckDrawLcm coins.
     bool bCharted = false;
     int nChartMask = 0;
     std::int64_t nChartPay = 0;

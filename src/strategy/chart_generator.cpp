@@ -8,7 +8,7 @@
 namespace {
 
 // A hold class a deal offers: the hold of that class the chart would keep (the one of the
-// largest tie key), and its expected pay per coin times kDrawLcm.
+// largest tie key), and its expected pay per coin times the deck's draw LCM.
 struct COffer {
     int nClass;
     std::uint32_t nTie;
@@ -145,7 +145,8 @@ public:
         for (std::vector<int>& vecLine : vecLines) {
             std::vector<int> vecClasses;
             for (int c : vecLine)
-                vecClasses.insert(vecClasses.end(), m_vecMembers[static_cast<std::size_t>(c)].begin(),
+                vecClasses.insert(vecClasses.end(),
+                                  m_vecMembers[static_cast<std::size_t>(c)].begin(),
                                   m_vecMembers[static_cast<std::size_t>(c)].end());
             vecLine = std::move(vecClasses);
         }
@@ -202,7 +203,8 @@ private:
                 m_vecOffers[i].nClass = s;
                 continue;
             }
-            if (m_vecOffers[i].nTie > m_vecOffers[nOther].nTie) m_vecOffers[nOther] = m_vecOffers[i];
+            if (m_vecOffers[i].nTie > m_vecOffers[nOther].nTie)
+                m_vecOffers[nOther] = m_vecOffers[i];
             m_vecOffers[nOther].nClass = s;
             m_vecOffers[i] = m_vecOffers[deal.nEnd - 1];
             --deal.nEnd;
@@ -300,7 +302,7 @@ private:
 bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                    std::vector<CDealOffers>& vecDeals, std::vector<COffer>& vecOffers,
                    const CProgressFunction& progress) {
-    const std::vector<CDealClass>& vecClasses = DealClasses();
+    const std::vector<CDealClass>& vecClasses = DealClasses(pays.GetTable().GetCards());
     const std::size_t nDeals = vecClasses.size();
     std::vector<COffer> vecAll(nDeals * 32);
     std::vector<int> vecCount(nDeals, 0);

@@ -457,14 +457,14 @@ CHoldClasses::CHoldClasses(const CFamily& family, const CRules& rules)
     std::array<std::vector<std::uint32_t>, 6> arrKeys;
     for (int nCount = 0; nCount <= 5; ++nCount) {
         std::vector<std::uint32_t>& vecKeys = arrKeys[static_cast<std::size_t>(nCount)];
-        vecKeys.resize(static_cast<std::size_t>(Binomial(CARD_CODES, nCount)));
+        vecKeys.resize(static_cast<std::size_t>(Binomial(family.nCards, nCount)));
         ParallelFor(static_cast<int>(vecKeys.size()), 8192, [&](int nBegin, int nEnd) {
             int arrCodes[5];
             ColexUnrank(nBegin, nCount, arrCodes);
             for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
                 vecKeys[static_cast<std::size_t>(nSlot)] =
                     Classify(family, groups, rules, arrCodes, nCount).Packed();
-                ColexNext(arrCodes, nCount);
+                ColexNext(arrCodes, nCount, family.nCards);
             }
         });
         for (std::uint32_t nKey : vecKeys) mapOrdered.emplace(nKey, 0);

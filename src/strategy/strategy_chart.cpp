@@ -8,29 +8,21 @@
 #include "analysis/parallel_for.h"
 #include "platform/afx.h"
 
-namespace {
-
-constexpr std::int64_t kDeals = Binomial(CARD_CODES, 5);
-
-double PerDeals(std::int64_t nScaledSum) {
-    return static_cast<double>(nScaledSum) / static_cast<double>(kDrawLcm) /
-           static_cast<double>(kDeals);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 double CChartLine::AveragePay() const {
-    return nDeals > 0 ? static_cast<double>(nPaySum) / static_cast<double>(kDrawLcm) /
+    return nDeals > 0 ? static_cast<double>(nPaySum) / static_cast<double>(nDrawLcm) /
                             static_cast<double>(nDeals)
                       : 0.0;
 }
 
 double CChartLine::Share() const {
-    return static_cast<double>(nDeals) / static_cast<double>(kDeals);
+    return static_cast<double>(nDeals) / static_cast<double>(nAllDeals);
 }
 
 double CChartLine::LossPoints() const {
-    return 100.0 * PerDeals(nLossSum);
+    return 100.0 * static_cast<double>(nLossSum) / static_cast<double>(nDrawLcm) /
+           static_cast<double>(nAllDeals);
 }
 
 CStrategyChart::CStrategyChart(CPayTable table, int nBet,
@@ -106,8 +98,9 @@ void CountChartCost(CStrategyChart& chart, const CHoldPays& pays) {
     std::mutex mutex;
     std::vector<CChartLine> vecTotals(nLines);
     std::int64_t nChartSum = 0, nBestSum = 0;
+    const COutcomeTable& counts = pays.GetTable();
     // One chunk per highest card, as hands are numbered.
-    ParallelFor(CARD_CODES - 4, 1, [&](int nBegin, int nEnd) {
+    ParallelFor(counts.GetCards() - 4, 1, [&](int nBegin, int nEnd) {
         std::vector<CChartLine> vecPart(nLines);
         std::int64_t nChartPart = 0, nBestPart = 0;
         int arrCodes[5];
@@ -143,11 +136,13 @@ void CountChartCost(CStrategyChart& chart, const CHoldPays& pays) {
         chart.m_vecLines[i].nDeals = vecTotals[i].nDeals;
         chart.m_vecLines[i].nPaySum = vecTotals[i].nPaySum;
         chart.m_vecLines[i].nLossSum = vecTotals[i].nLossSum;
+        chart.m_vecLines[i].nDrawLcm = counts.GetDrawLcm();
+        chart.m_vecLines[i].nAllDeals = counts.GetDeals();
     }
-    const auto makeReturn = [](std::int64_t nSum) {
+    const auto makeReturn = [&counts](std::int64_t nSum) {
         CGameReturn result;
         result.nNumerator = nSum;
-        result.nDenominator = kDrawLcm * kDeals;
+        result.nDenominator = counts.GetDrawLcm() * counts.GetDeals();
         result.dReturn = static_cast<double>(nSum) / static_cast<double>(result.nDenominator);
         return result;
     };

@@ -18,11 +18,14 @@ class CHoldPays;
 struct CChartLine {
     std::vector<int> vecClasses;  // one, or several of a group under one name
     std::string strName;
-    // Over the 2,598,960 deals: those the line decides, the expected pay per coin of its holds
-    // on them and what they give up against the best hold, both added up times kDrawLcm.
+    // Over every deal of the deck: those the line decides, the expected pay per coin of its
+    // holds on them and what they give up against the best hold, both added up times the
+    // deck's draw LCM.
     std::int64_t nDeals = 0;
     std::int64_t nPaySum = 0;
     std::int64_t nLossSum = 0;
+    std::int64_t nDrawLcm = kDrawLcm;                  // of the deck counted
+    std::int64_t nAllDeals = Binomial(CARD_CODES, 5);  // of the deck counted
 
     double AveragePay() const;  // per coin, over the deals it decides
     double Share() const;       // of all deals

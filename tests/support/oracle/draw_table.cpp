@@ -94,7 +94,7 @@ void CDrawTable::BuildSums(int nCount) {
     const std::int64_t* pBiggerSums = nCount < 4 ? m_vecSums[nCount + 1].data() : nullptr;
     const int nBiggerSets = CARD_CODES - nCount;
     const int nDivisor = 5 - nCount;
-    ForEachSetWithSupersets(nCount, [&](int nSlot, const int* pBigger) {
+    ForEachSetWithSupersets(CARD_CODES, nCount, [&](int nSlot, const int* pBigger) {
         std::int64_t nTotal = 0;
         for (int i = 0; i < nBiggerSets; ++i)
             nTotal += pBiggerSums != nullptr ? pBiggerSums[pBigger[i]] : pPays[pBigger[i]];
