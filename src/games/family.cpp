@@ -19,6 +19,12 @@ constexpr const char* kDeucesCategories[] = {
     "Royal Flush", "4 Wild", "Royal Flush w/2's", "5 of a Kind", "Straight Flush", "4 of a Kind",
     "Full House",  "Flush",  "Straight",          "3 of a Kind",
 };
+// The same in words for the coach: four wild deuces are the hold the chart calls "4 Deuces",
+// a name the table's label "4 Wild" does not give away.
+constexpr const char* kDeucesWords[] = {
+    "Royal Flush", "4 Deuces", "Royal Flush w/2's", "5 of a Kind", "Straight Flush", "4 of a Kind",
+    "Full House",  "Flush",    "Straight",          "3 of a Kind",
+};
 
 // Category indices, in the orders above.
 enum EJacks { J_ROYAL, J_SF, J_QUADS, J_FULL, J_FLUSH, J_STRAIGHT, J_TRIPS, J_TWO_PAIR, J_PAIR };
@@ -237,6 +243,11 @@ std::span<const char* const> FamilyCategories(EFamily eFamily) {
             return kDeucesCategories;
     }
     return {};
+}
+
+std::span<const char* const> FamilyCategoryWords(EFamily eFamily) {
+    return eFamily == EFamily::DeucesWild ? std::span<const char* const>(kDeucesWords)
+                                          : FamilyCategories(eFamily);
 }
 
 int CategoryCount(EFamily eFamily) {

@@ -22,6 +22,8 @@ constexpr int NO_CATEGORY = -1;
 
 // The family's categories in pay-table order, as the table writes them.
 std::span<const char* const> FamilyCategories(EFamily eFamily);
+// The same categories as the coach words them, the labels but where a label is play's shorthand.
+std::span<const char* const> FamilyCategoryWords(EFamily eFamily);
 int CategoryCount(EFamily eFamily);
 // The family's name as players say it, and as handfall-odds and the settings take it.
 const char* FamilyName(EFamily eFamily);

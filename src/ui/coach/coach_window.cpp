@@ -899,7 +899,7 @@ void CCoachWindow::SaveStrategyCard() {
     if (strPath.isEmpty()) return;
     const CGameVariant* pVariant = FindGameVariant(figures->nGame);
     const QString strGame = pVariant != nullptr
-                                ? QString(pVariant->pszCaption)
+                                ? QString(pVariant->pszName)
                                 : QString(FamilyName(figures->pChart->GetPayTable().eFamily));
     QString strError;
     if (!WriteStrategyCard(*figures->pChart, strGame, strPath, &strError))

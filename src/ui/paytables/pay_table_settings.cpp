@@ -50,7 +50,7 @@ std::string ReadSettings(const QString& strPath, CPayTableSettings& settings) {
                                      [&](const CPayTable& t) { return t.strName == strName; });
         if (strName.empty() || it == vecChoices.begin()) continue;
         if (it == vecChoices.end())
-            return std::string(variant.pszCommandName) + ": no " + variant.pszCaption +
+            return std::string(variant.pszCommandName) + ": no " + variant.pszName +
                    " table is called \"" + strName + "\"";
         settings.arrChosen[static_cast<std::size_t>(variant.nGame)] = strName;
     }

@@ -118,9 +118,9 @@ void CPayTablesDialog::BuildContent() {
     for (const CGameVariant& variant : GameVariants()) {
         auto* pChooser = new QComboBox(pGames);
         pChooser->setObjectName(QString("chooser_%1").arg(variant.pszCommandName));
-        pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszCaption));
+        pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszName));
         pChooser->setMinimumContentsLength(62);
-        auto* pLabel = new QLabel(QString(variant.pszCaption) + ":", pGames);
+        auto* pLabel = new QLabel(QString(variant.pszName) + ":", pGames);
         pLabel->setBuddy(pChooser);
         pGrid->addWidget(pLabel, nRow, 0);
         pGrid->addWidget(pChooser, nRow++, 1);

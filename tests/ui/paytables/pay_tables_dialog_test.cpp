@@ -62,6 +62,21 @@ TEST_F(PayTablesDialogTest, ABadSettingsFileGivesTheTablesAsBuiltAndOneLine) {
     }
 }
 
+// Only the table's check box keeps its spelling "Duces Wild"; the window beside it writes the
+// game's name, in its labels, its choosers' names and the tables they offer.
+TEST_F(PayTablesDialogTest, SpellsDeucesWildAsTheGameIsCalledNotAsTheCheckBoxHasIt) {
+    m_dialog.ShowBesideTable();
+    QStringList texts;
+    for (const QLabel* pLabel : m_dialog.findChildren<QLabel*>()) texts << pLabel->text();
+    for (const QComboBox* pChooser : m_dialog.findChildren<QComboBox*>()) {
+        texts << pChooser->accessibleName();
+        for (int i = 0; i < pChooser->count(); ++i) texts << pChooser->itemText(i);
+    }
+    EXPECT_TRUE(texts.contains("Deuces Wild:"));
+    EXPECT_FALSE(texts.join('\n').contains("Duces")) << texts.join('\n').toStdString();
+    EXPECT_EQ(Caption(IDC_DUCES_WILD), "Duces Wild");
+}
+
 TEST_F(PayTablesDialogTest, AChoiceRulesTheGameIsKeptAndWaitsWhileADealIsOpen) {
     m_dialog.ShowBesideTable();
     QComboBox* pJacks = m_dialog.Chooser(GAME_JACKS_OR_BETTER);
