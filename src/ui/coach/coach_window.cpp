@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,15 +28,16 @@
 #include "games/game_variants.h"
 #include "model/card_words.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "strategy/chart_cache.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
-#include "strategy/chart_cache.h"
 #include "ui/coach/coach_figure.h"
 #include "ui/coach/coach_group.h"
-#include "ui/coach/suit_ink.h"
 #include "ui/coach/strategy_card.h"
+#include "ui/coach/suit_ink.h"
 #include "ui/paytables/pay_table_settings.h"
 #include "ui/table/accessibility.h"
+#include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
 
 namespace {
@@ -45,7 +45,7 @@ namespace {
 constexpr int kGap = 8;  // between the table and the coach
 constexpr int kWidth = 440;
 constexpr int kNarrowWidth = 400;  // beside the table on a laptop's screen
-constexpr int kHeight = 920;  // all the groups, where the screen has room
+constexpr int kHeight = 920;       // all the groups, where the screen has room
 const QString kWarnKey = "Coach/WarnBeforeCostlyDraw";
 const QString kThresholdKey = "Coach/WarnThreshold";
 constexpr double kThresholds[] = {0, 0.5, 1, 2, 5, 10, 25, 50};
@@ -768,10 +768,7 @@ void CCoachWindow::RefreshCostly() {
 
 CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
     auto* pWindow = new CCoachWindow(dlg, &host);  // a child of the host: goes with it
-    auto* pShortcut = new QShortcut(QKeySequence("C"), &host);
-    pShortcut->setContext(Qt::WindowShortcut);
-    pShortcut->setAutoRepeat(false);
-    QObject::connect(pShortcut, &QShortcut::activated, pWindow, &CCoachWindow::Toggle);
+    InstallWindowKey(host, "C", [pWindow] { pWindow->Toggle(); });
     host.AddWindowMenuItem(
         "&Coach", [pWindow] { pWindow->Toggle(); }, {}, [pWindow] { return pWindow->isVisible(); });
     host.SetCommandFilter(

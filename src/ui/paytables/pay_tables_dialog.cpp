@@ -20,6 +20,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/paytables/pay_table_editor.h"
+#include "ui/table/table_keys.h"
 
 namespace {
 
@@ -380,6 +381,7 @@ CPayTablesDialog* InstallPayTables(CQtDialogHost& host, CMultiHandDlg& dlg) {
     // A child of the host: goes with it.
     auto* pDialog = new CPayTablesDialog(dlg, &host, PayTableSettingsPath());
     QTimer::singleShot(0, pDialog, &CPayTablesDialog::LoadSettings);
+    InstallWindowKey(host, "T", [pDialog] { pDialog->ShowBesideTable(); });
     host.AddWindowMenuItem("Pay &Tables...", [pDialog] { pDialog->ShowBesideTable(); }, {});
     return pDialog;
 }

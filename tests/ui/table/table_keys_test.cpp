@@ -1,7 +1,9 @@
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 
 #include "games/game.h"
+#include "ui/paytables/pay_tables_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -105,6 +107,27 @@ TEST_F(TableKeysTest, KeysDoNotReachTheTableWhileThePayTableIsOpenAndEscClosesIt
     EXPECT_EQ(qtRunner.GetActiveHost(), nullptr);
     EXPECT_TRUE(m_pDlg->IsDealt());
     EXPECT_EQ(Holds(), "-----");
+}
+
+// Every key of the table is a shortcut of its own, and none is a key the table's controls or
+// the coach's lists keep: a window's letter (C, H, T, and those of windows to come) must be
+// free. T opens Pay Tables, which desktops' own use of Alt+Space keeps out of the menu's reach.
+TEST_F(TableKeysTest, EachKeyIsTakenOnceAndTOpensPayTables) {
+    const QStringList kKept = {"Esc",  "Return", "Enter", "Tab",  "Shift+Tab", "Space", "Up",
+                               "Down", "Left",   "Right", "Home", "End",       "PgUp",  "PgDown"};
+    QStringList keys;
+    for (const QShortcut* pShortcut : m_pHost->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+        for (const QKeySequence& key : pShortcut->keys()) keys << key.toString();
+    for (const QString& strKey : keys) {
+        EXPECT_EQ(keys.count(strKey), 1) << strKey.toStdString();
+        EXPECT_FALSE(kKept.contains(strKey)) << strKey.toStdString();
+    }
+    for (const char* pszKey : {"C", "H", "T"}) EXPECT_TRUE(keys.contains(pszKey)) << pszKey;
+    auto* pPayTables = m_pHost->findChild<CPayTablesDialog*>();
+    Type(Qt::Key_D);
+    Type(Qt::Key_T);
+    EXPECT_TRUE(pPayTables->isVisible());
+    EXPECT_TRUE(m_pDlg->IsDealt());
 }
 
 TEST_F(TableKeysTest, TheKeyHAndTheMenuItemHoldTheBestCardsOnlyBetweenDealAndDraw) {
