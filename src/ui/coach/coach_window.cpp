@@ -450,9 +450,15 @@ void CCoachWindow::keyPressEvent(QKeyEvent* pEvent) {
     QWidget::keyPressEvent(pEvent);
 }
 
-// The ranking's height is known only once its layout has run: on its first showing with a
-// deal, and whenever the window changes size.
+// Esc at the table closes an open coach first; only then may it end the game. The ranking's
+// height is known only once its layout has run: on its first showing with a deal, and whenever
+// the window changes size.
 bool CCoachWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pWatched == m_pTable && pEvent->type() == QEvent::KeyPress && isVisible() &&
+        static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
     if (m_pRanking != nullptr && pWatched == m_pRanking->viewport() &&
         pEvent->type() == QEvent::Resize)
         KeepRanksInView();
@@ -768,6 +774,7 @@ void CCoachWindow::RefreshCostly() {
 
 CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
     auto* pWindow = new CCoachWindow(dlg, &host);  // a child of the host: goes with it
+    host.installEventFilter(pWindow);
     InstallWindowKey(host, "C", [pWindow] { pWindow->Toggle(); });
     host.AddWindowMenuItem(
         "&Coach", [pWindow] { pWindow->Toggle(); }, {}, [pWindow] { return pWindow->isVisible(); });
