@@ -348,6 +348,9 @@ RECT CQtDialogHost::GetClientRect() const {
 
 void CQtDialogHost::EndDialog(int nResult) {
     m_bEnding = true;
+    // Keys already on their way, Enter right after Esc, must not open a window from a dialog
+    // that is closing: that window would run on, alone, with the process waiting for it.
+    for (QShortcut* pShortcut : findChildren<QShortcut*>()) pShortcut->setEnabled(false);
     done(nResult);
 }
 
@@ -364,9 +367,9 @@ void CQtDialogHost::reject() {
 }
 
 // Esc held down to close a menu or a dialog above this one must not go on to close this one:
-// only a fresh press cancels.
+// only a fresh press cancels. A dialog that is ending takes no more keys.
 void CQtDialogHost::keyPressEvent(QKeyEvent* pEvent) {
-    if (pEvent->isAutoRepeat() && pEvent->matches(QKeySequence::Cancel)) {
+    if (m_bEnding || (pEvent->isAutoRepeat() && pEvent->matches(QKeySequence::Cancel))) {
         pEvent->accept();
         return;
     }
@@ -441,11 +444,13 @@ void CQtDialogHost::AddWindowMenuItem(const QString& strText, std::function<void
 }
 
 void CQtDialogHost::SendCommand(int nID) {
+    if (m_bEnding) return;
     if (m_commandFilter && m_commandFilter(nID)) return;
     m_dialog.OnCommand(nID);
 }
 
 void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {
+    if (m_bEnding) return;
     BuildWindowMenu()->popup(ptGlobal);
 }
 

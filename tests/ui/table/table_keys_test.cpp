@@ -171,6 +171,16 @@ TEST_F(TableKeysTest, AHeldEscClosesOneWindowAndOnlyAFreshPressAtTheTableEndsThe
     EXPECT_TRUE(m_pDlg->IsClosed());
 }
 
+// Enter typed right after the Esc that ends the game reaches a table that is closing: it opens
+// no Pay Table, which would keep the process running after the table has gone.
+TEST_F(TableKeysTest, EnterRightAfterTheEscThatEndsTheGameOpensNoWindow) {
+    Control(IDC_PAY_TABLE)->setFocus();
+    QTest::keyClick(m_pHost->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(m_pDlg->IsClosed());
+    QTest::keyClick(Control(IDC_PAY_TABLE), Qt::Key_Return);
+    EXPECT_EQ(m_runner.TotalRuns(), 0);
+}
+
 // Every key of the table is a shortcut of its own, and none is a key the table's controls or
 // the coach's lists keep: a window's letter (C, H, T, and those of windows to come) must be
 // free. T opens Pay Tables, which desktops' own use of Alt+Space keeps out of the menu's reach.
