@@ -141,8 +141,8 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
             for (const CLibraryPayTable& entry : PayTableLibrary())
                 if (entry.table.pFamily == &variant.Family())
                     strNames += std::string(strNames.empty() ? "" : ", ") + entry.pszShort;
-            return "unknown pay table '" + EchoText(options.strPays) + "' for " +
-                   variant.pszCaption + " (as-built, " + strNames + ", or a list of pays)";
+            return "unknown pay table '" + EchoText(options.strPays) + "' for " + variant.pszName +
+                   " (as-built, " + strNames + ", or a list of pays)";
         }
         request.table = pEntry->table;
         return "";
@@ -159,7 +159,7 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
         std::string strNames;
         for (const CCategory& category : categories)
             strNames += std::string(strNames.empty() ? "" : ", ") + category.pszName;
-        return std::string("--pays for ") + variant.pszCaption + " takes " +
+        return std::string("--pays for ") + variant.pszName + " takes " +
                std::to_string(categories.size()) + " pays (" + strNames + "), not " +
                std::to_string(vecPays.size());
     }
@@ -188,7 +188,7 @@ std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31) {
 
 // The title of a listing: the variant, and the table where it is not the one as built.
 std::string Title(const CRequest& request) {
-    std::string strTitle = request.pVariant->pszCaption;
+    std::string strTitle = request.pVariant->pszName;
     if (!request.bAsBuilt)
         strTitle += " (" + request.table.strName + ", " + CoinsText(request.nBet) + ")";
     return strTitle;
@@ -257,7 +257,7 @@ int HoldOutcomes(const CRequest& request, COddsIo& io) {
 int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
     std::vector<CGameReturn> vecReturns;
     for (const CRequest& request : vecRequests) {
-        CProgressLine progress(io, request.pVariant->pszCaption);
+        CProgressLine progress(io, request.pVariant->pszName);
         const COutcomeTable& table = Counts(request.table, progress.Stage("counting every hand"));
         vecReturns.push_back(table.ComputeReturn(request.table, request.nBet,
                                                  progress.Stage("best hold of every deal")));
@@ -266,7 +266,7 @@ int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
     Print(io.out, "Return to the player with the best hold on every deal:\n");
     for (std::size_t i = 0; i < vecRequests.size(); ++i) {
         const CRequest& request = vecRequests[i];
-        Print(io.out, "  %-16s %11.7f %%", request.pVariant->pszCaption,
+        Print(io.out, "  %-16s %11.7f %%", request.pVariant->pszName,
               vecReturns[i].dReturn * 100.0);
         if (!request.bAsBuilt)
             Print(io.out, "  %s at %s", request.table.strName.c_str(),
@@ -347,7 +347,7 @@ std::string FractionText(const CGameReturn& value) {
 }
 
 std::shared_ptr<const CStrategyChart> MakeChart(const CRequest& request, COddsIo& io) {
-    CProgressLine progress(io, request.pVariant->pszCaption);
+    CProgressLine progress(io, request.pVariant->pszName);
     auto pChart =
         SharedStrategyChart(request.table, request.nBet, progress.Stage("making the chart"));
     progress.Done();
@@ -360,7 +360,7 @@ int PrintStrategy(const CRequest& request, COddsIo& io) {
     int nNameWidth = 10;
     for (const CChartLine& line : vecLines)
         nNameWidth = std::max(nNameWidth, static_cast<int>(line.strName.size()));
-    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pVariant->pszCaption,
+    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pVariant->pszName,
           request.table.strName.c_str(), CoinsText(request.nBet).c_str());
     Print(io.out, "Line  %-*s  %9s  %12s  %15s\n", nNameWidth, "Hold class", "Deals",
           "Pay per coin", "Gives up");

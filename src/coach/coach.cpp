@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/card_code.h"
+#include "games/family.h"
 #include "table/multi_hand_dlg.h"
 
 namespace {
@@ -206,13 +207,15 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     for (const auto& [strName, nCount] : deal.mapHandCounts) nPaying += nCount;
     for (int c = 0; c < pTable->GetCategoryCount(); ++c) {
         CCategoryFigure category;
-        category.strName = pTable->GetCategoryName(c);
+        // The draw's tally is by the table's labels; the coach shows the category in words.
+        const std::string strLabel = pTable->GetCategoryName(c);
+        category.strName = strLabel.empty() ? "" : pTable->GetFamily().CategoryWords(c);
         category.nCount = hold.arrCounts[static_cast<size_t>(c)];
         category.probability = CFraction(category.nCount, nDraws);
         category.expectedHands = CFraction(category.nCount * deal.nHands, nDraws);
         if (deal.bDrawn) {
-            const auto it = deal.mapHandCounts.find(category.strName);
-            category.nActualHands = category.strName.empty()         ? deal.nHands - nPaying
+            const auto it = deal.mapHandCounts.find(strLabel);
+            category.nActualHands = strLabel.empty()                 ? deal.nHands - nPaying
                                     : it != deal.mapHandCounts.end() ? it->second
                                                                      : 0;
         }

@@ -79,7 +79,7 @@ struct CDealFigures {
 };
 
 struct CCategoryFigure {
-    std::string strName;  // as the game writes it; "" for the losing hand
+    std::string strName;  // in the coach's words; "" for the losing hand
     std::int64_t nCount = 0;
     CFraction probability;    // of one hand
     CFraction expectedHands;  // over the hands in play

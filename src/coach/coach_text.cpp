@@ -31,7 +31,7 @@ std::string ExpectedHandsText(const CFraction& hands) {
 
 std::string DealGameText(const CCoachDeal& deal) {
     const CGameVariant* pVariant = FindGameVariant(deal.nGame);
-    std::string strText = pVariant != nullptr ? pVariant->pszCaption : "";
+    std::string strText = pVariant != nullptr ? pVariant->pszName : "";
     const std::string& strTable = deal.payTable.strName;
     if (strTable == AsBuiltPayTable(deal.nGame).strName) return strText;
     // A casino table's name starts with its game's: "Jacks or Better 9/6".

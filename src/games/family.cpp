@@ -64,7 +64,7 @@ constexpr CCategory kDoubleJackpot[] = {HIGH_HANDS,
                                         LOW_HANDS("Pair")};
 constexpr CCategory kDeuces[] = {
     {"Royal Flush", S::NaturalRoyal},
-    {"4 Wild", S::FourWild},
+    {"4 Wild", S::FourWild, ALL_RANKS, ALL_RANKS, "4 Deuces"},
     {"Royal Flush w/2's", S::WildRoyal},
     {"5 of a Kind", S::FiveOfAKind},
     {"Straight Flush", S::StraightFlush},
@@ -282,6 +282,12 @@ std::vector<CCategoryReading> WorkOutReadings(const CFamily& family) {
 const char* CFamily::CategoryName(int nCategory) const {
     if (nCategory < 0 || nCategory >= CategoryCount()) return "";
     return categories[static_cast<std::size_t>(nCategory)].pszName;
+}
+
+const char* CFamily::CategoryWords(int nCategory) const {
+    if (nCategory < 0 || nCategory >= CategoryCount()) return "";
+    const CCategory& category = categories[static_cast<std::size_t>(nCategory)];
+    return category.pszWords != nullptr ? category.pszWords : category.pszName;
 }
 
 bool CFamily::IsWild(int nCode) const {

@@ -63,6 +63,8 @@ struct CCategory {
     EShape eShape;
     unsigned nRanks = ALL_RANKS;    // of the kind (five, four or three of a kind)
     unsigned nKickers = ALL_RANKS;  // the fifth card's, beside four of a kind
+    // The coach's words where the label is play's shorthand ("4 Wild" is "4 Deuces").
+    const char* pszWords = nullptr;
 };
 
 // What one hand of a family can also be read as, the higher-ranked category first: a pay table
@@ -84,6 +86,7 @@ struct CFamily {
 
     int CategoryCount() const { return static_cast<int>(categories.size()); }
     const char* CategoryName(int nCategory) const;
+    const char* CategoryWords(int nCategory) const;
     // Whether the card is wild in this family.
     bool IsWild(int nCode) const;
     // The lowest rank a natural card may have: 3 where the deuces are wild.

@@ -23,20 +23,21 @@ constexpr const char* kBonusPayTable =
     "2 Pair\t\t{9}\r\nPair J's or Better\t{10}";
 
 constexpr std::array kVariants = {
-    CGameVariant{GAME_DUCES_WILD, "Duces Wild", "deuces", "deuces",
+    CGameVariant{GAME_DUCES_WILD, "Duces Wild", "Deuces Wild", "deuces", "deuces",
                  "Royal Flush\t{0}\r\n\twith 2's\t{2}\r\n4 Wild\t\t{1}\r\n5 of a Kind\t{3}\r\n"
                  "Straight Flush\t{4}\r\n4 of a Kind\t{5}\r\nFull House\t{6}\r\nFlush\t\t{7}\r\n"
                  "Straight\t\t{8}\r\n3 of a Kind\t{9}",
                  &Create<CGameDucesWild>},
     CGameVariant{
-        GAME_JACKS_OR_BETTER, "Jacks or Better", "jacks", "jacks",
+        GAME_JACKS_OR_BETTER, "Jacks or Better", "Jacks or Better", "jacks", "jacks",
         "Royal Flush\t{0}\r\nStraight Flush\t{1}\r\n4 of a Kind\t{2}\r\nFull House\t{3}\r\n"
         "Flush\t\t{4}\r\nStraight\t\t{5}\r\n3 of a Kind\t{6}\r\n2 Pair\t\t{7}\r\n"
         "Pair J's or Better\t{8}",
         &Create<CGameJackOrBetter>},
-    CGameVariant{GAME_BONUS, "Bonus", "bonus", "bonus", kBonusPayTable, &Create<CGameBonus>},
-    CGameVariant{GAME_DOUBLE_BONUS, "Double Bonus", "double-bonus", "bonus", kBonusPayTable,
-                 &Create<CGameDoubleBonus>},
+    CGameVariant{GAME_BONUS, "Bonus", "Bonus", "bonus", "bonus", kBonusPayTable,
+                 &Create<CGameBonus>},
+    CGameVariant{GAME_DOUBLE_BONUS, "Double Bonus", "Double Bonus", "double-bonus", "bonus",
+                 kBonusPayTable, &Create<CGameDoubleBonus>},
 };
 
 // The pays as built, per coin at every bet, in the family's category order.
@@ -80,7 +81,7 @@ const CPayTable& AsBuiltPayTable(int nGame) {
         std::array<CPayTable, 5> arr;
         for (const CGameVariant& variant : kVariants)
             arr[static_cast<std::size_t>(variant.nGame)] =
-                MakeFlatPayTable(variant.Family(), std::string(variant.pszCaption) + " as built",
+                MakeFlatPayTable(variant.Family(), std::string(variant.pszName) + " as built",
                                  kAsBuiltRules, AsBuiltPays(variant.nGame));
         return arr;
     }();

@@ -11,8 +11,10 @@
 #include "games/pay_table.h"
 
 struct CGameVariant {
-    int nGame;                   // the game code the table keeps
-    const char* pszCaption;      // the check box, the pay table's group and the command's title
+    int nGame;  // the game code the table keeps
+    // The table's check box and the Pay Table's group: these keep the table's own spelling.
+    const char* pszCaption;
+    const char* pszName;  // the game's name everywhere else: coach, Pay Tables, handfall-odds
     const char* pszCommandName;  // what handfall-odds --game takes
     const char* pszFamily;       // the key of its family
     const CFamily& Family() const { return GetFamily(pszFamily); }

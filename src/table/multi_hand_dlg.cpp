@@ -196,6 +196,7 @@ bool CMultiHandDlg::OnNotify(int nID, NMHDR* pNMHDR, LRESULT* pResult) {
 
 void CMultiHandDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        if (m_bClosed) return;  // a dialog opened now would outlive the table
         CPayTableDlg dlgAbout(PayTableTexts());
         dlgAbout.DoModal();
     } else {
@@ -289,6 +290,8 @@ void CMultiHandDlg::OnDoubleBonus() {
 }
 
 void CMultiHandDlg::OnPayTable() {
+    // Enter typed right after Esc: a pay table opened now would keep the ended game running.
+    if (m_bClosed) return;
     CPayTableDlg dlgPayTable(PayTableTexts());
     dlgPayTable.DoModal();
 }

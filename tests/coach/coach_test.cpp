@@ -89,6 +89,25 @@ TEST_F(CoachTest, FiguresFollowThePayTableAndBetOfTheDeal) {
     EXPECT_EQ(DealGameText(coach.GetDealFigures()->deal), "Jacks or Better 9/6");
 }
 
+// The coach names the game and the four deuces as the strategy card does, while the table keeps
+// its own "Duces Wild" and "4 Wild"; the hands the draw made are counted under the coach's name.
+TEST_F(CoachTest, DeucesWildAndItsFourDeucesAreSpelledAsOnTheCard) {
+    coach.SetTable(SharedOutcomeTable(GetFamily("deuces"), kAsBuiltRules));
+    host.Click(IDC_DUCES_WILD);
+    SpinTo(IDC_SPIN_HANDS, 1);
+    ScriptDeal("2c 2d 2h 2s Ah");
+    host.Click(IDC_DEAL);
+    for (int i = 0; i < 4; ++i) host.Click(IDC_HOLDS[i]);
+    ScriptDraw({"- - - - 3c"});
+    host.Click(IDC_DRAW);
+    ASSERT_EQ(Lines().front(), "4 Wild: 1@200x1= 200");
+    const std::optional<COverHandsFigures> over = coach.GetOverHandsFigures();
+    ASSERT_TRUE(over.has_value());
+    EXPECT_EQ(over->vecCategories[1].strName, "4 Deuces");
+    EXPECT_EQ(over->vecCategories[1].nActualHands, 1);
+    EXPECT_EQ(DealGameText(coach.GetDealFigures()->deal), "Deuces Wild");
+}
+
 // Keeping all five gives up 375/47 per coin on every hand at every coin: the cost of a hold,
 // before the draw and after it, is that times the bet times the hands in play.
 TEST_F(CoachTest, AHoldCostsItsShortfallPerCoinTimesTheBetAndTheHands) {

@@ -29,6 +29,9 @@ TEST_F(TableTest, CloseEndsTheTableAndNothingReadsTheDeletedCardsAfter) {
     dlg.OnDeal();
     dlg.OnHold1();
     EXPECT_TRUE(host.Paint().Calls().empty());
+    dlg.OnPayTable();  // nor opens a window that would run on without the table
+    dlg.OnSysCommand(IDM_ABOUTBOX, 0);
+    EXPECT_EQ(runner.TotalRuns(), 0);
     for (int h = 0; h < 50; ++h) EXPECT_EQ(dlg.GetHand(h).GetSize(), 0);
     dlg.OnCancel();  // a second cancel deletes nothing twice
 }

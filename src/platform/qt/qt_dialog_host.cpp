@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdint>
 #include <utility>
 
 #include "platform/qt/qt_dc.h"
@@ -39,6 +40,51 @@ QRect PixelRect(const CControlTemplate& control) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// A held Esc closes one window, not each window that comes up under it in turn. The X server
+// and Qt do not always mark a key's repeats as such, so a press counts as a repeat too when the
+// Esc before it is not yet released and it follows within a repeat's delay. A release can be
+// lost with the dialog it was meant for, so the delay, not the release alone, ends a hold.
+// Judged as the window system hands the press to a window, before any widget sees it.
+class CHeldEscFilter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        const bool bPress = pEvent->type() == QEvent::KeyPress;
+        if (!pWatched->isWindowType() || (!bPress && pEvent->type() != QEvent::KeyRelease))
+            return false;
+        const auto* pKey = static_cast<const QKeyEvent*>(pEvent);
+        if (pKey->key() != Qt::Key_Escape) return false;
+        if (!bPress) {
+            if (!pKey->isAutoRepeat()) m_bDown = false;
+            return false;
+        }
+        // Milliseconds of the window system's clock, which wraps; 0 when a key came untimed.
+        const auto nTime = static_cast<std::uint32_t>(pKey->timestamp());
+        const bool bSoon = nTime != 0 && m_nLastPress != 0 &&
+                           static_cast<std::int32_t>(nTime - m_nLastPress) <= kRepeatDelayMs;
+        const bool bHeld = (m_bDown && bSoon) || pKey->isAutoRepeat();
+        m_bDown = true;
+        m_nLastPress = nTime;
+        return bHeld;
+    }
+
+private:
+    // Longer than the first repeat waits on desktops as set up (500 to 660 ms).
+    static constexpr std::int32_t kRepeatDelayMs = 1000;
+
+    bool m_bDown = false;
+    std::uint32_t m_nLastPress = 0;
+};
+
+void InstallHeldEscFilter() {
+    constexpr const char* kName = "heldEscFilter";
+    if (qApp == nullptr || qApp->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly)) return;
+    auto* pFilter = new CHeldEscFilter(qApp);
+    pFilter->setObjectName(kName);
+    qApp->installEventFilter(pFilter);
+}
+
 }  // namespace
 
 CQtDialogHost::CQtDialogHost(CDialog& dialog, QWidget* pParent)
@@ -56,6 +102,7 @@ CQtDialogHost::CQtDialogHost(CDialog& dialog, QWidget* pParent)
     setFixedSize(DialogUnitsToPixelsX(tmpl.cx), DialogUnitsToPixelsY(tmpl.cy));
     setSizeGripEnabled(false);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    InstallHeldEscFilter();
     BuildControls();
     // Alt+Space opens the window menu, since desktops here offer no way to add to theirs.
     auto* pMenuKey = new QShortcut(QKeySequence("Alt+Space"), this);
@@ -134,8 +181,7 @@ QWidget* CQtDialogHost::BuildButton(const CControlTemplate& control, const QStri
     auto* pButton = new QPushButton(strText, this);
     pButton->setAutoDefault(false);
     pButton->setDefault(control.kind == CControlKind::DefPushButton);
-    connect(pButton, &QPushButton::clicked, this,
-            [this, nID = control.nID] { SendCommand(nID); });
+    connect(pButton, &QPushButton::clicked, this, [this, nID = control.nID] { SendCommand(nID); });
     return pButton;
 }
 
@@ -302,6 +348,9 @@ RECT CQtDialogHost::GetClientRect() const {
 
 void CQtDialogHost::EndDialog(int nResult) {
     m_bEnding = true;
+    // Keys already on their way, Enter right after Esc, must not open a window from a dialog
+    // that is closing: that window would run on, alone, with the process waiting for it.
+    for (QShortcut* pShortcut : findChildren<QShortcut*>()) pShortcut->setEnabled(false);
     done(nResult);
 }
 
@@ -318,9 +367,9 @@ void CQtDialogHost::reject() {
 }
 
 // Esc held down to close a menu or a dialog above this one must not go on to close this one:
-// only a fresh press cancels.
+// only a fresh press cancels. A dialog that is ending takes no more keys.
 void CQtDialogHost::keyPressEvent(QKeyEvent* pEvent) {
-    if (pEvent->isAutoRepeat() && pEvent->matches(QKeySequence::Cancel)) {
+    if (m_bEnding || (pEvent->isAutoRepeat() && pEvent->matches(QKeySequence::Cancel))) {
         pEvent->accept();
         return;
     }
@@ -395,11 +444,13 @@ void CQtDialogHost::AddWindowMenuItem(const QString& strText, std::function<void
 }
 
 void CQtDialogHost::SendCommand(int nID) {
+    if (m_bEnding) return;
     if (m_commandFilter && m_commandFilter(nID)) return;
     m_dialog.OnCommand(nID);
 }
 
 void CQtDialogHost::ShowWindowMenu(const QPoint& ptGlobal) {
+    if (m_bEnding) return;
     BuildWindowMenu()->popup(ptGlobal);
 }
 

@@ -38,6 +38,7 @@
 #include "ui/coach/suit_ink.h"
 #include "ui/store/settings_store.h"
 #include "ui/table/accessibility.h"
+#include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
 
 namespace {
@@ -454,9 +455,15 @@ void CCoachWindow::keyPressEvent(QKeyEvent* pEvent) {
     QWidget::keyPressEvent(pEvent);
 }
 
-// The ranking's height is known only once its layout has run: on its first showing with a
-// deal, and whenever the window changes size.
+// Esc at the table closes an open coach first; only then may it end the game. The ranking's
+// height is known only once its layout has run: on its first showing with a deal, and whenever
+// the window changes size.
 bool CCoachWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pWatched == m_pTable && pEvent->type() == QEvent::KeyPress && isVisible() &&
+        static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
     if (m_pRanking != nullptr && pWatched == m_pRanking->viewport() &&
         pEvent->type() == QEvent::Resize)
         KeepRanksInView();
@@ -772,10 +779,8 @@ void CCoachWindow::RefreshCostly() {
 
 CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {
     auto* pWindow = new CCoachWindow(dlg, &host);  // a child of the host: goes with it
-    auto* pShortcut = new QShortcut(QKeySequence("C"), &host);
-    pShortcut->setContext(Qt::WindowShortcut);
-    pShortcut->setAutoRepeat(false);
-    QObject::connect(pShortcut, &QShortcut::activated, pWindow, &CCoachWindow::Toggle);
+    host.installEventFilter(pWindow);
+    InstallWindowKey(host, "C", [pWindow] { pWindow->Toggle(); });
     host.AddWindowMenuItem(
         "&Coach", [pWindow] { pWindow->Toggle(); }, {}, [pWindow] { return pWindow->isVisible(); });
     host.SetCommandFilter(
@@ -903,7 +908,7 @@ void CCoachWindow::SaveStrategyCard() {
     if (strPath.isEmpty()) return;
     const CGameVariant* pVariant = FindGameVariant(figures->nGame);
     const QString strGame = pVariant != nullptr
-                                ? QString(pVariant->pszCaption)
+                                ? QString(pVariant->pszName)
                                 : QString(figures->pChart->GetPayTable().Family().pszName);
     QString strError;
     if (!WriteStrategyCard(*figures->pChart, strGame, strPath, &strError))

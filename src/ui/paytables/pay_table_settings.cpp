@@ -76,7 +76,7 @@ std::vector<std::string> ReadPayTableSettings(const CSettingsStore& store,
             // The choice goes at the next write, so the file is copied aside first.
             settings.bSkipped = true;
             vecLines.push_back(strFile + ": " + variant.pszCommandName + ": no " +
-                               variant.pszCaption + " table is called \"" +
+                               variant.pszName + " table is called \"" +
                                QuoteForMessage(QString::fromStdString(strName)) +
                                "\"; the one as built is played");
             continue;

@@ -21,6 +21,7 @@
 #include "table/multi_hand_dlg.h"
 #include "ui/paytables/pay_table_editor.h"
 #include "ui/store/settings_store.h"
+#include "ui/table/table_keys.h"
 
 namespace {
 
@@ -120,9 +121,9 @@ void CPayTablesDialog::BuildContent() {
     for (const CGameVariant& variant : GameVariants()) {
         auto* pChooser = new QComboBox(pGames);
         pChooser->setObjectName(QString("chooser_%1").arg(variant.pszCommandName));
-        pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszCaption));
+        pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszName));
         pChooser->setMinimumContentsLength(62);
-        auto* pLabel = new QLabel(QString(variant.pszCaption) + ":", pGames);
+        auto* pLabel = new QLabel(QString(variant.pszName) + ":", pGames);
         pLabel->setBuddy(pChooser);
         pGrid->addWidget(pLabel, nRow, 0);
         pGrid->addWidget(pChooser, nRow++, 1);
@@ -383,6 +384,7 @@ CPayTablesDialog* InstallPayTables(CQtDialogHost& host, CMultiHandDlg& dlg) {
     // A child of the host: goes with it.
     auto* pDialog = new CPayTablesDialog(dlg, &host, CSettingsStore::DefaultPath());
     QTimer::singleShot(0, pDialog, &CPayTablesDialog::LoadSettings);
+    InstallWindowKey(host, "T", [pDialog] { pDialog->ShowBesideTable(); });
     host.AddWindowMenuItem("Pay &Tables...", [pDialog] { pDialog->ShowBesideTable(); }, {});
     return pDialog;
 }

@@ -1,8 +1,6 @@
 #include "ui/table/best_hold.h"
 
-#include <QKeySequence>
 #include <QObject>
-#include <QShortcut>
 #include <array>
 #include <atomic>
 #include <thread>
@@ -15,6 +13,7 @@
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "table/table_speech.h"
+#include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
 
 namespace {
@@ -100,9 +99,6 @@ bool ApplyBestHold(CMultiHandDlg& dlg) {
 void InstallBestHold(CQtDialogHost& host, CMultiHandDlg& dlg) {
     auto* pBuilder = new CBestHoldBuilder(&host, dlg);
     auto apply = [pBuilder] { pBuilder->Apply(); };
-    auto* pShortcut = new QShortcut(QKeySequence("H"), &host);
-    pShortcut->setContext(Qt::WindowShortcut);
-    pShortcut->setAutoRepeat(false);
-    QObject::connect(pShortcut, &QShortcut::activated, &host, apply);
+    InstallWindowKey(host, "H", apply);
     host.AddWindowMenuItem("&Best Hold", apply, [&dlg] { return CanApplyBestHold(dlg); });
 }

@@ -88,6 +88,13 @@ void InstallTableKeys(CQtDialogHost& host) {
     }
 }
 
+void InstallWindowKey(CQtDialogHost& host, const char* pszKey, std::function<void()> action) {
+    auto* pShortcut = new QShortcut(QKeySequence(pszKey), &host);
+    pShortcut->setContext(Qt::WindowShortcut);
+    pShortcut->setAutoRepeat(false);
+    QObject::connect(pShortcut, &QShortcut::activated, &host, std::move(action));
+}
+
 void ShareTableKeys(CQtDialogHost& host, QWidget& window) {
     for (QShortcut* pOwn : host.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
         auto* pShared = new QShortcut(&window);

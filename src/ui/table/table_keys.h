@@ -3,6 +3,7 @@
 // default button (Enter opens the pay table) and Space on a focused button stay as they are.
 #pragma once
 
+#include <functional>
 #include <span>
 
 class CQtDialogHost;
@@ -31,6 +32,11 @@ bool PressTableKey(CQtDialogHost& host, const CTableKey& key);
 
 // One window shortcut per key on the table's host.
 void InstallTableKeys(CQtDialogHost& host);
+
+// A letter of its own at the table for what opens beside it (the coach's C, Best Hold's H, Pay
+// Tables' T), so a window needs no window menu, which desktops keep Alt+Space for. Each window
+// to come takes a letter no key of the table or the coach has.
+void InstallWindowKey(CQtDialogHost& host, const char* pszKey, std::function<void()> action);
 
 // Every shortcut of the table's host, and Enter for its default button, acting at the table
 // while pWindow has the focus too; pWindow's own widgets keep only the keys no shortcut takes.

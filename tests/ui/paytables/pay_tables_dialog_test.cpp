@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 #include "games/game_variants.h"
 #include "games/pay_table_text.h"
@@ -28,6 +29,21 @@ protected:
     const QString m_strPath = CSettingsStore::DefaultPath();
     CPayTablesDialog& m_dialog = *m_pHost->findChild<CPayTablesDialog*>();
 };
+
+// Only the table's check box keeps its spelling "Duces Wild"; the window beside it writes the
+// game's name, in its labels, its choosers' names and the tables they offer.
+TEST_F(PayTablesDialogTest, SpellsDeucesWildAsTheGameIsCalledNotAsTheCheckBoxHasIt) {
+    m_dialog.ShowBesideTable();
+    QStringList texts;
+    for (const QLabel* pLabel : m_dialog.findChildren<QLabel*>()) texts << pLabel->text();
+    for (const QComboBox* pChooser : m_dialog.findChildren<QComboBox*>()) {
+        texts << pChooser->accessibleName();
+        for (int i = 0; i < pChooser->count(); ++i) texts << pChooser->itemText(i);
+    }
+    EXPECT_TRUE(texts.contains("Deuces Wild:"));
+    EXPECT_FALSE(texts.join('\n').contains("Duces")) << texts.join('\n').toStdString();
+    EXPECT_EQ(Caption(IDC_DUCES_WILD), "Duces Wild");
+}
 
 TEST_F(PayTablesDialogTest, AChoiceRulesTheGameIsKeptAndWaitsWhileADealIsOpen) {
     m_dialog.ShowBesideTable();

@@ -1,7 +1,13 @@
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include "games/game.h"
+#include "ui/coach/coach_window.h"
+#include "ui/paytables/pay_tables_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -105,6 +111,95 @@ TEST_F(TableKeysTest, KeysDoNotReachTheTableWhileThePayTableIsOpenAndEscClosesIt
     EXPECT_EQ(qtRunner.GetActiveHost(), nullptr);
     EXPECT_TRUE(m_pDlg->IsDealt());
     EXPECT_EQ(Holds(), "-----");
+}
+
+// A held Esc closes the one window it was pressed in: the coach beside the table first, the Pay
+// Tables window, the Pay Table. Its repeats then reach the table as presses no one marked as
+// repeats, and end nothing. An Esc pressed at the table after a release, or after a pause when
+// the release went with the window that closed, ends the game.
+TEST_F(TableKeysTest, AHeldEscClosesOneWindowAndOnlyAFreshPressAtTheTableEndsTheGame) {
+    // As the window system delivers Esc: to the window, which hands it to its focus, at a time
+    // in milliseconds; a repeat comes 500 ms after the press, then every 40.
+    unsigned long nTime = 1000;
+    const auto key = [&nTime](QWidget* pWindow, QEvent::Type type, unsigned long nAfter) {
+        QKeyEvent event(type, Qt::Key_Escape, Qt::NoModifier);
+        event.setTimestamp(nTime += nAfter);
+        QCoreApplication::sendEvent(pWindow->windowHandle(), &event);
+    };
+    const auto press = [&](QWidget* pWindow) { key(pWindow, QEvent::KeyPress, 40); };
+    auto* pCoach = m_pHost->findChild<CCoachWindow*>();
+    auto* pPayTables = m_pHost->findChild<CPayTablesDialog*>();
+    CQtDialogRunner qtRunner;
+    qtRunner.SetHostSetup(&SetUpDialogHost);
+    const struct {
+        const char* pszWindow;
+        std::function<bool()> openAndPressEsc;  // true once the window has closed
+        bool bReleased = true;                  // at the table; else lost
+    } kCases[] = {
+        {"coach",
+         [&] {
+             pCoach->Toggle();
+             press(m_pHost);  // the table keeps the keyboard while the coach is open
+             return pCoach->isHidden();
+         }},
+        {"Pay Tables",
+         [&] {
+             pPayTables->ShowBesideTable();
+             press(pPayTables);
+             return pPayTables->isHidden();
+         }},
+        {"Pay Table",
+         [&] {
+             CDialogRunner* pOld = AfxSetDialogRunner(&qtRunner);
+             QTimer::singleShot(0, [&] { press(qtRunner.GetActiveHost()); });
+             m_pDlg->OnPayTable();  // returns once Esc has closed it
+             AfxSetDialogRunner(pOld);
+             return qtRunner.GetActiveHost() == nullptr;
+         },
+         false},
+    };
+    for (const auto& c : kCases) {
+        nTime += 1000;
+        EXPECT_TRUE(c.openAndPressEsc()) << c.pszWindow;
+        nTime += 460;
+        for (int i = 0; i < 3; ++i) press(m_pHost);
+        ASSERT_FALSE(m_pDlg->IsClosed()) << "a held Esc that closed the " << c.pszWindow;
+        if (c.bReleased) key(m_pHost, QEvent::KeyRelease, 20);
+    }
+    key(m_pHost, QEvent::KeyPress, 1500);
+    key(m_pHost, QEvent::KeyRelease, 100);
+    EXPECT_TRUE(m_pDlg->IsClosed());
+}
+
+// Enter typed right after the Esc that ends the game reaches a table that is closing: it opens
+// no Pay Table, which would keep the process running after the table has gone.
+TEST_F(TableKeysTest, EnterRightAfterTheEscThatEndsTheGameOpensNoWindow) {
+    Control(IDC_PAY_TABLE)->setFocus();
+    QTest::keyClick(m_pHost->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(m_pDlg->IsClosed());
+    QTest::keyClick(Control(IDC_PAY_TABLE), Qt::Key_Return);
+    EXPECT_EQ(m_runner.TotalRuns(), 0);
+}
+
+// Every key of the table is a shortcut of its own, and none is a key the table's controls or
+// the coach's lists keep: a window's letter (C, H, T, and those of windows to come) must be
+// free. T opens Pay Tables, which desktops' own use of Alt+Space keeps out of the menu's reach.
+TEST_F(TableKeysTest, EachKeyIsTakenOnceAndTOpensPayTables) {
+    const QStringList kKept = {"Esc",  "Return", "Enter", "Tab",  "Shift+Tab", "Space", "Up",
+                               "Down", "Left",   "Right", "Home", "End",       "PgUp",  "PgDown"};
+    QStringList keys;
+    for (const QShortcut* pShortcut : m_pHost->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+        for (const QKeySequence& key : pShortcut->keys()) keys << key.toString();
+    for (const QString& strKey : keys) {
+        EXPECT_EQ(keys.count(strKey), 1) << strKey.toStdString();
+        EXPECT_FALSE(kKept.contains(strKey)) << strKey.toStdString();
+    }
+    for (const char* pszKey : {"C", "H", "T"}) EXPECT_TRUE(keys.contains(pszKey)) << pszKey;
+    auto* pPayTables = m_pHost->findChild<CPayTablesDialog*>();
+    Type(Qt::Key_D);
+    Type(Qt::Key_T);
+    EXPECT_TRUE(pPayTables->isVisible());
+    EXPECT_TRUE(m_pDlg->IsDealt());
 }
 
 TEST_F(TableKeysTest, TheKeyHAndTheMenuItemHoldTheBestCardsOnlyBetweenDealAndDraw) {
