@@ -77,9 +77,12 @@ std::vector<CPayTable> PayTableChoices(int nGame, const std::vector<CPayTable>& 
     const CPayTable& asBuilt = AsBuiltPayTable(nGame);
     std::vector<CPayTable> vecChoices{asBuilt};
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (entry.table.pFamily == asBuilt.pFamily) vecChoices.push_back(entry.table);
-    for (const CPayTable& table : vecOwn)
-        if (table.pFamily == asBuilt.pFamily) vecChoices.push_back(table);
+        if (entry.nGame == nGame) vecChoices.push_back(entry.table);
+    // The rest of the game's own family stay offered, as they always were.
+    for (const CLibraryPayTable& entry : PayTableLibrary())
+        if (entry.nGame != nGame && entry.table.pFamily == asBuilt.pFamily)
+            vecChoices.push_back(entry.table);
+    vecChoices.insert(vecChoices.end(), vecOwn.begin(), vecOwn.end());
     return vecChoices;
 }
 

@@ -25,8 +25,9 @@ CPayTableText FormatPayTable(const CPayTable& table);
 // "" and the table, or why the text is no playable table, naming the field; table unchanged.
 std::string ParsePayTable(const CPayTableText& text, CPayTable& table);
 
-// What a game may play: the table as built first, then the library's tables of its family,
-// then the player's own of that family.
+// What a game may play: the table as built first, then the library's tables listed under its
+// box (the games descended from it, of any family), the rest of its family's, then every one of
+// the player's own, of any family.
 std::vector<CPayTable> PayTableChoices(int nGame, const std::vector<CPayTable>& vecOwn);
 // "" when the player may keep the table among vecOwn (minus the one at nSkip), else why not:
 // a table the game or library already has, or one of their own, by that name.

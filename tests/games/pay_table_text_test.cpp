@@ -62,12 +62,15 @@ TEST(PayTableTextTest, AnOwnTableNeedsANameNoOtherTableHas) {
         EXPECT_NE(CheckOwnTableName(table, vecOwn), "") << pszName;
     }
     EXPECT_EQ(CheckOwnTableName(vecOwn[0], vecOwn, 0), "") << "editing keeps its own name";
-    // The game's choices: as built first, its family's library tables, then its own.
+    // The game's choices: as built first, the tables under its box, the rest of its family's,
+    // then the player's own of any family.
     const std::vector<CPayTable> vecChoices = PayTableChoices(GAME_DOUBLE_BONUS, vecOwn);
     EXPECT_EQ(vecChoices.front(), AsBuiltPayTable(GAME_DOUBLE_BONUS));
+    EXPECT_EQ(vecChoices[1].strName, "Double Bonus 10/7");
     EXPECT_EQ(vecChoices.back(), vecOwn[0]);
-    EXPECT_EQ(PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn).back().strName,
-              "Bonus Poker Deluxe 8/6");
+    const std::vector<CPayTable> vecJacks = PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn);
+    EXPECT_EQ(vecJacks.back(), vecOwn[0]) << "an own table of another family is offered too";
+    EXPECT_EQ(vecJacks[vecJacks.size() - 2].strName, "Bonus Poker Deluxe 8/6");
 }
 
 }  // namespace
