@@ -89,8 +89,19 @@ const CPayTable& AsBuiltPayTable(int nGame) {
 }
 
 std::string PayTableText(const CGameVariant& variant, const CPayTable& table, int nBet) {
-    const std::string_view strTemplate = variant.pszPayTable;
     std::string strText;
+    // A table of another family than the game's own has its own lines, in its words.
+    if (table.pFamily != &variant.Family()) {
+        for (int c = 0; c < table.CategoryCount(); ++c) {
+            const int nPay = table.Pay(c, nBet);
+            if (nPay <= 0) continue;
+            const std::string strName = table.Family().CategoryName(c);
+            strText += (strText.empty() ? "" : "\r\n") + strName +
+                       (strName.size() < 8 ? "\t\t" : "\t") + std::to_string(nPay);
+        }
+        return strText;
+    }
+    const std::string_view strTemplate = variant.pszPayTable;
     std::size_t nStart = 0;
     while (nStart <= strTemplate.size()) {
         std::size_t nEnd = strTemplate.find("\r\n", nStart);

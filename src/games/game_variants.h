@@ -35,5 +35,6 @@ const CGameVariant* FindGameVariant(std::string_view strCommandName);
 const CPayTable& AsBuiltPayTable(int nGame);
 
 // The variant's pay table text at a bet, every {n} replaced by what category n pays per coin;
-// a line whose category pays nothing is left out.
+// a line whose category pays nothing is left out. A table of another family gets a line per
+// category of its own family.
 std::string PayTableText(const CGameVariant& variant, const CPayTable& table, int nBet);

@@ -1,6 +1,7 @@
 // A player's own table is played only when it can be: each refusal names the field and why.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -81,6 +82,18 @@ TEST(PayTableTest, TheLibraryAndTheTablesAsBuilt) {
         for (int c = 0; c < table.CategoryCount(); ++c)
             EXPECT_EQ(table.Pay(c, 1), table.Pay(c, 5)) << variant.pszCaption << " " << c;
     }
+}
+
+// A box playing a table of a family descended from its own shows that family's lines: the
+// template of its own family would pay the wrong lines.
+TEST(PayTableTest, AGameShowsATableOfAnotherFamilyInThatFamilysLines) {
+    const CPayTable table =
+        MakeCasinoPayTable(GetFamily("double-double-bonus"), "DDB", kCasinoRules,
+                           {800, 50, 400, 160, 160, 80, 50, 9, 6, 4, 3, 1, 1});
+    const std::string strText = PayTableText(*FindGameVariant(GAME_DOUBLE_BONUS), table, 5);
+    EXPECT_EQ(strText.substr(0, 45), "Royal Flush\t800\r\nStraight Flush\t50\r\n4 Aces w/");
+    EXPECT_NE(strText.find("4 2-4 w/ A-4\t160\r\n4 Aces\t\t160"), std::string::npos) << strText;
+    EXPECT_EQ(std::count(strText.begin(), strText.end(), '\n'), 12);
 }
 
 }  // namespace
