@@ -373,27 +373,30 @@ QGroupBox* CCoachWindow::BuildSessionBox() {
 }
 
 void CCoachWindow::FitSessionColumns() {
-    auto* pGrid = static_cast<QGridLayout*>(m_pSessionBox->layout());
     const QMargins margins = m_pScrolled->layout()->contentsMargins();
     const int nRoom = m_pScrolled->parentWidget()->width() - margins.left() - margins.right();
-    for (int nColumns : {2, 1}) {
-        if (nColumns != m_nSessionColumns) {
-            m_nSessionColumns = nColumns;
-            for (int i = 0; i < kSessionFigures; ++i) {
-                QWidget* pName = m_vecSessionNames[static_cast<size_t>(i)];
-                QWidget* pValue = m_vecSession[static_cast<size_t>(i)];
-                pGrid->removeWidget(pName);
-                pGrid->removeWidget(pValue);
-                // One column: the value at the right edge, past the stretching gap.
-                const int nRow = i / nColumns;
-                const int nColumn = nColumns == 2 ? (i % 2) * 3 : 0;
-                pGrid->addWidget(pName, nRow, nColumn);
-                pGrid->addWidget(pValue, nRow, nColumns == 2 ? nColumn + 1 : 4);
-            }
-            m_pSessionBox->updateGeometry();
+    // Two pairs a row did not fit in as much room: no need to lay them out to find that again.
+    if (m_nSessionColumns == 1 && nRoom <= m_nOneColumnRoom) return;
+    const auto layOut = [this](int nColumns) {
+        if (nColumns == m_nSessionColumns) return;
+        m_nSessionColumns = nColumns;
+        auto* pGrid = static_cast<QGridLayout*>(m_pSessionBox->layout());
+        for (int i = 0; i < kSessionFigures; ++i) {
+            QWidget* pName = m_vecSessionNames[static_cast<size_t>(i)];
+            QWidget* pValue = m_vecSession[static_cast<size_t>(i)];
+            pGrid->removeWidget(pName);
+            pGrid->removeWidget(pValue);
+            // One column: the value at the right edge, past the stretching gap.
+            const int nColumn = nColumns == 2 ? (i % 2) * 3 : 0;
+            pGrid->addWidget(pName, i / nColumns, nColumn);
+            pGrid->addWidget(pValue, i / nColumns, nColumns == 2 ? nColumn + 1 : 4);
         }
-        if (m_pSessionBox->minimumSizeHint().width() <= nRoom) break;
-    }
+        m_pSessionBox->updateGeometry();
+    };
+    layOut(2);
+    if (m_pSessionBox->minimumSizeHint().width() <= nRoom) return;
+    layOut(1);
+    m_nOneColumnRoom = nRoom;
 }
 
 QGroupBox* CCoachWindow::BuildCostlyBox() {

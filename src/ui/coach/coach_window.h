@@ -128,6 +128,7 @@ private:
     QWidget* m_pScrolled = nullptr;  // the groups, which scroll as one
     std::vector<QWidget*> m_vecSessionNames;
     int m_nSessionColumns = 0;
+    int m_nOneColumnRoom = 0;  // the width at which two pairs a row last did not fit
 };
 
 // Where the coach goes beside the table, from the table's frame and client area and the
