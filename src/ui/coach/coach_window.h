@@ -134,7 +134,7 @@ private:
 // Where the coach goes beside the table, from the table's frame and client area and the
 // screen's available area: the coach's client area, and where the table's frame moves to
 // when it must make room (on a laptop's screen). A frame no larger than its client area, or not
-// holding it, is not known yet: taken as none, with nTitleHeight kept free above the coach.
+// holding it, is not known yet: taken as none, keeping room for a title bar of nTitleHeight.
 struct CCoachPlace {
     QRect rcCoach;
     std::optional<QPoint> ptTable;
