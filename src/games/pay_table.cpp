@@ -1,12 +1,45 @@
 #include "games/pay_table.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <utility>
+
+#include "games/name_text.h"
 
 namespace {
 
 constexpr int kCasinoRoyalBelowMax = 250;
+
+constexpr std::size_t kMostNameCharacters = 60;
+
+// Why c may not stand in a name, "" if it may: characters that would make a name read other than
+// it is written, or run it over lines, in a list, a title or on the card.
+const char* NameCharacterProblem(char32_t c) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return "no control characters";
+    if ((c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+        c == 0x200F || c == 0x061C)
+        return "no characters that change the direction of the text";
+    if ((c >= 0x200B && c <= 0x200D) || c == 0x2060 || c == 0xFEFF)
+        return "no invisible characters";
+    if (c == 0x2028 || c == 0x2029) return "one line, no line or paragraph separators";
+    return "";
+}
+
+std::string NameProblem(const std::string& strName) {
+    if (strName.empty()) return "a pay table needs a name";
+    std::u32string strChars;
+    if (!DecodeUtf8(strName, strChars)) return "not readable as text (UTF-8)";
+    if (strChars.size() > kMostNameCharacters)
+        return "at most " + std::to_string(kMostNameCharacters) + " characters, not " +
+               std::to_string(strChars.size());
+    for (char32_t c : strChars) {
+        if (*NameCharacterProblem(c) == '\0') continue;
+        char szCode[16];
+        std::snprintf(szCode, sizeof szCode, " (U+%04X)", static_cast<unsigned>(c));
+        return NameCharacterProblem(c) + std::string(szCode);
+    }
+    return "";
+}
 
 std::string BetText(int nBet) {
     return std::to_string(nBet) + (nBet == 1 ? " coin" : " coins");
@@ -45,10 +78,7 @@ CPayTable MakeCasinoPayTable(const CFamily& family, std::string strName, const C
 }
 
 std::string ValidatePayTable(const CPayTable& table) {
-    if (table.strName.empty()) return "Name: a pay table needs a name";
-    if (table.strName.size() > 60) return "Name: at most 60 characters";
-    for (char c : table.strName)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "Name: no control characters";
+    if (std::string strWhy = NameProblem(table.strName); !strWhy.empty()) return "Name: " + strWhy;
     for (int c = 0; c < table.CategoryCount(); ++c) {
         for (int nBet = MIN_BET; nBet <= MAX_BET; ++nBet) {
             const int nPay = table.Pay(c, nBet);
@@ -71,10 +101,10 @@ std::string ValidatePayTable(const CPayTable& table) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    std::u32string strA, strB;
+    if (!DecodeUtf8(a, strA) || !DecodeUtf8(b, strB)) return a == b;
+    return std::equal(strA.begin(), strA.end(), strB.begin(), strB.end(),
+                      [](char32_t x, char32_t y) { return FoldCase(x) == FoldCase(y); });
 }
 
 bool SamePlay(const CPayTable& a, const CPayTable& b) {

@@ -43,9 +43,11 @@ CPayTable MakeFlatPayTable(const CFamily& family, std::string strName, const CRu
 // returns and charts of one serve the other.
 bool SamePlay(const CPayTable& a, const CPayTable& b);
 
-// Names (of games and pay tables) as players type them: equal in any case.
+// Names (of games and pay tables) as players type them: equal in any case, in any script.
 bool SameName(std::string_view a, std::string_view b);
 
-// "" when the table can be played, else why not, naming the field: the name, a pay out of 0
-// to MAX_PAY_PER_COIN, or two categories of one hand that would pay its lower reading more.
+// "" when the table can be played, else why not, naming the field: the name (empty, over 60
+// characters, not UTF-8, or with a character that breaks its line, hides or turns its text
+// around), a pay out of 0 to MAX_PAY_PER_COIN, or two categories of one hand that would pay its
+// lower reading more.
 std::string ValidatePayTable(const CPayTable& table);

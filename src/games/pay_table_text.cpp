@@ -11,14 +11,18 @@ namespace {
 constexpr const char* kCasinoWord = "casino";
 constexpr const char* kAsBuiltWord = "as-built";
 
-// A whole number written plainly, from 0 to MAX_PAY_PER_COIN.
-bool ParsePay(const std::string& strWord, int& nPay) {
-    const char* pEnd = strWord.data() + strWord.size();
-    const auto [p, ec] = std::from_chars(strWord.data(), pEnd, nPay);
-    return ec == std::errc() && p == pEnd && nPay >= 0 && nPay <= MAX_PAY_PER_COIN;
-}
-
 }  // namespace
+
+std::string ParsePay(const std::string& strText, int& nPay) {
+    int n = 0;
+    const char* pEnd = strText.data() + strText.size();
+    const auto [p, ec] = std::from_chars(strText.data(), pEnd, n);
+    if (ec != std::errc() || p != pEnd || n < 0 || n > MAX_PAY_PER_COIN)
+        return "a pay is a whole number from 0 to " + std::to_string(MAX_PAY_PER_COIN) +
+               ", not \"" + strText + "\"";
+    nPay = n;
+    return "";
+}
 
 CPayTable MakePlayerPayTable(const CFamily& family, std::string strName, const CRules& rules,
                              const std::vector<int>& vecPays, int nRoyalAtMaxBet) {
@@ -54,9 +58,7 @@ std::string ParsePayTable(const CPayTableText& text, CPayTable& table) {
     std::vector<int> vecPays;
     for (std::string strWord; in >> strWord;) {
         int nPay = 0;
-        if (!ParsePay(strWord, nPay))
-            return "Pays: a pay is a whole number from 0 to " + std::to_string(MAX_PAY_PER_COIN) +
-                   ", not \"" + strWord + "\"";
+        if (std::string strWhy = ParsePay(strWord, nPay); !strWhy.empty()) return "Pays: " + strWhy;
         vecPays.push_back(nPay);
     }
     if (static_cast<int>(vecPays.size()) != pFamily->CategoryCount())
@@ -64,9 +66,8 @@ std::string ParsePayTable(const CPayTableText& text, CPayTable& table) {
                std::to_string(pFamily->CategoryCount()) + " categories, not " +
                std::to_string(vecPays.size());
     int nRoyal = 0;
-    if (!ParsePay(text.strRoyalAtMaxBet, nRoyal))
-        return "Royal Flush at 5 coins: a whole number from 0 to " +
-               std::to_string(MAX_PAY_PER_COIN) + ", not \"" + text.strRoyalAtMaxBet + "\"";
+    if (std::string strWhy = ParsePay(text.strRoyalAtMaxBet, nRoyal); !strWhy.empty())
+        return "Royal Flush at 5 coins: " + strWhy;
     CPayTable parsed = MakePlayerPayTable(*pFamily, text.strName, rules, vecPays, nRoyal);
     if (std::string strWhy = ValidatePayTable(parsed); !strWhy.empty()) return strWhy;
     table = std::move(parsed);

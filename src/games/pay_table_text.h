@@ -25,6 +25,10 @@ CPayTableText FormatPayTable(const CPayTable& table);
 // "" and the table, or why the text is no playable table, naming the field; table unchanged.
 std::string ParsePayTable(const CPayTableText& text, CPayTable& table);
 
+// "" and the pay, or why strText is no pay: a whole number written plainly, from 0 to
+// MAX_PAY_PER_COIN. nPay unchanged on a refusal.
+std::string ParsePay(const std::string& strText, int& nPay);
+
 // What a game may play: the table as built first, then the library's tables listed under its
 // box (the games descended from it, of any family), the rest of its family's, then every one of
 // the player's own, of any family.

@@ -53,6 +53,74 @@ TEST(PayTableTest, OwnTablesAreRefusedWithTheFieldAndTheReason) {
     }
 }
 
+// A name is counted in characters, not bytes, and refused where it is no text or holds a
+// character that would make it read other than written: direction overrides, isolates and
+// marks, invisible characters, line and paragraph separators, controls.
+TEST(PayTableTest, ANameIsCountedInCharactersAndRefusedWhereItWouldReadOtherThanWritten) {
+    std::string strSixtyAccents;
+    for (int i = 0; i < 60; ++i) strSixtyAccents += "\u00e9";
+    const struct {
+        std::string strName;
+        const char* pszError;  // "" for a name that is kept
+    } kCases[] = {
+        {strSixtyAccents, ""},
+        {std::string(60, 'W'), ""},
+        {"\u03a9mega \u0416 \u4e2d\U0001F0A1", ""},
+        {strSixtyAccents + "e", "Name: at most 60 characters, not 61"},
+        {std::string(61, 'W'), "Name: at most 60 characters, not 61"},
+        {"A\u0085B", "Name: no control characters (U+0085)"},
+        {"A\u2028B", "Name: one line, no line or paragraph separators (U+2028)"},
+        {"A\u2029B", "Name: one line, no line or paragraph separators (U+2029)"},
+        {"\xC3", "Name: not readable as text"},              // cut short
+        {"A\x80", "Name: not readable as text"},             // a stray continuation
+        {"\xC0\xAF", "Name: not readable as text"},          // overlong '/'
+        {"\xED\xA0\x80", "Name: not readable as text"},      // a surrogate
+        {"\xF4\x90\x80\x80", "Name: not readable as text"},  // past U+10FFFF
+    };
+    for (const auto& c : kCases) {
+        const std::string strError =
+            ValidatePayTable(Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, c.strName.c_str()));
+        if (*c.pszError == '\0') {
+            EXPECT_EQ(strError, "") << c.strName;
+        } else {
+            EXPECT_EQ(strError.rfind(c.pszError, 0), 0u) << c.strName << ": " << strError;
+        }
+    }
+    for (const char* pszHidden : {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e", "\u2066",
+                                  "\u2067", "\u2068", "\u2069", "\u200e", "\u200f"}) {
+        const std::string strError = ValidatePayTable(
+            Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, (std::string("12") + pszHidden + "34").c_str()));
+        EXPECT_EQ(strError.rfind("Name: no characters that change the direction of the text", 0),
+                  0u)
+            << strError;
+    }
+    for (const char* pszHidden : {"\u200b", "\u200c", "\u200d", "\u2060", "\ufeff"}) {
+        const std::string strError = ValidatePayTable(
+            Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, (std::string("ab") + pszHidden).c_str()));
+        EXPECT_EQ(strError.rfind("Name: no invisible characters", 0), 0u) << strError;
+    }
+}
+
+// Names are the same in any case of any script; text that is no UTF-8 matches only itself.
+TEST(PayTableTest, NamesCompareInAnyCaseOfAnyScript) {
+    const struct {
+        const char* pszA;
+        const char* pszB;
+        bool bSame;
+    } kCases[] = {
+        {"Mine", "mINE", true},
+        {"\u03a9mega", "\u03c9MEGA", true},        // Greek
+        {"\u00c9t\u00e9", "\u00e9T\u00c9", true},  // Latin-1
+        {"\U00010400", "\U00010428", true},        // Deseret, four bytes
+        {"\u00e9", "e", false},
+        {"Mine", "Mine ", false},
+        {"\xC3", "\xC3", true},
+        {"\xC3", "\xE3", false},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(SameName(c.pszA, c.pszB), c.bSame) << c.pszA << " " << c.pszB;
+}
+
 // The library: every table plays, the published pays at 5 coins and 250 for the royal below,
 // names unique, found by full or short name in any case; the as-built tables pay alike at
 // every bet.

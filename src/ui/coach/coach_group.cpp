@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QResizeEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -27,7 +28,7 @@ public:
         : QAccessibleWidget(pGroup, QAccessible::List) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return Group()->title();
+        if (t == QAccessible::Name) return Group()->FullTitle();
         return QAccessibleWidget::text(t);
     }
 
@@ -52,8 +53,31 @@ QAccessibleInterface* GroupFactory(const QString& strKey, QObject* pObject) {
 
 }  // namespace
 
-CCoachGroup::CCoachGroup(const QString& strTitle, QWidget* pParent) : QGroupBox(strTitle, pParent) {
+CCoachGroup::CCoachGroup(const QString& strTitle, QWidget* pParent)
+    : QGroupBox(strTitle, pParent), m_strTitle(strTitle) {
     setFocusPolicy(Qt::TabFocus);
+}
+
+void CCoachGroup::SetTitle(const QString& strTitle) {
+    m_strTitle = strTitle;
+    ElideTitle();
+}
+
+void CCoachGroup::ElideTitle() {
+    // The frame's own inset on either side of the title; a few pixels to spare.
+    const int nRoom = std::max(0, width() - 3 * fontMetrics().horizontalAdvance(u' ') - 12);
+    const QString strShown = fontMetrics().elidedText(m_strTitle, Qt::ElideRight, nRoom);
+    if (strShown != title()) setTitle(strShown);
+    setToolTip(strShown == m_strTitle ? QString() : m_strTitle);
+}
+
+QSize CCoachGroup::minimumSizeHint() const {
+    return {QWidget::minimumSizeHint().width(), QGroupBox::minimumSizeHint().height()};
+}
+
+void CCoachGroup::resizeEvent(QResizeEvent* pEvent) {
+    QGroupBox::resizeEvent(pEvent);
+    ElideTitle();
 }
 
 std::vector<CCoachFigure*> CCoachGroup::Figures() const {
@@ -72,9 +96,8 @@ std::vector<CCoachFigure*> CCoachGroup::Lines() const {
 void CCoachGroup::focusInEvent(QFocusEvent* pEvent) {
     QGroupBox::focusInEvent(pEvent);
     // After the group itself is told as focused, or it would speak over its line.
-    QTimer::singleShot(0, this, [this] {
-        FocusLine(std::min(m_nLine, static_cast<int>(Lines().size()) - 1));
-    });
+    QTimer::singleShot(
+        0, this, [this] { FocusLine(std::min(m_nLine, static_cast<int>(Lines().size()) - 1)); });
 }
 
 void CCoachGroup::keyPressEvent(QKeyEvent* pEvent) {

@@ -23,7 +23,15 @@ public:
     // The line the keyboard is on, 0 for the first shown.
     int GetCurrentLine() const { return m_nLine; }
 
+    // The title, shown cut short with "…" where the group is narrower (a pay table's name may
+    // be 60 characters), read whole.
+    void SetTitle(const QString& strTitle);
+    QString FullTitle() const { return m_strTitle; }
+    // As narrow as its contents: a long title is cut, never widens the coach.
+    QSize minimumSizeHint() const override;
+
 protected:
+    void resizeEvent(QResizeEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
 
@@ -31,7 +39,10 @@ private:
     // Tells screen readers that line nLine has the focus now.
     void FocusLine(int nLine);
 
+    void ElideTitle();
+
     int m_nLine = 0;
+    QString m_strTitle;
 };
 
 // Registers the coach's groups and window with Qt's accessibility; once, more is harmless.

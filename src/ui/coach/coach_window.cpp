@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -122,7 +124,15 @@ QTreeWidget* MakeList(const QString& strName, const QStringList& headers, QWidge
     pList->setRootIsDecorated(false);
     pList->setUniformRowHeights(true);
     pList->setFocusPolicy(Qt::StrongFocus);
-    pList->header()->setStretchLastSection(true);
+    // The middle column takes what the others leave; the figures keep their width.
+    pList->header()->setStretchLastSection(false);
+    if (headers.size() == 3) {
+        pList->header()->setSectionResizeMode(0, QHeaderView::Fixed);
+        pList->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+        pList->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    } else {
+        pList->header()->setStretchLastSection(true);
+    }
     pList->setItemDelegate(new CSuitInkDelegate(pList));
     return pList;
 }
@@ -174,7 +184,7 @@ void CCoachWindow::BuildContent() {
     pScroll->setWidgetResizable(true);
     pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pScroll->setFocusPolicy(Qt::NoFocus);  // the groups are the stops
-    auto* pContent = new QWidget(pScroll);
+    auto* pContent = m_pScrolled = new QWidget(pScroll);
     pContent->setObjectName("coachContent");
     pScroll->setWidget(pContent);
     auto* pOuter = new QVBoxLayout(this);
@@ -187,12 +197,14 @@ void CCoachWindow::BuildContent() {
     m_pStatus->setAccessibleName("Coach status");
     m_pStatus->setWordWrap(true);
     pLayout->addWidget(m_pStatus);
-    pLayout->addWidget(BuildDealBox(), 3);
+    // The strategy list takes the height the other groups leave.
+    pLayout->addWidget(BuildDealBox());
     pLayout->addWidget(BuildWarningBox());
     pLayout->addWidget(BuildHandsBox());
     pLayout->addWidget(BuildSessionBox());
-    pLayout->addWidget(BuildStrategyBox(), 2);
-    pLayout->addWidget(BuildCostlyBox(), 1);
+    pLayout->addWidget(BuildStrategyBox(), 1);
+    pLayout->addWidget(BuildCostlyBox());
+    pScroll->viewport()->installEventFilter(this);
     // Each group of figures is a stop of its own, in the order they stand.
     setTabOrder(m_pDealBox, m_pRanking);
     setTabOrder(m_pRanking, m_pWarn);
@@ -213,14 +225,14 @@ QGroupBox* CCoachWindow::BuildDealBox() {
     m_pDealBox->setObjectName("thisDeal");
     auto* pDeal = new QVBoxLayout(m_pDealBox);
     m_pDealCards = new CCoachFigure("Deal", m_pDealBox);
+    m_pDealCards->setWordWrap(true);
     pDeal->addWidget(m_pDealCards);
-    m_pRanking = MakeList("Holds of this deal, best first",
-                          {"Rank", "Hold", "Expected pay per coin"}, m_pDealBox);
+    m_pRanking =
+        MakeList("Holds of this deal, best first", {"Rank", "Hold", "Pay per coin"}, m_pDealBox);
     m_pRanking->setObjectName("holds");
     m_pRanking->setSelectionMode(QAbstractItemView::NoSelection);
     m_pRanking->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pRanking->setColumnWidth(0, 48);
-    m_pRanking->setColumnWidth(1, 170);
     m_pRanking->setMinimumHeight(90);
     // Rank 1, then a row standing for the ranks left out, then ranks 2 to 32.
     for (int i = 0; i < 33; ++i) new QTreeWidgetItem(m_pRanking);
@@ -230,6 +242,8 @@ QGroupBox* CCoachWindow::BuildDealBox() {
     auto* pVerdict = new QHBoxLayout;
     m_pRank = new CCoachFigure("Your hold", m_pDealBox);
     m_pCost = new CCoachFigure("Cost of your hold", m_pDealBox);
+    m_pRank->setWordWrap(true);
+    m_pCost->setAlignment(Qt::AlignRight | Qt::AlignTop);
     pVerdict->addWidget(m_pRank, 1);
     pVerdict->addWidget(m_pCost);
     pDeal->addLayout(pVerdict);
@@ -348,18 +362,46 @@ QGroupBox* CCoachWindow::BuildSessionBox() {
     auto* pSession = new QGridLayout(pSessionBox);
     pSession->setVerticalSpacing(1);
     pSession->setHorizontalSpacing(6);
-    // Name and value side by side, the two pairs of a row kept apart by a stretching gap.
+    // Name and value side by side, the two pairs of a row kept apart by a stretching gap; one
+    // pair a row where two do not fit (FitSessionColumns).
     pSession->setColumnStretch(2, 1);
     pSession->setColumnMinimumWidth(2, 12);
     for (int i = 0; i < kSessionFigures; ++i) {
         auto* pName = new QLabel(QString(kSessionNames[i]) + ":", pSessionBox);
         auto* pValue = new CCoachFigure(kSessionNames[i], pSessionBox);
         pValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        pSession->addWidget(pName, i / 2, (i % 2) * 3);
-        pSession->addWidget(pValue, i / 2, (i % 2) * 3 + 1);
+        m_vecSessionNames.push_back(pName);
         m_vecSession.push_back(pValue);
     }
+    FitSessionColumns();
     return pSessionBox;
+}
+
+void CCoachWindow::FitSessionColumns() {
+    const QMargins margins = m_pScrolled->layout()->contentsMargins();
+    const int nRoom = m_pScrolled->parentWidget()->width() - margins.left() - margins.right();
+    // Two pairs a row did not fit in as much room: no need to lay them out to find that again.
+    if (m_nSessionColumns == 1 && nRoom <= m_nOneColumnRoom) return;
+    const auto layOut = [this](int nColumns) {
+        if (nColumns == m_nSessionColumns) return;
+        m_nSessionColumns = nColumns;
+        auto* pGrid = static_cast<QGridLayout*>(m_pSessionBox->layout());
+        for (int i = 0; i < kSessionFigures; ++i) {
+            QWidget* pName = m_vecSessionNames[static_cast<size_t>(i)];
+            QWidget* pValue = m_vecSession[static_cast<size_t>(i)];
+            pGrid->removeWidget(pName);
+            pGrid->removeWidget(pValue);
+            // One column: the value at the right edge, past the stretching gap.
+            const int nColumn = nColumns == 2 ? (i % 2) * 3 : 0;
+            pGrid->addWidget(pName, i / nColumns, nColumn);
+            pGrid->addWidget(pValue, i / nColumns, nColumns == 2 ? nColumn + 1 : 4);
+        }
+        m_pSessionBox->updateGeometry();
+    };
+    layOut(2);
+    if (m_pSessionBox->minimumSizeHint().width() <= nRoom) return;
+    layOut(1);
+    m_nOneColumnRoom = nRoom;
 }
 
 QGroupBox* CCoachWindow::BuildCostlyBox() {
@@ -393,18 +435,20 @@ void CCoachWindow::Toggle() {
     }
 }
 
-void CCoachWindow::ShowBesideTable() {
-    BuildContent();
+CCoachPlace PlaceCoach(QRect rcFrame, const QRect& rcClient, const QRect& rcScreen,
+                       int nTitleHeight) {
+    // A frame not known yet: none where the windows go, a title bar's room in the height.
+    const bool bKnown = rcFrame.contains(rcClient) && rcFrame != rcClient;
+    if (!bKnown) rcFrame = rcClient;
     // Placed by its client area: the coach's own frame is not known before it is first shown,
     // and the window manager gives both windows the same frame as the table's.
-    QRect rcFrame = m_pTable->frameGeometry();
-    QRect rcClient = m_pTable->geometry();
     const int nLeftFrame = rcClient.left() - rcFrame.left();
+    const int nTopFrame = rcClient.top() - rcFrame.top();
     const int nFrameWidth = rcFrame.width() - rcClient.width();
     const int nFrameHeight = rcFrame.height() - rcClient.height();
-    const QRect rcScreen = m_pTable->screen()->availableGeometry();
     const int nRight = rcScreen.right() - rcFrame.right() - kGap;  // room for a whole frame
     const int nLeft = rcFrame.left() - rcScreen.left() - kGap;
+    CCoachPlace place;
     int nWidth = kWidth;
     int x = 0;
     if (nRight >= kWidth + nFrameWidth) {
@@ -413,16 +457,30 @@ void CCoachWindow::ShowBesideTable() {
         x = rcFrame.left() - kGap - kWidth - nFrameWidth;
     } else if (rcScreen.width() >= rcFrame.width() + kGap + kNarrowWidth + nFrameWidth) {
         // A laptop's screen: the table moves to the left edge, a narrower coach beside it.
-        m_pTable->move(rcScreen.left(), rcFrame.top());
-        rcFrame.moveLeft(rcScreen.left());
+        place.ptTable = QPoint(rcScreen.left(), std::max(rcScreen.top(), rcFrame.top()));
+        rcFrame.moveTopLeft(*place.ptTable);
         nWidth = std::min(kNarrowWidth, rcScreen.right() - rcFrame.right() - kGap - nFrameWidth);
         x = rcFrame.right() + 1 + kGap;
     } else {
         x = rcScreen.right() + 1 - kWidth - nFrameWidth;  // no room: over the table's right
     }
     const int nTop = std::max(rcScreen.top(), rcFrame.top());
-    const int nHeight = std::min(kHeight, rcScreen.bottom() + 1 - nTop - nFrameHeight);
-    setGeometry(x + nLeftFrame, nTop + rcClient.top() - rcFrame.top(), nWidth, nHeight);
+    const int nHeight =
+        std::min(kHeight, rcScreen.bottom() + 1 - nTop - (bKnown ? nFrameHeight : nTitleHeight));
+    place.rcCoach = QRect(x + nLeftFrame, nTop + nTopFrame, nWidth, nHeight);
+    return place;
+}
+
+void CCoachWindow::ShowBesideTable() {
+    BuildContent();
+    // Just after the table is mapped, Qt may not know its frame yet, nor learn it soon: it gives
+    // none, or a stand-in (1 x 1 at the table's corner), from which the coach came out 440 x 920
+    // under the table. Such a frame is taken as none, with room kept for a title bar.
+    const CCoachPlace place = PlaceCoach(
+        m_pTable->frameGeometry(), m_pTable->geometry(), m_pTable->screen()->availableGeometry(),
+        style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    if (place.ptTable) m_pTable->move(*place.ptTable);
+    setGeometry(place.rcCoach);
     show();
     raise();
     m_pTable->activateWindow();
@@ -467,6 +525,9 @@ bool CCoachWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
     if (m_pRanking != nullptr && pWatched == m_pRanking->viewport() &&
         pEvent->type() == QEvent::Resize)
         KeepRanksInView();
+    if (m_pScrolled != nullptr && pWatched == m_pScrolled->parentWidget() &&
+        pEvent->type() == QEvent::Resize)
+        FitSessionColumns();
     return QWidget::eventFilter(pWatched, pEvent);
 }
 
@@ -580,7 +641,7 @@ void CCoachWindow::RefreshDeal() {
     QString strTitle =
         nViewed > 0 ? QString("Deal %1, from the list").arg(nViewed) : QString("This deal");
     if (figures) strTitle += ": " + Text(DealGameText(figures->deal));
-    m_pDealBox->setTitle(strTitle);
+    m_pDealBox->SetTitle(strTitle);
     m_pRanking->setVisible(figures.has_value());
     if (!figures) {
         m_pDealCards->setText(m_coach.GetDealCount() == 0 ? "No deal yet: press Deal."
@@ -646,7 +707,7 @@ void CCoachWindow::KeepRanksInView() {
 
 void CCoachWindow::RefreshOverHands() {
     const std::optional<COverHandsFigures> figures = m_coach.GetOverHandsFigures();
-    m_pHandsBox->setTitle(figures ? "Over " + Text(HandsText(figures->nHands))
+    m_pHandsBox->SetTitle(figures ? "Over " + Text(HandsText(figures->nHands))
                                   : QString("Over the hands in play"));
     const size_t nRows = figures ? figures->vecCategories.size() : 0;
     for (size_t i = 0; i < m_vecChartRows.size(); ++i) {
@@ -733,6 +794,7 @@ void CCoachWindow::RefreshSession() {
                                                                      : QString());
     }
     SetCostColour(m_vecSession[9], s.cost.GetNumerator() > 0);
+    FitSessionColumns();  // wider figures may not fit two pairs a row any more
 }
 
 void CCoachWindow::RefreshCostly() {
@@ -796,12 +858,11 @@ QGroupBox* CCoachWindow::BuildStrategyBox() {
     m_pChartPick->setWordWrap(true);
     pLayout->addWidget(m_pChartPick);
     m_pChartLines = MakeList("Strategy chart, read from the top",
-                             {"Line", "Hold class", "Expected pay per coin"}, m_pStrategyBox);
+                             {"Line", "Hold class", "Pay per coin"}, m_pStrategyBox);
     m_pChartLines->setObjectName("chart");
     m_pChartLines->setSelectionMode(QAbstractItemView::NoSelection);
     m_pChartLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pChartLines->setColumnWidth(0, 48);
-    m_pChartLines->setColumnWidth(1, 230);
     m_pChartLines->setMinimumHeight(90);
     pLayout->addWidget(m_pChartLines, 1);
     m_pChartReturn = new CCoachFigure("Return of the chart", m_pStrategyBox);
@@ -838,14 +899,14 @@ void CCoachWindow::RefreshStrategy() {
     m_pSaveCard->setEnabled(figures.has_value());
     m_pChartLines->setVisible(figures.has_value());
     if (!figures || !deal) {
-        m_pStrategyBox->setTitle("Strategy");
+        m_pStrategyBox->SetTitle("Strategy");
         m_pChartPick->setText(m_coach.GetDealCount() == 0 ? "No deal yet."
                                                           : "Making the strategy chart...");
         m_pChartReturn->clear();
         return;
     }
     const CStrategyChart& chart = *figures->pChart;
-    m_pStrategyBox->setTitle(QString("Strategy: %1 at %2")
+    m_pStrategyBox->SetTitle(QString("Strategy: %1 at %2")
                                  .arg(Text(DealGameText(deal->deal)))
                                  .arg(Text(CoinsText(chart.GetBet()))));
     if (m_pShownChart != figures->pChart) {

@@ -4,11 +4,13 @@
 // thread of its own, so the table keeps answering, and says it is working meanwhile.
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -23,6 +25,7 @@ class QPushButton;
 class QTreeWidget;
 class CCoachBar;
 class CCoachFigure;
+class CCoachGroup;
 class CMultiHandDlg;
 class CQtDialogHost;
 
@@ -73,6 +76,8 @@ private:
     void RefreshStrategy();
     void SaveStrategyCard();
     void RefreshCostly();
+    // Session figures two pairs to a row where the coach is wide enough, else one.
+    void FitSessionColumns();
     // Starts building the table the coach waits for, when none is being built.
     void BuildNeededTable();
     // The same for the strategy chart the coach waits for, once it waits for no table.
@@ -85,13 +90,13 @@ private:
     std::atomic<bool> m_bStopBuild{false};  // set once, when the window goes
 
     QLabel* m_pStatus = nullptr;
-    QGroupBox* m_pDealBox = nullptr;
+    CCoachGroup* m_pDealBox = nullptr;
     CCoachFigure* m_pDealCards = nullptr;
     QTreeWidget* m_pRanking = nullptr;
     CCoachFigure* m_pRank = nullptr;
     CCoachFigure* m_pCost = nullptr;
-    QGroupBox* m_pHandsBox = nullptr;
-    QGroupBox* m_pSessionBox = nullptr;
+    CCoachGroup* m_pHandsBox = nullptr;
+    CCoachGroup* m_pSessionBox = nullptr;
     QGridLayout* m_pChart = nullptr;
     struct CChartRow {
         CCoachFigure* pName;
@@ -105,7 +110,7 @@ private:
     CCoachFigure* m_pActualWin = nullptr;
     std::vector<CCoachFigure*> m_vecSession;
     QTreeWidget* m_pCostly = nullptr;
-    QGroupBox* m_pStrategyBox = nullptr;
+    CCoachGroup* m_pStrategyBox = nullptr;
     QTreeWidget* m_pChartLines = nullptr;
     CCoachFigure* m_pChartPick = nullptr;
     CCoachFigure* m_pChartReturn = nullptr;
@@ -120,7 +125,22 @@ private:
     QLabel* m_pPromptText = nullptr;
     int m_nWarnedDeal = 0;  // the deal and hold the warning was shown for
     int m_nWarnedMask = -1;
+    QWidget* m_pScrolled = nullptr;  // the groups, which scroll as one
+    std::vector<QWidget*> m_vecSessionNames;
+    int m_nSessionColumns = 0;
+    int m_nOneColumnRoom = 0;  // the width at which two pairs a row last did not fit
 };
+
+// Where the coach goes beside the table, from the table's frame and client area and the
+// screen's available area: the coach's client area, and where the table's frame moves to
+// when it must make room (on a laptop's screen). A frame no larger than its client area, or not
+// holding it, is not known yet: taken as none, keeping room for a title bar of nTitleHeight.
+struct CCoachPlace {
+    QRect rcCoach;
+    std::optional<QPoint> ptTable;
+};
+CCoachPlace PlaceCoach(QRect rcFrame, const QRect& rcClient, const QRect& rcScreen,
+                       int nTitleHeight);
 
 // The key C and the window menu's check item "&Coach" on the table's host; the coach follows
 // the table from the start, so its session covers the whole run.

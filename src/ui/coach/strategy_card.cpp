@@ -68,6 +68,11 @@ public:
     double Width(const QFont& font, const QString& strText) const {
         return QFontMetricsF(font, m_painter.device()).horizontalAdvance(strText) / m_dScale;
     }
+    // strText cut short with "…" to at most dWidth.
+    QString Elided(const QFont& font, const QString& strText, double dWidth) const {
+        return QFontMetricsF(font, m_painter.device())
+            .elidedText(strText, Qt::ElideRight, std::max(0.0, dWidth) * m_dScale);
+    }
     // Text with its baseline at y, starting at x or ending there (bRight). Squeezed across to
     // dMaxWidth where it is wider, keeping its size.
     void Text(double x, double y, const QFont& font, const QString& strText, bool bRight = false,
@@ -144,20 +149,30 @@ std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
     return items;
 }
 
-void PaintCard(CCardPainter& card, const CStrategyChart& chart, const QString& strGame) {
+}  // namespace
+
+void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyChart& chart,
+                       const QString& strGame) {
+    CCardPainter card(painter, dDotsPerPoint);
     const CPayTable& table = chart.GetPayTable();
     const std::vector<CChartLine>& vecLines = chart.GetLines();
     const CStrategyCardLayout layout = StrategyCardLayout(static_cast<int>(vecLines.size()));
 
     // Header: the game and table, the bet, then what the chart returns against the best play.
     double y = 16;
-    card.Text(0, y, card.Font(16, true), QString("%1 strategy").arg(strGame));
+    const QFont titleFont = card.Font(16, true);
+    const QString strTitle = QString("%1 strategy").arg(strGame);
+    card.Text(0, y, titleFont, strTitle);
+    // The table's name, which the player may have made 60 characters long, takes only the room
+    // the title leaves.
     const int nBet = chart.GetBet();
-    card.Text(kContentWidth, y, card.Font(11),
-              QString("Pay table %1, bet %2 %3")
-                  .arg(QString::fromStdString(table.strName))
-                  .arg(nBet)
-                  .arg(nBet == 1 ? "coin" : "coins"),
+    const QFont tableFont = card.Font(11);
+    const QString strBet = QString(", bet %1 %2").arg(nBet).arg(nBet == 1 ? "coin" : "coins");
+    const double dNameRoom = kContentWidth - card.Width(titleFont, strTitle) - kColumnGap -
+                             card.Width(tableFont, "Pay table " + strBet);
+    card.Text(kContentWidth, y, tableFont,
+              "Pay table " +
+                  card.Elided(tableFont, QString::fromStdString(table.strName), dNameRoom) + strBet,
               true);
     y += 20;
     card.Text(
@@ -232,8 +247,6 @@ void PaintCard(CCardPainter& card, const CStrategyChart& chart, const QString& s
     card.Text(kContentWidth, dBottom - 2, card.Font(kFooterPoints, true), "Handfall II", true);
 }
 
-}  // namespace
-
 bool WriteStrategyCard(const CStrategyChart& chart, const QString& strGame, const QString& strPath,
                        QString* pError) {
     const auto fail = [&](const QString& strWhy) {
@@ -254,8 +267,7 @@ bool WriteStrategyCard(const CStrategyChart& chart, const QString& strGame, cons
     QPainter painter;
     if (!painter.begin(&writer)) return fail("the PDF could not be started");
     painter.setRenderHint(QPainter::TextAntialiasing);
-    CCardPainter card(painter, writer.resolution() / 72.0);
-    PaintCard(card, chart, strGame);
+    PaintStrategyCard(painter, writer.resolution() / 72.0, chart, strGame);
     painter.end();
     file.close();
     if (file.error() != QFileDevice::NoError) return fail(file.errorString());

@@ -5,6 +5,7 @@
 #include <QString>
 
 class CStrategyChart;
+class QPainter;
 
 // Where the card's sizes come from, apart from Qt so that they can be checked alone. Points
 // (1/72 inch) on an A4 page in landscape.
@@ -18,6 +19,11 @@ struct CStrategyCardLayout {
 // The layout of a chart of nLines lines: every chart the generator makes (at most
 // MAX_CHART_LINES lines) fits the page at 7 pt or larger.
 CStrategyCardLayout StrategyCardLayout(int nLines);
+
+// Paints the card within the page's margins, its top left at the painter's origin, at
+// dDotsPerPoint of the painter's device (the PDF's, or an image to check).
+void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyChart& chart,
+                       const QString& strGame);
 
 // Writes the card of strGame's chart as a one-page PDF at strPath (a family's games share
 // their tables, so the chart does not name the game). False, with a message for the user in

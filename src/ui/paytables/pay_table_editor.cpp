@@ -6,17 +6,25 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "games/pay_table_text.h"
 
 namespace {
 
-QSpinBox* PaySpin(QWidget* pParent) {
-    auto* pSpin = new QSpinBox(pParent);
-    pSpin->setRange(0, MAX_PAY_PER_COIN);
-    return pSpin;
+QLineEdit* PayField(QWidget* pParent, int nPay) {
+    auto* pField = new QLineEdit(QString::number(nPay), pParent);
+    pField->setAlignment(Qt::AlignRight);
+    pField->setInputMethodHints(Qt::ImhDigitsOnly);
+    pField->setMaximumWidth(pField->fontMetrics().horizontalAdvance("0000000000") + 16);
+    return pField;
+}
+
+// The text of a field as a pay, and -1 where it is none (refused before the table is kept).
+int PayOf(const QLineEdit* pField) {
+    int nPay = -1;
+    ParsePay(pField->text().trimmed().toStdString(), nPay);
+    return nPay;
 }
 
 }  // namespace
@@ -44,14 +52,13 @@ CPayTableEditor::CPayTableEditor(QWidget* pParent, const CPayTable& table,
     m_pWheel->setChecked(table.rules.bWheelStraight);
     m_pForm->addRow(m_pWheel);
     for (int c = 0; c < MAX_CATEGORIES; ++c) {
-        QSpinBox* pSpin = m_arrPays[static_cast<std::size_t>(c)] = PaySpin(this);
-        pSpin->setValue(table.Pay(c, MIN_BET));
+        QLineEdit* pField = m_arrPays[static_cast<std::size_t>(c)] =
+            PayField(this, table.Pay(c, MIN_BET));
         auto* pLabel = new QLabel(this);
-        pLabel->setBuddy(pSpin);
-        m_pForm->addRow(pLabel, pSpin);
+        pLabel->setBuddy(pField);
+        m_pForm->addRow(pLabel, pField);
     }
-    m_pRoyalAtMaxBet = PaySpin(this);
-    m_pRoyalAtMaxBet->setValue(table.Pay(0, MAX_BET));
+    m_pRoyalAtMaxBet = PayField(this, table.Pay(0, MAX_BET));
     m_pRoyalAtMaxBet->setAccessibleName("Royal Flush at 5 coins, per coin");
     m_pForm->addRow("&Royal Flush at 5 coins:", m_pRoyalAtMaxBet);
 
@@ -75,14 +82,14 @@ void CPayTableEditor::ShowFamily(const CFamily& family) {
     // Rows 0 to 2 are the name, the family and the rules; the pays follow.
     for (int c = 0; c < MAX_CATEGORIES; ++c) {
         const bool bShown = c < static_cast<int>(categories.size());
-        QSpinBox* pSpin = m_arrPays[static_cast<std::size_t>(c)];
+        QLineEdit* pField = m_arrPays[static_cast<std::size_t>(c)];
         m_pForm->setRowVisible(3 + c, bShown);
         if (!bShown) continue;
         const QString strName = categories[static_cast<std::size_t>(c)].pszName;
         const QString strCaption = c == 0 ? strName + " at 1 to 4 coins" : strName;
-        if (auto* pLabel = qobject_cast<QLabel*>(m_pForm->labelForField(pSpin)))
+        if (auto* pLabel = qobject_cast<QLabel*>(m_pForm->labelForField(pField)))
             pLabel->setText(strCaption + ":");
-        pSpin->setAccessibleName(strCaption + ", per coin");
+        pField->setAccessibleName(strCaption + ", per coin");
     }
 }
 
@@ -91,15 +98,42 @@ CPayTable CPayTableEditor::GetTable() const {
         Families()[static_cast<std::size_t>(std::max(0, m_pFamily->currentIndex()))];
     std::vector<int> vecPays;
     for (int c = 0; c < family.CategoryCount(); ++c)
-        vecPays.push_back(m_arrPays[static_cast<std::size_t>(c)]->value());
+        vecPays.push_back(PayOf(m_arrPays[static_cast<std::size_t>(c)]));
     return MakePlayerPayTable(family, m_pName->text().trimmed().toStdString(),
                               m_pWheel->isChecked() ? kCasinoRules : kAsBuiltRules, vecPays,
-                              m_pRoyalAtMaxBet->value());
+                              PayOf(m_pRoyalAtMaxBet));
+}
+
+std::string CPayTableEditor::CheckPayFields() {
+    std::vector<QLineEdit*> vecFields;
+    const int nCategories =
+        Families()[static_cast<std::size_t>(std::max(0, m_pFamily->currentIndex()))].CategoryCount();
+    for (int c = 0; c < nCategories; ++c)
+        vecFields.push_back(m_arrPays[static_cast<std::size_t>(c)]);
+    vecFields.push_back(m_pRoyalAtMaxBet);
+    for (QLineEdit* pField : vecFields) {
+        int nPay = 0;
+        const std::string strWhy = ParsePay(pField->text().trimmed().toStdString(), nPay);
+        if (strWhy.empty()) continue;
+        pField->setFocus();
+        pField->selectAll();
+        // The field as its label names it, without the colon and the mnemonic.
+        const auto* pLabel = qobject_cast<QLabel*>(m_pForm->labelForField(pField));
+        QString strField = pLabel ? pLabel->text().remove('&') : QString();
+        strField.chop(1);
+        return strField.toStdString() + ": " + strWhy;
+    }
+    return "";
 }
 
 void CPayTableEditor::accept() {
+    std::string strWhy = CheckPayFields();
+    if (!strWhy.empty()) {
+        m_pError->setText(QString::fromStdString(strWhy));
+        return;
+    }
     const CPayTable table = GetTable();
-    std::string strWhy = ValidatePayTable(table);
+    strWhy = ValidatePayTable(table);
     if (strWhy.empty() && m_check) strWhy = m_check(table);
     if (strWhy.empty()) return QDialog::accept();
     m_pError->setText(QString::fromStdString(strWhy));

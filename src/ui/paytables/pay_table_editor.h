@@ -15,7 +15,6 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 
 class CPayTableEditor : public QDialog {
     Q_OBJECT
@@ -33,13 +32,18 @@ public slots:
 
 private:
     void ShowFamily(const CFamily& family);
+    // "" when every pay field shown holds a pay, else the first that does not and why; its
+    // field then has the focus.
+    std::string CheckPayFields();
 
     std::function<std::string(const CPayTable&)> m_check;
     QLineEdit* m_pName = nullptr;
     QComboBox* m_pFamily = nullptr;
     QCheckBox* m_pWheel = nullptr;
     QFormLayout* m_pForm = nullptr;
-    std::array<QSpinBox*, MAX_CATEGORIES> m_arrPays{};
-    QSpinBox* m_pRoyalAtMaxBet = nullptr;
+    // Plain fields, not spin boxes: a spin box clamps a number out of range as it is typed,
+    // where the player should be told.
+    std::array<QLineEdit*, MAX_CATEGORIES> m_arrPays{};
+    QLineEdit* m_pRoyalAtMaxBet = nullptr;
     QLabel* m_pError = nullptr;
 };

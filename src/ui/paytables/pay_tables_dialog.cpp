@@ -16,6 +16,7 @@
 
 #include "analysis/outcome_cache.h"
 #include "games/game_variants.h"
+#include "games/pay_table_library.h"
 #include "games/pay_table_text.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
@@ -37,6 +38,28 @@ QString Percent(double dReturn) {
 
 std::size_t Index(int nGame) {
     return static_cast<std::size_t>(nGame);
+}
+
+// The widest name of a table the game comes with: a player's own name is cut short past it, so
+// that the returns after it stay in view whatever its length.
+int BuiltInNameWidth(const QFontMetrics& metrics) {
+    int nWidth = 0;
+    for (const CLibraryPayTable& entry : PayTableLibrary())
+        nWidth = std::max(nWidth,
+                          metrics.horizontalAdvance(QString::fromStdString(entry.table.strName)));
+    for (const CGameVariant& variant : GameVariants())
+        nWidth = std::max(nWidth, metrics.horizontalAdvance(QString::fromStdString(
+                                      AsBuiltPayTable(variant.nGame).strName)));
+    return nWidth + 1;
+}
+
+QString ShortName(const CPayTable& table, const QFontMetrics& metrics) {
+    return metrics.elidedText(QString::fromStdString(table.strName), Qt::ElideRight,
+                              BuiltInNameWidth(metrics));
+}
+
+QString ReturnsText(double dAtOne, double dAtMax) {
+    return QString("  —  %1 at 1 coin, %2 at 5 coins").arg(Percent(dAtOne), Percent(dAtMax));
 }
 
 }  // namespace
@@ -122,7 +145,12 @@ void CPayTablesDialog::BuildContent() {
         auto* pChooser = new QComboBox(pGames);
         pChooser->setObjectName(QString("chooser_%1").arg(variant.pszCommandName));
         pChooser->setAccessibleName(QString("%1 pay table").arg(variant.pszName));
-        pChooser->setMinimumContentsLength(62);
+        // Room for the widest name and the widest returns.
+        const QFontMetrics metrics = pChooser->fontMetrics();
+        const int nText = BuiltInNameWidth(metrics) +
+                          metrics.horizontalAdvance(ReturnsText(1.0, 1.0)) +
+                          metrics.averageCharWidth();
+        pChooser->setMinimumContentsLength(nText / metrics.horizontalAdvance(u'x') + 1);
         auto* pLabel = new QLabel(QString(variant.pszName) + ":", pGames);
         pLabel->setBuddy(pChooser);
         pGrid->addWidget(pLabel, nRow, 0);
@@ -179,22 +207,24 @@ void CPayTablesDialog::Refresh() {
         pChooser->clear();
         int nCurrent = 0;
         for (const CPayTable& table : vecChoices) {
-            QString strText = QString::fromStdString(table.strName);
+            QString strText = ShortName(table, pChooser->fontMetrics());
             const auto it = m_mapReturns.find(ReturnKey(table));
-            strText += it == m_mapReturns.end()
-                           ? QString("  —  working out its return…")
-                           : QString("  —  %1 at 1 coin, %2 at 5 coins")
-                                 .arg(Percent(it->second.first), Percent(it->second.second));
+            strText += it == m_mapReturns.end() ? QString("  —  working out its return…")
+                                                : ReturnsText(it->second.first, it->second.second);
             if (table == m_dlg.GetPayTable(variant.nGame)) nCurrent = pChooser->count();
             pChooser->addItem(strText);
+            pChooser->setItemData(pChooser->count() - 1, QString::fromStdString(table.strName),
+                                  Qt::ToolTipRole);
         }
         pChooser->setCurrentIndex(nCurrent);
     }
     const int nRow = m_pOwn->currentRow();
     m_pOwn->clear();
-    for (const CPayTable& table : m_settings.vecOwn)
-        m_pOwn->addItem(QString("%1 (%2)").arg(QString::fromStdString(table.strName),
+    for (const CPayTable& table : m_settings.vecOwn) {
+        m_pOwn->addItem(QString("%1 (%2)").arg(ShortName(table, m_pOwn->fontMetrics()),
                                                table.Family().pszName));
+        m_pOwn->item(m_pOwn->count() - 1)->setToolTip(QString::fromStdString(table.strName));
+    }
     m_pOwn->setCurrentRow(std::min(nRow, m_pOwn->count() - 1));
     ComputeMissingReturns();
     RefreshEnabled();
@@ -372,10 +402,8 @@ void CPayTablesDialog::OnReturn(const std::string& strKey, double dAtOne, double
         for (std::size_t i = 0; i < m_arrChoices[nGame].size(); ++i) {
             const CPayTable& table = m_arrChoices[nGame][i];
             if (ReturnKey(table) != strKey) continue;
-            pChooser->setItemText(
-                static_cast<int>(i),
-                QString("%1  —  %2 at 1 coin, %3 at 5 coins")
-                    .arg(QString::fromStdString(table.strName), Percent(dAtOne), Percent(dAtMax)));
+            pChooser->setItemText(static_cast<int>(i), ShortName(table, pChooser->fontMetrics()) +
+                                                           ReturnsText(dAtOne, dAtMax));
         }
     }
 }

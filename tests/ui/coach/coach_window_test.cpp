@@ -3,10 +3,15 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenu>
+#include <QPushButton>
 #include <QTreeWidget>
 
+#include "games/game_variants.h"
+
 #include "ui/coach/coach_figure.h"
+#include "ui/coach/coach_group.h"
 #include "ui/coach/coach_window.h"
 #include "ui/store/settings_store.h"
 #include "ui/ui_fixture.h"
@@ -207,6 +212,100 @@ TEST_F(CoachWindowTest, TheWarningHoldsBackACostlyDrawUntilAskedAgain) {
     Type(Qt::Key_D);
     Type(Qt::Key_D);
     EXPECT_FALSE(m_pDlg->IsDealt()) << "the warning is off";
+}
+
+// At 400 pixels wide, after a draw at a pay table of a 60-character name, every figure is whole:
+// no text is wider than its place, nothing reaches past the window's right edge, the lists'
+// heads show whole, and the titles are cut short but read whole.
+TEST_F(CoachWindowTest, AtFourHundredPixelsWithALongTableNameEveryFigureIsWhole) {
+    CPayTable table = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
+    table.strName = std::string(60, 'W');
+    ASSERT_TRUE(m_pDlg->SetPayTable(GAME_JACKS_OR_BETTER, table));
+    Type(Qt::Key_C);
+    Coach()->resize(400, 700);
+    auto* pSave = Coach()->findChild<QPushButton*>("saveCard");
+    Type(Qt::Key_D);
+    Type(Qt::Key_D);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !Coach()->IsWorking() && pSave->isEnabled(); }, 180000));
+    QApplication::processEvents();
+    QWidget* pContent = Coach()->findChild<QWidget*>("coachContent");
+    const QWidget* pViewport = pContent->parentWidget();
+    EXPECT_LE(pContent->width(), pViewport->width());
+    int nChecked = 0;
+    for (QWidget* pWidget : pContent->findChildren<QWidget*>()) {
+        if (!pWidget->isVisibleTo(Coach()) || qobject_cast<CCoachBar*>(pWidget)) continue;
+        const std::string strWhat =
+            pWidget->metaObject()->className() + (" " + pWidget->accessibleName().toStdString());
+        EXPECT_LE(pWidget->mapTo(pViewport, QPoint(pWidget->width(), 0)).x(), pViewport->width())
+            << strWhat;
+        if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+            ++nChecked;
+            if (pLabel->wordWrap())
+                EXPECT_LE(pLabel->heightForWidth(pLabel->width()), pLabel->height()) << strWhat;
+            else
+                EXPECT_LE(pLabel->sizeHint().width(), pLabel->width())
+                    << strWhat << ": " << pLabel->text().toStdString();
+        } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+            EXPECT_LE(pButton->sizeHint().width(), pButton->width()) << strWhat;
+        }
+    }
+    EXPECT_GT(nChecked, 50);
+    for (const char* pszList : {"holds", "chart"}) {
+        const QHeaderView* pHeader = Coach()->findChild<QTreeWidget*>(pszList)->header();
+        for (int i = 0; i < pHeader->count(); ++i)
+            EXPECT_GE(pHeader->sectionSize(i), pHeader->sectionSizeHint(i)) << pszList << i;
+    }
+    auto* pDeal = Coach()->findChild<CCoachGroup*>("thisDeal");
+    EXPECT_TRUE(pDeal->title().endsWith(QChar(0x2026))) << pDeal->title().toStdString();
+    EXPECT_EQ(Name(QAccessible::queryAccessibleInterface(pDeal)).toStdString(),
+              "This deal: Jacks or Better, " + table.strName);
+}
+
+// The coach goes beside the table where the screen has room, else the table moves to the left
+// edge for a narrower coach; a frame Qt does not know yet is taken as none.
+TEST(CoachPlaceTest, BesideTheTableWithinTheScreensAvailableArea) {
+    const struct {
+        const char* pszCase;
+        QRect rcFrame, rcClient, rcScreen, rcCoach;
+        std::optional<QPoint> ptTable;
+    } kCases[] = {
+        {"room on the right",
+         {100, 50, 955, 642},
+         {101, 70, 953, 621},
+         {0, 0, 1920, 1080},
+         {1064, 70, 440, 920},
+         {}},
+        {"1600 x 900, table centred",
+         {313, 80, 955, 642},
+         {314, 100, 953, 621},
+         {0, 0, 1600, 900},
+         {964, 100, 400, 799},
+         QPoint(0, 80)},
+        {"1366 x 768",
+         {205, 63, 955, 642},
+         {206, 83, 953, 621},
+         {0, 0, 1366, 768},
+         {964, 83, 400, 684},
+         QPoint(0, 63)},
+        {"a 1 x 1 stand-in frame",
+         {314, 100, 1, 1},
+         {314, 100, 953, 621},
+         {0, 0, 1600, 900},
+         {961, 100, 400, 776},
+         QPoint(0, 100)},
+        {"no room: over the table",
+         {0, 0, 955, 642},
+         {1, 20, 953, 621},
+         {0, 0, 1280, 1024},
+         {839, 20, 440, 920},
+         {}},
+    };
+    for (const auto& c : kCases) {
+        const CCoachPlace place = PlaceCoach(c.rcFrame, c.rcClient, c.rcScreen, 24);
+        EXPECT_EQ(place.rcCoach, c.rcCoach) << c.pszCase;
+        EXPECT_EQ(place.ptTable, c.ptTable) << c.pszCase;
+    }
 }
 
 }  // namespace

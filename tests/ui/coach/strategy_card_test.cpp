@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <numeric>
@@ -48,9 +50,10 @@ TEST(StrategyCardTest, TypeShrinksWithTheChartButStaysReadable) {
 }
 
 // The longest chart there can be, of the family with the longest names: its MAX_CHART_LINES
-// longest line names.
-CStrategyChart LongestChart() {
-    const CPayTable& table = AsBuiltPayTable(GAME_DUCES_WILD);
+// longest line names; under the table's own name, or strName.
+CStrategyChart LongestChart(const std::string& strName = "") {
+    CPayTable table = AsBuiltPayTable(GAME_DUCES_WILD);
+    if (!strName.empty()) table.strName = strName;
     auto pClasses = SharedHoldClasses(table.Family(), table.rules);
     std::vector<int> vecClasses(static_cast<std::size_t>(pClasses->GetClassCount()));
     std::iota(vecClasses.begin(), vecClasses.end(), 0);
@@ -86,6 +89,33 @@ TEST(StrategyCardTest, AFileThatCannotBeWrittenIsToldNotCrashedOn) {
     EXPECT_FALSE(WriteStrategyCard(LongestChart(), "Deuces Wild", strPath, &strError));
     EXPECT_TRUE(strError.contains("no such folder")) << strError.toStdString();
     EXPECT_FALSE(WriteStrategyCard(LongestChart(), "Deuces Wild", strPath, nullptr));
+}
+
+// A table's name of 60 wide letters is cut short beside the title, not printed over it: in the
+// title's band a clear gap of at least 12 pt parts the title from the table's line, which still
+// ends at the right margin. Painted at 2 dots a point on the content area, 774 x 527 pt.
+TEST(StrategyCardTest, ALongTableNameIsCutShortBesideTheTitle) {
+    QImage image(1548, 1054, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(5669);  // 144 dots an inch: the type at its size on the page
+    image.setDotsPerMeterY(5669);
+    QPainter painter(&image);
+    PaintStrategyCard(painter, 2.0, LongestChart(std::string(60, 'W')), "Deuces Wild");
+    painter.end();
+    std::vector<bool> vecInk(static_cast<std::size_t>(image.width()));
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < 44; ++y)  // the title's band, 22 pt
+            if (qGray(image.pixel(x, y)) < 128) vecInk[static_cast<std::size_t>(x)] = true;
+    const auto itFirst = std::find(vecInk.begin(), vecInk.end(), true);
+    const auto itLast = std::find(vecInk.rbegin(), vecInk.rend(), true).base();
+    ASSERT_LT(itFirst, itLast);
+    EXPECT_GE(itLast - vecInk.begin(), image.width() - 4) << "the line ends at the right margin";
+    long nGap = 0, nRun = 0;
+    for (auto it = itFirst; it != itLast; ++it) {
+        nRun = *it ? 0 : nRun + 1;
+        nGap = std::max(nGap, nRun);
+    }
+    EXPECT_GE(nGap, 24) << "the table's name runs into the title";
 }
 
 }  // namespace

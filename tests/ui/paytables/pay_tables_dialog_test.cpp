@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QStyleOptionComboBox>
 
 #include "games/game_variants.h"
 #include "games/pay_table_text.h"
@@ -90,6 +92,34 @@ TEST_F(PayTablesDialogTest, AnOwnTableIsOfferedToItsFamilyAndARefusalChangesNoth
     EXPECT_EQ(m_pDlg->GetPayTable(GAME_DOUBLE_BONUS), mine);
     ASSERT_TRUE(m_dialog.DeleteOwnTable(0));
     EXPECT_EQ(m_pDlg->GetPayTable(GAME_DOUBLE_BONUS), AsBuiltPayTable(GAME_DOUBLE_BONUS));
+}
+
+// A name of 60 wide letters is cut short in the chooser and in the list of one's own tables, so
+// that the returns and the family after it stay in view; the whole name is the tip.
+TEST_F(PayTablesDialogTest, ALongNameIsCutShortAndTheReturnsStayInView) {
+    m_dialog.ShowBesideTable();
+    const CPayTable mine = MakePlayerPayTable(GetFamily("jacks"), std::string(60, 'W'),
+                                              kCasinoRules, {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800);
+    ASSERT_TRUE(m_dialog.KeepOwnTable(mine));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dialog.IsWorking(); }, 180000));
+    QComboBox* pJacks = m_dialog.Chooser(GAME_JACKS_OR_BETTER);
+    const int nMine = pJacks->count() - 1;
+    ASSERT_TRUE(m_dialog.Choose(GAME_JACKS_OR_BETTER, nMine));
+    QApplication::processEvents();
+    QStyleOptionComboBox option;
+    option.initFrom(pJacks);
+    const QRect rcField = pJacks->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, pJacks);
+    for (int i = 0; i < pJacks->count(); ++i)
+        EXPECT_LE(pJacks->fontMetrics().horizontalAdvance(pJacks->itemText(i)), rcField.width())
+            << pJacks->itemText(i).toStdString();
+    EXPECT_TRUE(pJacks->itemText(nMine).endsWith("at 5 coins"))
+        << pJacks->itemText(nMine).toStdString();
+    EXPECT_EQ(pJacks->itemData(nMine, Qt::ToolTipRole).toString().toStdString(), mine.strName);
+    const QListWidget* pOwn = m_dialog.findChild<QListWidget*>();
+    EXPECT_LE(pOwn->fontMetrics().horizontalAdvance(pOwn->item(0)->text()),
+              pOwn->viewport()->width());
+    EXPECT_TRUE(pOwn->item(0)->text().endsWith("(Jacks or Better)"));
 }
 
 }  // namespace
