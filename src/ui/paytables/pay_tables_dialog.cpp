@@ -263,7 +263,8 @@ bool CPayTablesDialog::KeepOwnTable(const CPayTable& table, int nIndex) {
         for (const CGameVariant& variant : GameVariants()) {
             std::string& strChosen = m_settings.arrChosen[Index(variant.nGame)];
             if (strChosen != strOld) continue;
-            // A table of another family now: that game goes back to its table as built.
+            // The table plays on, whatever its family now; should the table refuse it, that
+            // game goes back to its table as built.
             strChosen = m_dlg.SetPayTable(variant.nGame, table)
                             ? table.strName
                             : (m_dlg.SetPayTable(variant.nGame, AsBuiltPayTable(variant.nGame)),
