@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/card.h"
@@ -166,27 +167,22 @@ TEST_P(CardPictures, PipsAndSmallIndicesAreCountable) {
 // jester's head alone, as large as the picture allows.
 TEST_P(CardPictures, TheJokerShowsItsNameAndAJesterInTheCardsColours) {
     const qreal r = GetParam();
+    const QImage large = RenderCardPicture(SUIT_JOKER, 0, true, r);
+    const QImage small = RenderCardPicture(SUIT_JOKER, 0, false, r);
     const QColor red(200, 16, 40), blue(32, 74, 156), gold(226, 176, 40), skin(247, 220, 186);
-    const struct {
-        bool bLarge;
-        qreal x, y;
-        QColor colour;
-    } kPixels[] = {
-        {true, 35.5, 24, red},    {true, 22, 27, blue},      {true, 49, 27, blue},
-        {true, 35.5, 12.5, gold}, {true, 35.5, 38.5, skin},  {true, 32.5, 78, blue},
-        {false, 12.5, 10.5, red}, {false, 5.75, 13.5, blue}, {false, 12.5, 18.75, skin},
-        {false, 12.5, 5, gold},
-    };
-    for (const auto& [bLarge, x, y, colour] : kPixels) {
-        const QColor c = RenderCardPicture(SUIT_JOKER, 0, bLarge, r)
-                             .pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
+    const std::tuple<const QImage*, qreal, qreal, QColor> kPixels[] = {
+        {&large, 35.5, 24, red},    {&large, 22, 27, blue},     {&large, 49, 27, blue},
+        {&large, 35.5, 12.5, gold}, {&large, 35.5, 38.5, skin}, {&large, 32.5, 78, blue},
+        {&small, 12.5, 10.5, red},  {&small, 5.75, 13.5, blue}, {&small, 12.5, 18.75, skin},
+        {&small, 12.5, 5, gold}};
+    for (const auto& [pImage, x, y, colour] : kPixels) {
+        const QColor c = pImage->pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
         EXPECT_LT(std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
                       std::abs(c.blue() - colour.blue()),
                   30)
-            << (bLarge ? "large " : "small ") << x << "," << y << " is " << c.name().toStdString();
+            << x << "," << y << " is " << c.name().toStdString();
     }
     // The name down both index columns, the lower one turned half a turn.
-    const QImage large = RenderCardPicture(SUIT_JOKER, 0, true, r);
     for (const QRect rect : {QRect(3, 3, 9, 36), QRect(59, 57, 9, 36)})
         EXPECT_GT(CountPixels(large.copy(QRect(rect.topLeft() * r, rect.size() * r)), IsRed),
                   12 * r * r);
