@@ -192,8 +192,8 @@ void CPayTablesDialog::Refresh() {
     const int nRow = m_pOwn->currentRow();
     m_pOwn->clear();
     for (const CPayTable& table : m_settings.vecOwn)
-        m_pOwn->addItem(QString("%1 (%2)").arg(QString::fromStdString(table.strName),
-                                               table.Family().pszName));
+        m_pOwn->addItem(
+            QString("%1 (%2)").arg(QString::fromStdString(table.strName), table.Family().pszName));
     m_pOwn->setCurrentRow(std::min(nRow, m_pOwn->count() - 1));
     ComputeMissingReturns();
     RefreshEnabled();
@@ -301,10 +301,9 @@ bool CPayTablesDialog::DeleteOwnTable(int nIndex) {
 
 void CPayTablesDialog::EditOwn(int nIndex) {
     const bool bNew = nIndex < 0 || nIndex >= static_cast<int>(m_settings.vecOwn.size());
-    const CPayTable table =
-        bNew ? MakePlayerPayTable(JacksFamily(), "My table", kCasinoRules,
-                                  {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800)
-             : m_settings.vecOwn[Index(nIndex)];
+    const CPayTable table = bNew ? MakePlayerPayTable(JacksFamily(), "My table", kCasinoRules,
+                                                      {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800)
+                                 : m_settings.vecOwn[Index(nIndex)];
     const int nSkip = bNew ? -1 : nIndex;
     CPayTableEditor editor(this, table, [this, nSkip](const CPayTable& t) {
         return CheckOwnTableName(t, m_settings.vecOwn, nSkip);
