@@ -18,7 +18,7 @@ namespace {
 
 constexpr int MARGIN = 12;
 constexpr int GAP = 6;
-constexpr int COLUMNS = 14;  // ace to king, then the back on the first row
+constexpr int COLUMNS = 14;  // ace to king, then the back and the joker
 constexpr int SUITS[] = {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS};
 constexpr int ICON_SIZES[] = {16, 32, 48, 256};
 
@@ -30,7 +30,7 @@ void CopyPicture(CQtDC& dc, UINT nID, int x, int y) {
     dc.BitBlt(x, y, size.cx, size.cy, &bitmap, 0, 0, SRCCOPY);
 }
 
-// Draws one block of 4 x 13 cards plus the back, large or small, from (x, y).
+// Draws one block of 4 x 13 cards plus the back and the joker, large or small, from (x, y).
 void DrawBlock(CQtDC& dc, bool bLarge, int x, int y) {
     const int nWidth = (bLarge ? CARD_LARGE_WIDTH : CARD_SMALL_WIDTH) + GAP;
     const int nHeight = (bLarge ? CARD_LARGE_HEIGHT : CARD_SMALL_PICTURE_HEIGHT) + GAP;
@@ -43,6 +43,7 @@ void DrawBlock(CQtDC& dc, bool bLarge, int x, int y) {
         }
     }
     CopyPicture(dc, bLarge ? IDB_CARD_BACK_LARGE : IDB_CARD_BACK_SMALL, x + 13 * nWidth, y);
+    CopyPicture(dc, bLarge ? IDB_JOKER_LARGE : IDB_JOKER_SMALL, x + 13 * nWidth, y + nHeight);
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ int ParseSuitText(char c) {
 int CardCodeOf(const CCard* pCard) {
     if (pCard == nullptr) return NO_CARD_CODE;
     const int nSuit = pCard->GetSuit();
+    if (nSuit == SUIT_JOKER) return JOKER_CODE;
     const int nRank = pCard->GetRank();
     const bool bSuit = nSuit == SUIT_CLUBS || nSuit == SUIT_DIAMONDS || nSuit == SUIT_HEARTS ||
                        nSuit == SUIT_SPADES;
@@ -44,6 +45,9 @@ int CardCodeOf(const CCard* pCard) {
 }
 
 int ParseCardCode(const std::string& strText) {
+    if (strText.size() == 2 && std::toupper(static_cast<unsigned char>(strText[0])) == 'J' &&
+        std::tolower(static_cast<unsigned char>(strText[1])) == 'k')
+        return JOKER_CODE;
     if (strText.size() < 2 || strText.size() > 3) return NO_CARD_CODE;
     const int nRank = ParseRankText(strText.substr(0, strText.size() - 1));
     const int nSuit = ParseSuitText(strText.back());
@@ -52,6 +56,7 @@ int ParseCardCode(const std::string& strText) {
 }
 
 std::string CardCodeText(int nCode) {
+    if (nCode == JOKER_CODE) return "Jk";
     ASSERT(nCode >= 0 && nCode < CARD_CODES);
     if (nCode < 0 || nCode >= CARD_CODES) return "??";
     static const char* const kRanks[] = {"2", "3",  "4", "5", "6", "7", "8",

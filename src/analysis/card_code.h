@@ -20,9 +20,9 @@ constexpr int NO_CARD_CODE = -1;
 int CardCodeOf(const CCard* pCard);
 
 // Text as players write it: rank 2-10, J, Q, K, A (T also stands for 10), then suit c, d, h,
-// s; either case. NO_CARD_CODE for anything else.
+// s; "Jk" for the joker (JOKER_CODE); either case. NO_CARD_CODE for anything else.
 int ParseCardCode(const std::string& strText);
-// "10h", "Qs": the form ParseCardCode reads.
+// "10h", "Qs", "Jk": the form ParseCardCode reads.
 std::string CardCodeText(int nCode);
 
 namespace card_code_detail {

@@ -309,11 +309,15 @@ std::string NotACard(const std::string& strWord) {
     return strMessage + "' is not a card (such as 10h, Qs, Ac, 2d)";
 }
 
-std::string ReadDeal(const std::vector<std::string>& vecWords, std::array<int, 5>& arrCodes) {
+std::string ReadDeal(const std::vector<std::string>& vecWords, const CFamily& family,
+                     std::array<int, 5>& arrCodes) {
     if (vecWords.size() != 5) return "a deal is five cards, not " + std::to_string(vecWords.size());
     for (std::size_t i = 0; i < 5; ++i) {
         arrCodes[i] = ParseCardCode(vecWords[i]);
         if (arrCodes[i] == NO_CARD_CODE) return NotACard(vecWords[i]);
+        // Only a 53-card deck holds the joker.
+        if (arrCodes[i] >= family.nCards)
+            return CardCodeText(arrCodes[i]) + " is not in the " + family.pszName + " deck";
         for (std::size_t j = 0; j < i; ++j)
             if (arrCodes[j] == arrCodes[i])
                 return "the card " + CardCodeText(arrCodes[i]) + " is dealt twice";
@@ -407,7 +411,7 @@ int ChartHolds(const CRequest& request, COddsIo& io) {
     for (long long nLine = 1; std::getline(io.in, strLine); ++nLine) {
         SplitWords(strLine, vecWords);
         if (!vecWords.empty()) {
-            std::string strError = ReadDeal(vecWords, arrCodes);
+            std::string strError = ReadDeal(vecWords, request.table.Family(), arrCodes);
             if (strError.empty()) {
                 if (!pChart) pChart = MakeChart(request, io);
                 const CChartChoice choice = pChart->Choose(arrCodes);
@@ -509,7 +513,9 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
     CRequest& request = vecRequests.front();
     if (pCommand->eSelector == O::Strategy) return PrintStrategy(request, io);
     if (pCommand->eSelector == O::ChartHolds) return ChartHolds(request, io);
-    if (std::string strError = ReadDeal(options.vecCardWords, request.arrCodes); !strError.empty())
+    if (std::string strError =
+            ReadDeal(options.vecCardWords, request.table.Family(), request.arrCodes);
+        !strError.empty())
         return BadInput(io, strError);
     if (pCommand->eSelector == O::Help) return RankDeal(request, io);
     if (std::string strError = ReadHold(options, request); !strError.empty())

@@ -41,7 +41,9 @@ int CGame::ScoreByTable(std::string& strName) const {
         const CCard* pCard = m_pHand->GetCard(i);
         if (pCard == nullptr) continue;
         const int nRank = pCard->GetRank(), nSuit = pCard->GetSuit();
-        if (nRank >= 2 && nRank <= 14 && nSuit >= 100 && nSuit <= 400 && nSuit % 100 == 0)
+        if (nSuit == SUIT_JOKER)
+            arrCodes[i] = JOKER_CODE;  // wild where the family plays it, else nothing
+        else if (nRank >= 2 && nRank <= 14 && nSuit >= 100 && nSuit <= 400 && nSuit % 100 == 0)
             arrCodes[i] = CardCode(nSuit, nRank);
     }
     const int nCategory = ClassifyHand(m_pPayTable->Family(), m_pPayTable->rules, arrCodes);

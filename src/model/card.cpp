@@ -19,6 +19,8 @@ UINT CardLargeBitmapID(int nSuit, int nRank) {
         case SUIT_DIAMONDS:
             k = 4;
             break;
+        case SUIT_JOKER:
+            return IDB_JOKER_LARGE;
         default:
             return IDB_CARD_BACK_LARGE;
     }

@@ -1,5 +1,5 @@
-// One playing card (or the card back): suit code, rank and its two pictures.
-// Created once, shared by pointer, never copied; the deck owns all 53.
+// One playing card (or the card back, or the joker): suit code, rank and its two pictures.
+// Created once, shared by pointer, never copied; the deck owns them all.
 #pragma once
 
 #include "model/layout.h"
@@ -15,6 +15,8 @@ constexpr int SUIT_CLUBS = 100;
 constexpr int SUIT_DIAMONDS = 200;
 constexpr int SUIT_HEARTS = 300;
 constexpr int SUIT_SPADES = 400;
+// The joker belongs to none of the four suits; it has rank 0, like the back.
+constexpr int SUIT_JOKER = 500;
 
 // Ranks: 2 to 10, jack 11, queen 12, king 13, ace 14 (high only); 0 for the card back.
 constexpr int RANK_JACK = 11;
@@ -23,9 +25,12 @@ constexpr int RANK_KING = 13;
 constexpr int RANK_ACE = 14;
 
 // Picture ids: large 1000 + 100 k + p (k by suit: spades 1, hearts 2, clubs 3, diamonds 4;
-// p is 1 for the ace, else the rank), small = large + 1000. The back is 1000 and 2000.
+// p is 1 for the ace, else the rank), small = large + 1000. The back is 1000 and 2000, the
+// joker 1500 and 2500: k = 5 with no rank, clear of every other card.
 constexpr UINT IDB_CARD_BACK_LARGE = 1000;
 constexpr UINT IDB_CARD_BACK_SMALL = 2000;
+constexpr UINT IDB_JOKER_LARGE = 1500;
+constexpr UINT IDB_JOKER_SMALL = 2500;
 UINT CardLargeBitmapID(int nSuit, int nRank);
 UINT CardSmallBitmapID(int nSuit, int nRank);
 

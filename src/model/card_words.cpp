@@ -99,6 +99,7 @@ std::string SuitWords(int nSuit) {
 }
 
 std::string CardWords(int nSuit, int nRank) {
+    if (nSuit == SUIT_JOKER) return "Joker";
     std::string strText = RankWords(nRank);
     const std::string strSuit = SuitWords(nSuit);
     if (!strSuit.empty()) {

@@ -93,6 +93,16 @@ void ShuffleInto(const CCardArray& source, CCardArray& target) {
     }
 }
 
+// Takes every copy of pCard out of the pile, the rest keeping their order.
+void Remove(CCardArray& pile, const CCard* pCard) {
+    for (int i = pile.GetSize() - 1; i >= 0; --i)
+        if (pile[i] == pCard) pile.RemoveAt(i);
+}
+
+bool Contains(const CCardArray& pile, const CCard* pCard) {
+    return std::find(pile.begin(), pile.end(), pCard) != pile.end();
+}
+
 CCard* TakeTop(CCardArray& pile) {
     ASSERT(!pile.IsEmpty());
     if (pile.IsEmpty()) return nullptr;
@@ -148,8 +158,26 @@ void CDeck::SetCardBack(CCard* pBack) {
     for (int i = 0; i < 5; ++i) m_arrBlankHand.Add(pBack);
 }
 
+void CDeck::SetJoker(CCard* pJoker) {
+    ASSERT(m_pJoker == nullptr);
+    if (m_pJoker == nullptr) m_pJoker = pJoker;
+}
+
+void CDeck::UseJoker(bool bUse) {
+    ASSERT(m_arrDealt.IsEmpty());
+    if (m_pJoker == nullptr) return;
+    const bool bInPlay = Contains(m_arrCards, m_pJoker) || Contains(m_arrDealt, m_pJoker);
+    if (bUse && !bInPlay) m_arrCards.Add(m_pJoker);
+    if (!bUse && bInPlay) {
+        Remove(m_arrCards, m_pJoker);
+        Remove(m_arrDealt, m_pJoker);
+    }
+}
+
 void CDeck::DeleteCards() {
     GatherCards();
+    // Out of the pile first, so that it is deleted once, with or without a table that plays it.
+    if (m_pJoker != nullptr) Remove(m_arrCards, m_pJoker);
     while (!m_arrCards.IsEmpty()) {
         delete m_arrCards[0];
         m_arrCards.RemoveAt(0);
@@ -157,5 +185,7 @@ void CDeck::DeleteCards() {
     // The blank hand is one pointer five times: delete it once.
     if (!m_arrBlankHand.IsEmpty()) delete m_arrBlankHand[0];
     m_arrBlankHand.RemoveAll();
+    delete m_pJoker;
+    m_pJoker = nullptr;
     m_arrDrawPile.RemoveAll();
 }

@@ -1,5 +1,6 @@
-// The table's one deck. It owns the 52 face cards (through m_arrCards and m_arrDealt) and the
-// card back (through m_arrBlankHand), and only DeleteCards deletes them.
+// The table's one deck. It owns the 52 face cards (through m_arrCards and m_arrDealt), the card
+// back (through m_arrBlankHand) and the joker (through m_pJoker, whether it is in play or not),
+// and only DeleteCards deletes them.
 #pragma once
 
 #include "model/card_array.h"
@@ -28,7 +29,14 @@ public:
     void GatherCards();
     void SetCardBack(CCard* pBack);
     const CCardArray* GetBlankHand() const { return &m_arrBlankHand; }
-    // Deletes each of the 53 cards once and forgets every pointer to them.
+    // Hands the joker over, once; it stays out of play until UseJoker puts it in.
+    void SetJoker(CCard* pJoker);
+    // Puts the joker at the bottom of the undealt cards, or takes it out of the deck, for the
+    // game about to be dealt; called with nothing dealt, so no pile still holds it.
+    void UseJoker(bool bUse);
+    const CCard* GetJoker() const { return m_pJoker; }
+    // Deletes each card once (the faces, the back and the joker) and forgets every pointer to
+    // them.
     void DeleteCards();
 
     // The index of the card a shuffle takes next from n cards: uniform, from the one source.
@@ -43,4 +51,5 @@ private:
     CCardArray m_arrDrawPile;
     CCardArray m_arrDealt;
     CCardArray m_arrBlankHand;
+    CCard* m_pJoker = nullptr;
 };

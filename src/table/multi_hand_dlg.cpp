@@ -133,7 +133,7 @@ void CMultiHandDlg::SetStartingValues() {
     CheckGameBox();
 }
 
-// The deck owns the 53 cards from here on; every hand starts face down.
+// The deck owns the 52 faces, the back and the joker from here on; every hand starts face down.
 void CMultiHandDlg::MakeCardSet() {
     // A second initialisation must not make a second card set.
     ASSERT(m_deck.GetCards().IsEmpty() && m_deck.GetBlankHand()->IsEmpty());
@@ -148,6 +148,7 @@ void CMultiHandDlg::MakeCardSet() {
         m_deck.AddCards(cards);
         cards.RemoveAll();
         m_deck.SetCardBack(new CCard(SUIT_BACK, 0, IDB_CARD_BACK_LARGE, IDB_CARD_BACK_SMALL));
+        m_deck.SetJoker(new CCard(SUIT_JOKER, 0, IDB_JOKER_LARGE, IDB_JOKER_SMALL));
     }
     for (CHand& hand : m_hands) hand.SetCards(m_deck.GetBlankHand());
     std::fill(std::begin(m_bHeld), std::end(m_bHeld), false);
@@ -322,8 +323,7 @@ const CPayTable& CMultiHandDlg::GetPayTable(int nGame) const {
 
 bool CMultiHandDlg::SetPayTable(int nGame, const CPayTable& table) {
     const CGameVariant* pVariant = FindGameVariant(nGame);
-    if (pVariant == nullptr || m_bDealt || m_bClosed || table.pFamily != &pVariant->Family() ||
-        !ValidatePayTable(table).empty())
+    if (pVariant == nullptr || m_bDealt || m_bClosed || !ValidatePayTable(table).empty())
         return false;
     if (GetPayTable(nGame) == table) return true;
     m_arrPayTables[static_cast<size_t>(nGame)] = table;
@@ -371,6 +371,9 @@ void CMultiHandDlg::OnDeal() {
     Invalidate();
 
     m_deck.GatherCards();
+    // A 53-card family deals from the 52 and the joker; any other from the 52 alone, in the
+    // order it always had.
+    m_deck.UseJoker(GetPayTable().Family().nCards == 53);
     m_deck.Shuffle();
     for (int i = 0; i < kCardsPerHand; ++i) m_hands[0].SetCard(i, m_deck.DealCard());
 

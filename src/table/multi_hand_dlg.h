@@ -64,8 +64,9 @@ public:
     // The pay table each game plays (by game code), the game's own as built until one is set.
     const CPayTable& GetPayTable(int nGame) const;
     const CPayTable& GetPayTable() const { return GetPayTable(m_nGame); }
-    // Only while a deal is possible, as the game boxes change, and only a table of the game's
-    // family that can be played; false, changing nothing, otherwise.
+    // Only while a deal is possible, as the game boxes change, and only a table that can be
+    // played, of any family (the next deal takes the deck that family plays with); false,
+    // changing nothing, otherwise.
     bool SetPayTable(int nGame, const CPayTable& table);
     // Each game's pay table as the Pay Table dialog shows it, at the bet in play.
     std::array<std::string, 5> PayTableTexts() const;

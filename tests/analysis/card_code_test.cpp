@@ -31,8 +31,10 @@ TEST(CardCodeTest, ParsesWhatPlayersWriteAndNothingElse) {
         {"KC", SUIT_CLUBS, 13},  {"As", SUIT_SPADES, 14}};
     for (const auto& [pszText, nSuit, nRank] : kCards)
         EXPECT_EQ(ParseCardCode(pszText), CardCode(nSuit, nRank)) << pszText;
-    for (const char* pszText :
-         {"", "h", "10", "1h", "11h", "0c", "Ax", "A", "XX", "Qhh", "10hh", "Ah ", " Ah", "01h"})
+    for (const char* pszText : {"Jk", "jk", "JK"}) EXPECT_EQ(ParseCardCode(pszText), JOKER_CODE);
+    EXPECT_EQ(CardCodeText(JOKER_CODE), "Jk");
+    for (const char* pszText : {"", "h", "10", "1h", "11h", "0c", "Ax", "A", "XX", "Qhh", "10hh",
+                                "Ah ", " Ah", "01h", "Jkk", "kJ", "Qk"})
         EXPECT_EQ(ParseCardCode(pszText), NO_CARD_CODE) << "'" << pszText << "'";
 }
 

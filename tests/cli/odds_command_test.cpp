@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         CBadInput{"RankOne", "'Jh Qh Kh 1h 2c'", "'1h' is not a card"},
         CBadInput{"UnknownSuit", "'Jh Qh Kh 10x 2c'", "'10x' is not a card"},
         CBadInput{"RepeatedCard", "'Jh Qh Kh 10h jh'", "Jh is dealt twice"},
+        CBadInput{"JokerOutsideItsFamily", "'Jh Qh Kh 10h jk'", "Jk is not in the Jacks or"},
         CBadInput{"UnknownVariant", "--game poker 'Jh Qh Kh 10h 2c'", "unknown variant 'poker'"},
         CBadInput{"VariantMissing", "'Jh Qh Kh 10h 2c' --game", "--game needs a variant"},
         CBadInput{"UnknownOption", "--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},

@@ -59,11 +59,14 @@ TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
 }
 
 // Casino rules: A-2-3-4-5 is a straight (suited, a straight flush; wild 2s may fill it), the
-// royal pays 800 per coin at 5 coins only; a category paying 0 pays and names nothing.
+// royal pays 800 per coin at 5 coins only; a category paying 0 pays and names nothing. The
+// joker is wild in its own family and nothing in any other.
 TEST(Rules, CasinoTablesPayTheWheelAndTheRoyalByTheBet) {
     const CPayTable& jacks = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
     const CPayTable& deuces = FindLibraryPayTable(GetFamily("deuces"), 0, "not-so-ugly")->table;
     const CPayTable& bonus = FindLibraryPayTable(GetFamily("bonus"), 0, "Double Bonus 10/7")->table;
+    const CPayTable joker = MakeCasinoPayTable(GetFamily("joker"), "Joker", kCasinoRules,
+                                               {800, 200, 100, 50, 20, 7, 5, 3, 2, 1, 1});
     CPayTable noPair = jacks;
     noPair.arrPays[8].fill(0);
     const std::tuple<int, const CPayTable*, int, const char*, CScore> kCases[] = {
@@ -79,6 +82,8 @@ TEST(Rules, CasinoTablesPayTheWheelAndTheRoyalByTheBet) {
         {D, &deuces, 5, "2c Kh Qh Jh Ah", {"Royal Flush w/2's", 25}},
         {DB, &bonus, 5, "Ac 2d 3h 4s 5c", {"Straight", 5}},
         {DB, &bonus, 3, "Ac Ad Ah As 5c", {"4 Aces", 160}},
+        {D, &joker, 5, "Jk Kh Qh Jh Ah", {"Royal Flush w/Joker", 100}},  // any box, any family
+        {J, &jacks, 5, "Jk Ah Ad Ac 7d", {"3 of a Kind", 3}},  // no joker in a 52-card family
     };
     const CTestCards cards;
     for (const auto& [nGame, pTable, nBet, pszHand, score] : kCases) {

@@ -17,6 +17,7 @@ TEST(CardWords, CardsReadAsRankOfSuit) {
     for (const auto& [pszCard, pszText] : cases)
         EXPECT_EQ(CardWords(cards.Parse(pszCard)), pszText);
     EXPECT_EQ(CardWords(cards.Back()), "card back");
+    EXPECT_EQ(CardWords(cards.Joker()), "Joker");
     EXPECT_EQ(CardWords(nullptr), "");
 }
 

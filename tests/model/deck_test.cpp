@@ -28,24 +28,40 @@ struct CCountedCard : CCard {
     ~CCountedCard() override { ++g_deletions[this]; }
 };
 
-TEST(Deck, DeleteCardsDeletesEachOfThe53CardsOnceAndTheDestructorNone) {
-    g_deletions.clear();
-    CCardArray faces;
-    for (int i = 0; i < 52; ++i) faces.Add(new CCountedCard(SUIT_SPADES, 2, 0, 0));
-    CCard* pBack = new CCountedCard(SUIT_BACK, 0, 0, 0);
-    { CDeck unowned(&faces); }
-    EXPECT_TRUE(g_deletions.empty());
+// The joker goes in at the bottom and out again leaving the 52 in their order, once however
+// often it is asked; each of the 54 cards is deleted once, whether the joker was out of play,
+// undealt or dealt, and the destructor deletes none.
+TEST(Deck, TheJokerComesAndGoesAndDeleteCardsDeletesEachOfThe54CardsOnce) {
+    const struct {
+        bool bJoker;
+        int nDealt;
+    } kCases[] = {{false, 5}, {true, 5}, {true, 53}};
+    for (const auto& [bJoker, nDealt] : kCases) {
+        g_deletions.clear();
+        CCardArray faces;
+        for (int i = 0; i < 52; ++i) faces.Add(new CCountedCard(SUIT_SPADES, 2, 0, 0));
+        CCard* pBack = new CCountedCard(SUIT_BACK, 0, 0, 0);
+        CCard* pJoker = new CCountedCard(SUIT_JOKER, 0, 0, 0);
+        { CDeck unowned(&faces); }
+        EXPECT_TRUE(g_deletions.empty());
 
-    CDeck deck(&faces);
-    deck.SetCardBack(pBack);
-    for (int i = 0; i < 5; ++i) deck.DealCard();
-    deck.ShuffleDrawPile();
-    deck.DeleteCards();
-    deck.DeleteCards();  // a second call finds nothing left to delete
-    EXPECT_TRUE(deck.GetCards().IsEmpty() && deck.GetDealt().IsEmpty());
-    EXPECT_TRUE(deck.GetDrawPile().IsEmpty() && deck.GetBlankHand()->IsEmpty());
-    EXPECT_EQ(g_deletions.size(), 53u);
-    for (const auto& [p, n] : g_deletions) EXPECT_EQ(n, 1);
+        CDeck deck(&faces);
+        deck.SetCardBack(pBack);
+        deck.SetJoker(pJoker);
+        CCardArray expected = faces;
+        if (bJoker) expected.Add(pJoker);
+        deck.UseJoker(true);
+        for (int i = 0; i < 2; ++i) deck.UseJoker(bJoker);
+        EXPECT_EQ(deck.GetCards(), expected);
+        for (int i = 0; i < nDealt; ++i) deck.DealCard();
+        deck.ShuffleDrawPile();
+        deck.DeleteCards();
+        deck.DeleteCards();  // a second call finds nothing left to delete
+        EXPECT_TRUE(deck.GetCards().IsEmpty() && deck.GetDealt().IsEmpty());
+        EXPECT_TRUE(deck.GetDrawPile().IsEmpty() && deck.GetBlankHand()->IsEmpty());
+        EXPECT_EQ(g_deletions.size(), 54u);
+        for (const auto& [p, n] : g_deletions) EXPECT_EQ(n, 1);
+    }
 }
 
 }  // namespace

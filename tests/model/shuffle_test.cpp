@@ -65,7 +65,7 @@ double PositionChiSquare(int nCards, int nShuffles, bool bDrawPile) {
     CDefaultRandomSource source(20261207);
     CRandomSourceScope scope(&source);
     CCardArray start;
-    for (int i = 0; i < nCards; ++i) start.Add(cards.All()[i]);
+    for (int i = 0; i < nCards; ++i) start.Add(i < 52 ? cards.All()[i] : cards.Joker());
     deck.AddCards(start);
     std::vector<std::vector<int>> counts(nCards, std::vector<int>(nCards, 0));
     for (int s = 0; s < nShuffles; ++s) {
@@ -84,11 +84,14 @@ double PositionChiSquare(int nCards, int nShuffles, bool bDrawPile) {
 }
 
 TEST(ShuffleFairness, EveryCardIsEquallyLikelyAtEveryPosition) {
-    // (n - 1)^2 degrees of freedom: 2601 for 52 cards (standard deviation about 72), 2116 for 47
-    // (about 65). The bound is five deviations; a card stuck in place, or a shuffle that scales
-    // by n - 1, lands far above.
+    // (n - 1)^2 degrees of freedom, with a standard deviation of about (n - 1) * 1.41: 2601 for
+    // 52 cards (72), 2116 for 47 (65); with the joker 2704 for 53 (74), 2209 for 48 (67). The
+    // bound is five deviations; a card stuck in place, or a shuffle that scales by n - 1, lands
+    // far above.
     EXPECT_LT(PositionChiSquare(52, 20000, false), 2601 + 5 * 72);
     EXPECT_LT(PositionChiSquare(47, 20000, true), 2116 + 5 * 65);
+    EXPECT_LT(PositionChiSquare(53, 20000, false), 2704 + 5 * 74);
+    EXPECT_LT(PositionChiSquare(48, 20000, true), 2209 + 5 * 67);
 }
 
 }  // namespace

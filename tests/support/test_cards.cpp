@@ -12,6 +12,7 @@ CTestCards::CTestCards() {
         }
     }
     m_pBack = std::make_unique<CCard>(SUIT_BACK, 0, 0, 0);
+    m_pJoker = std::make_unique<CCard>(SUIT_JOKER, 0, 0, 0);
 }
 
 CCard* CTestCards::Get(int nSuit, int nRank) const {
@@ -22,6 +23,7 @@ CCard* CTestCards::Get(int nSuit, int nRank) const {
 
 CCard* CTestCards::Parse(const std::string& text) const {
     if (text == "XX") return m_pBack.get();
+    if (text == "Jk") return m_pJoker.get();
     for (const auto& p : m_cards)
         if (CardText(p.get()) == text) return p.get();
     ADD_FAILURE() << "bad card text '" << text << "'";
@@ -43,6 +45,7 @@ CHand CTestCards::Hand(const std::string& text) const {
 std::string CardText(const CCard* pCard) {
     if (pCard == nullptr) return "null";
     if (pCard->GetSuit() == SUIT_BACK) return "XX";
+    if (pCard->GetSuit() == SUIT_JOKER) return "Jk";
     static const char* const kRanks[] = {"",  "",  "2",  "3", "4", "5", "6", "7",
                                          "8", "9", "10", "J", "Q", "K", "A"};
     return kRanks[pCard->GetRank()] + std::string(1, "?cdhs"[pCard->GetSuit() / 100]);

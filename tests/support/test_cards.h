@@ -1,5 +1,6 @@
-// The 52 cards and the back for tests, in the table's start-up order, and hands written as
-// text: "10h Jh Qh Kh Ah", ranks 2-10 J Q K A, suits c d h s, "XX" for the card back.
+// The 52 cards, the back and the joker for tests, in the table's start-up order, and hands
+// written as text: "10h Jh Qh Kh Ah", ranks 2-10 J Q K A, suits c d h s, "XX" for the card
+// back, "Jk" for the joker.
 #pragma once
 
 #include <memory>
@@ -18,6 +19,7 @@ public:
     // Spades 2..A, hearts, clubs, diamonds: the order the table creates them.
     const CCardArray& All() const { return m_arrAll; }
     CCard* Back() const { return m_pBack.get(); }
+    CCard* Joker() const { return m_pJoker.get(); }
     CCard* Get(int nSuit, int nRank) const;
     // One card from text such as "Qh" or "10s"; fails the test for bad text.
     CCard* Parse(const std::string& text) const;
@@ -27,6 +29,7 @@ public:
 private:
     std::vector<std::unique_ptr<CCard>> m_cards;
     std::unique_ptr<CCard> m_pBack;
+    std::unique_ptr<CCard> m_pJoker;
     CCardArray m_arrAll;
 };
 

@@ -32,12 +32,14 @@ struct CTableResources {
                                   std::make_shared<CPlainImage>(25, 33));
             }
         }
+        AfxRegisterBitmap(IDB_JOKER_LARGE, std::make_shared<CPlainImage>(71, 96));
+        AfxRegisterBitmap(IDB_JOKER_SMALL, std::make_shared<CPlainImage>(25, 33));
     }
     ~CTableResources() { AfxClearResources(); }
     // A picture by its id: "#1000" is the large card back.
     static std::string Name(const CPlatformImage* pImage) {
         if (pImage != nullptr && pImage == AfxLoadIcon(IDR_MAINFRAME)) return "icon";
-        for (UINT id = IDB_CARD_BACK_LARGE; pImage != nullptr && id < 2500; ++id)
+        for (UINT id = IDB_CARD_BACK_LARGE; pImage != nullptr && id <= IDB_JOKER_SMALL; ++id)
             if (AfxFindBitmap(id).get() == pImage) return "#" + std::to_string(id);
         return "no picture";
     }
@@ -69,11 +71,17 @@ protected:
         for (size_t i = 0; i < order.size(); ++i) script.Push(0);
     }
 
-    // The next Deal gives the main hand these five cards.
+    // The next Deal gives the main hand these five cards. The deal first puts the joker in, at
+    // the bottom, where the table in play has 53 cards, and takes it out where not.
     void ScriptDeal(const std::string& cards) {
         const CDeck& deck = dlg.GetDeck();
         std::vector<const CCard*> order(deck.GetDealt().begin(), deck.GetDealt().end());
         order.insert(order.end(), deck.GetCards().begin(), deck.GetCards().end());
+        const bool bInPlay = std::find(order.begin(), order.end(), deck.GetJoker()) != order.end();
+        if (dlg.GetPayTable().Family().nCards != 53)
+            std::erase(order, deck.GetJoker());
+        else if (!bInPlay)
+            order.push_back(deck.GetJoker());
         ScriptShuffle(order, Split(cards));
     }
 

@@ -97,10 +97,12 @@ TEST_P(TableRound, PaysAndListsTheWinningHands) {
 
 // The chosen pay table pays by the bet: the royal 800 per coin at 5 coins on Jacks or Better
 // 9/6; the Pay Table dialog shows its pays at the bet in play. It changes only while a deal is
-// possible, and only to a table of the game's family.
+// possible, and only to a table that can be played.
 TEST_F(TableTest, TheChosenPayTablePaysByTheBetAndChangesOnlyBetweenDeals) {
     const CPayTable& jacks96 = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
-    EXPECT_FALSE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, AsBuiltPayTable(GAME_DUCES_WILD)));
+    CPayTable unnamed = jacks96;
+    unnamed.strName.clear();
+    EXPECT_FALSE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, unnamed));
     ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, jacks96));
     SpinTo(IDC_SPIN_HANDS, 1);
     SpinTo(IDC_SPIN_BET, 5);
@@ -120,6 +122,29 @@ TEST_F(TableTest, TheChosenPayTablePaysByTheBetAndChangesOnlyBetweenDeals) {
     ASSERT_TRUE(dlg.SetPayTable(GAME_JACKS_OR_BETTER, noPair));
     const std::string strText = dlg.PayTableTexts()[GAME_JACKS_OR_BETTER];
     EXPECT_TRUE(strText.ends_with("\r\n2 Pair\t\t2")) << strText;
+}
+
+// A box plays a table of any family: Joker Poker on the Duces Wild box deals from the 52 and
+// the joker, each hand draws from the 48 not dealt (the script runs dry or is left over
+// otherwise), and the joker is wild. On a 52-card table the next deal is from the 52 again.
+TEST_F(TableTest, AJokerTableDealsFrom53CardsAndEachHandDrawsFromThe48NotDealt) {
+    const CPayTable joker = MakeCasinoPayTable(GetFamily("joker"), "Joker test", kCasinoRules,
+                                               {800, 200, 100, 50, 20, 7, 5, 3, 2, 1, 1});
+    ASSERT_TRUE(dlg.SetPayTable(GAME_DUCES_WILD, joker));
+    host.Click(IDC_DUCES_WILD);
+    SpinTo(IDC_SPIN_HANDS, 2);
+    Deal("Jk Ah Kd 7c 2s", {0, 1});
+    EXPECT_EQ(dlg.GetDeck().GetCards().GetSize(), 48);
+    ScriptDraw({"- - Ad 9c 3h", "- - Kh Ks Kc"});
+    host.Click(IDC_DRAW);
+    EXPECT_EQ(script.Remaining(), 0);
+    EXPECT_EQ(HandText(1), "Jk Ah Kh Ks Kc");
+    EXPECT_EQ(Lines(), Parts("4 of a Kind: 1@20x1= 20 / 3 of a Kind: 1@2x1= 2 / ========== / "
+                             "Total: 22"));
+    host.Click(IDC_JACKS_OR_BETTER);
+    Deal("2c 3d 5h 8s 10c");
+    EXPECT_EQ(script.Remaining(), 0);
+    EXPECT_EQ(dlg.GetDeck().GetCards().GetSize(), 47);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -460,6 +460,125 @@ void DrawSmallFace(QPainter& painter, int nSuit, int nRank) {
     DrawSuit(painter, nSuit, QPointF(15.5, 23.5), 14, false, ink);
 }
 
+// The joker's corner index: its name, one letter under another down the index column.
+void DrawJokerIndex(QPainter& painter) {
+    const qreal dCap = 5.5, dPitch = 7.2, dColumn = 7.5;
+    const QFont font = CardFont(100);
+    const qreal dScale = dCap / QFontMetricsF(font).capHeight();
+    qreal y = 4;
+    for (const QChar c : QStringLiteral("JOKER")) {
+        QPainterPath letter;
+        letter.addText(0, 0, font, QString(c));
+        const QRectF bounds = letter.boundingRect();
+        QTransform transform;
+        transform.translate(dColumn, y + dCap);
+        transform.scale(dScale, dScale);
+        transform.translate(-bounds.center().x(), 0);
+        painter.fillPath(transform.map(letter), INK_RED);
+        y += dPitch;
+    }
+}
+
+// The jester's head in large-card units: a cap of three points, each ending in a bell, over a
+// smiling face and a pointed collar. The small picture shows it alone, scaled down.
+void DrawJesterHead(QPainter& painter) {
+    painter.setPen(QPen(GOLD_DARK, 0.5));
+    painter.setBrush(GOLD);
+    QPolygonF collar{QPointF(24, 48.5), QPointF(47, 48.5)};
+    for (int i = 0; i <= 10; ++i) collar << QPointF(47 - i * 2.3, i % 2 ? 53 : 58);
+    painter.drawPolygon(collar);
+    painter.setPen(QPen(OUTLINE, 0.6));
+    const struct {
+        QPointF ptBase1, ptTip, ptBase2, ptBend;
+        QColor clr;
+    } kPoints[] = {
+        {{27, 35}, {17, 21}, {33.5, 30}, {18, 31}, ROYAL_BLUE},
+        {{44, 35}, {54, 21}, {37.5, 30}, {53, 31}, ROYAL_BLUE},
+        {{30.5, 32}, {35.5, 12.5}, {40.5, 32}, {35.5, 22}, INK_RED},
+    };
+    for (const auto& point : kPoints) {
+        QPainterPath path;
+        path.moveTo(point.ptBase1);
+        path.quadTo(point.ptBend, point.ptTip);
+        path.quadTo((point.ptBend + point.ptBase2) / 2, point.ptBase2);
+        path.closeSubpath();
+        painter.setBrush(point.clr);
+        painter.drawPath(path);
+    }
+    painter.setPen(QPen(GOLD_DARK, 0.5));
+    painter.setBrush(GOLD);
+    for (const auto& point : kPoints) painter.drawEllipse(point.ptTip, 2.2, 2.2);
+    painter.setPen(QPen(OUTLINE, 0.6));
+    painter.setBrush(SKIN);
+    painter.drawEllipse(QPointF(35.5, 42), 7, 8);
+    painter.setPen(QPen(GOLD_DARK, 0.5));
+    painter.setBrush(GOLD);
+    painter.drawRoundedRect(QRectF(26, 32.5, 19, 3.5), 1.2, 1.2);
+    // Eyes, red cheeks and a wide smile.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(OUTLINE);
+    painter.drawEllipse(QPointF(32.8, 40.5), 0.8, 0.8);
+    painter.drawEllipse(QPointF(38.2, 40.5), 0.8, 0.8);
+    painter.setBrush(QColor(236, 150, 140));
+    painter.drawEllipse(QPointF(31.5, 44), 1.3, 1.0);
+    painter.drawEllipse(QPointF(39.5, 44), 1.3, 1.0);
+    painter.setPen(QPen(OUTLINE, 0.7));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(32, 41.5, 7, 5), 200 * 16, 140 * 16);
+}
+
+// A frame like the court cards', holding the jester: his head over a chequered coat.
+void DrawLargeJoker(QPainter& painter) {
+    const QRectF frame(13.5, 9.5, 44, 77);
+    painter.fillRect(frame, QColor(252, 248, 236));
+    painter.save();
+    QPainterPath coat;
+    coat.moveTo(24, 53);
+    coat.lineTo(47, 53);
+    coat.lineTo(54, frame.bottom());
+    coat.lineTo(17, frame.bottom());
+    coat.closeSubpath();
+    painter.setClipPath(coat);
+    painter.fillPath(coat, ROYAL_BLUE);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(INK_RED);
+    for (int nRow = 0; nRow < 5; ++nRow) {
+        for (int nColumn = -1; nColumn < 6; ++nColumn) {
+            const QPointF pt(16 + nColumn * 8 + (nRow % 2) * 4, 57 + nRow * 7);
+            painter.drawPolygon(QPolygonF({pt + QPointF(0, -3.5), pt + QPointF(2, 0),
+                                           pt + QPointF(0, 3.5), pt + QPointF(-2, 0)}));
+        }
+    }
+    painter.restore();
+    DrawJesterHead(painter);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(GOLD, 0.8));
+    painter.drawRect(frame.adjusted(1.4, 1.4, -1.4, -1.4));
+    painter.setPen(QPen(INK_BLACK, 1.0));
+    painter.drawRect(frame);
+    const QPointF ptCentre(CARD_LARGE_WIDTH / 2.0, CARD_LARGE_HEIGHT / 2.0);
+    for (int nCorner = 0; nCorner < 2; ++nCorner) {
+        painter.save();
+        if (nCorner == 1) {
+            painter.translate(ptCentre);
+            painter.rotate(180);
+            painter.translate(-ptCentre);
+        }
+        DrawJokerIndex(painter);
+        painter.restore();
+    }
+}
+
+// The small joker is the jester's head, big enough to tell from every suit at a glance.
+void DrawSmallJoker(QPainter& painter) {
+    painter.save();
+    painter.translate(12.5, 16.5);
+    painter.scale(0.5, 0.5);
+    painter.translate(-35.5, -34);
+    DrawJesterHead(painter);
+    painter.restore();
+}
+
 // The back: a white margin round a blue field crossed by a light lattice, framed, with a
 // medallion in the middle.
 void DrawBack(QPainter& painter, QRectF body, qreal dMargin, qreal dPitch) {
@@ -542,6 +661,8 @@ QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRa
     FillCardBody(painter, body, bLarge ? 3.5 : 2.5);
     if (nSuit == SUIT_BACK) {
         DrawBack(painter, body, bLarge ? 3.5 : 2, bLarge ? 6 : 4);
+    } else if (nSuit == SUIT_JOKER) {
+        bLarge ? DrawLargeJoker(painter) : DrawSmallJoker(painter);
     } else if (bLarge) {
         DrawLargeFace(painter, nSuit, nRank);
     } else {
@@ -565,4 +686,5 @@ void RegisterCardPictures(qreal dDevicePixelRatio) {
         for (int nRank = 2; nRank <= RANK_ACE; ++nRank) registerCard(nSuit, nRank);
     }
     registerCard(SUIT_BACK, 0);
+    registerCard(SUIT_JOKER, 0);
 }

@@ -10,11 +10,13 @@
 #include "model/layout.h"
 
 // Renders the large or small picture of one card (suit code and rank as the cards use them;
-// suit 0 is the back). The image is opaque, its size the logical size times the ratio.
+// suit 0 is the back, SUIT_JOKER the joker). The image is opaque, its size the logical size times
+// the ratio.
 QImage RenderCardPicture(int nSuit, int nRank, bool bLarge, qreal dDevicePixelRatio);
 
-// Registers all 106 pictures under their bitmap ids, replacing what was there. Each is drawn
-// when it is first copied, so start-up draws only what its first frame shows.
+// Registers all 108 pictures (the 52 faces, the back and the joker) under their bitmap ids,
+// replacing what was there. Each is drawn when it is first copied, so start-up draws only what its
+// first frame shows.
 void RegisterCardPictures(qreal dDevicePixelRatio);
 
 // The dialog face the pictures are copied onto: the rounded corners are filled with it.

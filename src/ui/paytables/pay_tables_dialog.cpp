@@ -294,7 +294,8 @@ bool CPayTablesDialog::KeepOwnTable(const CPayTable& table, int nIndex) {
         for (const CGameVariant& variant : GameVariants()) {
             std::string& strChosen = m_settings.arrChosen[Index(variant.nGame)];
             if (strChosen != strOld) continue;
-            // A table of another family now: that game goes back to its table as built.
+            // The table plays on, whatever its family now; should the table refuse it, that
+            // game goes back to its table as built.
             strChosen = m_dlg.SetPayTable(variant.nGame, table)
                             ? table.strName
                             : (m_dlg.SetPayTable(variant.nGame, AsBuiltPayTable(variant.nGame)),
@@ -331,10 +332,9 @@ bool CPayTablesDialog::DeleteOwnTable(int nIndex) {
 
 void CPayTablesDialog::EditOwn(int nIndex) {
     const bool bNew = nIndex < 0 || nIndex >= static_cast<int>(m_settings.vecOwn.size());
-    const CPayTable table =
-        bNew ? MakePlayerPayTable(JacksFamily(), "My table", kCasinoRules,
-                                  {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800)
-             : m_settings.vecOwn[Index(nIndex)];
+    const CPayTable table = bNew ? MakePlayerPayTable(JacksFamily(), "My table", kCasinoRules,
+                                                      {250, 50, 25, 9, 6, 4, 3, 2, 1}, 800)
+                                 : m_settings.vecOwn[Index(nIndex)];
     const int nSkip = bNew ? -1 : nIndex;
     CPayTableEditor editor(this, table, [this, nSkip](const CPayTable& t) {
         return CheckOwnTableName(t, m_settings.vecOwn, nSkip);

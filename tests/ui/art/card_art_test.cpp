@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/card.h"
@@ -16,12 +17,13 @@ struct CCardFace {
     int nSuit, nRank;
 };
 
-// The 52 cards in their creation order, then the back.
+// The 52 cards in their creation order, then the back and the joker.
 std::vector<CCardFace> AllFaces() {
     std::vector<CCardFace> faces;
     for (int nSuit : {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS})
         for (int nRank = 2; nRank <= RANK_ACE; ++nRank) faces.push_back({nSuit, nRank});
     faces.push_back({SUIT_BACK, 0});
+    faces.push_back({SUIT_JOKER, 0});
     return faces;
 }
 
@@ -93,9 +95,10 @@ protected:
     void TearDown() override { AfxClearResources(); }
 };
 
-// All 106 ids hold what the drawing code makes, at their sizes and the screen's ratio. Each
+// All 108 ids hold what the drawing code makes, at their sizes and the screen's ratio. Each
 // picture is opaque, so the corners outside the rounding must already be the face the card
-// lands on; red ink only on hearts and diamonds, a blue back; no two of one size alike.
+// lands on; red ink only on hearts, diamonds and the joker, a blue back; no two of one size
+// alike.
 TEST_P(CardPictures, EveryIdHasItsOwnOpaquePictureInItsColoursAtItsSize) {
     const qreal r = GetParam();
     RegisterCardPictures(r);
@@ -120,7 +123,8 @@ TEST_P(CardPictures, EveryIdHasItsOwnOpaquePictureInItsColoursAtItsSize) {
                  {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
                 EXPECT_EQ(image.pixelColor(pt), CardCornerColor());
             const int nRed = CountPixels(image, IsRed);
-            if (face.nSuit == SUIT_HEARTS || face.nSuit == SUIT_DIAMONDS)
+            if (face.nSuit == SUIT_HEARTS || face.nSuit == SUIT_DIAMONDS ||
+                face.nSuit == SUIT_JOKER)
                 EXPECT_GT(nRed, w * h / 100);
             else
                 EXPECT_EQ(nRed, 0);
@@ -143,7 +147,7 @@ TEST_P(CardPictures, PipsAndSmallIndicesAreCountable) {
     };
     const QRect field = at(14, 4, 43, 88), rank = at(2, 2, 14, 12), suit = at(8, 16, 16, 15);
     for (const CCardFace& face : AllFaces()) {
-        if (face.nSuit == SUIT_BACK) continue;
+        if (face.nSuit == SUIT_BACK || face.nSuit == SUIT_JOKER) continue;
         SCOPED_TRACE(std::to_string(face.nRank) + "/" + std::to_string(face.nSuit));
         const QImage large = RenderCardPicture(face.nSuit, face.nRank, true, r);
         // The ace of spades has its own large design; the court cards pictures.
@@ -156,6 +160,32 @@ TEST_P(CardPictures, PipsAndSmallIndicesAreCountable) {
         EXPECT_EQ(CountInkBlobs(small, suit), 1);
         EXPECT_GT(CountPixels(small.copy(suit), IsInk), suit.width() * suit.height() / 5);
     }
+}
+
+// The joker, large: its name in red down the corner and a jester in the court frame, his cap
+// red in the middle and blue at the sides with gold bells, over a chequered coat; small: the
+// jester's head alone, as large as the picture allows.
+TEST_P(CardPictures, TheJokerShowsItsNameAndAJesterInTheCardsColours) {
+    const qreal r = GetParam();
+    const QImage large = RenderCardPicture(SUIT_JOKER, 0, true, r);
+    const QImage small = RenderCardPicture(SUIT_JOKER, 0, false, r);
+    const QColor red(200, 16, 40), blue(32, 74, 156), gold(226, 176, 40), skin(247, 220, 186);
+    const std::tuple<const QImage*, qreal, qreal, QColor> kPixels[] = {
+        {&large, 35.5, 24, red},    {&large, 22, 27, blue},     {&large, 49, 27, blue},
+        {&large, 35.5, 12.5, gold}, {&large, 35.5, 38.5, skin}, {&large, 32.5, 78, blue},
+        {&small, 12.5, 10.5, red},  {&small, 5.75, 13.5, blue}, {&small, 12.5, 18.75, skin},
+        {&small, 12.5, 5, gold}};
+    for (const auto& [pImage, x, y, colour] : kPixels) {
+        const QColor c = pImage->pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
+        EXPECT_LT(std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                      std::abs(c.blue() - colour.blue()),
+                  30)
+            << x << "," << y << " is " << c.name().toStdString();
+    }
+    // The name down both index columns, the lower one turned half a turn.
+    for (const QRect rect : {QRect(3, 3, 9, 36), QRect(59, 57, 9, 36)})
+        EXPECT_GT(CountPixels(large.copy(QRect(rect.topLeft() * r, rect.size() * r)), IsRed),
+                  12 * r * r);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, CardPictures, ::testing::Values(1.0, 2.0));
