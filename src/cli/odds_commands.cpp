@@ -140,7 +140,7 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
             std::string strNames;
             for (const CLibraryPayTable& entry : PayTableLibrary())
                 if (entry.table.pFamily == &variant.Family())
-                    strNames += std::string(strNames.empty() ? "" : ", ") + entry.pszShort;
+                    strNames += std::string(strNames.empty() ? "" : ", ") + entry.strShort;
             return "unknown pay table '" + EchoText(options.strPays) + "' for " +
                    variant.pszCaption + " (as-built, " + strNames + ", or a list of pays)";
         }
@@ -290,7 +290,7 @@ int ListPayTables(const CGameVariant* pVariant, COddsIo& io) {
     for (const CPayTable* pTable : vecTables) {
         std::string strKey = "as-built";
         for (const CLibraryPayTable& entry : PayTableLibrary())
-            if (&entry.table == pTable) strKey = entry.pszShort;
+            if (&entry.table == pTable) strKey = entry.strShort;
         CProgressLine progress(io, pTable->strName);
         const COutcomeTable& table = Counts(*pTable, progress.Stage("counting every hand"));
         const CGameReturn at1 = table.ComputeReturn(*pTable, 1);

@@ -66,8 +66,7 @@ TEST(PayTableTextTest, AnOwnTableNeedsANameNoOtherTableHas) {
     const std::vector<CPayTable> vecChoices = PayTableChoices(GAME_DOUBLE_BONUS, vecOwn);
     EXPECT_EQ(vecChoices.front(), AsBuiltPayTable(GAME_DOUBLE_BONUS));
     EXPECT_EQ(vecChoices.back(), vecOwn[0]);
-    EXPECT_EQ(PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn).back().strName,
-              "Bonus Poker Deluxe 8/6");
+    EXPECT_EQ(PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn).back().strName, "All American");
 }
 
 }  // namespace
