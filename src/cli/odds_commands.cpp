@@ -168,11 +168,11 @@ std::string ReadPayTable(const COddsOptions& options, CRequest& request) {
     if (!bList) {
         // A family without a table as built plays its first table of the library unless told.
         const CLibraryPayTable* pEntry = nullptr;
-        for (const CLibraryPayTable& entry : PayTableLibrary())
-            if (pEntry == nullptr && options.strPays.empty() && entry.table.pFamily == &family)
-                pEntry = &entry;
         if (!options.strPays.empty())
             pEntry = FindLibraryPayTable(family, request.nGame, options.strPays);
+        else
+            for (const CLibraryPayTable& entry : PayTableLibrary())
+                if (pEntry == nullptr && entry.table.pFamily == &family) pEntry = &entry;
         if (pEntry == nullptr) {
             std::string strNames = request.nGame != 0 ? "as-built" : "";
             for (const CLibraryPayTable& entry : PayTableLibrary())
