@@ -107,7 +107,7 @@ TEST_F(SettingsStoreTest, ABadEntryIsSkippedAndADamagedFileIsCopiedAsideBeforeAW
             for (const char ch : vecLines[0]) EXPECT_GE(static_cast<unsigned char>(ch), 0x20);
         }
         EXPECT_EQ(Get(m_strPath), c.data) << c.pszCase << ": reading touched the file";
-        settings.arrChosen[GAME_DUCES_WILD] = "Deuces Wild full pay";
+        settings.arrChosen[GAME_DUCES_WILD] = "Deuces Wild (full pay)";
         EXPECT_EQ(WritePayTableSettings(m_store, settings), "") << c.pszCase;
         EXPECT_EQ(Get(m_strPath + ".bad"), c.bCopied ? c.data : QByteArray("(missing)"))
             << c.pszCase;
