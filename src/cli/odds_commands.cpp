@@ -23,18 +23,19 @@ constexpr int kExitBadInput = 2;
 constexpr int kDefaultGame = GAME_JACKS_OR_BETTER;
 
 const char kUsage[] =
-    "Usage: handfall-odds [--game VARIANT] [PAYS] CARDS\n"
-    "       handfall-odds [--game VARIANT] [PAYS] --hold HELD [--hands N] CARDS\n"
-    "       handfall-odds --return [--game VARIANT] [PAYS]\n"
-    "       handfall-odds --strategy [--game VARIANT] [PAYS]\n"
-    "       handfall-odds --chart-holds [--game VARIANT] [PAYS] < DEALS\n"
-    "       handfall-odds [--game VARIANT] --pays list\n"
+    "Usage: handfall-odds [--game GAME] [PAYS] CARDS\n"
+    "       handfall-odds [--game GAME] [PAYS] --hold HELD [--hands N] CARDS\n"
+    "       handfall-odds --return [--game GAME] [PAYS]\n"
+    "       handfall-odds --strategy [--game GAME] [PAYS]\n"
+    "       handfall-odds --chart-holds [--game GAME] [PAYS] < DEALS\n"
+    "       handfall-odds [--game GAME] --pays list\n"
+    "       handfall-odds --list\n"
     "       handfall-odds --help | --version\n"
     "PAYS:  [--pays TABLE] [--rules RULES] [--bet B]\n"
     "\n"
     "With five dealt cards, lists the 32 holds ranked by their exact expected pay per coin,\n"
     "counted over every possible draw from the 47 unseen cards. With --return, gives the exact\n"
-    "return to the player of each variant (of the one named; of the default one for a pay\n"
+    "return to the player of each variant (of the game named; of the default one for a pay\n"
     "table other than as-built) played with the best hold on every one of the 2,598,960\n"
     "deals; progress is shown on standard error when it is a terminal.\n"
     "\n"
@@ -53,15 +54,25 @@ const char kUsage[] =
     "none), separated by tabs. A bad line is told on standard error and skipped; the exit\n"
     "status is then 2 at the end.\n"
     "\n"
-    "TABLE is the pay table played: as-built (the default), a table of the library by name\n"
-    "(--game jacks --pays 9/6; --pays list lists them with their returns at 1 and 5 coins), or\n"
-    "the pay per coin of each category of the game in pay-table order, the first the royal\n"
-    "flush's at 5 coins (--pays \"800 50 25 9 6 4 3 2 1\"). RULES, for such a list, is casino\n"
-    "(the default: A-2-3-4-5 is a straight, the royal pays 250 per coin below 5 coins) or\n"
-    "as-built (ace high only, the royal's pay at every bet); a named table has its own.\n"
+    "With --list, lists the library of casino pay tables, every family's: the --game and\n"
+    "--pays that play each, its name and its return at 5 coins, counted exactly as --return\n"
+    "counts it.\n"
+    "\n"
+    "TABLE is the pay table played: as-built (a variant's default), a table of the library of\n"
+    "the game's family by name (--game jacks --pays 9/6; --pays list lists them with their\n"
+    "returns at 1 and 5 coins), or the pay per coin of each category of the game in pay-table\n"
+    "order, the first the royal flush's at 5 coins (--pays \"800 50 25 9 6 4 3 2 1\"). RULES,\n"
+    "for such a list, is casino (the default: A-2-3-4-5 is a straight, the royal pays 250 per\n"
+    "coin below 5 coins) or as-built (ace high only, the royal's pay at every bet); a named\n"
+    "table has its own.\n"
     "B is the bet, 1 to 5 coins, which decides the royal's pay; 5 is the default.\n"
     "\n"
-    "VARIANT is %s; %s is the default; either case.\n"
+    "GAME is a variant of the table, played as built unless --pays says otherwise:\n"
+    "  %s;\n"
+    "or a family of the library, played with its first table there unless --pays says\n"
+    "otherwise (the title names the table):\n"
+    "%s\n"
+    "%s is the default; either case.\n"
     "CARDS are five cards, in one argument or several: rank 2-10, J, Q, K, A (T for 10), then\n"
     "suit c, d, h or s, for example \"Jh Qh Kh 10h 2c\".\n"
     "Each option is given once.\n"
@@ -76,6 +87,21 @@ void Print(std::ostream& out, const char* pszFormat, Args... args) {
     std::snprintf(strText.data(), strText.size(), pszFormat, args...);
     strText.resize(static_cast<std::size_t>(std::max(nSize, 0)));
     out << strText;
+}
+
+// Words in lines of at most 90 characters, each indented by two spaces.
+std::string Indented(const std::string& strWords) {
+    constexpr std::size_t kWidth = 90;
+    std::string strText, strLine;
+    std::istringstream in(strWords);
+    for (std::string strWord; in >> strWord;) {
+        if (!strLine.empty() && strLine.size() + 1 + strWord.size() > kWidth) {
+            strText += strLine + "\n";
+            strLine.clear();
+        }
+        strLine += (strLine.empty() ? "  " : " ") + strWord;
+    }
+    return strText + strLine;
 }
 
 int BadInput(COddsIo& io, const std::string& strMessage) {
@@ -113,36 +139,47 @@ private:
     const char* m_pszLastStage = nullptr;
 };
 
-// What a command works on, once the options are read and checked.
+// What a command works on, once the options are read and checked: a variant, or a family of the
+// library that no variant is named after.
 struct CRequest {
-    const CGameVariant* pVariant = nullptr;  // null: every variant (--return, --pays list)
-    CPayTable table;                         // of pVariant
-    bool bAsBuilt = true;                    // no pay table asked for
+    const char* pszGame = "";  // the variant's caption or the family's name
+    const CFamily* pFamily = &JacksFamily();
+    int nGame = 0;  // the variant's code; 0 for a family, which has no table as built
+    CPayTable table;
+    bool bAsBuilt = true;  // the variant's table as built: no pay table asked for
     int nBet = MAX_BET;
     std::array<int, 5> arrCodes{};
     int nHoldMask = 0;
     int nHands = 0;  // 0: per hand only
 };
 
-// The pay table of --pays and --rules for the variant. An error message, or "".
-std::string ReadPayTable(const COddsOptions& options, const CGameVariant& variant,
-                         CRequest& request) {
-    request.table = AsBuiltPayTable(variant.nGame);
-    request.bAsBuilt = options.strPays.empty() || options.strPays == "as-built";
+// The pay table of --pays and --rules for the request's game. An error message, or "".
+std::string ReadPayTable(const COddsOptions& options, CRequest& request) {
+    const CFamily& family = *request.pFamily;
     const bool bList = !options.strPays.empty() &&
                        options.strPays.find_first_not_of("0123456789 ") == std::string::npos;
     if (!bList && options.Has(O::Rules)) return "--rules goes with a list of pays";
-    if (request.bAsBuilt) return "";
+    request.bAsBuilt =
+        request.nGame != 0 && (options.strPays.empty() || options.strPays == "as-built");
+    if (request.bAsBuilt) {
+        request.table = AsBuiltPayTable(request.nGame);
+        return "";
+    }
     if (!bList) {
-        const CLibraryPayTable* pEntry =
-            FindLibraryPayTable(variant.Family(), variant.nGame, options.strPays);
-        if (pEntry == nullptr) {
-            std::string strNames;
+        // A family without a table as built plays its first table of the library unless told.
+        const CLibraryPayTable* pEntry = nullptr;
+        if (!options.strPays.empty())
+            pEntry = FindLibraryPayTable(family, request.nGame, options.strPays);
+        else
             for (const CLibraryPayTable& entry : PayTableLibrary())
-                if (entry.table.pFamily == &variant.Family())
-                    strNames += std::string(strNames.empty() ? "" : ", ") + entry.pszShort;
-            return "unknown pay table '" + EchoText(options.strPays) + "' for " + variant.pszName +
-                   " (as-built, " + strNames + ", or a list of pays)";
+                if (pEntry == nullptr && entry.table.pFamily == &family) pEntry = &entry;
+        if (pEntry == nullptr) {
+            std::string strNames = request.nGame != 0 ? "as-built" : "";
+            for (const CLibraryPayTable& entry : PayTableLibrary())
+                if (entry.table.pFamily == &family)
+                    strNames += (strNames.empty() ? "" : ", ") + entry.strShort;
+            return "unknown pay table '" + EchoText(options.strPays) + "' for " + request.pszGame +
+                   " (" + strNames + ", or a list of pays)";
         }
         request.table = pEntry->table;
         return "";
@@ -154,19 +191,18 @@ std::string ReadPayTable(const COddsOptions& options, const CGameVariant& varian
             return "--pays: a pay is 0 to 100000, not '" + EchoText(strWord) + "'";
         vecPays.push_back(std::stoi(strWord));
     }
-    const auto& categories = variant.Family().categories;
+    const auto& categories = family.categories;
     if (vecPays.size() != categories.size()) {
         std::string strNames;
         for (const CCategory& category : categories)
             strNames += std::string(strNames.empty() ? "" : ", ") + category.pszName;
-        return std::string("--pays for ") + variant.pszName + " takes " +
+        return std::string("--pays for ") + request.pszGame + " takes " +
                std::to_string(categories.size()) + " pays (" + strNames + "), not " +
                std::to_string(vecPays.size());
     }
     const bool bCasino = options.strRules != "as-built";
-    request.table = bCasino
-                        ? MakeCasinoPayTable(variant.Family(), "your table", kCasinoRules, vecPays)
-                        : MakeFlatPayTable(variant.Family(), "your table", kAsBuiltRules, vecPays);
+    request.table = bCasino ? MakeCasinoPayTable(family, "your table", kCasinoRules, vecPays)
+                            : MakeFlatPayTable(family, "your table", kAsBuiltRules, vecPays);
     if (std::string strError = ValidatePayTable(request.table); !strError.empty())
         return "--pays: " + strError;
     return "";
@@ -186,9 +222,9 @@ std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31) {
     return strText;
 }
 
-// The title of a listing: the variant, and the table where it is not the one as built.
+// The title of a listing: the game, and the table where it is not the variant's as built.
 std::string Title(const CRequest& request) {
-    std::string strTitle = request.pVariant->pszName;
+    std::string strTitle = request.pszGame;
     if (!request.bAsBuilt)
         strTitle += " (" + request.table.strName + ", " + CoinsText(request.nBet) + ")";
     return strTitle;
@@ -257,7 +293,7 @@ int HoldOutcomes(const CRequest& request, COddsIo& io) {
 int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
     std::vector<CGameReturn> vecReturns;
     for (const CRequest& request : vecRequests) {
-        CProgressLine progress(io, request.pVariant->pszName);
+        CProgressLine progress(io, request.pszGame);
         const COutcomeTable& table = Counts(request.table, progress.Stage("counting every hand"));
         vecReturns.push_back(table.ComputeReturn(request.table, request.nBet,
                                                  progress.Stage("best hold of every deal")));
@@ -266,8 +302,7 @@ int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
     Print(io.out, "Return to the player with the best hold on every deal:\n");
     for (std::size_t i = 0; i < vecRequests.size(); ++i) {
         const CRequest& request = vecRequests[i];
-        Print(io.out, "  %-16s %11.7f %%", request.pVariant->pszName,
-              vecReturns[i].dReturn * 100.0);
+        Print(io.out, "  %-16s %11.7f %%", request.pszGame, vecReturns[i].dReturn * 100.0);
         if (!request.bAsBuilt)
             Print(io.out, "  %s at %s", request.table.strName.c_str(),
                   CoinsText(request.nBet).c_str());
@@ -276,28 +311,49 @@ int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
     return 0;
 }
 
-// Every table of the variant's family (of every family without one), as built first, with the
-// exact return at 1 and at 5 coins.
-int ListPayTables(const CGameVariant* pVariant, COddsIo& io) {
+// Every table a game can play (every variant without --game), as built first, with the exact
+// return at 1 and at 5 coins.
+int ListPayTables(const COddsOptions& options, COddsIo& io) {
     std::vector<const CPayTable*> vecTables;
+    std::vector<const CFamily*> vecFamilies{options.pFamily};
     for (const CGameVariant& variant : GameVariants())
-        if (pVariant == nullptr || &variant == pVariant)
+        if (options.pFamily == nullptr &&
+            (options.pVariant == nullptr || &variant == options.pVariant)) {
             vecTables.push_back(&AsBuiltPayTable(variant.nGame));
+            vecFamilies.push_back(&variant.Family());
+        }
     for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (pVariant == nullptr || entry.table.pFamily == &pVariant->Family())
+        if (std::find(vecFamilies.begin(), vecFamilies.end(), entry.table.pFamily) !=
+            vecFamilies.end())
             vecTables.push_back(&entry.table);
-    Print(io.out, "%-26s  %-12s  %12s  %12s\n", "Pay table", "--pays", "1 coin", "5 coins");
+    Print(io.out, "%-26s  %-15s  %12s  %12s\n", "Pay table", "--pays", "1 coin", "5 coins");
     for (const CPayTable* pTable : vecTables) {
         std::string strKey = "as-built";
         for (const CLibraryPayTable& entry : PayTableLibrary())
-            if (&entry.table == pTable) strKey = entry.pszShort;
+            if (&entry.table == pTable) strKey = entry.strShort;
         CProgressLine progress(io, pTable->strName);
         const COutcomeTable& table = Counts(*pTable, progress.Stage("counting every hand"));
         const CGameReturn at1 = table.ComputeReturn(*pTable, 1);
         const CGameReturn at5 = table.ComputeReturn(*pTable, 5);
         progress.Done();
-        Print(io.out, "%-26s  %-12s  %10.6f %%  %10.6f %%\n", pTable->strName.c_str(),
+        Print(io.out, "%-26s  %-15s  %10.6f %%  %10.6f %%\n", pTable->strName.c_str(),
               strKey.c_str(), at1.dReturn * 100.0, at5.dReturn * 100.0);
+    }
+    return 0;
+}
+
+// The library, every family's tables, with the --game and --pays that play each and its exact
+// return at 5 coins.
+int ListLibrary(COddsIo& io) {
+    Print(io.out, "%-19s  %-15s  %-26s  %12s\n", "--game", "--pays", "Pay table", "5 coins");
+    for (const CLibraryPayTable& entry : PayTableLibrary()) {
+        const CPayTable& table = entry.table;
+        CProgressLine progress(io, table.strName);
+        const CGameReturn at5 =
+            Counts(table, progress.Stage("counting every hand")).ComputeReturn(table, MAX_BET);
+        progress.Done();
+        Print(io.out, "%-19s  %-15s  %-26s  %10.6f %%\n", table.Family().pszKey,
+              entry.strShort.c_str(), table.strName.c_str(), at5.dReturn * 100.0);
     }
     return 0;
 }
@@ -351,7 +407,7 @@ std::string FractionText(const CGameReturn& value) {
 }
 
 std::shared_ptr<const CStrategyChart> MakeChart(const CRequest& request, COddsIo& io) {
-    CProgressLine progress(io, request.pVariant->pszName);
+    CProgressLine progress(io, request.pszGame);
     auto pChart =
         SharedStrategyChart(request.table, request.nBet, progress.Stage("making the chart"));
     progress.Done();
@@ -364,8 +420,8 @@ int PrintStrategy(const CRequest& request, COddsIo& io) {
     int nNameWidth = 10;
     for (const CChartLine& line : vecLines)
         nNameWidth = std::max(nNameWidth, static_cast<int>(line.strName.size()));
-    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pVariant->pszName,
-          request.table.strName.c_str(), CoinsText(request.nBet).c_str());
+    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pszGame, request.table.strName.c_str(),
+          CoinsText(request.nBet).c_str());
     Print(io.out, "Line  %-*s  %9s  %12s  %15s\n", nNameWidth, "Hold class", "Deals",
           "Pay per coin", "Gives up");
     for (std::size_t i = 0; i < vecLines.size(); ++i) {
@@ -456,7 +512,7 @@ const std::vector<CCommand>& Commands() {
 
 int RunChecked(const COddsOptions& options, COddsIo& io) {
     if (options.Has(O::Help)) {
-        Print(io.out, kUsage, VariantNames().c_str(),
+        Print(io.out, kUsage, VariantNames().c_str(), Indented(FamilyNames() + ".").c_str(),
               FindGameVariant(kDefaultGame)->pszCommandName);
         return 0;
     }
@@ -464,12 +520,17 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
         Print(io.out, "handfall-odds %s\n", HANDFALL_VERSION);
         return 0;
     }
+    if (options.Has(O::List)) {
+        if (options.vecGiven.size() > 1 || !options.vecCardWords.empty())
+            return BadInput(io, "--list takes nothing else");
+        return ListLibrary(io);
+    }
     if (options.strPays == "list") {
         if (options.Has(O::Return) || options.Has(O::Strategy) || options.Has(O::ChartHolds) ||
             options.Has(O::Hold) || options.Has(O::Rules) || options.Has(O::Bet) ||
             options.Has(O::Hands) || !options.vecCardWords.empty())
             return BadInput(io, "--pays list takes only --game");
-        return ListPayTables(options.pVariant, io);
+        return ListPayTables(options, io);
     }
     const CCommand* pCommand = &Commands().back();
     for (const CCommand& command : Commands())
@@ -490,22 +551,31 @@ int RunChecked(const COddsOptions& options, COddsIo& io) {
     if (options.Has(O::Hands) && !options.Has(O::Bet))
         return BadInput(io, "--hands and --bet go together");
 
+    CRequest base;
+    base.nBet = options.nBet.value_or(MAX_BET);
+    base.nHands = options.nHands.value_or(0);
     std::vector<CRequest> vecRequests;
+    if (options.pFamily != nullptr) {
+        base.pszGame = options.pFamily->pszName;
+        base.pFamily = options.pFamily;
+        vecRequests.push_back(base);
+    }
     for (const CGameVariant& variant : GameVariants()) {
         // A pay table is of one family: without --game it is the default game's.
         const bool bEvery = pCommand->eSelector == O::Return &&
                             (options.strPays.empty() || options.strPays == "as-built");
-        if (options.pVariant != nullptr ? &variant != options.pVariant
-                                        : !bEvery && variant.nGame != kDefaultGame)
+        if (options.pFamily != nullptr ||
+            (options.pVariant != nullptr ? &variant != options.pVariant
+                                         : !bEvery && variant.nGame != kDefaultGame))
             continue;
-        CRequest request;
-        request.pVariant = &variant;
-        request.nBet = options.nBet.value_or(MAX_BET);
-        request.nHands = options.nHands.value_or(0);
-        if (std::string strError = ReadPayTable(options, variant, request); !strError.empty())
-            return BadInput(io, strError);
-        vecRequests.push_back(request);
+        vecRequests.push_back(base);
+        vecRequests.back().pszGame = variant.pszName;
+        vecRequests.back().pFamily = &variant.Family();
+        vecRequests.back().nGame = variant.nGame;
     }
+    for (CRequest& request : vecRequests)
+        if (std::string strError = ReadPayTable(options, request); !strError.empty())
+            return BadInput(io, strError);
     if (pCommand->eSelector != O::Help && pCommand->eSelector != O::Hold &&
         !options.vecCardWords.empty())
         return BadInput(io, std::string(pCommand->pszName) + " takes no cards");

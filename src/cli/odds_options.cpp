@@ -30,8 +30,11 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
     switch (eOption) {
         case O::Game:
             options.pVariant = FindGameVariant(strValue);
-            if (options.pVariant == nullptr)
-                return "unknown variant '" + EchoText(strValue) + "' (" + VariantNames() + ")";
+            for (const CFamily& family : Families())
+                if (options.pVariant == nullptr && SameName(strValue, family.pszKey))
+                    options.pFamily = &family;
+            if (options.pVariant == nullptr && options.pFamily == nullptr)
+                return "unknown game '" + EchoText(strValue) + "' (" + GameNames() + ")";
             return "";
         case O::Pays:
             // An empty value is most often a shell variable that was never set, not a wish
@@ -61,22 +64,43 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
     }
 }
 
+std::vector<const char*> Names(bool bVariants, bool bFamilies) {
+    std::vector<const char*> vecNames;
+    for (const CGameVariant& variant : GameVariants())
+        if (bVariants) vecNames.push_back(variant.pszCommandName);
+    for (const CFamily& family : Families())
+        if (bFamilies && FindGameVariant(family.pszKey) == nullptr)
+            vecNames.push_back(family.pszKey);
+    return vecNames;
+}
+
+// "a, b or c".
+std::string OrList(const std::vector<const char*>& vecNames) {
+    std::string strList;
+    for (std::size_t i = 0; i < vecNames.size(); ++i) {
+        if (i > 0) strList += i + 1 < vecNames.size() ? ", " : " or ";
+        strList += vecNames[i];
+    }
+    return strList;
+}
+
 }  // namespace
 
-// "deuces, jacks, bonus or double-bonus": the names --game takes.
 std::string VariantNames() {
-    const auto variants = GameVariants();
-    std::string strNames;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        if (i > 0) strNames += i + 1 < variants.size() ? ", " : " or ";
-        strNames += variants[i].pszCommandName;
-    }
-    return strNames;
+    return OrList(Names(true, false));
+}
+
+std::string FamilyNames() {
+    return OrList(Names(false, true));
+}
+
+std::string GameNames() {
+    return OrList(Names(true, true));
 }
 
 const std::vector<COptionSpec>& OddsOptionSpecs() {
     static const std::vector<COptionSpec> specs = {
-        {O::Game, "--game", "a variant"},
+        {O::Game, "--game", "a game"},
         {O::Pays, "--pays", "a pay table"},
         {O::Rules, "--rules", "rules"},
         {O::Bet, "--bet", "a bet"},
@@ -85,6 +109,7 @@ const std::vector<COptionSpec>& OddsOptionSpecs() {
         {O::Return, "--return", nullptr},
         {O::Strategy, "--strategy", nullptr},
         {O::ChartHolds, "--chart-holds", nullptr},
+        {O::List, "--list", nullptr},
         {O::Help, "--help", nullptr},
         {O::Help, "-h", nullptr},
         {O::Version, "--version", nullptr},

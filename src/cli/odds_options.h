@@ -17,6 +17,7 @@ enum class EOddsOption {
     Return,
     Strategy,
     ChartHolds,
+    List,
     Help,
     Version
 };
@@ -24,11 +25,14 @@ enum class EOddsOption {
 struct COptionSpec {
     EOddsOption eOption;
     const char* pszName;       // as typed: "--game"
-    const char* pszValueName;  // what it takes, for messages: "a variant"; null for a switch
+    const char* pszValueName;  // what it takes, for messages: "a game"; null for a switch
 };
 
-// "deuces, jacks, bonus or double-bonus": the names --game takes.
+// The names --game takes: the variants' ("deuces, jacks, bonus or double-bonus"), the keys of the
+// library's families that no variant is named after ("tens, ... or joker"), and both.
 std::string VariantNames();
+std::string FamilyNames();
+std::string GameNames();
 
 // Every option, in the order --help lists them.
 const std::vector<COptionSpec>& OddsOptionSpecs();
@@ -36,6 +40,7 @@ const std::vector<COptionSpec>& OddsOptionSpecs();
 struct COddsOptions {
     std::vector<EOddsOption> vecGiven;  // in the order given, each at most once
     const CGameVariant* pVariant = nullptr;
+    const CFamily* pFamily = nullptr;  // --game named a family that no variant is named after
     std::string strPays;
     std::string strRules;
     std::optional<int> nBet;

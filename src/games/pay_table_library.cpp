@@ -1,106 +1,77 @@
 #include "games/pay_table_library.h"
 
-#include <string>
-#include <vector>
+#include <charconv>
 
-#include "games/game.h"
+#include "games/game_variants.h"
+#include "platform/afx.h"
 
 namespace {
 
-struct CRow {
-    int nGame;
-    const char* pszFamily;
-    const char* pszShort;
-    const char* pszName;
-    std::vector<int> vecPays;  // per coin at 5 coins, the family's categories in order
-};
+// The fields of a row split at tabs.
+std::vector<std::string_view> Fields(std::string_view strLine) {
+    std::vector<std::string_view> vecFields;
+    for (std::size_t nStart = 0;;) {
+        const std::size_t nTab = strLine.find('\t', nStart);
+        vecFields.push_back(strLine.substr(nStart, nTab - nStart));
+        if (nTab == std::string_view::npos) return vecFields;
+        nStart = nTab + 1;
+    }
+}
 
-// Casino rules throughout: A-2-3-4-5 is a straight, the royal pays 800 per coin at 5 coins.
-const std::vector<CRow>& Rows() {
-    static const std::vector<CRow> rows = {
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "9/6",
-         "Jacks or Better 9/6",
-         {800, 50, 25, 9, 6, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "9/5",
-         "Jacks or Better 9/5",
-         {800, 50, 25, 9, 5, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "8/6",
-         "Jacks or Better 8/6",
-         {800, 50, 25, 8, 6, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "8/5",
-         "Jacks or Better 8/5",
-         {800, 50, 25, 8, 5, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "7/5",
-         "Jacks or Better 7/5",
-         {800, 50, 25, 7, 5, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "6/5",
-         "Jacks or Better 6/5",
-         {800, 50, 25, 6, 5, 4, 3, 2, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "deluxe-9/6",
-         "Bonus Poker Deluxe 9/6",
-         {800, 50, 80, 9, 6, 4, 3, 1, 1}},
-        {GAME_JACKS_OR_BETTER,
-         "jacks",
-         "deluxe-8/6",
-         "Bonus Poker Deluxe 8/6",
-         {800, 50, 80, 8, 6, 4, 3, 1, 1}},
-        {GAME_BONUS, "bonus", "8/5", "Bonus Poker 8/5", {800, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1}},
-        {GAME_BONUS, "bonus", "7/5", "Bonus Poker 7/5", {800, 50, 80, 40, 25, 7, 5, 4, 3, 2, 1}},
-        {GAME_BONUS, "bonus", "6/5", "Bonus Poker 6/5", {800, 50, 80, 40, 25, 6, 5, 4, 3, 2, 1}},
-        {GAME_DOUBLE_BONUS,
-         "bonus",
-         "10/7",
-         "Double Bonus 10/7",
-         {800, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1}},
-        {GAME_DOUBLE_BONUS,
-         "bonus",
-         "9/7",
-         "Double Bonus 9/7",
-         {800, 50, 160, 80, 50, 9, 7, 5, 3, 1, 1}},
-        {GAME_DOUBLE_BONUS,
-         "bonus",
-         "9/6",
-         "Double Bonus 9/6",
-         {800, 50, 160, 80, 50, 9, 6, 5, 3, 1, 1}},
-        {GAME_DUCES_WILD,
-         "deuces",
-         "full-pay",
-         "Deuces Wild full pay",
-         {800, 200, 25, 15, 9, 5, 3, 2, 2, 1}},
-        {GAME_DUCES_WILD,
-         "deuces",
-         "not-so-ugly",
-         "Not So Ugly Deuces",
-         {800, 200, 25, 16, 10, 4, 4, 3, 2, 1}},
-    };
-    return rows;
+// Whole numbers separated by spaces; false for anything else.
+bool ReadPays(std::string_view strPays, std::vector<int>& vecPays) {
+    const char* p = strPays.data();
+    const char* pEnd = p + strPays.size();
+    while (p != pEnd) {
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
+        int nPay = 0;
+        const auto [pNext, ec] = std::from_chars(p, pEnd, nPay);
+        if (ec != std::errc() || (pNext != pEnd && *pNext != ' ')) return false;
+        vecPays.push_back(nPay);
+        p = pNext;
+    }
+    return true;
+}
+
+// The table of one row, or false.
+bool ReadRow(std::string_view strLine, CLibraryPayTable& entry) {
+    const std::vector<std::string_view> vecFields = Fields(strLine);
+    if (vecFields.size() != 5) return false;
+    const CGameVariant* pBox = FindGameVariant(vecFields[0]);
+    const CFamily* pFamily = FindFamily(vecFields[1]);
+    std::vector<int> vecPays;
+    if (pBox == nullptr || pFamily == nullptr || vecFields[2].empty() ||
+        !ReadPays(vecFields[4], vecPays) ||
+        static_cast<int>(vecPays.size()) != pFamily->CategoryCount())
+        return false;
+    entry = {pBox->nGame, std::string(vecFields[2]),
+             MakeCasinoPayTable(*pFamily, std::string(vecFields[3]), kCasinoRules, vecPays)};
+    return ValidatePayTable(entry.table).empty();
 }
 
 }  // namespace
 
+std::vector<CLibraryPayTable> ReadPayTableLibrary(std::string_view strText) {
+    std::vector<CLibraryPayTable> vecLibrary;
+    for (std::size_t nStart = 0; nStart < strText.size();) {
+        std::size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string_view::npos) nEnd = strText.size();
+        const std::string_view strLine = strText.substr(nStart, nEnd - nStart);
+        nStart = nEnd + 1;
+        if (strLine.empty() || strLine.front() == '#') continue;
+        CLibraryPayTable entry{0, "", {}};
+        const bool bRead = ReadRow(strLine, entry);
+        ASSERT(bRead);
+        if (bRead) vecLibrary.push_back(std::move(entry));
+    }
+    return vecLibrary;
+}
+
 std::span<const CLibraryPayTable> PayTableLibrary() {
-    static const std::vector<CLibraryPayTable> library = [] {
-        std::vector<CLibraryPayTable> vec;
-        for (const CRow& row : Rows())
-            vec.push_back({row.nGame, row.pszShort,
-                           MakeCasinoPayTable(GetFamily(row.pszFamily), row.pszName, kCasinoRules,
-                                              row.vecPays)});
-        return vec;
-    }();
+    static const std::vector<CLibraryPayTable> library = ReadPayTableLibrary(PayTableLibraryText());
     return library;
 }
 
@@ -113,7 +84,7 @@ const CLibraryPayTable* FindLibraryPayTable(const CFamily& family, int nGame,
     for (const CLibraryPayTable& entry : PayTableLibrary()) {
         if (entry.table.pFamily != &family) continue;
         if (SameName(entry.table.strName, strName)) return &entry;
-        if (!SameName(entry.pszShort, strName)) continue;
+        if (!SameName(entry.strShort, strName)) continue;
         if (pFound == nullptr && (nGame == 0 || entry.nGame == nGame)) pFound = &entry;
         if (pInFamily == nullptr) pInFamily = &entry;
     }

@@ -70,7 +70,7 @@ TEST(PayTableTextTest, AnOwnTableNeedsANameNoOtherTableHas) {
     EXPECT_EQ(vecChoices.back(), vecOwn[0]);
     const std::vector<CPayTable> vecJacks = PayTableChoices(GAME_JACKS_OR_BETTER, vecOwn);
     EXPECT_EQ(vecJacks.back(), vecOwn[0]) << "an own table of another family is offered too";
-    EXPECT_EQ(vecJacks[vecJacks.size() - 2].strName, "Bonus Poker Deluxe 8/6");
+    EXPECT_EQ(vecJacks[vecJacks.size() - 2].strName, "All American");
 }
 
 }  // namespace
