@@ -59,81 +59,28 @@ CRun RunOdds(const std::string& strArgs, const std::string& strInput = "") {
     return run;
 }
 
-struct CBadInput {
-    const char* pszName;  // names the test case
-    const char* pszArgs;
-    const char* pszMessagePart;  // what the error on standard error must name
-};
-
-// Names the case in ctest's list, which would otherwise show the addresses of its texts.
-void PrintTo(const CBadInput& input, std::ostream* pOut) {
-    *pOut << input.pszArgs;
+// The name of a case from a case file, for ctest's list.
+std::string CaseName(const ::testing::TestParamInfo<std::vector<std::string>>& info) {
+    return info.param.front();
 }
 
-class OddsBadInputTest : public ::testing::TestWithParam<CBadInput> {};
+// A case of golden/bad_input.txt: its name, the arguments, and what the message must name.
+class OddsBadInputTest : public ::testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(OddsBadInputTest, ExitsWithTwoAndSaysWhy) {
-    const CRun run = RunOdds(GetParam().pszArgs);
-    EXPECT_EQ(run.nExit, 2) << GetParam().pszArgs;
-    EXPECT_NE(run.strErr.find(GetParam().pszMessagePart), std::string::npos) << run.strErr;
+    ASSERT_EQ(GetParam().size(), 3u);
+    const std::string& strArgs = GetParam()[1];
+    const CRun run = RunOdds(strArgs);
+    EXPECT_EQ(run.nExit, 2) << strArgs;
+    EXPECT_NE(run.strErr.find(GetParam()[2]), std::string::npos) << run.strErr;
     EXPECT_TRUE(run.strOut.empty()) << run.strOut;
     // The message and the line pointing to --help, no more.
     EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 2) << run.strErr;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Errors, OddsBadInputTest,
-    ::testing::Values(
-        CBadInput{"NoCards", "", "five cards, not 0"},
-        CBadInput{"FourCards", "--game jacks 'Jh Qh Kh 10h'", "five cards, not 4"},
-        CBadInput{"SixCards", "Jh Qh Kh 10h 2c 3c", "five cards, not 6"},
-        CBadInput{"RankOne", "'Jh Qh Kh 1h 2c'", "'1h' is not a card"},
-        CBadInput{"UnknownSuit", "'Jh Qh Kh 10x 2c'", "'10x' is not a card"},
-        CBadInput{"RepeatedCard", "'Jh Qh Kh 10h jh'", "Jh is dealt twice"},
-        CBadInput{"JokerOutsideItsFamily", "'Jh Qh Kh 10h jk'", "Jk is not in the Jacks or"},
-        CBadInput{
-            "UnknownGame", "--game poker 'Jh Qh Kh 10h 2c'",
-            "unknown game 'poker' (deuces, jacks, bonus, double-bonus, tens, aces-and-faces, "
-            "super-double-bonus, double-double-bonus, double-jackpot, triple-bonus or joker)"},
-        CBadInput{"GameMissing", "'Jh Qh Kh 10h 2c' --game", "--game needs a game"},
-        CBadInput{"UnknownOption", "--colour 'Jh Qh Kh 10h 2c'", "unknown option '--colour'"},
-        CBadInput{"ReturnWithCards", "--return 'Jh Qh Kh 10h 2c'", "--return takes no cards"},
-        CBadInput{"ReturnOfUnknownGame", "--return --game=bogus", "unknown game 'bogus'"},
-        CBadInput{"HeldCardNotDealt", "--hold 'Jh As' 'Jh Qh Kh 10h 2c'", "As is not in the deal"},
-        CBadInput{"HeldTwice", "--hold 'Jh jh' 'Jh Qh Kh 10h 2c'", "Jh is held twice"},
-        CBadInput{"HandsWithoutBet", "--hold Jh --hands 5 'Jh Qh Kh 10h 2c'", "go together"},
-        CBadInput{"TooManyHands", "--hold Jh --hands 51 --bet 1 'Jh Qh Kh 10h 2c'", "1 to 50"},
-        CBadInput{"ReturnChecksHandsAndBet", "--return --bet -3", "--bet takes 1 to 5, not '-3'"},
-        CBadInput{"ReturnWithBadCounts", "--return --hands 500 --bet -3", "not '500'"},
-        CBadInput{"ReturnTakesNoHands", "--return --hands 5 --bet 1", "--return takes no --hands"},
-        CBadInput{"GivenTwice", "--hold Jh --hold Qh 'Jh Qh Kh 10h 2c'", "--hold is given twice"},
-        CBadInput{"UnknownPayTable", "--game jacks --pays 10/7 'Jh Qh Kh 10h 2c'",
-                  "unknown pay table '10/7' for Jacks or Better (as-built, 9/6"},
-        CBadInput{"ShortPays", "--pays '800 50 25' 'Jh Qh Kh 10h 2c'", "takes 9 pays"},
-        CBadInput{"PayOutOfRange", "--pays '800 50 25 9 6 4 3 2 100001' --return",
-                  "Pair at 1 coin: a pay is a whole number from 0 to 100000"},
-        CBadInput{"LowerReadingPaysMore",
-                  "--game deuces --pays '800 200 25 15 4 5 3 2 2 1' --return",
-                  "Straight Flush at 1 coin: a hand that makes it is also 4 of a Kind"},
-        CBadInput{"RulesWithANamedTable", "--pays 9/6 --rules casino --return",
-                  "--rules goes with"},
-        CBadInput{"ListTakesOnlyGame", "--pays list --bet 5", "--pays list takes only --game"},
-        CBadInput{"LibraryListTakesNothingElse", "--list --game jacks", "--list takes nothing"},
-        // A family that no variant is named after has no table as built.
-        CBadInput{"FamilyAsBuilt", "--game tens --pays as-built --return",
-                  "unknown pay table 'as-built' for Tens or Better (6/5, or a list of pays)"},
-        CBadInput{"FamilyShortPays", "--game joker --pays '800 200' --return",
-                  "--pays for Joker Poker takes 11 pays"},
-        CBadInput{"StrategyWithCards", "--strategy 'Jh Qh Kh 10h 2c'", "--strategy takes no cards"},
-        CBadInput{"ChartHoldsWithHold", "--chart-holds --hold Jh", "--chart-holds takes no --hold"},
-        CBadInput{"StrategyAndReturn", "--strategy --return", "takes no --"},
-        CBadInput{"EmptyPays", "--pays '' --return", "--pays takes a pay table, not ''"},
-        CBadInput{"VersionWithMore", "--version extra", "--version takes nothing else"},
-        CBadInput{"HelpWithUnknownOption", "--help --bogus", "unknown option '--bogus'"},
-        // An echoed value stays on one line, with no terminal controls, and short.
-        CBadInput{"ControlsEscaped", "--game '\x1b]0;t\x07\n' x",
-                  "unknown game '\\x1b]0;t\\x07\\n'"}),
-    [](const ::testing::TestParamInfo<CBadInput>& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Errors, OddsBadInputTest,
+                         ::testing::ValuesIn(ReadCases(HANDFALL_GOLDEN_DIR "/bad_input.txt")),
+                         CaseName);
 
 // Whatever was given, the message is its own line and the line pointing to --help, fit for a
 // terminal and short.
@@ -245,49 +192,24 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"--strategy --game deuces --pays full-pay", "deuces_full_pay"}),
     [](const auto& info) { return std::string(info.param.second); });
 
-struct CBadDeals {
-    const char* pszName;
-    const char* pszInput;
-    std::vector<std::string> vecErrors;  // standard error, line by line
-};
+// A case of golden/chart_holds_bad_lines.txt: its name, standard input, and each line of
+// standard error. Every line is told with its number and nothing is written for it; blank lines
+// are skipped but counted.
+class ChartHoldsBadLineTest : public ::testing::TestWithParam<std::vector<std::string>> {};
 
-void PrintTo(const CBadDeals& deals, std::ostream* pOut) {
-    *pOut << deals.pszName;
-}
-
-class ChartHoldsBadLineTest : public ::testing::TestWithParam<CBadDeals> {};
-
-// Every line is told with its number and nothing is written for it; blank lines are skipped
-// but counted.
 TEST_P(ChartHoldsBadLineTest, ToldOnStandardErrorByLineNumber) {
-    const CRun run = RunOdds("--chart-holds", GetParam().pszInput);
+    ASSERT_GE(GetParam().size(), 3u);
+    const CRun run = RunOdds("--chart-holds", GetParam()[1]);
     EXPECT_EQ(run.nExit, 2);
     EXPECT_EQ(run.strOut, "");
-    EXPECT_EQ(Lines(run.strErr), GetParam().vecErrors);
+    EXPECT_EQ(Lines(run.strErr),
+              std::vector<std::string>(GetParam().begin() + 2, GetParam().end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ChartHoldsBadLineTest,
-    ::testing::Values(
-        CBadDeals{"FourCards",
-                  "Ah Kh Qh Jh\n",
-                  {"handfall-odds: line 1: a deal is five cards, not 4 ('Ah Kh Qh Jh')"}},
-        CBadDeals{"SixCardsAfterBlankLines",
-                  "\n  \t\nAh Kh Qh Jh 10h 9h\n",
-                  {"handfall-odds: line 3: a deal is five cards, not 6 ('Ah Kh Qh Jh 10h 9h')"}},
-        CBadDeals{"Commas",
-                  "Ah,Kh,Qh,Jh,10h",
-                  {"handfall-odds: line 1: a deal is five cards, not 1 ('Ah,Kh,Qh,Jh,10h')"}},
-        CBadDeals{"NotACardAndATwice",
-                  "Ah Kh Qh Jh 1h\r\nAh Kh Qh Jh ah\n",
-                  {"handfall-odds: line 1: '1h' is not a card (such as 10h, Qs, Ac, 2d)",
-                   "handfall-odds: line 2: the card Ah is dealt twice"}},
-        CBadDeals{
-            "ControlsEscaped",
-            "\x1b]0;t\x07 Kh Qh Jh 10h\n\x1b[2J\n",
-            {"handfall-odds: line 1: '\\x1b]0;t\\x07' is not a card (such as 10h, Qs, Ac, 2d)",
-             "handfall-odds: line 2: a deal is five cards, not 1 ('\\x1b[2J')"}}),
-    [](const ::testing::TestParamInfo<CBadDeals>& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Lines, ChartHoldsBadLineTest,
+                         ::testing::ValuesIn(ReadCases(HANDFALL_GOLDEN_DIR
+                                                       "/chart_holds_bad_lines.txt")),
+                         CaseName);
 
 // A deal in dealt order as the chart writes it, and the held cards: the chart's own Choose.
 std::string ExpectedHolds(const CStrategyChart& chart, const std::array<int, 5>& arrCodes) {
