@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <optional>
+#include <sstream>
+
 #include "games/game_variants.h"
 
 #include "ui/coach/coach_figure.h"
@@ -38,6 +41,12 @@ protected:
         return p ? p->text(QAccessible::Name) : QString();
     }
 
+    // C opens the coach; its first table is built off the window's thread.
+    bool OpenCoach() {
+        Type(Qt::Key_C);
+        return QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000);
+    }
+
     std::unique_ptr<QMenu> m_pMenu;
 };
 
@@ -45,8 +54,7 @@ protected:
 // words, walked with the arrows; the lists' lines read their cards as words and their exact
 // figures; the window is a window, and its opening is told at the table.
 TEST_F(CoachWindowTest, GroupsAreTabStopsReadLineByLineWithTheirValuesInWords) {
-    Type(Qt::Key_C);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    ASSERT_TRUE(OpenCoach());
     Type(Qt::Key_D);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Coach())->role(), QAccessible::Window);
     QTRY_COMPARE(Name(Table()->child(Table()->childCount() - 1)), "Coach open, beside the table");
@@ -151,8 +159,7 @@ TEST_F(CoachWindowTest, TheKeyCOpensItBesideTheTableWhichKeepsTheKeyboardAndEscC
 // With the coach's list focused, the table's keys still play at the table and a typed digit
 // moves nothing in the list; arrows stay with the list.
 TEST_F(CoachWindowTest, TheTablesKeysActAtTheTableWhileTheCoachHasTheFocus) {
-    Type(Qt::Key_C);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    ASSERT_TRUE(OpenCoach());
     auto* pRanking = Coach()->findChild<QTreeWidget*>("holds");
     Coach()->activateWindow();
     pRanking->setFocus();
@@ -181,8 +188,7 @@ TEST_F(CoachWindowTest, TheTablesKeysActAtTheTableWhileTheCoachHasTheFocus) {
 // The warning, kept in the settings, holds back a Draw whose hold costs more than its
 // threshold; a second Draw with that hold draws. Off, Draw draws at once.
 TEST_F(CoachWindowTest, TheWarningHoldsBackACostlyDrawUntilAskedAgain) {
-    Type(Qt::Key_C);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Coach()->IsWorking(); }, 60000));
+    ASSERT_TRUE(OpenCoach());
     auto* pWarn = Coach()->findChild<QCheckBox*>("warn");
     ASSERT_NE(pWarn, nullptr);
     EXPECT_FALSE(pWarn->isChecked());
@@ -265,46 +271,19 @@ TEST_F(CoachWindowTest, AtFourHundredPixelsWithALongTableNameEveryFigureIsWhole)
 // The coach goes beside the table where the screen has room, else the table moves to the left
 // edge for a narrower coach; a frame Qt does not know yet is taken as none.
 TEST(CoachPlaceTest, BesideTheTableWithinTheScreensAvailableArea) {
-    const struct {
-        const char* pszCase;
-        QRect rcFrame, rcClient, rcScreen, rcCoach;
-        std::optional<QPoint> ptTable;
-    } kCases[] = {
-        {"room on the right",
-         {100, 50, 955, 642},
-         {101, 70, 953, 621},
-         {0, 0, 1920, 1080},
-         {1064, 70, 440, 920},
-         {}},
-        {"1600 x 900, table centred",
-         {313, 80, 955, 642},
-         {314, 100, 953, 621},
-         {0, 0, 1600, 900},
-         {964, 100, 400, 799},
-         QPoint(0, 80)},
-        {"1366 x 768",
-         {205, 63, 955, 642},
-         {206, 83, 953, 621},
-         {0, 0, 1366, 768},
-         {964, 83, 400, 684},
-         QPoint(0, 63)},
-        {"a 1 x 1 stand-in frame",
-         {314, 100, 1, 1},
-         {314, 100, 953, 621},
-         {0, 0, 1600, 900},
-         {961, 100, 400, 776},
-         QPoint(0, 100)},
-        {"no room: over the table",
-         {0, 0, 955, 642},
-         {1, 20, 953, 621},
-         {0, 0, 1280, 1024},
-         {839, 20, 440, 920},
-         {}},
+    const auto rect = [](const std::string& strRect) {
+        std::istringstream in(strRect);
+        int x = 0, y = 0, w = 0, h = 0;
+        in >> x >> y >> w >> h;
+        return QRect(x, y, w, h);
     };
-    for (const auto& c : kCases) {
-        const CCoachPlace place = PlaceCoach(c.rcFrame, c.rcClient, c.rcScreen, 24);
-        EXPECT_EQ(place.rcCoach, c.rcCoach) << c.pszCase;
-        EXPECT_EQ(place.ptTable, c.ptTable) << c.pszCase;
+    for (const std::vector<std::string>& c : ReadCases(HANDFALL_UI_GOLDEN_DIR "/coach_place.txt")) {
+        ASSERT_EQ(c.size(), 6u);
+        const CCoachPlace place = PlaceCoach(rect(c[1]), rect(c[2]), rect(c[3]), 24);
+        EXPECT_EQ(place.rcCoach, rect(c[4])) << c[0];
+        const std::optional<QPoint> ptTable =
+            c[5] == "-" ? std::nullopt : std::optional(rect(c[5]).topLeft());
+        EXPECT_EQ(place.ptTable, ptTable) << c[0];
     }
 }
 
