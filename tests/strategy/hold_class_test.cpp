@@ -6,6 +6,8 @@
 #include <set>
 #include <sstream>
 
+#include "support/golden.h"
+
 namespace {
 
 std::vector<int> SortedCodes(const std::string& strCards) {
@@ -31,80 +33,16 @@ int ClassNamed(const CHoldClasses& classes, const std::string& strName) {
     return 0;
 }
 
-struct CClassCase {
-    const CFamily& family;
-    CRules rules;
-    const char* pszHeld;
-    const char* pszClass;
-};
-
-// What players call a hold: straights and straight flushes counted by the straights the cards
-// fit, so the end of the ranks reads as a gap; deuces wild and grouped apart.
-const CClassCase kClassCases[] = {
-    {GetFamily("jacks"), kCasinoRules, "", "Nothing: draw five new cards"},
-    {GetFamily("jacks"), kCasinoRules, "Ah Kh Qh Jh 10h", "Royal Flush"},
-    {GetFamily("jacks"), kCasinoRules, "Ah 2h 3h 4h 5h", "Straight Flush"},
-    {GetFamily("jacks"), kAsBuiltRules, "Ah 2h 3h 4h 5h", "Flush"},
-    {GetFamily("jacks"), kCasinoRules, "Ac 2d 3h 4s 5c", "Straight"},
-    {GetFamily("jacks"), kAsBuiltRules, "Ac 2d 3h 4s 5c", "Any other 5 cards"},
-    {GetFamily("jacks"), kCasinoRules, "9c 9d 9h 9s", "4 of a Kind"},
-    {GetFamily("jacks"), kCasinoRules, "9c 9d 9h 9s 2c", "Any other 5 cards"},
-    {GetFamily("jacks"), kCasinoRules, "Jc Jd 4h 4s", "2 Pair"},
-    {GetFamily("jacks"), kCasinoRules, "Jc Jd", "High Pair"},
-    {GetFamily("jacks"), kCasinoRules, "10c 10d", "Low Pair"},
-    {GetFamily("jacks"), kCasinoRules, "Jc Jd 5c", "Any other 3 cards"},
-    {GetFamily("jacks"), kCasinoRules, "Ah Kh Qh 10h", "4 to a Royal Flush"},
-    {GetFamily("jacks"), kCasinoRules, "Ah Kh 10h", "3 to a Royal Flush"},
-    {GetFamily("jacks"), kCasinoRules, "Qh Jh", "Suited Q J"},
-    {GetFamily("jacks"), kCasinoRules, "Jh 10h", "Suited J 10"},
-    {GetFamily("jacks"), kCasinoRules, "Kd Qc Js", "K Q J unsuited"},
-    {GetFamily("jacks"), kCasinoRules, "Ad Kc Qs Jh", "A K Q J unsuited"},
-    {GetFamily("jacks"), kCasinoRules, "Qs", "Queen alone"},
-    {GetFamily("jacks"), kCasinoRules, "10s", "Any other 1 card"},
-    {GetFamily("jacks"), kCasinoRules, "9h 8h 7h 6h", "4 to a Straight Flush, no high cards"},
-    {GetFamily("jacks"), kCasinoRules, "Jh 9h 8h 7h", "4 to a Straight Flush, inside, 1 high card"},
-    {GetFamily("jacks"), kCasinoRules, "9h 10h Jh", "3 to a Straight Flush, no gaps, 1 high card"},
-    {GetFamily("jacks"), kCasinoRules, "2h 3h 4h", "3 to a Straight Flush, 1 gap, no high cards"},
-    {GetFamily("jacks"), kAsBuiltRules, "2h 3h 4h", "3 to a Straight Flush, 2 gaps, no high cards"},
-    {GetFamily("jacks"), kCasinoRules, "Ah 2h 3h", "3 to a Straight Flush, 2 gaps, 1 high card"},
-    {GetFamily("jacks"), kAsBuiltRules, "Ah 2h 3h", "3 to a Flush, 1 high card"},
-    {GetFamily("jacks"), kCasinoRules, "Ah 9h 5h 2h", "4 to a Flush"},
-    {GetFamily("jacks"), kCasinoRules, "5c 6d 7h 8s", "4 to an Outside Straight, no high cards"},
-    {GetFamily("jacks"), kCasinoRules, "10c Jd Qh Ks", "4 to an Outside Straight, 3 high cards"},
-    {GetFamily("jacks"), kCasinoRules, "Ac 2d 3h 4s", "4 to an Inside Straight, 1 high card"},
-    {GetFamily("jacks"), kAsBuiltRules, "2c 3d 4h 5s", "4 to an Inside Straight, no high cards"},
-    {GetFamily("jacks"), kCasinoRules, "Ac Kd 9s", "Any other 3 cards"},
-    {GetFamily("bonus"), kCasinoRules, "Ac Ad", "Pair of Aces"},
-    {GetFamily("bonus"), kCasinoRules, "Kc Kd", "High Pair (J-K)"},
-    {GetFamily("bonus"), kCasinoRules, "3c 3d", "Low Pair (2,3,4)"},
-    {GetFamily("bonus"), kCasinoRules, "9c 9d", "Low Pair (5-10)"},
-    {GetFamily("bonus"), kCasinoRules, "3c 3d 3h", "3 of a Kind (2,3,4)"},
-    {GetFamily("bonus"), kCasinoRules, "Ac Ad Ah As", "4 Aces"},
-    {GetFamily("deuces"), kCasinoRules, "", "Nothing: draw five new cards"},
-    {GetFamily("deuces"), kCasinoRules, "2c 2d 2h 2s", "4 Deuces"},
-    {GetFamily("deuces"), kCasinoRules, "2c 2d", "2 Deuces: the deuces alone"},
-    {GetFamily("deuces"), kCasinoRules, "2c 2d Ah Kh Qh", "2 Deuces: Royal Flush w/2's"},
-    {GetFamily("deuces"), kCasinoRules, "2c 9d 9h", "1 Deuce: 3 of a Kind"},
-    {GetFamily("deuces"), kCasinoRules, "9d 9h", "No deuce: Pair"},
-    {GetFamily("deuces"), kCasinoRules, "9d 9h 5c 5s", "No deuce: 2 Pair"},
-    {GetFamily("deuces"), kCasinoRules, "2c 9d 9h 5c", "1 Deuce: Any other 4 cards"},
-    {GetFamily("deuces"), kCasinoRules, "2c Qh Jh", "1 Deuce: 3 to a Royal Flush, Q J"},
-    {GetFamily("deuces"), kCasinoRules, "2c 6h 7h", "1 Deuce: 3 to a Straight Flush, no gaps"},
-    {GetFamily("deuces"), kCasinoRules, "2c 6h 8h", "1 Deuce: 3 to a Straight Flush, 1 gap"},
-    // Only a deuce fills a straight's 2.
-    {GetFamily("deuces"), kCasinoRules, "2c 3h 4h", "1 Deuce: 3 to a Straight Flush, 3 gaps"},
-    {GetFamily("deuces"), kCasinoRules, "2c Ah 3h 4h", "1 Deuce: 4 to a Straight Flush, 3 gaps"},
-    {GetFamily("deuces"), kCasinoRules, "5h 6h 7h 8h", "No deuce: 4 to a Straight Flush"},
-    {GetFamily("deuces"), kCasinoRules, "5c 6h 7h 8h", "No deuce: 4 to an Outside Straight"},
-    {GetFamily("deuces"), kCasinoRules, "Kh Qh", "No deuce: 2 to a Royal Flush, K Q"},
-};
-
+// The cases of golden/hold_classes.txt.
 TEST(HoldClassTest, HoldsAreNamedAsPlayersCallThem) {
-    for (const CClassCase& test : kClassCases) {
-        const auto pClasses = SharedHoldClasses(test.family, test.rules);
-        EXPECT_EQ(ClassName(*pClasses, test.pszHeld), test.pszClass)
-            << test.family.pszKey << (test.rules.bWheelStraight ? " casino " : " as built ")
-            << test.pszHeld;
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/hold_classes.txt");
+    EXPECT_GT(cases.size(), 50u);
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_EQ(c.size(), 4u) << c[0];
+        const CRules rules = c[1] == "casino" ? kCasinoRules : kAsBuiltRules;
+        const auto pClasses = SharedHoldClasses(GetFamily(c[0]), rules);
+        EXPECT_EQ(ClassName(*pClasses, c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
     }
 }
 
