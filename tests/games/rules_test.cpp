@@ -2,6 +2,7 @@
 // drawing calls and pixels are the table's golden paintings and the pixel test's.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "games/game_factory.h"
 #include "games/pay_table_library.h"
 #include "support/assert_counter.h"
+#include "support/golden.h"
 #include "support/recording_dc.h"
 #include "support/test_cards.h"
 
@@ -28,33 +30,19 @@ CScore Score(int nGame, CHand* pHand) {
 
 constexpr int J = GAME_JACKS_OR_BETTER, D = GAME_DUCES_WILD, B = GAME_BONUS, DB = GAME_DOUBLE_BONUS;
 
-// The counts of every category are the enumeration's test; these are the boundaries, by name.
+// The counts of every category are the enumeration's test; these are the boundaries, by name,
+// from golden/scores.txt.
 TEST(Rules, EachVariantScoresEachCategoryAtItsBoundaries) {
-    const std::tuple<int, const char*, CScore> kCases[] = {
-        // variant, hand, score
-        {J, "Ah Kh Qh Jh 10h", {"Royal Flush", 250}},  // in any order of positions
-        {J, "Ad 2d 3d 4d 5d", {"Flush", 6}},           // no ace-low straight
-        {J, "Ac 2d 3h 4s 5c", {"", 0}},
-        {J, "10c Jd Qh Ks Ac", {"Straight", 4}},
-        {J, "Jc Qd Kh As 2c", {"", 0}},    // no straight around the corner
-        {J, "10c 10d 4h 7s Kc", {"", 0}},  // tens are no high pair
-        {J, "Jc Jd 4h 7s Kc", {"Pair", 1}},
-        {D, "2c 2d 2h 2s Kh", {"4 Wild", 200}},            // before any royal flush
-        {D, "2c 2d 2h Kh Ah", {"Royal Flush w/2's", 25}},  // not four of a kind
-        {D, "2c 2d 2h 5h 9h", {"Straight Flush", 9}},      // not four of a kind
-        {D, "2c 2d 2h Ah 5h", {"4 of a Kind", 5}},         // no ace-low straight flush
-        {D, "2c 2d Ah 3h 4h", {"Flush", 2}},               // better than its three of a kind
-        {D, "Ac 2d 3h 4s 5c", {"", 0}},                    // A-2-3-4-5 is no straight
-        {D, "9c 9d Kh Ks 4c", {"", 0}},                    // two pairs pay nothing
-        {D, "2c 4d 7h 9s Kc", {"", 0}},                    // a lone 2 makes only a pair
-        {B, "Ac Ad Ah As Kc", {"4 Aces", 80}},
-        {DB, "4c 4d 4h 4s Ac", {"4 of a Kind (2,3,4)", 80}},
-        {DB, "2c 2d 3h 3s 9c", {"2 Pair", 1}},
-    };
+    const std::map<std::string, int> kGames{{"J", J}, {"D", D}, {"B", B}, {"DB", DB}};
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/scores.txt");
+    EXPECT_GE(cases.size(), 18u);
     const CTestCards cards;
-    for (const auto& [nGame, pszHand, score] : kCases) {
-        CHand hand = cards.Hand(pszHand);
-        EXPECT_EQ(Score(nGame, &hand), score) << nGame << ": " << pszHand;
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_GE(c.size(), 4u) << c[0];
+        CHand hand = cards.Hand(c[1]);
+        EXPECT_EQ(Score(kGames.at(c[0]), &hand), (CScore{c[2], std::stoi(c[3])}))
+            << c[0] << ": " << c[1];
     }
 }
 
