@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -9,97 +10,25 @@
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "support/assert_counter.h"
+#include "support/golden.h"
 
 namespace {
 
-CPayTable Jacks(std::vector<int> vecPays, const char* pszName = "Mine") {
-    return MakeCasinoPayTable(GetFamily("jacks"), pszName, kCasinoRules, vecPays);
-}
-CPayTable Deuces(std::vector<int> vecPays) {
-    return MakeCasinoPayTable(GetFamily("deuces"), "Mine", kCasinoRules, vecPays);
-}
-
+// The cases of golden/pay_table_refusals.txt: each refusal names the field and why.
 TEST(PayTableTest, OwnTablesAreRefusedWithTheFieldAndTheReason) {
-    const struct {
-        CPayTable table;
-        const char* pszError;  // "" for a table that can be played
-    } kCases[] = {
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}), ""},
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 0, 0}), ""},  // paying nothing is allowed
-        {Jacks({100000, 50, 25, 9, 6, 4, 3, 2, 1}), ""},
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, ""), "Name: a pay table needs a name"},
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, "a\nb"), "Name: no control characters"},
-        {Jacks({100001, 50, 25, 9, 6, 4, 3, 2, 1}),
-         "Royal Flush at 5 coins: a pay is a whole number from 0 to 100000, not 100001"},
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 2, -1}),
-         "Pair at 1 coin: a pay is a whole number from 0 to 100000, not -1"},
-        // A hand of two readings scores as the higher: it must pay at least the lower.
-        {Jacks({800, 50, 25, 9, 6, 4, 3, 1, 2}),
-         "2 Pair at 1 coin: a hand that makes it is also Pair, which would pay more"},
-        {Jacks({800, 3, 25, 9, 6, 4, 3, 2, 1}),
-         "Straight Flush at 1 coin: a hand that makes it is also Flush, which would pay more"},
-        {Jacks({100, 300, 25, 9, 6, 4, 3, 2, 1}),
-         "Royal Flush at 1 coin: a hand that makes it is also Straight Flush"},
-        {Deuces({800, 200, 25, 15, 4, 5, 3, 2, 2, 1}),
-         "Straight Flush at 1 coin: a hand that makes it is also 4 of a Kind"},
-        {Deuces({800, 200, 25, 15, 9, 5, 3, 2, 2, 3}),
-         "Flush at 1 coin: a hand that makes it is also 3 of a Kind"},
-    };
-    for (const auto& c : kCases) {
-        const std::string strError = ValidatePayTable(c.table);
-        if (*c.pszError == '\0') {
-            EXPECT_EQ(strError, "");
-        } else {
-            EXPECT_EQ(strError.rfind(c.pszError, 0), 0u) << strError;
-        }
-    }
-}
-
-// A name is counted in characters, not bytes, and refused where it is no text or holds a
-// character that would make it read other than written: direction overrides, isolates and
-// marks, invisible characters, line and paragraph separators, controls.
-TEST(PayTableTest, ANameIsCountedInCharactersAndRefusedWhereItWouldReadOtherThanWritten) {
-    std::string strSixtyAccents;
-    for (int i = 0; i < 60; ++i) strSixtyAccents += "\u00e9";
-    const struct {
-        std::string strName;
-        const char* pszError;  // "" for a name that is kept
-    } kCases[] = {
-        {strSixtyAccents, ""},
-        {std::string(60, 'W'), ""},
-        {"\u03a9mega \u0416 \u4e2d\U0001F0A1", ""},
-        {strSixtyAccents + "e", "Name: at most 60 characters, not 61"},
-        {std::string(61, 'W'), "Name: at most 60 characters, not 61"},
-        {"A\u0085B", "Name: no control characters (U+0085)"},
-        {"A\u2028B", "Name: one line, no line or paragraph separators (U+2028)"},
-        {"A\u2029B", "Name: one line, no line or paragraph separators (U+2029)"},
-        {"\xC3", "Name: not readable as text"},              // cut short
-        {"A\x80", "Name: not readable as text"},             // a stray continuation
-        {"\xC0\xAF", "Name: not readable as text"},          // overlong '/'
-        {"\xED\xA0\x80", "Name: not readable as text"},      // a surrogate
-        {"\xF4\x90\x80\x80", "Name: not readable as text"},  // past U+10FFFF
-    };
-    for (const auto& c : kCases) {
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/pay_table_refusals.txt");
+    EXPECT_GE(cases.size(), 41u);
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_GE(c.size(), 4u) << c[0];
+        std::istringstream in(c[2]);
+        const std::vector<int> vecPays{std::istream_iterator<int>(in), {}};
         const std::string strError =
-            ValidatePayTable(Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, c.strName.c_str()));
-        if (*c.pszError == '\0') {
-            EXPECT_EQ(strError, "") << c.strName;
-        } else {
-            EXPECT_EQ(strError.rfind(c.pszError, 0), 0u) << c.strName << ": " << strError;
-        }
-    }
-    for (const char* pszHidden : {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e", "\u2066",
-                                  "\u2067", "\u2068", "\u2069", "\u200e", "\u200f"}) {
-        const std::string strError = ValidatePayTable(
-            Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, (std::string("12") + pszHidden + "34").c_str()));
-        EXPECT_EQ(strError.rfind("Name: no characters that change the direction of the text", 0),
-                  0u)
-            << strError;
-    }
-    for (const char* pszHidden : {"\u200b", "\u200c", "\u200d", "\u2060", "\ufeff"}) {
-        const std::string strError = ValidatePayTable(
-            Jacks({800, 50, 25, 9, 6, 4, 3, 2, 1}, (std::string("ab") + pszHidden).c_str()));
-        EXPECT_EQ(strError.rfind("Name: no invisible characters", 0), 0u) << strError;
+            ValidatePayTable(MakeCasinoPayTable(GetFamily(c[0]), c[1], kCasinoRules, vecPays));
+        if (c[3].empty())
+            EXPECT_EQ(strError, "") << c[1];
+        else
+            EXPECT_EQ(strError.rfind(c[3], 0), 0u) << c[1] << ": " << strError;
     }
 }
 

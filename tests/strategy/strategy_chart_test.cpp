@@ -7,31 +7,14 @@
 #include <sstream>
 #include <utility>
 
+#include "analysis/analyzers.h"
 #include "analysis/outcome_cache.h"
 #include "games/game.h"
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "strategy/chart_cache.h"
-#include "support/oracle/hold_analyzer.h"
 
 namespace {
-
-const CPayTable& Library(const CFamily& family, const char* pszShort) {
-    const CLibraryPayTable* pTable = FindLibraryPayTable(family, 0, pszShort);
-    EXPECT_NE(pTable, nullptr) << pszShort;
-    return pTable->table;
-}
-
-std::array<int, 5> Deal(const std::string& strCards) {
-    std::istringstream in(strCards);
-    std::array<int, 5> arrCodes{};
-    for (int& nCode : arrCodes) {
-        std::string strCard;
-        in >> strCard;
-        nCode = ParseCardCode(strCard);
-    }
-    return arrCodes;
-}
 
 std::string Held(const std::array<int, 5>& arrCodes, int nMask) {
     std::string str;
@@ -64,7 +47,7 @@ TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
         {"2c 4d 7h 9s 10c", "-"},              // nothing worth keeping
     };
     for (const auto& test : kCases) {
-        const std::array<int, 5> arrDeal = Deal(test.pszDeal);
+        const std::array<int, 5> arrDeal = Codes(test.pszDeal);
         const CChartChoice choice = pChart->Choose(arrDeal);
         ASSERT_GE(choice.nLine, 0) << test.pszDeal;
         EXPECT_EQ(Held(arrDeal, choice.nHoldMask), test.pszHeld)
@@ -72,7 +55,7 @@ TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
             << pChart->GetLines()[static_cast<std::size_t>(choice.nLine)].strName;
         EXPECT_EQ(pChart->LineOfHold(arrDeal, choice.nHoldMask), choice.nLine);
     }
-    const CChartChoice bad = pChart->Choose(Deal("As As Qs Js 9s"));
+    const CChartChoice bad = pChart->Choose(Codes("As As Qs Js 9s"));
     EXPECT_EQ(bad.nLine, -1);
 }
 
@@ -166,7 +149,7 @@ TEST(StrategyChartTest, TheGamesChartsComeCloseToTheBestPlay) {
         EXPECT_LE(pChart->GapPoints(), dBound) << table.strName;
         if (table.pFamily == &GetFamily("deuces")) {
             // Every line keeps every deuce dealt.
-            const CChartChoice choice = pChart->Choose(Deal("2c 2d 9h 5s Kc"));
+            const CChartChoice choice = pChart->Choose(Codes("2c 2d 9h 5s Kc"));
             EXPECT_EQ(choice.nHoldMask & 3, 3) << table.strName;
         }
     }
