@@ -4,6 +4,7 @@
 
 #include "games/game_variants.h"
 #include "games/pay_table_text.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -28,27 +29,14 @@ TEST(PayTableTextTest, APlayersTableSurvivesItsText) {
 }
 
 TEST(PayTableTextTest, TextThatIsNoPlayableTableIsRefusedNamingTheField) {
-    const struct {
-        CPayTableText text;
-        const char* pszField;
-    } kCases[] = {
-        {{"", "jacks", "casino", "250 50 25 9 6 4 3 2 1", "800"}, "Name:"},
-        {{"A", "poker", "casino", "250 50 25 9 6 4 3 2 1", "800"}, "Family:"},
-        {{"A", "jacks", "wheel", "250 50 25 9 6 4 3 2 1", "800"}, "Rules:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2", "800"}, "Pays:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1 1", "800"}, "Pays:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 100001", "800"}, "Pays:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 -4 3 2 1", "800"}, "Pays:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4x 3 2 1", "800"}, "Pays:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1", ""}, "Royal Flush at 5 coins:"},
-        {{"A", "jacks", "casino", "250 50 25 9 6 4 3 2 1", "1e6"}, "Royal Flush at 5 coins:"},
-        // A straight flush that pays less than the flush it also is.
-        {{"A", "jacks", "casino", "250 5 25 9 6 4 3 2 1", "800"}, "Straight Flush"},
-    };
-    for (const auto& c : kCases) {
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/pay_table_text_refusals.txt");
+    EXPECT_GE(cases.size(), 11u);
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_EQ(c.size(), 6u) << c[0];
         CPayTable table = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
-        const std::string strWhy = ParsePayTable(c.text, table);
-        EXPECT_EQ(strWhy.rfind(c.pszField, 0), 0u) << c.text.strPays << ": " << strWhy;
+        const std::string strWhy = ParsePayTable({c[0], c[1], c[2], c[3], c[4]}, table);
+        EXPECT_EQ(strWhy.rfind(c[5], 0), 0u) << c[3] << ": " << strWhy;
         EXPECT_EQ(table, AsBuiltPayTable(GAME_JACKS_OR_BETTER)) << "a refusal changed the table";
     }
 }
