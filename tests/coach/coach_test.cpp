@@ -13,6 +13,7 @@
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "strategy/chart_cache.h"
+#include "support/golden.h"
 #include "table/table_fixture.h"
 
 namespace {
@@ -178,26 +179,15 @@ TEST(CoachTextTest, CountsReadRightInTheSingularAndForRareCategories) {
     for (const auto& c : kCases) EXPECT_EQ(ExpectedHandsText(c.hands), c.pszText);
 }
 
-// Each figure reads its caption and value in words; text that labels itself keeps its words.
+// The cases of golden/figure_speech.txt.
 TEST(CoachTextTest, FiguresReadWithTheirCaptionAndValueInWords) {
-    const struct {
-        const char* pszCaption;
-        const char* pszShown;
-        const char* pszSpoken;
-    } kCases[] = {
-        {"Deals played", "2", "Deals played: 2"},
-        {"Cost of your hold", "Cost: 23.95 coins", "Cost of your hold: 23.95 coins"},
-        {"Deal", "Dealt 9\u2665 8\u2666 (bet 1 on 50 hands)",
-         "Dealt 9 of hearts, 8 of diamonds (bet 1 on 50 hands)"},
-        {"Your hold", "Your hold: 9\u2665 9\u2663, rank 1 of 32",
-         "Your hold: 9 of hearts, 9 of clubs, rank 1 of 32"},
-        {"Royal Flush expected hands", "< 0.01 hands",
-         "Royal Flush expected hands: less than 0.01 hands"},
-        {"Costly draw", "Your hold costs 2.00 coins", "Costly draw: Your hold costs 2.00 coins"},
-        {"2 Pair expected hands", "2.19 hands", "2 Pair expected hands: 2.19 hands"},
-        {"Net", "", "Net"},
-    };
-    for (const auto& c : kCases) EXPECT_EQ(FigureSpeech(c.pszCaption, c.pszShown), c.pszSpoken);
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/figure_speech.txt");
+    EXPECT_GE(cases.size(), 8u);
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_EQ(c.size(), 3u) << c[0];
+        EXPECT_EQ(FigureSpeech(c[0], c[1]), c[2]);
+    }
 }
 
 TEST_F(CoachTest, ASessionAddsUpToTheCoinAndWaitsForItsTable) {
