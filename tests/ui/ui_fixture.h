@@ -70,6 +70,11 @@ protected:
         return qobject_cast<T*>(m_pHost->GetControl(nID));
     }
     std::string Caption(int nID) const { return m_pHost->GetControlText(nID); }
+    // The window as a screen reader meets it, and an element's name.
+    QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(m_pHost); }
+    static QString Name(QAccessibleInterface* p) {
+        return p ? p->text(QAccessible::Name) : QString();
+    }
 
     // A key as the user types it, to whatever has the focus in the active window.
     void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

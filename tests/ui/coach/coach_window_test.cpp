@@ -36,11 +36,6 @@ protected:
         return nullptr;
     }
 
-    QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(m_pHost); }
-    static QString Name(QAccessibleInterface* p) {
-        return p ? p->text(QAccessible::Name) : QString();
-    }
-
     // C opens the coach; its first table is built off the window's thread.
     bool OpenCoach() {
         Type(Qt::Key_C);

@@ -14,15 +14,10 @@
 
 namespace {
 
-QString Name(QAccessibleInterface* pInterface) {
-    return pInterface ? pInterface->text(QAccessible::Name) : QString();
-}
-
 const std::string kDash = " \xE2\x80\x94 ";
 
 class AccessibleTableTest : public TableWindowTest {
 protected:
-    QAccessibleInterface* Table() const { return QAccessible::queryAccessibleInterface(m_pHost); }
     CTableAccessible* Elements() const { return dynamic_cast<CTableAccessible*>(Table()); }
     std::string HandText(int nIndex) const { return Name(Elements()->Hand(nIndex)).toStdString(); }
     QAccessibleInterface* Of(int nID) const {
