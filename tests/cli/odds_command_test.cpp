@@ -29,6 +29,14 @@ std::vector<std::string> Lines(const std::string& strText) {
     return lines;
 }
 
+CRun RunOdds(const std::vector<std::string>& vecArgs, const std::string& strInput = "") {
+    std::ostringstream out, err;
+    std::istringstream in(strInput);
+    COddsIo io{in, out, err, false};
+    const int nExit = ::RunOdds(vecArgs, io);
+    return {nExit, out.str(), err.str()};
+}
+
 // The arguments split as a shell would: words, or runs in single quotes; strInput is standard
 // input.
 CRun RunOdds(const std::string& strArgs, const std::string& strInput = "") {
@@ -49,14 +57,7 @@ CRun RunOdds(const std::string& strArgs, const std::string& strInput = "") {
         }
     }
     if (bWord) vecArgs.push_back(strWord);
-    std::ostringstream out, err;
-    std::istringstream in(strInput);
-    COddsIo io{in, out, err, false};
-    CRun run;
-    run.nExit = ::RunOdds(vecArgs, io);
-    run.strOut = out.str();
-    run.strErr = err.str();
-    return run;
+    return RunOdds(vecArgs, strInput);
 }
 
 // The name of a case from a case file, for ctest's list.
@@ -93,10 +94,7 @@ TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
              {"--hold", "Jh", "--hands", "5", "--bet", std::string(100000, '7'), "Jh", "Qh", "Kh",
               "Ah", "2c"},
          }) {
-        std::ostringstream out, err;
-        std::istringstream in;
-        COddsIo io{in, out, err, false};
-        CRun run{::RunOdds(vecArgs, io), out.str(), err.str()};
+        const CRun run = RunOdds(vecArgs);
         const std::string pszArgs = vecArgs.front();
         EXPECT_EQ(run.nExit, 2) << pszArgs;
         EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 2) << run.strErr;
