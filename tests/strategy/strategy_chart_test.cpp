@@ -13,6 +13,7 @@
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "strategy/chart_cache.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -26,32 +27,20 @@ std::string Held(const std::array<int, 5>& arrCodes, int nMask) {
     return str.empty() ? "-" : str;
 }
 
-// Decisions every published chart of Jacks or Better 9/6 agrees on.
+// Decisions every published chart of Jacks or Better 9/6 agrees on: golden/jacks_96_holds.txt.
 TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
     const auto pChart = SharedStrategyChart(Library(GetFamily("jacks"), "9/6"), 5);
     ASSERT_NE(pChart, nullptr);
-    const struct {
-        const char* pszDeal;
-        const char* pszHeld;
-    } kCases[] = {
-        {"As Ks Qs Js 9s", "As Ks Qs Js"},     // 4 to a royal flush over a made flush
-        {"Kh Qh Jh 10h 9c", "Kh Qh Jh 10h"},   // ... and over a made straight
-        {"Jc Jd 4h 4s 9c", "Jc Jd 4h 4s"},     // 2 pair over a high pair
-        {"3c 3d 4h 5s 6c", "3c 3d"},           // a low pair over 4 to an outside straight
-        {"Jh Jd 4h 7h 9h", "Jh Jd"},           // a high pair over 4 to a flush
-        {"5h 5d 8h Kh 2h", "5h 8h Kh 2h"},     // 4 to a flush over a low pair
-        {"Qh Jh 10h 4h 2c", "Qh Jh 10h"},      // 3 to a royal flush over 4 to a flush
-        {"5c 5d Kh Qs 2c", "5c 5d"},           // a low pair over two high cards
-        {"9c 9d 9h 4s 4c", "9c 9d 9h 4s 4c"},  // a full house is kept whole
-        {"Kd Qc Js 6h 3c", "Kd Qc Js"},        // K Q J unsuited
-        {"2c 4d 7h 9s 10c", "-"},              // nothing worth keeping
-    };
-    for (const auto& test : kCases) {
-        const std::array<int, 5> arrDeal = Codes(test.pszDeal);
+    const std::vector<std::vector<std::string>> cases =
+        ReadCases(HANDFALL_GOLDEN_DIR "/jacks_96_holds.txt");
+    EXPECT_GE(cases.size(), 11u);
+    for (const std::vector<std::string>& c : cases) {
+        ASSERT_GE(c.size(), 2u) << c[0];
+        const std::array<int, 5> arrDeal = Codes(c[0]);
         const CChartChoice choice = pChart->Choose(arrDeal);
-        ASSERT_GE(choice.nLine, 0) << test.pszDeal;
-        EXPECT_EQ(Held(arrDeal, choice.nHoldMask), test.pszHeld)
-            << test.pszDeal << ": line " << choice.nLine + 1 << " "
+        ASSERT_GE(choice.nLine, 0) << c[0];
+        EXPECT_EQ(Held(arrDeal, choice.nHoldMask), c[1])
+            << c[0] << ": line " << choice.nLine + 1 << " "
             << pChart->GetLines()[static_cast<std::size_t>(choice.nLine)].strName;
         EXPECT_EQ(pChart->LineOfHold(arrDeal, choice.nHoldMask), choice.nLine);
     }
