@@ -33,17 +33,6 @@ int ParseSuitText(char c) {
 
 }  // namespace
 
-int CardCodeOf(const CCard* pCard) {
-    if (pCard == nullptr) return NO_CARD_CODE;
-    const int nSuit = pCard->GetSuit();
-    if (nSuit == SUIT_JOKER) return JOKER_CODE;
-    const int nRank = pCard->GetRank();
-    const bool bSuit = nSuit == SUIT_CLUBS || nSuit == SUIT_DIAMONDS || nSuit == SUIT_HEARTS ||
-                       nSuit == SUIT_SPADES;
-    if (!bSuit || nRank < 2 || nRank > RANK_ACE) return NO_CARD_CODE;
-    return CardCode(nSuit, nRank);
-}
-
 int ParseCardCode(const std::string& strText) {
     if (strText.size() == 2 && std::toupper(static_cast<unsigned char>(strText[0])) == 'J' &&
         std::tolower(static_cast<unsigned char>(strText[1])) == 'k')

@@ -10,14 +10,8 @@
 
 #include "games/family.h"
 
-class CCard;
-
 constexpr int CARD_CODES = 52;  // the deck without the joker
 constexpr int MAX_CARD_CODES = JOKER_CODE + 1;
-constexpr int NO_CARD_CODE = -1;
-
-// NO_CARD_CODE for a null card or the card back.
-int CardCodeOf(const CCard* pCard);
 
 // Text as players write it: rank 2-10, J, Q, K, A (T also stands for 10), then suit c, d, h,
 // s; "Jk" for the joker (JOKER_CODE); either case. NO_CARD_CODE for anything else.

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <vector>
 
+#include "model/card.h"
+
 namespace {
 
 using S = EShape;
@@ -230,7 +232,7 @@ int Classify(const CFamily& family, const CRules& rules, const CFacts& facts) {
 // multiset of natural ranks, and, where the ranks differ, in one suit and in two.
 std::vector<CCategoryReading> WorkOutReadings(const CFamily& family) {
     std::vector<CCategoryReading> vecReadings;
-    const int nMostWild = family.eWild == EWild::Deuces ? 4 : family.eWild == EWild::Joker ? 1 : 0;
+    const int nMostWild = family.WildCards();
     const int nLowest = family.LowestNaturalRank();
     for (const CRules& rules : {kAsBuiltRules, kCasinoRules})
         for (int nWild = 0; nWild <= nMostWild; ++nWild) {
@@ -295,6 +297,23 @@ bool CFamily::IsWild(int nCode) const {
     return eWild == EWild::Deuces && nCode >= 0 && nCode < JOKER_CODE && CardCodeRank(nCode) == 2;
 }
 
+int CFamily::WildCards() const {
+    int nWild = 0;
+    for (int nCode = 0; nCode < nCards; ++nCode) nWild += IsWild(nCode) ? 1 : 0;
+    return nWild;
+}
+
+int CardCodeOf(const CCard* pCard) {
+    if (pCard == nullptr) return NO_CARD_CODE;
+    const int nSuit = pCard->GetSuit();
+    if (nSuit == SUIT_JOKER) return JOKER_CODE;
+    const int nRank = pCard->GetRank();
+    const bool bSuit = nSuit == SUIT_CLUBS || nSuit == SUIT_DIAMONDS || nSuit == SUIT_HEARTS ||
+                       nSuit == SUIT_SPADES;
+    if (!bSuit || nRank < 2 || nRank > RANK_ACE) return NO_CARD_CODE;
+    return CardCode(nSuit, nRank);
+}
+
 std::span<const CCategoryReading> CFamily::Readings() const {
     static std::once_flag s_once;
     static std::vector<CCategoryReading>* s_pReadings = nullptr;  // by family, kept for the run
@@ -329,10 +348,4 @@ const CFamily& GetFamily(std::string_view strKey) {
 
 int ClassifyHand(const CFamily& family, const CRules& rules, const int* pCodes) {
     return Classify(family, rules, ReadCards(family, pCodes));
-}
-
-bool CanMakeCategory(const CFamily& family, const CRules& rules, const int* pCodes, int nCategory) {
-    if (nCategory < 0 || nCategory >= family.CategoryCount()) return false;
-    return Fits(family, rules, ReadCards(family, pCodes),
-                family.categories[static_cast<std::size_t>(nCategory)]);
 }

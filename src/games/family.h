@@ -32,6 +32,11 @@ constexpr int CardCodeRank(int nCode) {
 constexpr int CardCodeSuit(int nCode) {
     return (nCode % 4 + 1) * 100;
 }
+constexpr int NO_CARD_CODE = -1;
+
+class CCard;
+// The code of a table's card; NO_CARD_CODE for a null card or the card back.
+int CardCodeOf(const CCard* pCard);
 
 enum class EWild { None, Deuces, Joker };
 
@@ -89,6 +94,8 @@ struct CFamily {
     const char* CategoryWords(int nCategory) const;
     // Whether the card is wild in this family.
     bool IsWild(int nCode) const;
+    // How many cards of the deck are wild: 4 deuces, 1 joker or none.
+    int WildCards() const;
     // The lowest rank a natural card may have: 3 where the deuces are wild.
     int LowestNaturalRank() const { return eWild == EWild::Deuces ? 3 : 2; }
     // Worked out from the categories once, on the first call.
@@ -107,6 +114,3 @@ const CFamily& GetFamily(std::string_view strKey);
 // The category of five card codes (0 to 52) in the family; a code outside those, or the joker
 // in a family without it, takes part in no category. NO_CATEGORY for a losing hand.
 int ClassifyHand(const CFamily& family, const CRules& rules, const int* pCodes);
-// Whether five card codes can be read as the category (wild cards standing for whatever
-// serves): its readings are every category it can be read as.
-bool CanMakeCategory(const CFamily& family, const CRules& rules, const int* pCodes, int nCategory);

@@ -34,18 +34,12 @@ int CGame::ScoreByTable(std::string& strName) const {
     if (m_pHand == nullptr || m_pPayTable == nullptr) return 0;
     // Only positions that exist are read; a card back or a missing card takes part in no
     // category.
-    int arrCodes[kCardsInHand] = {-1, -1, -1, -1, -1};
+    // The joker is wild where the family plays it, else nothing.
+    int arrCodes[kCardsInHand] = {NO_CARD_CODE, NO_CARD_CODE, NO_CARD_CODE, NO_CARD_CODE,
+                                  NO_CARD_CODE};
     const int nCards = std::min(m_pHand->GetSize(), kCardsInHand);
     ASSERT(m_pHand->GetSize() == kCardsInHand);
-    for (int i = 0; i < nCards; ++i) {
-        const CCard* pCard = m_pHand->GetCard(i);
-        if (pCard == nullptr) continue;
-        const int nRank = pCard->GetRank(), nSuit = pCard->GetSuit();
-        if (nSuit == SUIT_JOKER)
-            arrCodes[i] = JOKER_CODE;  // wild where the family plays it, else nothing
-        else if (nRank >= 2 && nRank <= 14 && nSuit >= 100 && nSuit <= 400 && nSuit % 100 == 0)
-            arrCodes[i] = CardCode(nSuit, nRank);
-    }
+    for (int i = 0; i < nCards; ++i) arrCodes[i] = CardCodeOf(m_pHand->GetCard(i));
     const int nCategory = ClassifyHand(m_pPayTable->Family(), m_pPayTable->rules, arrCodes);
     strName = m_pPayTable->PayingName(nCategory, m_nBet);
     return m_pPayTable->Pay(nCategory, m_nBet);

@@ -419,7 +419,7 @@ CHoldClasses::CHoldClasses(const CFamily& family, const CRules& rules)
     : m_pFamily(&family), m_rules(rules) {
     const CRankGroups groups = MakeRankGroups(family);
     m_nLowPair = std::min(groups.nLowPair, kAce);
-    for (int nCode = 0; nCode < family.nCards; ++nCode) m_nWildCards += family.IsWild(nCode);
+    m_nWildCards = family.WildCards();
     for (std::uint32_t g = 0; g < groups.nKinds; ++g) {
         const int nCategory = groups.arrKindCategory[g];
         std::string strFour = nCategory >= 0 ? family.CategoryName(nCategory) : "4 of a Kind";
