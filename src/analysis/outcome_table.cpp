@@ -6,9 +6,8 @@
 #include <cmath>
 
 #include "analysis/deal_classes.h"
+#include "analysis/hand_scorer.h"
 #include "platform/afx.h"
-
-namespace {}  // namespace
 
 CHoldValue CHoldOutcomes::Value() const {
     CHoldValue value;
@@ -44,30 +43,30 @@ COutcomeTable::COutcomeTable(const CFamily& family, const CRules& rules,
 }
 
 // Hands are visited in slot order: for a < b < c < d < e the slot C(a,1) + ... + C(e,5) grows
-// by one from each hand to the next, so one top card's hands fill one run of slots.
+// by one from each hand to the next, so one top card's hands fill one run of slots. A hand's
+// kind and suits are added up card by card as the loops go.
 void COutcomeTable::ScoreHands() {
     m_vecOutcome.assign(static_cast<std::size_t>(GetDeals()), 0);
     std::uint8_t* pOutcome = m_vecOutcome.data();
-    const CFamily& family = *m_pFamily;
-    const CRules rules = m_rules;
-    const int nLosing = m_nCategories;
+    const CHandScorer& scorer = SharedHandScorer(*m_pFamily, m_rules);
+    using S = CHandScorer;
     ParallelFor(m_nCards - 4, 1, [&](int nBegin, int nEnd) {
         for (int e = nBegin + 4; e < nEnd + 4; ++e) {
             int nSlot = Binomial(e, 5);
-            int arrCodes[5];
-            arrCodes[4] = e;
+            const int nKindE = S::RankPart(4, e);
+            const unsigned nSuitsE = scorer.SuitBit(e);
             for (int d = 3; d < e; ++d) {
-                arrCodes[3] = d;
+                const int nKindD = nKindE + S::RankPart(3, d);
+                const unsigned nSuitsD = nSuitsE | scorer.SuitBit(d);
                 for (int c = 2; c < d; ++c) {
-                    arrCodes[2] = c;
+                    const int nKindC = nKindD + S::RankPart(2, c);
+                    const unsigned nSuitsC = nSuitsD | scorer.SuitBit(c);
                     for (int b = 1; b < c; ++b) {
-                        arrCodes[1] = b;
-                        for (int a = 0; a < b; ++a) {
-                            arrCodes[0] = a;
-                            const int nCategory = ClassifyHand(family, rules, arrCodes);
-                            pOutcome[nSlot++] = static_cast<std::uint8_t>(
-                                nCategory == NO_CATEGORY ? nLosing : nCategory);
-                        }
+                        const int nKindB = nKindC + S::RankPart(1, b);
+                        const unsigned nSuitsB = nSuitsC | scorer.SuitBit(b);
+                        for (int a = 0; a < b; ++a)
+                            pOutcome[nSlot++] = static_cast<std::uint8_t>(scorer.Outcome(
+                                nKindB + S::RankPart(0, a), nSuitsB | scorer.SuitBit(a)));
                     }
                 }
             }
