@@ -21,12 +21,11 @@ public:
             std::sort(vecMasks.rbegin(), vecMasks.rend());
     }
 
-    // The classes of nCards natural cards, each followed by the joker where bJoker.
-    std::vector<CDealClass> List(int nCards, bool bJoker) {
-        m_vecClasses.clear();
+    // Adds the classes of nCards natural cards, each followed by the joker where bJoker.
+    void List(int nCards, bool bJoker, std::vector<CDealClass>& vecClasses) {
+        m_pClasses = &vecClasses;
         m_bJoker = bJoker;
         Place(0, nCards, (1u << kRanks) - 1);
-        return std::move(m_vecClasses);
     }
 
 private:
@@ -50,10 +49,10 @@ private:
     void Emit() {
         CDealClass dealClass{};
         int nCard = 0;
-        for (int nRank = 0; nRank < kRanks; ++nRank)
-            for (int nSuit = 0; nSuit < 4; ++nSuit)
-                if (m_arrMasks[nSuit] & (1u << nRank))
-                    dealClass.arrCodes[nCard++] = nRank * 4 + nSuit;
+        for (int nSuit = 0; nSuit < 4; ++nSuit)
+            for (unsigned nMask = m_arrMasks[nSuit]; nMask != 0; nMask &= nMask - 1)
+                dealClass.arrCodes[nCard++] = std::countr_zero(nMask) * 4 + nSuit;
+        SortCodes(dealClass.arrCodes.data(), nCard);
         // 4! over the factorials of the runs of equal sets.
         int nDeals = 24;
         for (int i = 0; i < 4;) {
@@ -64,28 +63,30 @@ private:
         }
         if (m_bJoker) dealClass.arrCodes[nCard] = JOKER_CODE;
         dealClass.nDeals = nDeals;
-        m_vecClasses.push_back(dealClass);
+        m_pClasses->push_back(dealClass);
     }
 
     std::array<std::vector<unsigned>, 6> m_vecMasks;  // rank sets by size, largest first
     std::array<unsigned, 4> m_arrMasks{};
-    std::vector<CDealClass> m_vecClasses;
+    std::vector<CDealClass>* m_pClasses = nullptr;
     bool m_bJoker = false;
 };
 
+std::size_t s_nNatural = 0;  // the classes without the joker
+
 }  // namespace
 
-const std::vector<CDealClass>& DealClasses(int nCards) {
+std::span<const CDealClass> DealClasses(int nCards) {
     // Never destroyed: made after main starts, they would go before the exit handler that stops
     // the workers reading them.
-    static const std::vector<CDealClass>& s_vecClasses =
-        *new std::vector<CDealClass>(CClassLister().List(5, false));
-    if (nCards <= CARD_CODES) return s_vecClasses;
-    static const std::vector<CDealClass>& s_vecWithJoker = *[] {
-        auto* pClasses = new std::vector<CDealClass>(s_vecClasses);
-        const std::vector<CDealClass> vecFour = CClassLister().List(4, true);
-        pClasses->insert(pClasses->end(), vecFour.begin(), vecFour.end());
+    static const std::vector<CDealClass>& s_vecClasses = *[] {
+        auto* pClasses = new std::vector<CDealClass>;
+        pClasses->reserve(134459 + 16432);  // as many as there are
+        CClassLister lister;
+        lister.List(5, false, *pClasses);
+        s_nNatural = pClasses->size();
+        lister.List(4, true, *pClasses);
         return pClasses;
     }();
-    return s_vecWithJoker;
+    return {s_vecClasses.data(), nCards <= CARD_CODES ? s_nNatural : s_vecClasses.size()};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "analysis/card_code.h"
@@ -14,5 +15,6 @@ struct CDealClass {
 
 // For the 52 cards: 134,459 classes whose sizes add up to 2,598,960, the number of deals. With
 // the joker (53 cards) also the deals that hold it, four cards and the joker, whose classes are
-// those of the four. Listed once per run and deck (a few megabytes), on the first call.
-const std::vector<CDealClass>& DealClasses(int nCards = CARD_CODES);
+// those of the four. Listed once per run (a few megabytes), on the first call, both decks in
+// one list: the 52 cards' classes come first.
+std::span<const CDealClass> DealClasses(int nCards = CARD_CODES);

@@ -1,6 +1,5 @@
 #include "analysis/hand_scorer.h"
 
-#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -10,53 +9,58 @@ constexpr int kJokerRank = JOKER_CODE / 4;
 
 }  // namespace
 
-// Every multiset of five ranks the deck can deal, once with its natural cards in as few suits
-// as they can be and once in more than one where they can be.
 CHandScorer::CHandScorer(const CFamily& family, const CRules& rules)
-    : m_nLosing(family.CategoryCount()),
-      m_vecOutcomes(static_cast<std::size_t>(kKinds) * 2,
+    : m_nCards(family.nCards),
+      m_nLosing(family.CategoryCount()),
+      m_vecOutcomes(static_cast<std::size_t>(Slots(5)),
                     static_cast<std::uint8_t>(family.CategoryCount())) {
     for (int nCode = 0; nCode < MAX_CARD_CODES; ++nCode)
         m_arrSuitBits[static_cast<std::size_t>(nCode)] =
             family.IsWild(nCode) || nCode >= JOKER_CODE ? 0u : 1u << (nCode % 4);
-    const int nTopRank = family.nCards > JOKER_CODE ? kJokerRank : kJokerRank - 1;
+    ForEachKind(5, [&](std::size_t nSlot, const int* pCodes) {
+        const int nCategory = ClassifyHand(family, rules, pCodes);
+        m_vecOutcomes[nSlot] =
+            static_cast<std::uint8_t>(nCategory == NO_CATEGORY ? m_nLosing : nCategory);
+    });
+}
+
+// Every multiset of ranks the deck can deal, once with its natural cards in as few suits as
+// they can be and once in more than one where they can be.
+void CHandScorer::ForEachKind(int nCount,
+                              const std::function<void(std::size_t, const int*)>& visit) const {
+    const int nTopRank = m_nCards > JOKER_CODE ? kJokerRank : kJokerRank - 1;
     int arrRanks[5] = {0, 0, 0, 0, 0};
     for (;;) {
         int arrSeen[kRankValues] = {};
         bool bDealable = true;
-        for (int nRank : arrRanks)
-            bDealable = bDealable && ++arrSeen[nRank] <= (nRank == kJokerRank ? 1 : 4);
-        int nTopCard = 4;  // the highest card but the joker
+        for (int i = 0; i < nCount; ++i)
+            bDealable = bDealable && ++arrSeen[arrRanks[i]] <= (arrRanks[i] == kJokerRank ? 1 : 4);
+        int nTopCard = nCount - 1;  // the highest card but the joker
         while (nTopCard > 0 && arrRanks[nTopCard] == kJokerRank) --nTopCard;
+        std::size_t nLastSlot = static_cast<std::size_t>(-1);
         for (int nSpread = 0; bDealable && nSpread < 2; ++nSpread) {
             // A rank's cards take different suits; spread, the highest rank but the joker's
             // starts one suit along, so the other ranks' first cards differ from it in suit.
             int arrCodes[5];
             int arrTaken[kRankValues] = {};
-            for (int i = 0; i < 5; ++i) {
+            for (int i = 0; i < nCount; ++i) {
                 const int nRank = arrRanks[i];
                 const int nShift = nSpread != 0 && nRank == arrRanks[nTopCard] ? 1 : 0;
                 arrCodes[i] = nRank == kJokerRank ? JOKER_CODE
                                                   : nRank * 4 + (arrTaken[nRank]++ + nShift) % 4;
             }
-            Learn(family, rules, arrCodes);
+            SortCodes(arrCodes, nCount);
+            const std::size_t nSlot = SetSlot(arrCodes, nCount);
+            if (nSlot != nLastSlot) visit(nSlot, arrCodes);
+            nLastSlot = nSlot;
         }
         // The next multiset, ranks never falling.
-        int i = 4;
+        int i = nCount - 1;
         while (i >= 0 && arrRanks[i] == nTopRank) --i;
         if (i < 0) break;
         const int nNext = arrRanks[i] + 1;
-        for (int j = i; j < 5; ++j) arrRanks[j] = nNext;
+        for (int j = i; j < nCount; ++j) arrRanks[j] = nNext;
     }
-}
-
-void CHandScorer::Learn(const CFamily& family, const CRules& rules, const int* pCodes) {
-    int arrSorted[5];
-    std::copy(pCodes, pCodes + 5, arrSorted);
-    std::sort(arrSorted, arrSorted + 5);
-    const int nCategory = ClassifyHand(family, rules, arrSorted);
-    m_vecOutcomes[SlotOf(arrSorted)] =
-        static_cast<std::uint8_t>(nCategory == NO_CATEGORY ? m_nLosing : nCategory);
 }
 
 const CHandScorer& SharedHandScorer(const CFamily& family, const CRules& rules) {

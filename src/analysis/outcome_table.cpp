@@ -2,12 +2,33 @@
 
 #include <algorithm>
 #include <atomic>
-#include <bit>
 #include <cmath>
 
 #include "analysis/deal_classes.h"
 #include "analysis/hand_scorer.h"
 #include "platform/afx.h"
+
+namespace {
+
+// For each mask of five cards: its highest card and how many it picks.
+struct CMaskFacts {
+    std::array<int, 32> arrTop{};
+    std::array<int, 32> arrCount{};
+};
+constexpr CMaskFacts MakeMaskFacts() {
+    CMaskFacts facts;
+    for (int nMask = 1; nMask < 32; ++nMask) {
+        int nTop = 0;
+        while ((nMask >> (nTop + 1)) != 0) ++nTop;
+        facts.arrTop[static_cast<std::size_t>(nMask)] = nTop;
+        facts.arrCount[static_cast<std::size_t>(nMask)] =
+            facts.arrCount[static_cast<std::size_t>(nMask & ~(1 << nTop))] + 1;
+    }
+    return facts;
+}
+constexpr CMaskFacts kMaskFacts = MakeMaskFacts();
+
+}  // namespace
 
 CHoldValue CHoldOutcomes::Value() const {
     CHoldValue value;
@@ -33,93 +54,51 @@ COutcomeTable::COutcomeTable(const CFamily& family, const CRules& rules,
     : m_pFamily(&family),
       m_nCards(std::clamp(family.nCards, CARD_CODES, MAX_CARD_CODES)),
       m_rules(rules),
-      m_nCategories(family.CategoryCount()) {
-    ScoreHands();
-    if (progress) progress(0.3);
-    for (int nCount = 4; nCount >= 0; --nCount) {
-        BuildCounts(nCount);
-        if (progress) progress(nCount == 4 ? 0.9 : 1.0 - 0.025 * nCount);
-    }
+      m_nCategories(family.CategoryCount()),
+      m_scorer(SharedHandScorer(family, rules)) {
+    if (progress) progress(0.5);
+    for (int nCount = 4; nCount >= 0; --nCount) BuildCounts(nCount);
+    if (progress) progress(1.0);
 }
 
-// Hands are visited in slot order: for a < b < c < d < e the slot C(a,1) + ... + C(e,5) grows
-// by one from each hand to the next, so one top card's hands fill one run of slots. A hand's
-// kind and suits are added up card by card as the loops go.
-void COutcomeTable::ScoreHands() {
-    m_vecOutcome.assign(static_cast<std::size_t>(GetDeals()), 0);
-    std::uint8_t* pOutcome = m_vecOutcome.data();
-    const CHandScorer& scorer = SharedHandScorer(*m_pFamily, m_rules);
-    using S = CHandScorer;
-    ParallelFor(m_nCards - 4, 1, [&](int nBegin, int nEnd) {
-        for (int e = nBegin + 4; e < nEnd + 4; ++e) {
-            int nSlot = Binomial(e, 5);
-            const int nKindE = S::RankPart(4, e);
-            const unsigned nSuitsE = scorer.SuitBit(e);
-            for (int d = 3; d < e; ++d) {
-                const int nKindD = nKindE + S::RankPart(3, d);
-                const unsigned nSuitsD = nSuitsE | scorer.SuitBit(d);
-                for (int c = 2; c < d; ++c) {
-                    const int nKindC = nKindD + S::RankPart(2, c);
-                    const unsigned nSuitsC = nSuitsD | scorer.SuitBit(c);
-                    for (int b = 1; b < c; ++b) {
-                        const int nKindB = nKindC + S::RankPart(1, b);
-                        const unsigned nSuitsB = nSuitsC | scorer.SuitBit(b);
-                        for (int a = 0; a < b; ++a)
-                            pOutcome[nSlot++] = static_cast<std::uint8_t>(scorer.Outcome(
-                                nKindB + S::RankPart(0, a), nSuitsB | scorer.SuitBit(a)));
-                    }
-                }
-            }
-        }
-    });
-}
-
-// Each hand holding a k-set holds 5 - k of the (k + 1)-sets over it, so adding their counts
-// counts every hand 5 - k times.
+// Each hand holding a k-set holds 5 - k of the (k + 1)-sets over it, so adding the counts of
+// the sets one card bigger counts every hand 5 - k times. One set of each kind stands for all.
 void COutcomeTable::BuildCounts(int nCount) {
     const std::size_t nCategories = static_cast<std::size_t>(m_nCategories);
-    const std::size_t nSets = static_cast<std::size_t>(Binomial(m_nCards, nCount));
-    const int nBiggerSets = m_nCards - nCount;
-    if (nCount == 4) {
-        m_vecFourCounts.assign(nSets * nCategories, 0);
-        std::uint8_t* pCounts = m_vecFourCounts.data();
-        const std::uint8_t* pOutcome = m_vecOutcome.data();
-        ForEachSetWithSupersets(m_nCards, 4, [&](int nSlot, const int* pBigger) {
-            std::uint8_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
-            for (int i = 0; i < nBiggerSets; ++i) {
-                const std::uint8_t nOutcome = pOutcome[pBigger[i]];
-                if (nOutcome < nCategories) ++pOwn[nOutcome];
+    std::vector<std::uint32_t>& vecCounts = m_arrCounts[static_cast<std::size_t>(nCount)];
+    vecCounts.assign(static_cast<std::size_t>(CHandScorer::Slots(nCount)) * nCategories, 0);
+    m_scorer.ForEachKind(nCount, [&](std::size_t nSlot, const int* pSet) {
+        std::uint64_t arrSum[MAX_OUTCOMES] = {};
+        for (int nCard = 0; nCard < m_nCards; ++nCard) {
+            int arrBigger[5];
+            int n = 0;
+            bool bHeld = false;
+            for (int i = 0; i < nCount; ++i) {
+                if (pSet[i] == nCard) bHeld = true;
+                if (pSet[i] > nCard && n == i) arrBigger[n++] = nCard;
+                arrBigger[n++] = pSet[i];
             }
-        });
-        return;
-    }
-    std::vector<std::uint32_t>& vecCounts = m_vecCounts[static_cast<std::size_t>(nCount)];
-    vecCounts.assign(nSets * nCategories, 0);
-    std::uint32_t* pCounts = vecCounts.data();
-    const std::uint32_t nDivisor = static_cast<std::uint32_t>(5 - nCount);
-    ForEachSetWithSupersets(m_nCards, nCount, [&](int nSlot, const int* pBigger) {
-        std::uint32_t* pOwn = pCounts + static_cast<std::size_t>(nSlot) * nCategories;
-        for (int i = 0; i < nBiggerSets; ++i)
-            ForSetCounts(nCount + 1, pBigger[i],
-                         [pOwn](std::size_t c, std::uint32_t n) { pOwn[c] += n; });
-        for (std::size_t c = 0; c < nCategories; ++c) pOwn[c] /= nDivisor;
+            if (bHeld) continue;
+            if (n == nCount) arrBigger[n++] = nCard;
+            ForSetCounts(nCount + 1, m_scorer.SetSlot(arrBigger, nCount + 1),
+                         [&](std::size_t c, std::uint32_t nHands) { arrSum[c] += nHands; });
+        }
+        std::uint32_t* pOwn = vecCounts.data() + nSlot * nCategories;
+        for (std::size_t c = 0; c < nCategories; ++c)
+            pOwn[c] = static_cast<std::uint32_t>(arrSum[c] / static_cast<std::uint64_t>(5 - nCount));
     });
 }
 
 template <typename Visit>
-void COutcomeTable::ForSetCounts(int nCount, int nSlot, Visit visit) const {
+void COutcomeTable::ForSetCounts(int nCount, std::size_t nSlot, Visit visit) const {
     const std::size_t nCategories = static_cast<std::size_t>(m_nCategories);
-    const std::size_t nStart = static_cast<std::size_t>(nSlot) * nCategories;
     if (nCount == 5) {
-        const std::uint8_t nOutcome = m_vecOutcome[static_cast<std::size_t>(nSlot)];
-        if (nOutcome < nCategories) visit(nOutcome, 1u);
-    } else if (nCount == 4) {
-        const std::uint8_t* p = m_vecFourCounts.data() + nStart;
-        for (std::size_t c = 0; c < nCategories; ++c) visit(c, std::uint32_t{p[c]});
-    } else {
-        const std::uint32_t* p = m_vecCounts[static_cast<std::size_t>(nCount)].data() + nStart;
-        for (std::size_t c = 0; c < nCategories; ++c) visit(c, p[c]);
+        const int nOutcome = m_scorer.OutcomeAt(nSlot);
+        if (nOutcome < m_nCategories) visit(static_cast<std::size_t>(nOutcome), 1u);
+        return;
     }
+    const std::uint32_t* p = m_arrCounts[static_cast<std::size_t>(nCount)].data() + nSlot * nCategories;
+    for (std::size_t c = 0; c < nCategories; ++c) visit(c, p[c]);
 }
 
 std::string COutcomeTable::GetCategoryName(int nOutcome) const {
@@ -143,7 +122,7 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes, const CPayTab
     for (int nMask = 0; nMask < 32; ++nMask) {
         int arrSubset[5];
         const int nCount = MaskedCards(deal.arrSorted, nMask, arrSubset);
-        ForSetCounts(nCount, ColexIndex(arrSubset, nCount),
+        ForSetCounts(nCount, m_scorer.SetSlot(arrSubset, nCount),
                      [&](std::size_t c, std::uint32_t n) { arrCounts[nMask][c] = n; });
     }
     KeepExactHolds([&](int nMask, int nSuperset) {
@@ -155,7 +134,7 @@ bool COutcomeTable::CountHolds(const std::array<int, 5>& arrCodes, const CPayTab
         CHoldOutcomes& hold = arrHolds[static_cast<std::size_t>(nHoldMask)];
         hold = CHoldOutcomes{};
         hold.nHoldMask = nHoldMask;
-        hold.nHeld = std::popcount(static_cast<unsigned>(nSortedMask));
+        hold.nHeld = kMaskFacts.arrCount[static_cast<std::size_t>(nSortedMask)];
         hold.nDraws = Binomial(GetUnseen(), 5 - hold.nHeld);
         std::int64_t nPaying = 0;
         for (int c = 0; c < nCategories; ++c) {
@@ -188,9 +167,8 @@ CHoldValue COutcomeTable::BestHold(const std::array<int, 5>& arrCodes, const CPa
     return vecHolds.empty() ? CHoldValue{} : vecHolds.front();
 }
 
-// Pay sums are linear in the counts, so a pay table's sum over the hands holding each set is
-// worked out once (a few milliseconds), and the subsets of each deal told apart on those sums
-// alone.
+// Pay sums are linear in the counts, so a pay table's sum over the hands holding a set of each
+// kind is worked out once, and the subsets of each deal told apart on those sums alone.
 CHoldPays COutcomeTable::ApplyPays(const CPayTable& table, int nBet) const {
     ASSERT(Fits(table));
     CHoldPays pays(*this);
@@ -199,42 +177,46 @@ CHoldPays COutcomeTable::ApplyPays(const CPayTable& table, int nBet) const {
     for (int nHeld = 0; nHeld <= 5; ++nHeld)
         pays.m_arrScale[static_cast<std::size_t>(nHeld)] =
             GetDrawLcm() / Binomial(GetUnseen(), 5 - nHeld);
-    const std::int64_t* pPays = pays.m_arrPays.data();
     for (int nCount = 0; nCount <= 4; ++nCount) {
         std::vector<std::int64_t>& vecSums = pays.m_arrSums[static_cast<std::size_t>(nCount)];
-        vecSums.assign(static_cast<std::size_t>(Binomial(m_nCards, nCount)), 0);
-        std::int64_t* pSums = vecSums.data();
-        ParallelFor(Binomial(m_nCards, nCount), 8192, [&](int nBegin, int nEnd) {
-            for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
-                std::int64_t nSum = 0;
-                ForSetCounts(nCount, nSlot,
-                             [&](std::size_t c, std::uint32_t n) { nSum += pPays[c] * n; });
-                pSums[nSlot] = nSum;
-            }
-        });
+        vecSums.assign(static_cast<std::size_t>(CHandScorer::Slots(nCount)), 0);
+        for (std::size_t nSlot = 0; nSlot < vecSums.size(); ++nSlot)
+            ForSetCounts(nCount, nSlot, [&](std::size_t c, std::uint32_t n) {
+                vecSums[nSlot] += pays.m_arrPays[c] * n;
+            });
     }
     return pays;
 }
 
 void CHoldPays::HoldValues(const int* pSortedCodes, std::int64_t* pValues) const {
-    // The whole deal is one hand: its pay is looked up, not summed.
-    for (int nMask = 0; nMask < 31; ++nMask) {
-        int arrSubset[5];
-        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
-        pValues[nMask] = m_arrSums[static_cast<std::size_t>(nCount)]
-                                  [static_cast<std::size_t>(ColexIndex(arrSubset, nCount))];
+    // A subset's kind is its subset without the top card's kind plus the top card's share, so
+    // the 32 kinds take one addition each.
+    const CHandScorer& scorer = m_table.GetScorer();
+    int arrKinds[32];
+    unsigned arrSuits[32];
+    arrKinds[0] = 0;
+    arrSuits[0] = 0;
+    for (std::size_t nMask = 1; nMask < 32; ++nMask) {
+        const int nTop = kMaskFacts.arrTop[nMask];
+        const int nCount = kMaskFacts.arrCount[nMask];
+        const std::size_t nRest = nMask & ~(1u << nTop);
+        arrKinds[nMask] = arrKinds[nRest] + CHandScorer::RankPart(nCount - 1, pSortedCodes[nTop]);
+        arrSuits[nMask] = arrSuits[nRest] | scorer.SuitBit(pSortedCodes[nTop]);
     }
-    pValues[31] = Pay(m_table.GetOutcome(pSortedCodes));
+    for (std::size_t nMask = 0; nMask < 31; ++nMask)
+        pValues[nMask] = m_arrSums[static_cast<std::size_t>(kMaskFacts.arrCount[nMask])]
+                                  [CHandScorer::Slot(arrKinds[nMask], arrSuits[nMask])];
+    // The whole deal is one hand: its pay is looked up, not summed.
+    pValues[31] = Pay(scorer.Outcome(arrKinds[31], arrSuits[31]));
     KeepExactHolds([pValues](int nMask, int nSuperset) { pValues[nMask] -= pValues[nSuperset]; });
-    for (int nMask = 0; nMask < 32; ++nMask)
-        pValues[nMask] *=
-            m_arrScale[static_cast<std::size_t>(std::popcount(static_cast<unsigned>(nMask)))];
+    for (std::size_t nMask = 0; nMask < 32; ++nMask)
+        pValues[nMask] *= m_arrScale[static_cast<std::size_t>(kMaskFacts.arrCount[nMask])];
 }
 
 CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
                                          const CProgressFunction& progress) const {
     const CHoldPays pays = ApplyPays(table, nBet);
-    const std::vector<CDealClass>& vecClasses = DealClasses(m_nCards);
+    const std::span<const CDealClass> vecClasses = DealClasses(m_nCards);
     std::atomic<std::int64_t> nTotal{0};
     ParallelFor(
         static_cast<int>(vecClasses.size()), 2048,
@@ -259,8 +241,8 @@ CGameReturn COutcomeTable::ComputeReturn(const CPayTable& table, int nBet,
 }
 
 std::size_t COutcomeTable::GetMemoryBytes() const {
-    std::size_t nBytes = m_vecOutcome.capacity() + m_vecFourCounts.capacity();
-    for (const std::vector<std::uint32_t>& vec : m_vecCounts)
+    std::size_t nBytes = 0;
+    for (const std::vector<std::uint32_t>& vec : m_arrCounts)
         nBytes += vec.capacity() * sizeof(std::uint32_t);
     return nBytes;
 }

@@ -1,7 +1,9 @@
 // The one counting engine: for a family and its rules, how many draws of every hold of every
-// deal end in each category. For every five-card hand its category, and for every set of up to
-// four cards the hands holding it counted per category; a hold's counts then take 32 look-ups
-// per deal. A pay table applies to the counts when asked, so a new pay table costs no new table.
+// deal end in each category. What the hands holding a set of cards make depends only on the
+// set's kind (its ranks, and whether its natural cards share a suit), so the hands holding a
+// set of each kind are counted per category, a few thousand kinds in all; a hold's counts then
+// take 32 look-ups per deal. A pay table applies to the counts when asked, so a new pay table
+// costs no new table.
 #pragma once
 
 #include <array>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "analysis/card_code.h"
+#include "analysis/hand_scorer.h"
 #include "analysis/hold_value.h"
 #include "analysis/parallel_for.h"
 #include "games/family.h"
@@ -51,15 +54,16 @@ private:
 
     const COutcomeTable& m_table;
     std::array<std::int64_t, MAX_OUTCOMES> m_arrPays{};
-    // [k][slot]: the pays of every hand holding the k-card set (up to four cards) added up.
+    // [k][slot of a kind]: the pays of every hand holding a k-card set (up to four cards) of
+    // that kind added up.
     std::array<std::vector<std::int64_t>, 5> m_arrSums;
     std::array<std::int64_t, 6> m_arrScale{};  // the draw LCM over the draws, by cards held
 };
 
 class COutcomeTable {
 public:
-    // Counts every hand on every core: a fraction of a second in a release build, seconds in a
-    // debug one, so callers with a window build it off the window's thread.
+    // Counts the kinds of sets: a few milliseconds, the first table of a family and rules also
+    // asking the classifier once per kind of hand.
     COutcomeTable(const CFamily& family, const CRules& rules,
                   const CProgressFunction& progress = {});
     COutcomeTable(const COutcomeTable&) = delete;
@@ -84,9 +88,8 @@ public:
     // As the family writes it; "" for the losing hand.
     std::string GetCategoryName(int nOutcome) const;
     // The outcome of a five-card hand, codes in ascending order.
-    int GetOutcome(const int* pSortedCodes) const {
-        return m_vecOutcome[static_cast<std::size_t>(ColexIndex(pSortedCodes, 5))];
-    }
+    int GetOutcome(const int* pSortedCodes) const { return m_scorer.Score(pSortedCodes); }
+    const CHandScorer& GetScorer() const { return m_scorer; }
 
     // The 32 holds of a deal by hold mask, paid by the table at the bet (which must fit these
     // counts); false for a deal that is not five different cards.
@@ -108,18 +111,15 @@ public:
     std::size_t GetMemoryBytes() const;
 
 private:
-    void ScoreHands();
     void BuildCounts(int nCount);
-    // The hands holding the nCount-card set of slot nSlot counted per paying category.
+    // The hands holding a set of nCount cards of the slot's kind, counted per paying category.
     template <typename Visit>
-    void ForSetCounts(int nCount, int nSlot, Visit visit) const;
+    void ForSetCounts(int nCount, std::size_t nSlot, Visit visit) const;
 
     const CFamily* m_pFamily;
     int m_nCards;  // in the deck: 52, or 53 with the joker
     CRules m_rules;
-    int m_nCategories;                       // paying categories; the losing hand is the next
-    std::vector<std::uint8_t> m_vecOutcome;  // by slot of the five-card hand
-    // Sets of four cards count at most 48 hands, so a byte each; smaller sets 32 bits.
-    std::vector<std::uint8_t> m_vecFourCounts;              // [slot * categories + category]
-    std::array<std::vector<std::uint32_t>, 4> m_vecCounts;  // [k][slot * categories + category]
+    int m_nCategories;  // paying categories; the losing hand is the next
+    const CHandScorer& m_scorer;
+    std::array<std::vector<std::uint32_t>, 5> m_arrCounts;  // [k][slot * categories + category]
 };

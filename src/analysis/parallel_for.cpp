@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <thread>
 #include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/afx.h"
 
@@ -115,6 +119,13 @@ CStoppableWork::~CStoppableWork() {
 
 bool CStoppableWork::IsStopped() const {
     return m_bStop || g_bStopAll;
+}
+
+// On Linux a nice value is the thread's own, and threads it starts inherit it.
+void LowerThisThreadPriority() {
+    errno = 0;
+    const int nNice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    if (errno == 0 && nNice < 10) setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
 }
 
 bool IsParallelWorkStopped() {

@@ -38,6 +38,12 @@ private:
     const std::atomic<bool>* m_pOuter;
 };
 
+// For a thread of its own doing background work: from now on it, and the threads it starts
+// (ParallelFor's helpers inherit it), gives way to the window's thread, so clicks are answered
+// at once while all cores count. It cannot be undone, so never call it on a thread that goes on
+// to other work.
+void LowerThisThreadPriority();
+
 // Whether the calling thread's work has been stopped: its CStoppableWork's flag, or the end of
 // the process.
 bool IsParallelWorkStopped();

@@ -315,15 +315,15 @@ int CardCodeOf(const CCard* pCard) {
 }
 
 std::span<const CCategoryReading> CFamily::Readings() const {
-    static std::once_flag s_once;
-    static std::vector<CCategoryReading>* s_pReadings = nullptr;  // by family, kept for the run
-    std::call_once(s_once, [] {
-        s_pReadings = new std::vector<CCategoryReading>[std::size(kFamilies)];
-        for (std::size_t i = 0; i < std::size(kFamilies); ++i)
-            s_pReadings[i] = WorkOutReadings(kFamilies[i]);
-    });
+    // By family, each worked out when first asked and kept for the run.
+    static std::once_flag s_arrOnce[std::size(kFamilies)];
+    static std::vector<CCategoryReading>* s_pReadings =
+        new std::vector<CCategoryReading>[std::size(kFamilies)];
     for (std::size_t i = 0; i < std::size(kFamilies); ++i)
-        if (&kFamilies[i] == this) return s_pReadings[i];
+        if (&kFamilies[i] == this) {
+            std::call_once(s_arrOnce[i], [i] { s_pReadings[i] = WorkOutReadings(kFamilies[i]); });
+            return s_pReadings[i];
+        }
     return {};
 }
 

@@ -302,7 +302,7 @@ private:
 bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                    std::vector<CDealOffers>& vecDeals, std::vector<COffer>& vecOffers,
                    const CProgressFunction& progress) {
-    const std::vector<CDealClass>& vecClasses = DealClasses(pays.GetTable().GetCards());
+    const std::span<const CDealClass> vecClasses = DealClasses(pays.GetTable().GetCards());
     const std::size_t nDeals = vecClasses.size();
     std::vector<COffer> vecAll(nDeals * 32);
     std::vector<int> vecCount(nDeals, 0);

@@ -57,7 +57,7 @@ std::vector<CHoldValue> CHoldAnalyzer::AnalyzeDeal(const std::array<int, 5>& arr
 }
 
 CGameReturn CHoldAnalyzer::ComputeReturn(const CProgressFunction& progress) const {
-    const std::vector<CDealClass>& vecClasses = DealClasses();
+    const std::span<const CDealClass> vecClasses = DealClasses();
     std::array<std::int64_t, 6> arrScale{};  // by cards held
     for (int nHeld = 0; nHeld <= 5; ++nHeld)
         arrScale[nHeld] = kDrawLcm / Binomial(UNSEEN_CARDS, 5 - nHeld);
