@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "analysis/outcome_cache.h"
+#include "analysis/parallel_for.h"
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "games/pay_table_text.h"
@@ -369,6 +370,7 @@ void CPayTablesDialog::ComputeMissingReturns() {
                std::pair(b.pFamily, b.rules.bWheelStraight);
     });
     m_worker = std::thread([this, vecTables] {
+        LowerThisThreadPriority();
         for (const CPayTable& table : vecTables) {
             if (m_bStop) break;
             const auto pTable = SharedOutcomeTable(table.Family(), table.rules);

@@ -44,6 +44,7 @@ public:
         const CPayTable& table = m_dlg.GetPayTable();
         m_worker = std::thread([this, pFamily = table.pFamily, rules = table.rules] {
             const CStoppableWork work(m_bStop);
+            LowerThisThreadPriority();
             if (!SharedOutcomeTable(*pFamily, rules)) return;
             QMetaObject::invokeMethod(
                 this,

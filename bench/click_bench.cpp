@@ -1,0 +1,100 @@
+// How soon the table answers a click while the engine counts in the background: a hold
+// toggled and the window painted, timed click by click, beside the same clicks with nothing
+// counting. The background does what the coach does when a game is first played: a family's
+// counts, a return and a strategy chart, family after family.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "analysis/outcome_table.h"
+#include "analysis/parallel_for.h"
+#include "games/pay_table_library.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "strategy/chart_generator.h"
+#include "table/multi_hand_dlg.h"
+#include "table/resource.h"
+#include "ui/desktop_integration.h"
+
+namespace {
+
+// Counts families over and over until stopped, as a background job runs.
+class CBackgroundCounting {
+public:
+    explicit CBackgroundCounting(bool bLowered) {
+        m_worker = std::thread([this, bLowered] {
+            const CStoppableWork work(m_bStop);
+            if (bLowered) LowerThisThreadPriority();
+            for (std::size_t i = 0; !work.IsStopped(); ++i) {
+                const CLibraryPayTable& entry = PayTableLibrary()[i % PayTableLibrary().size()];
+                const COutcomeTable counts(entry.table.Family(), entry.table.rules);
+                benchmark::DoNotOptimize(counts.ComputeReturn(entry.table, 5));
+                benchmark::DoNotOptimize(GenerateChart(counts, entry.table, 5));
+                ++m_nJobs;
+            }
+        });
+    }
+    ~CBackgroundCounting() {
+        m_bStop = true;
+        m_worker.join();
+    }
+    int Jobs() const { return m_nJobs; }
+
+private:
+    std::atomic<bool> m_bStop{false};
+    std::atomic<int> m_nJobs{0};
+    std::thread m_worker;
+};
+
+void BM_ClickAnswered(benchmark::State& state) {
+    SetUpDesktopIntegration(*qApp);
+    CMultiHandDlg dlg;
+    CQtDialogHost host(dlg, nullptr);
+    SetUpDialogHost(host);
+    dlg.OnInitDialog();
+    host.show();
+    QApplication::processEvents();
+    qobject_cast<QPushButton*>(host.GetControl(IDC_DEAL))->click();
+    auto* pHold = qobject_cast<QPushButton*>(host.GetControl(IDC_HOLD1));
+
+    std::unique_ptr<CBackgroundCounting> pBackground;
+    if (state.range(0) != 0) {
+        pBackground = std::make_unique<CBackgroundCounting>(state.range(0) == 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::vector<double> vecMs;
+    for (auto _ : state) {
+        const auto tStart = std::chrono::steady_clock::now();
+        QTest::mouseClick(pHold, Qt::LeftButton);
+        host.repaint();
+        QApplication::processEvents();
+        vecMs.push_back(std::chrono::duration<double, std::milli>(
+                            std::chrono::steady_clock::now() - tStart)
+                            .count());
+        // A player clicks a few times a second, not without pause.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (pBackground) state.counters["background_jobs"] = pBackground->Jobs();
+    pBackground.reset();
+    dlg.OnCancel();
+    std::sort(vecMs.begin(), vecMs.end());
+    state.counters["median_ms"] = vecMs[vecMs.size() / 2];
+    state.counters["p99_ms"] = vecMs[vecMs.size() * 99 / 100];
+    state.counters["max_ms"] = vecMs.back();
+}
+BENCHMARK(BM_ClickAnswered)
+    ->ArgName("counting")  // 0 nothing, 1 at the window's priority, 2 below it
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
