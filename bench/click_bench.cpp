@@ -74,9 +74,9 @@ void BM_ClickAnswered(benchmark::State& state) {
         QTest::mouseClick(pHold, Qt::LeftButton);
         host.repaint();
         QApplication::processEvents();
-        vecMs.push_back(std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - tStart)
-                            .count());
+        vecMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - tStart)
+                .count());
         // A player clicks a few times a second, not without pause.
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

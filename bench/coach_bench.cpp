@@ -4,6 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <fstream>
+#include <malloc.h>
+#include <string>
+#include <vector>
 
 #include "analysis/outcome_cache.h"
 #include "games/game.h"
@@ -119,5 +123,56 @@ void BM_CoachAfterChoosingAPayTable(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CoachAfterChoosingAPayTable)->Iterations(100)->Unit(benchmark::kMillisecond);
+
+// The first library table of six families, 52 and 53 cards, with and without wild cards.
+std::vector<const CLibraryPayTable*> SixFamilies() {
+    std::vector<const CLibraryPayTable*> vecTables;
+    for (const char* pszFamily :
+         {"jacks", "bonus", "double-double-bonus", "triple-bonus", "deuces", "joker"})
+        for (const CLibraryPayTable& entry : PayTableLibrary())
+            if (entry.table.pFamily == &GetFamily(pszFamily)) {
+                vecTables.push_back(&entry);
+                break;
+            }
+    return vecTables;
+}
+
+// The resident memory of the process, in megabytes.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string strLine; std::getline(status, strLine);)
+        if (strLine.rfind("VmRSS:", 0) == 0) return std::stod(strLine.substr(6)) / 1024.0;
+    return 0.0;
+}
+
+// Six families played, a deal drawn in each, with the coach's window open (1) and its charts
+// made, against the table alone (0) (target: under 100 MB with the coach).
+void BM_MemoryAfterSixFamilies(benchmark::State& state) {
+    CDefaultRandomSource source(5);
+    CRandomSourceScope scope(&source);
+    const bool bCoach = state.range(0) != 0;
+    for (auto _ : state) {
+        CTable table(bCoach);
+        table.PlayOneHand();
+        for (const CLibraryPayTable* pEntry : SixFamilies()) {
+            const CPayTable& payTable = pEntry->table;
+            table.dlg.SetPayTable(GAME_JACKS_OR_BETTER, payTable);
+            table.dlg.OnCommand(IDC_DEAL);
+            table.dlg.OnCommand(IDC_DRAW);
+            QApplication::processEvents();
+            while (table.pCoach && table.pCoach->IsWorking())
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        QApplication::processEvents();
+        state.counters["rss_MB"] = ResidentMegabytes();
+        { struct mallinfo2 mi = mallinfo2(); state.counters["inuse"] = mi.uordblks/1e6; state.counters["free"] = mi.fordblks/1e6; state.counters["mmap"] = mi.hblkhd/1e6; state.counters["arena"] = mi.arena/1e6; }
+    }
+}
+BENCHMARK(BM_MemoryAfterSixFamilies)
+    ->ArgName("coach")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

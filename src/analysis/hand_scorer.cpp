@@ -46,8 +46,8 @@ void CHandScorer::ForEachKind(int nCount,
             for (int i = 0; i < nCount; ++i) {
                 const int nRank = arrRanks[i];
                 const int nShift = nSpread != 0 && nRank == arrRanks[nTopCard] ? 1 : 0;
-                arrCodes[i] = nRank == kJokerRank ? JOKER_CODE
-                                                  : nRank * 4 + (arrTaken[nRank]++ + nShift) % 4;
+                arrCodes[i] =
+                    nRank == kJokerRank ? JOKER_CODE : nRank * 4 + (arrTaken[nRank]++ + nShift) % 4;
             }
             SortCodes(arrCodes, nCount);
             const std::size_t nSlot = SetSlot(arrCodes, nCount);

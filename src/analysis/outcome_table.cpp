@@ -85,7 +85,8 @@ void COutcomeTable::BuildCounts(int nCount) {
         }
         std::uint32_t* pOwn = vecCounts.data() + nSlot * nCategories;
         for (std::size_t c = 0; c < nCategories; ++c)
-            pOwn[c] = static_cast<std::uint32_t>(arrSum[c] / static_cast<std::uint64_t>(5 - nCount));
+            pOwn[c] =
+                static_cast<std::uint32_t>(arrSum[c] / static_cast<std::uint64_t>(5 - nCount));
     });
 }
 
@@ -97,7 +98,8 @@ void COutcomeTable::ForSetCounts(int nCount, std::size_t nSlot, Visit visit) con
         if (nOutcome < m_nCategories) visit(static_cast<std::size_t>(nOutcome), 1u);
         return;
     }
-    const std::uint32_t* p = m_arrCounts[static_cast<std::size_t>(nCount)].data() + nSlot * nCategories;
+    const std::uint32_t* p =
+        m_arrCounts[static_cast<std::size_t>(nCount)].data() + nSlot * nCategories;
     for (std::size_t c = 0; c < nCategories; ++c) visit(c, p[c]);
 }
 

@@ -87,8 +87,7 @@ public:
     int GetCategoryCount() const { return m_nCategories + 1; }
     // As the family writes it; "" for the losing hand.
     std::string GetCategoryName(int nOutcome) const;
-    // The outcome of a five-card hand, codes in ascending order.
-    int GetOutcome(const int* pSortedCodes) const { return m_scorer.Score(pSortedCodes); }
+    // What tells each hand's outcome and each set's kind.
     const CHandScorer& GetScorer() const { return m_scorer; }
 
     // The 32 holds of a deal by hold mask, paid by the table at the bet (which must fit these
