@@ -9,6 +9,7 @@
 #include "games/game_double_bonus.h"
 #include "games/game_duces_wild.h"
 #include "games/game_jack_or_better.h"
+#include "games/game_variants.h"
 #include "model/card.h"
 #include "model/hand.h"
 
@@ -27,8 +28,21 @@ struct CPack {
     }
 };
 
+// Each game plays its own table as built.
+template <class TGame>
+constexpr int kGameOf = 0;
+template <>
+constexpr int kGameOf<CGameDucesWild> = GAME_DUCES_WILD;
+template <>
+constexpr int kGameOf<CGameJackOrBetter> = GAME_JACKS_OR_BETTER;
+template <>
+constexpr int kGameOf<CGameBonus> = GAME_BONUS;
+template <>
+constexpr int kGameOf<CGameDoubleBonus> = GAME_DOUBLE_BONUS;
+
 template <class TGame>
 void BM_AllHands(benchmark::State& state) {
+    const CPayTable& table = AsBuiltPayTable(kGameOf<TGame>);
     const CPack pack;
     const CCardArray& deck = pack.all;
     CCardArray five;
@@ -47,7 +61,7 @@ void BM_AllHands(benchmark::State& state) {
                         hand.SetCard(3, deck[d]);
                         for (int e = d + 1; e < 52; ++e) {
                             hand.SetCard(4, deck[e]);
-                            const TGame game(&hand);
+                            const TGame game(&hand, table);
                             const char* pszName = game.GetName();
                             benchmark::DoNotOptimize(pszName);
                             nPaid += game.GetPayout();

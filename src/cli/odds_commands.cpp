@@ -1,36 +1,24 @@
 #include "cli/odds_commands.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdio>
-#include <numeric>
+#include <optional>
 #include <sstream>
-#include <string_view>
 
-#include "analysis/card_code.h"
-#include "analysis/outcome_cache.h"
+#include "cli/odds_chart_modes.h"
+#include "cli/odds_deal_modes.h"
 #include "cli/odds_options.h"
-#include "games/pay_table_library.h"
-#include "model/echo_text.h"
-#include "strategy/chart_cache.h"
+#include "cli/odds_output.h"
+#include "cli/odds_pay_table_modes.h"
+#include "cli/odds_request.h"
+#include "games/game_variants.h"
 
 namespace {
 
 using O = EOddsOption;
 
-constexpr int kExitBadInput = 2;
-constexpr int kDefaultGame = GAME_JACKS_OR_BETTER;
-
-const char kUsage[] =
-    "Usage: handfall-odds [--game GAME] [PAYS] CARDS\n"
-    "       handfall-odds [--game GAME] [PAYS] --hold HELD [--hands N] CARDS\n"
-    "       handfall-odds --return [--game GAME] [PAYS]\n"
-    "       handfall-odds --strategy [--game GAME] [PAYS]\n"
-    "       handfall-odds --chart-holds [--game GAME] [PAYS] < DEALS\n"
-    "       handfall-odds [--game GAME] --pays list\n"
-    "       handfall-odds --list\n"
-    "       handfall-odds --help | --version\n"
+// What --help says after the usage lines: %s stand for the variants, the families and the
+// default game.
+const char kHelpText[] =
     "PAYS:  [--pays TABLE] [--rules RULES] [--bet B]\n"
     "\n"
     "With five dealt cards, lists the 32 holds ranked by their exact expected pay per coin,\n"
@@ -79,15 +67,29 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 on success, 2 for bad input.\n";
 
-// A command's output goes through printf-style formatting; this is the one place it is written.
-template <typename... Args>
-void Print(std::ostream& out, const char* pszFormat, Args... args) {
-    const int nSize = std::snprintf(nullptr, 0, pszFormat, args...);
-    std::string strText(static_cast<std::size_t>(std::max(nSize, 0)) + 1, '\0');
-    std::snprintf(strText.data(), strText.size(), pszFormat, args...);
-    strText.resize(static_cast<std::size_t>(std::max(nSize, 0)));
-    out << strText;
-}
+// A mode runs with the options read, the games it works on with their tables, and the streams.
+using CModeFunction = int (*)(const COddsOptions&, std::vector<CRequest>&, COddsIo&);
+
+enum class EGames {
+    None,  // works on no game of its own
+    One,   // the game of --game, or the default one
+    Every  // without --game, every variant, where each plays its table as built
+};
+
+struct COddsMode {
+    const char* pszName;  // as messages name it: "--hold"
+    bool (*pfnPicked)(const COddsOptions&);
+    CModeFunction pfnRun;
+    const char* pszUsage;  // its line of --help after the program's name; null: none of its own
+    std::vector<EOddsOption> vecTakes;  // every option it takes, the one that picks it too
+    bool bCards;                        // takes the five cards
+    EGames eGames;
+    // The message for an option or the cards it does not take: {mode} and {option} stand for
+    // their names, {taker} for that of the first mode that takes the option.
+    const char* pszRefusal;
+};
+
+const std::vector<COddsMode>& Modes();
 
 // Words in lines of at most 90 characters, each indented by two spaces.
 std::string Indented(const std::string& strWords) {
@@ -104,493 +106,117 @@ std::string Indented(const std::string& strWords) {
     return strText + strLine;
 }
 
-int BadInput(COddsIo& io, const std::string& strMessage) {
-    io.err << "handfall-odds: " << strMessage << "\nTry 'handfall-odds --help'.\n";
-    return kExitBadInput;
+int Help(const COddsOptions&, std::vector<CRequest>&, COddsIo& io) {
+    for (const COddsMode& mode : Modes()) {
+        if (mode.pszUsage == nullptr) continue;
+        io.out << (&mode == &Modes().front() ? "Usage: " : "       ") << "handfall-odds "
+               << mode.pszUsage << "\n";
+    }
+    Print(io.out, kHelpText, VariantNames().c_str(), Indented(FamilyNames() + ".").c_str(),
+          FindGameVariant(kDefaultGame)->pszCommandName);
+    return 0;
 }
 
-std::string CoinsText(int nBet) {
-    return std::to_string(nBet) + (nBet == 1 ? " coin" : " coins");
+int Version(const COddsOptions&, std::vector<CRequest>&, COddsIo& io) {
+    Print(io.out, "handfall-odds %s\n", HANDFALL_VERSION);
+    return 0;
 }
 
-// Rewrites one line of standard error in place while the tables are built.
-class CProgressLine {
-public:
-    CProgressLine(COddsIo& io, std::string strTitle) : m_io(io), m_strTitle(std::move(strTitle)) {}
-    CProgressFunction Stage(const char* pszStage) {
-        if (!m_io.bProgress) return {};
-        return [this, pszStage](double dDone) {
-            const int nPercent = static_cast<int>(dDone * 100.0);
-            if (nPercent == m_nLastPercent && pszStage == m_pszLastStage) return;
-            m_nLastPercent = nPercent;
-            m_pszLastStage = pszStage;
-            Print(m_io.err, "\r%s: %s %3d%%   ", m_strTitle.c_str(), pszStage, nPercent);
-            m_io.err.flush();
-        };
-    }
-    void Done() {
-        if (m_io.bProgress) Print(m_io.err, "\r%s: done%30s\n", m_strTitle.c_str(), "");
-    }
-
-private:
-    COddsIo& m_io;
-    std::string m_strTitle;
-    int m_nLastPercent = -1;
-    const char* m_pszLastStage = nullptr;
-};
-
-// What a command works on, once the options are read and checked: a variant, or a family of the
-// library that no variant is named after.
-struct CRequest {
-    const char* pszGame = "";  // the variant's caption or the family's name
-    const CFamily* pFamily = &JacksFamily();
-    int nGame = 0;  // the variant's code; 0 for a family, which has no table as built
-    CPayTable table;
-    bool bAsBuilt = true;  // the variant's table as built: no pay table asked for
-    int nBet = MAX_BET;
-    std::array<int, 5> arrCodes{};
-    int nHoldMask = 0;
-    int nHands = 0;  // 0: per hand only
-};
-
-// The pay table of --pays and --rules for the request's game. An error message, or "".
-std::string ReadPayTable(const COddsOptions& options, CRequest& request) {
-    const CFamily& family = *request.pFamily;
-    const bool bList = !options.strPays.empty() &&
-                       options.strPays.find_first_not_of("0123456789 ") == std::string::npos;
-    if (!bList && options.Has(O::Rules)) return "--rules goes with a list of pays";
-    request.bAsBuilt =
-        request.nGame != 0 && (options.strPays.empty() || options.strPays == "as-built");
-    if (request.bAsBuilt) {
-        request.table = AsBuiltPayTable(request.nGame);
-        return "";
-    }
-    if (!bList) {
-        // A family without a table as built plays its first table of the library unless told.
-        const CLibraryPayTable* pEntry = nullptr;
-        if (!options.strPays.empty())
-            pEntry = FindLibraryPayTable(family, request.nGame, options.strPays);
-        else
-            for (const CLibraryPayTable& entry : PayTableLibrary())
-                if (pEntry == nullptr && entry.table.pFamily == &family) pEntry = &entry;
-        if (pEntry == nullptr) {
-            std::string strNames = request.nGame != 0 ? "as-built" : "";
-            for (const CLibraryPayTable& entry : PayTableLibrary())
-                if (entry.table.pFamily == &family)
-                    strNames += (strNames.empty() ? "" : ", ") + entry.strShort;
-            return "unknown pay table '" + EchoText(options.strPays) + "' for " + request.pszGame +
-                   " (" + strNames + ", or a list of pays)";
-        }
-        request.table = pEntry->table;
-        return "";
-    }
-    std::vector<int> vecPays;
-    std::istringstream in(options.strPays);
-    for (std::string strWord; in >> strWord;) {
-        if (strWord.size() > 6)
-            return "--pays: a pay is 0 to 100000, not '" + EchoText(strWord) + "'";
-        vecPays.push_back(std::stoi(strWord));
-    }
-    const auto& categories = family.categories;
-    if (vecPays.size() != categories.size()) {
-        std::string strNames;
-        for (const CCategory& category : categories)
-            strNames += std::string(strNames.empty() ? "" : ", ") + category.pszName;
-        return std::string("--pays for ") + request.pszGame + " takes " +
-               std::to_string(categories.size()) + " pays (" + strNames + "), not " +
-               std::to_string(vecPays.size());
-    }
-    const bool bCasino = options.strRules != "as-built";
-    request.table = bCasino ? MakeCasinoPayTable(family, "your table", kCasinoRules, vecPays)
-                            : MakeFlatPayTable(family, "your table", kAsBuiltRules, vecPays);
-    if (std::string strError = ValidatePayTable(request.table); !strError.empty())
-        return "--pays: " + strError;
-    return "";
+template <EOddsOption eOption>
+bool Given(const COddsOptions& options) {
+    return options.Has(eOption);
+}
+bool Always(const COddsOptions&) {
+    return true;
+}
+bool PaysList(const COddsOptions& options) {
+    return options.strPays == "list";
 }
 
-const COutcomeTable& Counts(const CPayTable& table, const CProgressFunction& progress = {}) {
-    return *SharedOutcomeTable(table.Family(), table.rules, progress);
+// Every mode, in the order --help lists them. Of several that the command line picks, the later
+// one runs and tells the options it does not take: it is the more particular. The first is
+// picked always.
+const std::vector<COddsMode>& Modes() {
+    // clang-format off
+    static const std::vector<COddsMode> modes = {
+        {"ranking a deal", Always, RankDeal,
+         "[--game GAME] [PAYS] CARDS",
+         {O::Game, O::Pays, O::Rules, O::Bet}, true, EGames::One,
+         "{option} goes with {taker}"},
+        {"--hold", Given<O::Hold>, HoldOutcomes,
+         "[--game GAME] [PAYS] --hold HELD [--hands N] CARDS",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Hold, O::Hands}, true, EGames::One,
+         "{mode} takes no {option}"},
+        {"--return", Given<O::Return>, Returns,
+         "--return [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Return}, false, EGames::Every,
+         "{mode} takes no {option}"},
+        {"--strategy", Given<O::Strategy>, PrintStrategy,
+         "--strategy [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Strategy}, false, EGames::One,
+         "{mode} takes no {option}"},
+        {"--chart-holds", Given<O::ChartHolds>, ChartHolds,
+         "--chart-holds [--game GAME] [PAYS] < DEALS",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::ChartHolds}, false, EGames::One,
+         "{mode} takes no {option}"},
+        {"--pays list", PaysList, ListPayTables,
+         "[--game GAME] --pays list",
+         {O::Game, O::Pays}, false, EGames::None,
+         "{mode} takes only --game"},
+        {"--list", Given<O::List>, ListLibrary,
+         "--list",
+         {O::List}, false, EGames::None,
+         "{mode} takes nothing else"},
+        {"--help", Given<O::Help>, Help,
+         "--help | --version",
+         {O::Help}, false, EGames::None,
+         "{mode} takes nothing else"},
+        {"--version", Given<O::Version>, Version,
+         nullptr,
+         {O::Version}, false, EGames::None,
+         "{mode} takes nothing else"},
+    };
+    // clang-format on
+    return modes;
 }
 
-std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31) {
-    std::string strText;
-    for (int i = 0; i < 5; ++i) {
-        if (!((nMask >> i) & 1)) continue;
-        if (!strText.empty()) strText += ' ';
-        strText += CardCodeText(arrCodes[static_cast<size_t>(i)]);
-    }
+bool Takes(const COddsMode& mode, EOddsOption eOption) {
+    return std::find(mode.vecTakes.begin(), mode.vecTakes.end(), eOption) != mode.vecTakes.end();
+}
+
+// The mode's message for what it does not take: an option, or the cards (no eOption).
+std::string Refusal(const COddsMode& mode, const std::string& strWhat,
+                    std::optional<EOddsOption> eOption = std::nullopt) {
+    std::string strTaker;
+    for (const COddsMode& other : Modes())
+        if (strTaker.empty() && eOption && Takes(other, *eOption)) strTaker = other.pszName;
+    std::string strText = mode.pszRefusal;
+    const auto fill = [&strText](const std::string& strField, const std::string& strValue) {
+        if (const std::size_t n = strText.find(strField); n != std::string::npos)
+            strText.replace(n, strField.size(), strValue);
+    };
+    fill("{mode}", mode.pszName);
+    fill("{option}", strWhat);
+    fill("{taker}", strTaker);
     return strText;
 }
 
-// The title of a listing: the game, and the table where it is not the variant's as built.
-std::string Title(const CRequest& request) {
-    std::string strTitle = request.pszGame;
-    if (!request.bAsBuilt)
-        strTitle += " (" + request.table.strName + ", " + CoinsText(request.nBet) + ")";
-    return strTitle;
-}
-
-int RankDeal(const CRequest& request, COddsIo& io) {
-    const std::vector<CHoldValue> vecHolds =
-        Counts(request.table).RankHolds(request.arrCodes, request.table, request.nBet);
-    Print(io.out, "%s, dealt %s\n", Title(request).c_str(), DealText(request.arrCodes).c_str());
-    Print(io.out, "Rank  Hold                 Expected pay per coin  Exactly\n");
-    for (std::size_t i = 0; i < vecHolds.size(); ++i) {
-        const CHoldValue& hold = vecHolds[i];
-        std::string strHold;
-        for (int nPosition = 0; nPosition < 5; ++nPosition) {
-            const bool bHeld = (hold.nHoldMask >> nPosition) & 1;
-            char szCard[8];
-            std::snprintf(
-                szCard, sizeof szCard, "%-4s",
-                bHeld ? CardCodeText(request.arrCodes[static_cast<size_t>(nPosition)]).c_str()
-                      : "--");
-            strHold += szCard;
-        }
-        Print(io.out, "%4zu  %-19s  %21.10f  %lld/%lld\n", i + 1, strHold.c_str(),
-              hold.dExpectedPay, static_cast<long long>(hold.nPaySum),
-              static_cast<long long>(hold.nDraws));
-    }
-    return 0;
-}
-
-int HoldOutcomes(const CRequest& request, COddsIo& io) {
-    const COutcomeTable& table = Counts(request.table);
-    std::array<CHoldOutcomes, 32> arrHolds;
-    table.CountHolds(request.arrCodes, request.table, request.nBet, arrHolds);
-    const CHoldOutcomes& hold = arrHolds[static_cast<size_t>(request.nHoldMask)];
-    const std::string strHeld = DealText(request.arrCodes, request.nHoldMask);
-    Print(io.out, "%s, dealt %s, holding %s\n", Title(request).c_str(),
-          DealText(request.arrCodes).c_str(), strHeld.empty() ? "nothing" : strHeld.c_str());
-    const bool bOverHands = request.nHands > 0;
-    Print(io.out, "%-20s  %9s  %s\n", "Category", "Draws",
-          bOverHands ? "Probability   Expected hands" : "Probability");
-    const double dDraws = static_cast<double>(hold.nDraws);
-    for (int c = 0; c < table.GetCategoryCount(); ++c) {
-        const std::int64_t nCount = hold.arrCounts[static_cast<size_t>(c)];
-        if (nCount == 0) continue;
-        const std::string strName = table.GetCategoryName(c);
-        Print(io.out, "%-20s  %9lld  %.10f", strName.empty() ? "No win" : strName.c_str(),
-              static_cast<long long>(nCount), static_cast<double>(nCount) / dDraws);
-        if (bOverHands)
-            Print(io.out, "    %.4f", static_cast<double>(nCount) * request.nHands / dDraws);
-        io.out << "\n";
-    }
-    const double dMean = static_cast<double>(hold.nPaySum) / dDraws;
-    const double dDeviation = hold.PayDeviation();
-    Print(io.out, "Expected pay per coin  %.10f  %lld/%lld\n", dMean,
-          static_cast<long long>(hold.nPaySum), static_cast<long long>(hold.nDraws));
-    Print(io.out, "Standard deviation per hand  %.10f\n", dDeviation);
-    if (bOverHands) {
-        Print(io.out, "Expected total win  %.4f  coins over %d hands at %d per hand\n",
-              dMean * request.nHands * request.nBet, request.nHands, request.nBet);
-        Print(io.out, "Standard deviation  %.4f  coins\n",
-              dDeviation * std::sqrt(static_cast<double>(request.nHands)) * request.nBet);
-    }
-    return 0;
-}
-
-int Returns(const std::vector<CRequest>& vecRequests, COddsIo& io) {
-    std::vector<CGameReturn> vecReturns;
-    for (const CRequest& request : vecRequests) {
-        CProgressLine progress(io, request.pszGame);
-        const COutcomeTable& table = Counts(request.table, progress.Stage("counting every hand"));
-        vecReturns.push_back(table.ComputeReturn(request.table, request.nBet,
-                                                 progress.Stage("best hold of every deal")));
-        progress.Done();
-    }
-    Print(io.out, "Return to the player with the best hold on every deal:\n");
-    for (std::size_t i = 0; i < vecRequests.size(); ++i) {
-        const CRequest& request = vecRequests[i];
-        Print(io.out, "  %-16s %11.7f %%", request.pszGame, vecReturns[i].dReturn * 100.0);
-        if (!request.bAsBuilt)
-            Print(io.out, "  %s at %s", request.table.strName.c_str(),
-                  CoinsText(request.nBet).c_str());
-        io.out << "\n";
-    }
-    return 0;
-}
-
-// Every table a game can play (every variant without --game), as built first, with the exact
-// return at 1 and at 5 coins.
-int ListPayTables(const COddsOptions& options, COddsIo& io) {
-    std::vector<const CPayTable*> vecTables;
-    std::vector<const CFamily*> vecFamilies{options.pFamily};
-    for (const CGameVariant& variant : GameVariants())
-        if (options.pFamily == nullptr &&
-            (options.pVariant == nullptr || &variant == options.pVariant)) {
-            vecTables.push_back(&AsBuiltPayTable(variant.nGame));
-            vecFamilies.push_back(&variant.Family());
-        }
-    for (const CLibraryPayTable& entry : PayTableLibrary())
-        if (std::find(vecFamilies.begin(), vecFamilies.end(), entry.table.pFamily) !=
-            vecFamilies.end())
-            vecTables.push_back(&entry.table);
-    Print(io.out, "%-26s  %-15s  %12s  %12s\n", "Pay table", "--pays", "1 coin", "5 coins");
-    for (const CPayTable* pTable : vecTables) {
-        std::string strKey = "as-built";
-        for (const CLibraryPayTable& entry : PayTableLibrary())
-            if (&entry.table == pTable) strKey = entry.strShort;
-        CProgressLine progress(io, pTable->strName);
-        const COutcomeTable& table = Counts(*pTable, progress.Stage("counting every hand"));
-        const CGameReturn at1 = table.ComputeReturn(*pTable, 1);
-        const CGameReturn at5 = table.ComputeReturn(*pTable, 5);
-        progress.Done();
-        Print(io.out, "%-26s  %-15s  %10.6f %%  %10.6f %%\n", pTable->strName.c_str(),
-              strKey.c_str(), at1.dReturn * 100.0, at5.dReturn * 100.0);
-    }
-    return 0;
-}
-
-// The library, every family's tables, with the --game and --pays that play each and its exact
-// return at 5 coins.
-int ListLibrary(COddsIo& io) {
-    Print(io.out, "%-19s  %-15s  %-26s  %12s\n", "--game", "--pays", "Pay table", "5 coins");
-    for (const CLibraryPayTable& entry : PayTableLibrary()) {
-        const CPayTable& table = entry.table;
-        CProgressLine progress(io, table.strName);
-        const CGameReturn at5 =
-            Counts(table, progress.Stage("counting every hand")).ComputeReturn(table, MAX_BET);
-        progress.Done();
-        Print(io.out, "%-19s  %-15s  %-26s  %10.6f %%\n", table.Family().pszKey,
-              entry.strShort.c_str(), table.strName.c_str(), at5.dReturn * 100.0);
-    }
-    return 0;
-}
-
-// The message for a word that is not a card, dealt or held.
-std::string NotACard(const std::string& strWord) {
-    std::string strMessage = "'";
-    strMessage += EchoText(strWord);
-    return strMessage + "' is not a card (such as 10h, Qs, Ac, 2d)";
-}
-
-std::string ReadDeal(const std::vector<std::string>& vecWords, const CFamily& family,
-                     std::array<int, 5>& arrCodes) {
-    if (vecWords.size() != 5) return "a deal is five cards, not " + std::to_string(vecWords.size());
-    for (std::size_t i = 0; i < 5; ++i) {
-        arrCodes[i] = ParseCardCode(vecWords[i]);
-        if (arrCodes[i] == NO_CARD_CODE) return NotACard(vecWords[i]);
-        // Only a 53-card deck holds the joker.
-        if (arrCodes[i] >= family.nCards)
-            return CardCodeText(arrCodes[i]) + " is not in the " + family.pszName + " deck";
-        for (std::size_t j = 0; j < i; ++j)
-            if (arrCodes[j] == arrCodes[i])
-                return "the card " + CardCodeText(arrCodes[i]) + " is dealt twice";
-    }
-    return "";
-}
-
-std::string ReadHold(const COddsOptions& options, CRequest& request) {
-    if (options.vecHeldWords.size() > 5) return "a hold is at most five cards";
-    for (const std::string& strWord : options.vecHeldWords) {
-        const int nCode = ParseCardCode(strWord);
-        if (nCode == NO_CARD_CODE) return NotACard(strWord);
-        int nPosition = -1;
-        for (int i = 0; i < 5; ++i)
-            if (request.arrCodes[static_cast<size_t>(i)] == nCode) nPosition = i;
-        if (nPosition < 0) return "the held card " + CardCodeText(nCode) + " is not in the deal";
-        if ((request.nHoldMask >> nPosition) & 1)
-            return "the card " + CardCodeText(nCode) + " is held twice";
-        request.nHoldMask |= 1 << nPosition;
-    }
-    return "";
-}
-
-// "123/456", reduced.
-std::string FractionText(const CGameReturn& value) {
-    const std::int64_t nDivisor = std::gcd(value.nNumerator, value.nDenominator);
-    std::string strText = std::to_string(value.nNumerator / nDivisor);
-    strText += '/';
-    strText += std::to_string(value.nDenominator / nDivisor);
-    return strText;
-}
-
-std::shared_ptr<const CStrategyChart> MakeChart(const CRequest& request, COddsIo& io) {
-    CProgressLine progress(io, request.pszGame);
-    auto pChart =
-        SharedStrategyChart(request.table, request.nBet, progress.Stage("making the chart"));
-    progress.Done();
-    return pChart;
-}
-
-int PrintStrategy(const CRequest& request, COddsIo& io) {
-    const std::shared_ptr<const CStrategyChart> pChart = MakeChart(request, io);
-    const std::vector<CChartLine>& vecLines = pChart->GetLines();
-    int nNameWidth = 10;
-    for (const CChartLine& line : vecLines)
-        nNameWidth = std::max(nNameWidth, static_cast<int>(line.strName.size()));
-    Print(io.out, "Strategy chart: %s, %s, %s\n", request.pszGame, request.table.strName.c_str(),
-          CoinsText(request.nBet).c_str());
-    Print(io.out, "Line  %-*s  %9s  %12s  %15s\n", nNameWidth, "Hold class", "Deals",
-          "Pay per coin", "Gives up");
-    for (std::size_t i = 0; i < vecLines.size(); ++i) {
-        const CChartLine& line = vecLines[i];
-        Print(io.out, "%4zu  %-*s  %7.4f %%  %12.6f  %8.6f points\n", i + 1, nNameWidth,
-              line.strName.c_str(), line.Share() * 100.0, line.AveragePay(), line.LossPoints());
-    }
-    const CGameReturn chartReturn = pChart->GetReturn();
-    const CGameReturn bestReturn = pChart->GetOptimalReturn();
-    Print(io.out, "Return with the chart      %11.7f %%  %s\n", chartReturn.dReturn * 100.0,
-          FractionText(chartReturn).c_str());
-    Print(io.out, "Return with the best hold  %11.7f %%  %s\n", bestReturn.dReturn * 100.0,
-          FractionText(bestReturn).c_str());
-    Print(io.out, "Gap                        %11.7f percentage points\n", pChart->GapPoints());
-    return 0;
-}
-
-// The words of a line, split at blanks as the shell splits the command line's cards.
-void SplitWords(std::string_view strLine, std::vector<std::string>& vecWords) {
-    vecWords.clear();
-    constexpr std::string_view kBlanks = " \t\r\v\f";
-    for (std::size_t nBegin = strLine.find_first_not_of(kBlanks); nBegin != std::string::npos;) {
-        const std::size_t nEnd = std::min(strLine.find_first_of(kBlanks, nBegin), strLine.size());
-        vecWords.emplace_back(strLine.substr(nBegin, nEnd - nBegin));
-        nBegin = strLine.find_first_not_of(kBlanks, nEnd);
-    }
-}
-
-// Output is collected and written in blocks, and handed on whenever the input has nothing more
-// ready: quick over a file, prompt at a terminal.
-int ChartHolds(const CRequest& request, COddsIo& io) {
-    constexpr std::size_t kBlock = 1 << 16;
-    std::shared_ptr<const CStrategyChart> pChart;  // made for the first deal
-    std::string strPending, strLine;
-    std::vector<std::string> vecWords;
-    std::array<int, 5> arrCodes{};
-    bool bBad = false;
-    const auto handOn = [&](bool bFlush) {
-        io.out << strPending;
-        strPending.clear();
-        if (bFlush) io.out.flush();
-    };
-    for (long long nLine = 1; std::getline(io.in, strLine); ++nLine) {
-        SplitWords(strLine, vecWords);
-        if (!vecWords.empty()) {
-            std::string strError = ReadDeal(vecWords, request.table.Family(), arrCodes);
-            if (strError.empty()) {
-                if (!pChart) pChart = MakeChart(request, io);
-                const CChartChoice choice = pChart->Choose(arrCodes);
-                strPending += DealText(arrCodes);
-                strPending += '\t';
-                strPending += std::to_string(choice.nLine + 1);
-                strPending += '\t';
-                strPending += choice.nHoldMask == 0 ? "-" : DealText(arrCodes, choice.nHoldMask);
-                strPending += '\n';
-            } else {
-                handOn(false);
-                bBad = true;
-                if (vecWords.size() != 5) {
-                    strError += " ('";
-                    strError += EchoText(strLine);
-                    strError += "')";
-                }
-                io.err << "handfall-odds: line " << nLine << ": " << strError << '\n';
-            }
-        }
-        if (strPending.size() >= kBlock || io.in.rdbuf()->in_avail() <= 0) handOn(true);
-    }
-    handOn(true);
-    return bBad ? kExitBadInput : 0;
-}
-
-// The commands, each with the options it takes beside --game, --pays, --rules and --bet. Of
-// several given, the later one in this list is run and names the others as not taken.
-struct CCommand {
-    const char* pszName;
-    O eSelector;  // the option that picks it; Help for the default, ranking a deal
-    std::vector<O> vecAlsoTakes;
-};
-const std::vector<CCommand>& Commands() {
-    static const std::vector<CCommand> commands = {
-        {"--hold", O::Hold, {O::Hands}}, {"--return", O::Return, {}},
-        {"--strategy", O::Strategy, {}}, {"--chart-holds", O::ChartHolds, {}},
-        {"ranking a deal", O::Help, {}},
-    };
-    return commands;
-}
-
-int RunChecked(const COddsOptions& options, COddsIo& io) {
-    if (options.Has(O::Help)) {
-        Print(io.out, kUsage, VariantNames().c_str(), Indented(FamilyNames() + ".").c_str(),
-              FindGameVariant(kDefaultGame)->pszCommandName);
-        return 0;
-    }
-    if (options.Has(O::Version)) {
-        Print(io.out, "handfall-odds %s\n", HANDFALL_VERSION);
-        return 0;
-    }
-    if (options.Has(O::List)) {
-        if (options.vecGiven.size() > 1 || !options.vecCardWords.empty())
-            return BadInput(io, "--list takes nothing else");
-        return ListLibrary(io);
-    }
-    if (options.strPays == "list") {
-        if (options.Has(O::Return) || options.Has(O::Strategy) || options.Has(O::ChartHolds) ||
-            options.Has(O::Hold) || options.Has(O::Rules) || options.Has(O::Bet) ||
-            options.Has(O::Hands) || !options.vecCardWords.empty())
-            return BadInput(io, "--pays list takes only --game");
-        return ListPayTables(options, io);
-    }
-    const CCommand* pCommand = &Commands().back();
-    for (const CCommand& command : Commands())
-        if (options.Has(command.eSelector)) pCommand = &command;
-    for (O eOption : {O::Hands, O::Hold, O::Return, O::Strategy, O::ChartHolds}) {
-        if (!options.Has(eOption) || eOption == pCommand->eSelector) continue;
-        const auto& also = pCommand->vecAlsoTakes;
-        if (std::find(also.begin(), also.end(), eOption) != also.end()) continue;
-        const auto& specs = OddsOptionSpecs();
-        const auto it = std::find_if(specs.begin(), specs.end(), [eOption](const COptionSpec& s) {
-            return s.eOption == eOption;
-        });
-        if (pCommand->eSelector != O::Help)
-            return BadInput(io, std::string(pCommand->pszName) + " takes no " + it->pszName);
-        return BadInput(io, std::string(it->pszName) + " goes with " +
-                                (eOption == O::Hands ? "--hold" : "five cards"));
-    }
+// The checks are in this order, so that of several faults the same one is always told: an
+// option the mode does not take, --hands without --bet, the games and their pay tables, cards
+// the mode does not take.
+int RunMode(const COddsMode& mode, const COddsOptions& options, COddsIo& io) {
+    for (const COptionSpec& spec : OddsOptionSpecs())
+        if (options.Has(spec.eOption) && !Takes(mode, spec.eOption))
+            return BadInput(io, Refusal(mode, spec.pszName, spec.eOption));
     if (options.Has(O::Hands) && !options.Has(O::Bet))
         return BadInput(io, "--hands and --bet go together");
-
-    CRequest base;
-    base.nBet = options.nBet.value_or(MAX_BET);
-    base.nHands = options.nHands.value_or(0);
     std::vector<CRequest> vecRequests;
-    if (options.pFamily != nullptr) {
-        base.pszGame = options.pFamily->pszName;
-        base.pFamily = options.pFamily;
-        vecRequests.push_back(base);
+    if (mode.eGames != EGames::None) {
+        std::string strError = ReadRequests(options, mode.eGames == EGames::Every, vecRequests);
+        if (!strError.empty()) return BadInput(io, strError);
     }
-    for (const CGameVariant& variant : GameVariants()) {
-        // A pay table is of one family: without --game it is the default game's.
-        const bool bEvery = pCommand->eSelector == O::Return &&
-                            (options.strPays.empty() || options.strPays == "as-built");
-        if (options.pFamily != nullptr ||
-            (options.pVariant != nullptr ? &variant != options.pVariant
-                                         : !bEvery && variant.nGame != kDefaultGame))
-            continue;
-        vecRequests.push_back(base);
-        vecRequests.back().pszGame = variant.pszName;
-        vecRequests.back().pFamily = &variant.Family();
-        vecRequests.back().nGame = variant.nGame;
-    }
-    for (CRequest& request : vecRequests)
-        if (std::string strError = ReadPayTable(options, request); !strError.empty())
-            return BadInput(io, strError);
-    if (pCommand->eSelector != O::Help && pCommand->eSelector != O::Hold &&
-        !options.vecCardWords.empty())
-        return BadInput(io, std::string(pCommand->pszName) + " takes no cards");
-    if (pCommand->eSelector == O::Return) return Returns(vecRequests, io);
-    CRequest& request = vecRequests.front();
-    if (pCommand->eSelector == O::Strategy) return PrintStrategy(request, io);
-    if (pCommand->eSelector == O::ChartHolds) return ChartHolds(request, io);
-    if (std::string strError =
-            ReadDeal(options.vecCardWords, request.table.Family(), request.arrCodes);
-        !strError.empty())
-        return BadInput(io, strError);
-    if (pCommand->eSelector == O::Help) return RankDeal(request, io);
-    if (std::string strError = ReadHold(options, request); !strError.empty())
-        return BadInput(io, strError);
-    return HoldOutcomes(request, io);
+    if (!mode.bCards && !options.vecCardWords.empty()) return BadInput(io, Refusal(mode, "cards"));
+    return mode.pfnRun(options, vecRequests, io);
 }
 
 }  // namespace
@@ -599,5 +225,8 @@ int RunOdds(const std::vector<std::string>& vecArgs, COddsIo& io) {
     COddsOptions options;
     if (std::string strError = ReadOddsOptions(vecArgs, options); !strError.empty())
         return BadInput(io, strError);
-    return RunChecked(options, io);
+    const COddsMode* pMode = nullptr;
+    for (const COddsMode& mode : Modes())
+        if (mode.pfnPicked(options)) pMode = &mode;
+    return RunMode(*pMode, options, io);
 }

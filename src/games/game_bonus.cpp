@@ -1,11 +1,9 @@
 #include "games/game_bonus.h"
 
-#include "games/game_variants.h"
-
 IMPLEMENT_DYNAMIC(CGameBonus, CGame)
 
-CGameBonus::CGameBonus(CHand* pHand, const CPayTable* pTable, int nBet)
-    : CGame(pHand, pTable != nullptr ? pTable : &AsBuiltPayTable(GAME_BONUS), nBet) {
+CGameBonus::CGameBonus(CHand* pHand, const CPayTable& table, int nBet)
+    : CGame(pHand, &table, nBet) {
     // Named, so the call is not dispatched: this class's rules are the ones to apply here.
     if (pHand != nullptr) m_nPayout = CGameBonus::Evaluate(m_strName);
 }

@@ -1,11 +1,9 @@
 #include "games/game_double_bonus.h"
 
-#include "games/game_variants.h"
-
 IMPLEMENT_DYNAMIC(CGameDoubleBonus, CGame)
 
-CGameDoubleBonus::CGameDoubleBonus(CHand* pHand, const CPayTable* pTable, int nBet)
-    : CGame(pHand, pTable != nullptr ? pTable : &AsBuiltPayTable(GAME_DOUBLE_BONUS), nBet) {
+CGameDoubleBonus::CGameDoubleBonus(CHand* pHand, const CPayTable& table, int nBet)
+    : CGame(pHand, &table, nBet) {
     // Named, so the call is not dispatched: this class's rules are the ones to apply here.
     if (pHand != nullptr) m_nPayout = CGameDoubleBonus::Evaluate(m_strName);
 }

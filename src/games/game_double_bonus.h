@@ -7,8 +7,8 @@ class CGameDoubleBonus : public CGame {
     DECLARE_DYNAMIC(CGameDoubleBonus)
 
 public:
-    // Without a pay table, the game's own as built.
-    explicit CGameDoubleBonus(CHand* pHand, const CPayTable* pTable = nullptr, int nBet = MIN_BET);
+    // CreateGame gives the game's own table as built where none is asked for.
+    CGameDoubleBonus(CHand* pHand, const CPayTable& table, int nBet = MIN_BET);
 
     int Evaluate(std::string& strName) const override;
 };

@@ -1,11 +1,9 @@
 #include "games/game_duces_wild.h"
 
-#include "games/game_variants.h"
-
 IMPLEMENT_DYNAMIC(CGameDucesWild, CGame)
 
-CGameDucesWild::CGameDucesWild(CHand* pHand, const CPayTable* pTable, int nBet)
-    : CGame(pHand, pTable != nullptr ? pTable : &AsBuiltPayTable(GAME_DUCES_WILD), nBet) {
+CGameDucesWild::CGameDucesWild(CHand* pHand, const CPayTable& table, int nBet)
+    : CGame(pHand, &table, nBet) {
     // Named, so the call is not dispatched: this class's rules are the ones to apply here.
     if (pHand != nullptr) m_nPayout = CGameDucesWild::Evaluate(m_strName);
 }

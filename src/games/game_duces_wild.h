@@ -7,8 +7,8 @@ class CGameDucesWild : public CGame {
     DECLARE_DYNAMIC(CGameDucesWild)
 
 public:
-    // Without a pay table, the game's own as built.
-    explicit CGameDucesWild(CHand* pHand, const CPayTable* pTable = nullptr, int nBet = MIN_BET);
+    // CreateGame gives the game's own table as built where none is asked for.
+    CGameDucesWild(CHand* pHand, const CPayTable& table, int nBet = MIN_BET);
 
     int Evaluate(std::string& strName) const override;
 };

@@ -7,8 +7,8 @@ class CGameJackOrBetter : public CGame {
     DECLARE_DYNAMIC(CGameJackOrBetter)
 
 public:
-    // Without a pay table, the game's own as built.
-    explicit CGameJackOrBetter(CHand* pHand, const CPayTable* pTable = nullptr, int nBet = MIN_BET);
+    // CreateGame gives the game's own table as built where none is asked for.
+    CGameJackOrBetter(CHand* pHand, const CPayTable& table, int nBet = MIN_BET);
 
     int Evaluate(std::string& strName) const override;
 };

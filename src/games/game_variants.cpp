@@ -11,9 +11,11 @@
 
 namespace {
 
-template <class TGame>
+// Without a pay table asked for, the variant plays its own as built.
+template <class TGame, int nGame>
 std::unique_ptr<CGame> Create(CHand* pHand, const CPayTable* pTable, int nBet) {
-    return std::make_unique<TGame>(pHand, pTable, nBet);
+    return std::make_unique<TGame>(pHand, pTable != nullptr ? *pTable : AsBuiltPayTable(nGame),
+                                   nBet);
 }
 
 // Bonus and Double Bonus differ in their pays only.
@@ -27,17 +29,17 @@ constexpr std::array kVariants = {
                  "Royal Flush\t{0}\r\n\twith 2's\t{2}\r\n4 Wild\t\t{1}\r\n5 of a Kind\t{3}\r\n"
                  "Straight Flush\t{4}\r\n4 of a Kind\t{5}\r\nFull House\t{6}\r\nFlush\t\t{7}\r\n"
                  "Straight\t\t{8}\r\n3 of a Kind\t{9}",
-                 &Create<CGameDucesWild>},
+                 &Create<CGameDucesWild, GAME_DUCES_WILD>},
     CGameVariant{
         GAME_JACKS_OR_BETTER, "Jacks or Better", "Jacks or Better", "jacks", "jacks",
         "Royal Flush\t{0}\r\nStraight Flush\t{1}\r\n4 of a Kind\t{2}\r\nFull House\t{3}\r\n"
         "Flush\t\t{4}\r\nStraight\t\t{5}\r\n3 of a Kind\t{6}\r\n2 Pair\t\t{7}\r\n"
         "Pair J's or Better\t{8}",
-        &Create<CGameJackOrBetter>},
+        &Create<CGameJackOrBetter, GAME_JACKS_OR_BETTER>},
     CGameVariant{GAME_BONUS, "Bonus", "Bonus", "bonus", "bonus", kBonusPayTable,
-                 &Create<CGameBonus>},
+                 &Create<CGameBonus, GAME_BONUS>},
     CGameVariant{GAME_DOUBLE_BONUS, "Double Bonus", "Double Bonus", "double-bonus", "bonus",
-                 kBonusPayTable, &Create<CGameDoubleBonus>},
+                 kBonusPayTable, &Create<CGameDoubleBonus, GAME_DOUBLE_BONUS>},
 };
 
 // The pays as built, per coin at every bet, in the family's category order.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <memory>
 
 #include "games/game_factory.h"
@@ -13,8 +12,8 @@
 #include "platform/resources.h"
 #include "table/pay_table_dlg.h"
 #include "table/resource.h"
+#include "table/results_lines.h"
 #include "table/table_resources.h"
-#include "table/table_speech.h"
 
 IMPLEMENT_DYNAMIC(CMultiHandDlg, CDialog)
 
@@ -52,14 +51,6 @@ POINT SmallHandOrigin(int nIndex) {
     const int c = (nIndex - 1) / GRID_ROWS;
     const int r = (nIndex - 1) % GRID_ROWS;
     return {GRID_LEFT + GRID_COLUMN_PITCH * c, GRID_TOP + GRID_ROW_PITCH * r};
-}
-
-std::string FormatLine(const char* pszFormat, const std::string& strName, int nCount,
-                       int nMultiplier, int nBet, int nSum) {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, pszFormat, strName.c_str(), nCount, nMultiplier, nBet,
-                  nSum);
-    return buffer;
 }
 
 }  // namespace
@@ -446,28 +437,9 @@ void CMultiHandDlg::OnDraw() {
 }
 
 void CMultiHandDlg::ListResults(int nTotal) {
-    // The lines follow the pay table's order, so they read like it.
-    auto addLine = [this](const std::string& strName, int nCount) {
-        const int nSum = m_mapWinnings[strName];
-        const int nMultiplier = nSum / nCount / m_nBet;
-        m_listResults.AddString(
-            FormatLine("%s: %d@%dx%d= %d", strName, nCount, nMultiplier, m_nBet, nSum),
-            ResultsLineSpeech(strName, nCount, nMultiplier, m_nBet, nSum));
-    };
-    std::map<std::string, int> rest = m_mapHandCount;
-    for (const CCategory& category : GetPayTable().Family().categories) {
-        const auto it = rest.find(category.pszName);
-        if (it == rest.end()) continue;
-        addLine(it->first, it->second);
-        rest.erase(it);
-    }
-    for (const auto& [strName, nCount] : rest) addLine(strName, nCount);
-
-    // The rule reads as what it is, not as ten equals signs.
-    m_listResults.AddString("==========", "separator");
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "Total: %d", nTotal);
-    m_listResults.AddString(buffer, ResultsTotalSpeech(nTotal));
+    for (const CResultsLine& line :
+         ResultsLines(GetPayTable().Family(), m_mapHandCount, m_mapWinnings, m_nBet, nTotal))
+        m_listResults.AddString(line.strShown, line.strSpoken);
 }
 
 void CMultiHandDlg::OnPaint() {

@@ -7,14 +7,9 @@
 #include "model/card.h"
 #include "model/card_words.h"
 #include "table/multi_hand_dlg.h"
+#include "table/results_lines.h"
 
 namespace {
-
-std::string Coins(int n) {
-    std::string str = std::to_string(n);
-    str += n == 1 ? " coin" : " coins";
-    return str;
-}
 
 const CCard* DealtCard(const CMultiHandDlg& dlg, int nIndex) {
     if (dlg.IsClosed() || nIndex < 0 || nIndex >= CMultiHandDlg::kCardsPerHand) return nullptr;
@@ -76,27 +71,7 @@ std::string DrawnSpeech(const CMultiHandDlg& dlg) {
     int nTotal = 0;
     for (const auto& [strCategory, nSum] : dlg.GetWinnings()) nTotal += nSum;
     strText += ". Won ";
-    strText += Coins(nTotal);
-    return strText;
-}
-
-std::string ResultsLineSpeech(const std::string& strName, int nCount, int nMultiplier, int nBet,
-                              int nSum) {
-    std::string strText = strName;
-    strText += ": ";
-    strText += std::to_string(nCount);
-    strText += nCount == 1 ? " hand at " : " hands at ";
-    strText += std::to_string(nMultiplier);
-    strText += " times ";
-    strText += std::to_string(nBet);
-    strText += ", ";
-    strText += Coins(nSum);
-    return strText;
-}
-
-std::string ResultsTotalSpeech(int nTotal) {
-    std::string strText = "Total: ";
-    strText += Coins(nTotal);
+    strText += CoinsSpeech(nTotal);
     return strText;
 }
 

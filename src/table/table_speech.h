@@ -1,5 +1,6 @@
 // What the table says to a screen reader as play goes on, and how its controls and lines read
-// aloud. The screen's own texts stay as they are; these are the words beside them.
+// aloud. The screen's own texts stay as they are; these are the words beside them. The results
+// list's words are in results_lines.h, with the lines.
 #pragma once
 
 #include <string>
@@ -18,12 +19,6 @@ std::string HoldSpeech(const CMultiHandDlg& dlg, int nIndex);
 std::string HeldSpeech(const CMultiHandDlg& dlg);
 // After a draw: "Main hand Full House. Won 45 coins"; a losing main hand is "no win".
 std::string DrawnSpeech(const CMultiHandDlg& dlg);
-
-// A results line in words: "Full House: 1 hand at 9 times 1, 9 coins".
-std::string ResultsLineSpeech(const std::string& strName, int nCount, int nMultiplier, int nBet,
-                              int nSum);
-// "Total: 45 coins".
-std::string ResultsTotalSpeech(int nTotal);
 
 // A line of a pay table as the Pay Table dialog shows it ("Royal Flush\t250", "\twith 2's\t25")
 // in words: "Royal Flush: 250 per coin", "with 2's: 25 per coin".

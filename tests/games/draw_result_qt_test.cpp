@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "games/game_jack_or_better.h"
+#include "games/game_variants.h"
 #include "platform/qt/qt_dc.h"
 #include "support/test_cards.h"
 
@@ -25,7 +26,8 @@ TEST(DrawResultPixels, TheMainHandsLabelIsOutlinedInRedUnderTheCards) {
     {
         QPainter painter(&image);
         CQtDC dc(painter);
-        CGameJackOrBetter(&hand).DrawResult(&dc, POINT{10, 429}, true);
+        CGameJackOrBetter(&hand, AsBuiltPayTable(GAME_JACKS_OR_BETTER))
+            .DrawResult(&dc, POINT{10, 429}, true);
     }
     bool bText = false;
     for (int y = 0; y < image.height(); ++y) {

@@ -53,9 +53,12 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
     CCardArray five;
     five.SetSize(5);
     CHand hand(&five);
-    CTally deuces(AsBuiltPayTable(GAME_DUCES_WILD), 1),
-        jacks(AsBuiltPayTable(GAME_JACKS_OR_BETTER), 1), bonus(AsBuiltPayTable(GAME_BONUS), 1),
-        doubleBonus(AsBuiltPayTable(GAME_DOUBLE_BONUS), 1);
+    const CPayTable& asBuiltDeuces = AsBuiltPayTable(GAME_DUCES_WILD);
+    const CPayTable& asBuiltJacks = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
+    const CPayTable& asBuiltBonus = AsBuiltPayTable(GAME_BONUS);
+    const CPayTable& asBuiltDoubleBonus = AsBuiltPayTable(GAME_DOUBLE_BONUS);
+    CTally deuces(asBuiltDeuces, 1), jacks(asBuiltJacks, 1), bonus(asBuiltBonus, 1),
+        doubleBonus(asBuiltDoubleBonus, 1);
     const CPayTable& casinoJacks = FindLibraryPayTable(GetFamily("jacks"), 0, "9/6")->table;
     const CPayTable& casinoDeuces = FindLibraryPayTable(GetFamily("deuces"), 0, "full-pay")->table;
     const CPayTable& casinoBonus = FindLibraryPayTable(GetFamily("bonus"), 0, "8/5")->table;
@@ -76,13 +79,13 @@ TEST(AllHands, EachVariantGivesThePublishedCountsPerPayTableLine) {
                     for (int e = d + 1; e < 52; ++e) {
                         hand.SetCard(4, deck[e]);
                         ++nHands;
-                        deuces.Add(CGameDucesWild(&hand));
-                        jacks.Add(CGameJackOrBetter(&hand));
-                        bonus.Add(CGameBonus(&hand));
-                        doubleBonus.Add(CGameDoubleBonus(&hand));
-                        casinoJacksTally.Add(CGameJackOrBetter(&hand, &casinoJacks, 5));
-                        casinoDeucesTally.Add(CGameDucesWild(&hand, &casinoDeuces, 5));
-                        casinoBonusTally.Add(CGameBonus(&hand, &casinoBonus, 5));
+                        deuces.Add(CGameDucesWild(&hand, asBuiltDeuces));
+                        jacks.Add(CGameJackOrBetter(&hand, asBuiltJacks));
+                        bonus.Add(CGameBonus(&hand, asBuiltBonus));
+                        doubleBonus.Add(CGameDoubleBonus(&hand, asBuiltDoubleBonus));
+                        casinoJacksTally.Add(CGameJackOrBetter(&hand, casinoJacks, 5));
+                        casinoDeucesTally.Add(CGameDucesWild(&hand, casinoDeuces, 5));
+                        casinoBonusTally.Add(CGameBonus(&hand, casinoBonus, 5));
                     }
                 }
             }

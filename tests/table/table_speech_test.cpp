@@ -1,6 +1,7 @@
 // What the table says as play goes on, and its lines in words, from a played deal.
 #include "table/table_speech.h"
 
+#include "table/results_lines.h"
 #include "table_fixture.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // An element of the table window that is painted, not a widget: a leaf under the window's own
-// interface, which makes and owns it. Its window and parent are the table's while it lives.
+// interface, which makes and owns it (the notification: the table's speaker). Its window and
+// parent are the table's while it lives.
 #pragma once
 
 #include <QAccessibleInterface>

@@ -10,14 +10,11 @@ CTableAccessible::CTableAccessible(CQtDialogHost* pHost)
 CTableAccessible::~CTableAccessible() {
     for (QAccessible::Id id : m_arrHandIDs)
         if (id != 0) QAccessible::deleteAccessibleInterface(id);
-    if (m_nAnnouncementID != 0) QAccessible::deleteAccessibleInterface(m_nAnnouncementID);
 }
 
 QAccessibleInterface* CTableAccessible::Announcement() const {
-    if (m_nAnnouncementID == 0)
-        m_nAnnouncementID =
-            QAccessible::registerAccessibleInterface(new CAnnouncementAccessible(m_pHost));
-    return QAccessible::accessibleInterface(m_nAnnouncementID);
+    const CTableSpeaker* pSpeaker = m_pHost ? CTableSpeaker::Of(*m_pHost) : nullptr;
+    return pSpeaker ? pSpeaker->Notice() : nullptr;
 }
 
 CHandAccessible* CTableAccessible::Hand(int nIndex) const {
@@ -29,7 +26,7 @@ CHandAccessible* CTableAccessible::Hand(int nIndex) const {
 }
 
 int CTableAccessible::childCount() const {
-    return CDialogAccessible::childCount() + CMultiHandDlg::kHands + 1;
+    return CDialogAccessible::childCount() + CMultiHandDlg::kHands + (Announcement() ? 1 : 0);
 }
 
 QAccessibleInterface* CTableAccessible::child(int nIndex) const {
@@ -45,7 +42,7 @@ int CTableAccessible::indexOfChild(const QAccessibleInterface* pChild) const {
         if (id != 0 && QAccessible::accessibleInterface(id) == pChild)
             return CDialogAccessible::childCount() + i;
     }
-    if (m_nAnnouncementID != 0 && QAccessible::accessibleInterface(m_nAnnouncementID) == pChild)
+    if (pChild != nullptr && pChild == Announcement())
         return CDialogAccessible::childCount() + CMultiHandDlg::kHands;
     return CDialogAccessible::indexOfChild(pChild);
 }

@@ -26,7 +26,7 @@ public:
 
     // The element of hand nIndex (0 the main hand), made on first use.
     CHandAccessible* Hand(int nIndex) const;
-    // The notification element, made on first use.
+    // The notification element of the table's speaker; null where the table has none.
     QAccessibleInterface* Announcement() const;
     // Tells screen readers of every hand whose text changed since the last call and returns
     // their indices; the first call only learns the texts.
@@ -36,7 +36,6 @@ private:
     CQtDialogHost* m_pHost;
     // Registered with Qt's accessibility cache, which hands out their ids; deleted with this.
     mutable std::array<QAccessible::Id, CMultiHandDlg::kHands> m_arrHandIDs{};
-    mutable QAccessible::Id m_nAnnouncementID = 0;
     std::array<QString, CMultiHandDlg::kHands> m_arrLastNames;
     bool m_bPrimed = false;
 };

@@ -7,7 +7,6 @@
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "table/table_speech.h"
-#include "ui/table/table_accessible.h"
 
 namespace {
 
@@ -29,6 +28,14 @@ CTableSpeaker::CTableSpeaker(CQtDialogHost& host, CMultiHandDlg& dlg)
 
 CTableSpeaker::~CTableSpeaker() {
     m_dlg.RemoveObserver(this);
+    if (m_nNoticeID != 0) QAccessible::deleteAccessibleInterface(m_nNoticeID);
+}
+
+QAccessibleInterface* CTableSpeaker::Notice() const {
+    if (m_nNoticeID == 0)
+        m_nNoticeID =
+            QAccessible::registerAccessibleInterface(new CAnnouncementAccessible(&m_host));
+    return QAccessible::accessibleInterface(m_nNoticeID);
 }
 
 CTableSpeaker* CTableSpeaker::Of(const CQtDialogHost& host) {
@@ -82,9 +89,7 @@ void CTableSpeaker::Announce(const QString& strText, int nDelayMs) {
 void CTableSpeaker::Speak() {
     m_strSpoken = m_strPending;
     if (!QAccessible::isActive()) return;
-    auto* pTable = dynamic_cast<CTableAccessible*>(QAccessible::queryAccessibleInterface(&m_host));
-    if (pTable == nullptr) return;
-    QAccessibleInterface* pNotice = pTable->Announcement();
+    QAccessibleInterface* pNotice = Notice();
     QAccessibleEvent named(pNotice, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     // Being shown is what a screen reader speaks a notification on.

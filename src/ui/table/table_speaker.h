@@ -4,6 +4,7 @@
 // a screen reader speaks a notification when it is shown, wherever the focus is.
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -35,6 +36,8 @@ public:
     static constexpr int kAfterHandsMs = 300;
     // What was said last.
     const QString& GetSpoken() const { return m_strSpoken; }
+    // The notification element, made on first use; the table window's interface lists it last.
+    QAccessibleInterface* Notice() const;
 
 private:
     void Speak();
@@ -47,10 +50,12 @@ private:
     QString m_strPending;
     QString m_strSpoken;
     int m_nHeldMask = 0;  // the holds as last told
+    // Registered with Qt's accessibility cache, which hands out its id; deleted with this.
+    mutable QAccessible::Id m_nNoticeID = 0;
 };
 
-// The notification element: its name is what the speaker said last. Not a widget; the table
-// window's interface makes and owns it.
+// The notification element: its name is what the speaker said last. Not a widget; the speaker
+// makes and owns it.
 class CAnnouncementAccessible : public CPaintedAccessible {
 public:
     explicit CAnnouncementAccessible(CQtDialogHost* pHost);
