@@ -13,7 +13,6 @@
 #include "ui/coach/coach_place.h"
 
 class QLabel;
-class QWidget;
 class CCostlySection;
 class CDealSection;
 class CHandsSection;
