@@ -12,6 +12,8 @@
 #include "analysis/card_code.h"
 #include "games/family.h"
 
+struct CHoldNameParts;
+
 // The classes of a family and rules, and the class of every set of up to five cards: a few
 // megabytes, built once (a fraction of a second) and then looked up.
 class CHoldClasses {
@@ -52,19 +54,11 @@ public:
     }
 
 private:
-    enum class EDetail { None, HighCards, Ranks, Deuces };
-    struct CNameParts;
-    CNameParts Parts(std::uint32_t nPacked) const;
-
     const CFamily* m_pFamily;
-    // Names of the rank groups the family pays apart, by the group numbers the classes keep.
-    std::vector<std::string> m_vecFourNames, m_vecThreeNames, m_vecPairNames;
-    int m_nLowPair = 11;   // the lowest rank of a high card: its pair pays
-    int m_nWildCards = 0;  // in the deck
     CRules m_rules;
     std::vector<std::string> m_vecNames;
     std::vector<bool> m_vecFloor;
-    std::vector<CNameParts> m_vecParts;
+    std::vector<CHoldNameParts> m_vecParts;                 // the names, in parts
     std::array<std::vector<std::uint16_t>, 6> m_arrBySlot;  // [k][slot of a k-card set]
 };
 

@@ -44,6 +44,60 @@ QRectF CardRect() {
     return QRectF(PIVOT.x() - CARD_W / 2, PIVOT.y() - 24 - CARD_H, CARD_W, CARD_H);
 }
 
+// The back's blue field, crossed by a light lattice where the icon is large enough to show it.
+void DrawIconBack(QPainter& painter, const QRectF& rect, int nPixelSize, qreal dBorder) {
+    const qreal dPixel = UNITS / nPixelSize;
+    const qreal dMargin = nPixelSize < 24 ? dBorder : 12;
+    const QRectF field = rect.adjusted(dMargin, dMargin, -dMargin, -dMargin);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(28, 72, 150));
+    painter.drawRoundedRect(field, 5, 5);
+    if (nPixelSize < 32) return;
+    painter.setClipRect(field);
+    painter.setPen(QPen(QColor(98, 140, 214), std::max(dPixel, 3.0)));
+    const qreal dPitch = nPixelSize >= 48 ? 18 : 26;
+    for (qreal d = -CARD_H; d < CARD_W + CARD_H; d += dPitch) {
+        painter.drawLine(QPointF(field.left() + d, field.top()),
+                         QPointF(field.left() + d - field.height(), field.bottom()));
+        painter.drawLine(QPointF(field.left() + d, field.top()),
+                         QPointF(field.left() + d + field.height(), field.bottom()));
+    }
+}
+
+// Corner indices: an ace, top left and bottom right.
+void DrawIconIndices(QPainter& painter, int nSuit, const QRectF& rect, const QColor& ink) {
+    const QPointF ptCentre = rect.center();
+    QPainterPath letter;
+    letter.addText(0, 0, CardFont(100), QStringLiteral("A"));
+    const QRectF bounds = letter.boundingRect();
+    const qreal dScale = 22 / bounds.height();
+    for (int nCorner = 0; nCorner < 2; ++nCorner) {
+        QTransform transform;
+        if (nCorner == 1) {
+            transform.translate(ptCentre.x(), ptCentre.y());
+            transform.rotate(180);
+            transform.translate(-ptCentre.x(), -ptCentre.y());
+        }
+        transform.translate(rect.left() + 15, rect.top() + 10);
+        transform.scale(dScale, dScale);
+        transform.translate(-bounds.center().x(), -bounds.top());
+        painter.fillPath(transform.map(letter), ink);
+        const QPointF ptIndexPip =
+            nCorner == 0 ? rect.topLeft() + QPointF(15, 44) : rect.bottomRight() - QPointF(15, 44);
+        painter.fillPath(SuitSymbolPath(nSuit, ptIndexPip, 14), ink);
+    }
+}
+
+void DrawIconFace(QPainter& painter, int nSuit, const QRectF& rect, int nPixelSize) {
+    const QColor ink = SuitInkColour(nSuit);
+    // Only the front card shows its middle; a card behind it shows its upper left.
+    const bool bFront = nSuit == SUIT_HEARTS;
+    const qreal dPip = nPixelSize < 24 ? 96 : bFront ? 74 : 54;
+    const QPointF ptPip = bFront ? rect.center() : rect.center() + QPointF(-22, -34);
+    painter.fillPath(SuitSymbolPath(nSuit, ptPip, dPip), ink);
+    if (bFront && nPixelSize >= 48) DrawIconIndices(painter, nSuit, rect, ink);
+}
+
 void DrawIconCard(QPainter& painter, const CIconCard& card, int nPixelSize) {
     const qreal dPixel = UNITS / nPixelSize;
     const qreal dBorder = std::max(dPixel, 4.0);
@@ -60,53 +114,10 @@ void DrawIconCard(QPainter& painter, const CIconCard& card, int nPixelSize) {
     painter.setPen(QPen(QColor(40, 40, 40), dBorder));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(rect, dRadius, dRadius);
-    const QPointF ptCentre = rect.center();
     if (card.nSuit == SUIT_BACK) {
-        const qreal dMargin = nPixelSize < 24 ? dBorder : 12;
-        const QRectF field = rect.adjusted(dMargin, dMargin, -dMargin, -dMargin);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(28, 72, 150));
-        painter.drawRoundedRect(field, 5, 5);
-        if (nPixelSize >= 32) {
-            painter.setClipRect(field);
-            painter.setPen(QPen(QColor(98, 140, 214), std::max(dPixel, 3.0)));
-            const qreal dPitch = nPixelSize >= 48 ? 18 : 26;
-            for (qreal d = -CARD_H; d < CARD_W + CARD_H; d += dPitch) {
-                painter.drawLine(QPointF(field.left() + d, field.top()),
-                                 QPointF(field.left() + d - field.height(), field.bottom()));
-                painter.drawLine(QPointF(field.left() + d, field.top()),
-                                 QPointF(field.left() + d + field.height(), field.bottom()));
-            }
-        }
+        DrawIconBack(painter, rect, nPixelSize, dBorder);
     } else {
-        const QColor ink = SuitInkColour(card.nSuit);
-        // Only the front card shows its middle; a card behind it shows its upper left.
-        const bool bFront = card.nSuit == SUIT_HEARTS;
-        const qreal dPip = nPixelSize < 24 ? 96 : bFront ? 74 : 54;
-        const QPointF ptPip = bFront ? ptCentre : ptCentre + QPointF(-22, -34);
-        painter.fillPath(SuitSymbolPath(card.nSuit, ptPip, dPip), ink);
-        if (bFront && nPixelSize >= 48) {
-            // Corner indices: an ace, top left and bottom right.
-            QPainterPath letter;
-            letter.addText(0, 0, CardFont(100), QStringLiteral("A"));
-            const QRectF bounds = letter.boundingRect();
-            const qreal dScale = 22 / bounds.height();
-            for (int nCorner = 0; nCorner < 2; ++nCorner) {
-                QTransform transform;
-                if (nCorner == 1) {
-                    transform.translate(ptCentre.x(), ptCentre.y());
-                    transform.rotate(180);
-                    transform.translate(-ptCentre.x(), -ptCentre.y());
-                }
-                transform.translate(rect.left() + 15, rect.top() + 10);
-                transform.scale(dScale, dScale);
-                transform.translate(-bounds.center().x(), -bounds.top());
-                painter.fillPath(transform.map(letter), ink);
-                const QPointF ptIndexPip = nCorner == 0 ? rect.topLeft() + QPointF(15, 44)
-                                                        : rect.bottomRight() - QPointF(15, 44);
-                painter.fillPath(SuitSymbolPath(card.nSuit, ptIndexPip, 14), ink);
-            }
-        }
+        DrawIconFace(painter, card.nSuit, rect, nPixelSize);
     }
     painter.restore();
 }

@@ -4,31 +4,26 @@
 // thread of its own, so the table keeps answering, and says it is working meanwhile.
 #pragma once
 
-#include <QRect>
 #include <QWidget>
 
-#include <array>
 #include <atomic>
-#include <memory>
-#include <optional>
 #include <thread>
-#include <vector>
 
 #include "coach/coach.h"
+#include "ui/coach/coach_place.h"
 
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
-class QGroupBox;
 class QLabel;
-class QPushButton;
-class QTreeWidget;
-class CCoachBar;
-class CCoachFigure;
-class CCoachGroup;
+class CCostlySection;
+class CDealSection;
+class CHandsSection;
 class CMultiHandDlg;
 class CQtDialogHost;
+class CSessionSection;
+class CStrategySection;
+class CWarningSection;
 
+// Lays out the coach's rooms, one under another, each of which refreshes itself; the window
+// keeps the status line and the thread that builds what the coach waits for.
 class CCoachWindow : public QWidget {
     Q_OBJECT
 
@@ -57,27 +52,14 @@ protected:
 
 private:
     void BuildContent();
+    // Each room a Tab stop, or several, in the order they stand.
+    void ChainTabOrder();
+    // The width the rooms have, inside the scrolled area's margins.
+    int Room() const;
     // Says strText through the table's speaker.
     void Announce(const QString& strText);
-    // One group box each, top to bottom.
-    QGroupBox* BuildDealBox();
-    QGroupBox* BuildWarningBox();
-    QGroupBox* BuildHandsBox();
-    QGroupBox* BuildSessionBox();
-    QGroupBox* BuildCostlyBox();
-    // Rank 1 and the hold played both in sight: the ranks between go when they do not fit.
-    void KeepRanksInView();
-    void RefreshWarning();
     void Refresh();
-    void RefreshDeal();
-    void RefreshOverHands();
-    void RefreshSession();
-    QGroupBox* BuildStrategyBox();
-    void RefreshStrategy();
-    void SaveStrategyCard();
-    void RefreshCostly();
-    // Session figures two pairs to a row where the coach is wide enough, else one.
-    void FitSessionColumns();
+    void RefreshStatus();
     // Starts building the table the coach waits for, when none is being built.
     void BuildNeededTable();
     // The same for the strategy chart the coach waits for, once it waits for no table.
@@ -90,57 +72,14 @@ private:
     std::atomic<bool> m_bStopBuild{false};  // set once, when the window goes
 
     QLabel* m_pStatus = nullptr;
-    CCoachGroup* m_pDealBox = nullptr;
-    CCoachFigure* m_pDealCards = nullptr;
-    QTreeWidget* m_pRanking = nullptr;
-    CCoachFigure* m_pRank = nullptr;
-    CCoachFigure* m_pCost = nullptr;
-    CCoachGroup* m_pHandsBox = nullptr;
-    CCoachGroup* m_pSessionBox = nullptr;
-    QGridLayout* m_pChart = nullptr;
-    struct CChartRow {
-        CCoachFigure* pName;
-        CCoachBar* pBar;
-        CCoachFigure* pProbability;
-        CCoachFigure* pExpected;
-        CCoachFigure* pActual;
-    };
-    std::vector<CChartRow> m_vecChartRows;
-    CCoachFigure* m_pExpectedWin = nullptr;
-    CCoachFigure* m_pActualWin = nullptr;
-    std::vector<CCoachFigure*> m_vecSession;
-    QTreeWidget* m_pCostly = nullptr;
-    CCoachGroup* m_pStrategyBox = nullptr;
-    QTreeWidget* m_pChartLines = nullptr;
-    CCoachFigure* m_pChartPick = nullptr;
-    CCoachFigure* m_pChartReturn = nullptr;
-    CCoachFigure* m_pChartSession = nullptr;
-    QPushButton* m_pSaveCard = nullptr;
-    std::shared_ptr<const CStrategyChart> m_pShownChart;  // the chart the list shows
-    int m_nCostlyShown = -1;
-    int m_nCurrentRank = 0;
-    QCheckBox* m_pWarn = nullptr;
-    QComboBox* m_pThreshold = nullptr;
-    QWidget* m_pPrompt = nullptr;
-    QLabel* m_pPromptText = nullptr;
-    int m_nWarnedDeal = 0;  // the deal and hold the warning was shown for
-    int m_nWarnedMask = -1;
-    QWidget* m_pScrolled = nullptr;  // the groups, which scroll as one
-    std::vector<QWidget*> m_vecSessionNames;
-    int m_nSessionColumns = 0;
-    int m_nOneColumnRoom = 0;  // the width at which two pairs a row last did not fit
+    QWidget* m_pScrolled = nullptr;  // the rooms, which scroll as one
+    CDealSection* m_pDeal = nullptr;
+    CWarningSection* m_pWarning = nullptr;
+    CHandsSection* m_pHands = nullptr;
+    CSessionSection* m_pSession = nullptr;
+    CStrategySection* m_pStrategy = nullptr;
+    CCostlySection* m_pCostly = nullptr;
 };
-
-// Where the coach goes beside the table, from the table's frame and client area and the
-// screen's available area: the coach's client area, and where the table's frame moves to
-// when it must make room (on a laptop's screen). A frame no larger than its client area, or not
-// holding it, is not known yet: taken as none, keeping room for a title bar of nTitleHeight.
-struct CCoachPlace {
-    QRect rcCoach;
-    std::optional<QPoint> ptTable;
-};
-CCoachPlace PlaceCoach(QRect rcFrame, const QRect& rcClient, const QRect& rcScreen,
-                       int nTitleHeight);
 
 // The key C and the window menu's check item "&Coach" on the table's host; the coach follows
 // the table from the start, so its session covers the whole run.

@@ -149,16 +149,8 @@ std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
     return items;
 }
 
-}  // namespace
-
-void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyChart& chart,
-                       const QString& strGame) {
-    CCardPainter card(painter, dDotsPerPoint);
-    const CPayTable& table = chart.GetPayTable();
-    const std::vector<CChartLine>& vecLines = chart.GetLines();
-    const CStrategyCardLayout layout = StrategyCardLayout(static_cast<int>(vecLines.size()));
-
-    // Header: the game and table, the bet, then what the chart returns against the best play.
+// Header: the game and table, the bet, then what the chart returns against the best play.
+void PaintHeader(CCardPainter& card, const CStrategyChart& chart, const QString& strGame) {
     double y = 16;
     const QFont titleFont = card.Font(16, true);
     const QString strTitle = QString("%1 strategy").arg(strGame);
@@ -170,10 +162,12 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
     const QString strBet = QString(", bet %1 %2").arg(nBet).arg(nBet == 1 ? "coin" : "coins");
     const double dNameRoom = kContentWidth - card.Width(titleFont, strTitle) - kColumnGap -
                              card.Width(tableFont, "Pay table " + strBet);
-    card.Text(kContentWidth, y, tableFont,
-              "Pay table " +
-                  card.Elided(tableFont, QString::fromStdString(table.strName), dNameRoom) + strBet,
-              true);
+    card.Text(
+        kContentWidth, y, tableFont,
+        "Pay table " +
+            card.Elided(tableFont, QString::fromStdString(chart.GetPayTable().strName), dNameRoom) +
+            strBet,
+        true);
     y += 20;
     card.Text(
         0, y, card.Font(10),
@@ -183,8 +177,11 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
                  QString::number(chart.GapPoints(), 'f', 4)));
     y += 10;
     card.Rule(0, y, kContentWidth, 1.0);
+}
 
-    // The lines, numbered, down the first column and on in the second.
+// The lines, numbered, down the first column and on in the second.
+void PaintLines(CCardPainter& card, const std::vector<CChartLine>& vecLines,
+                const CStrategyCardLayout& layout) {
     const double dPoints = layout.dLinePoints;
     const double dRow = dPoints * kRowFactor;
     // One column keeps the width of two, centred: a row stays short enough to read across.
@@ -217,8 +214,10 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
         card.Text(x + dColumnWidth, yRow + dBaseline, lineFont,
                   QString::number(vecLines[i].AveragePay(), 'f', 4), true);
     }
+}
 
-    // Legend in two columns of about the same height, then the footer on the last line.
+// Legend in two columns of about the same height, then the footer on the last line.
+void PaintBottom(CCardPainter& card, const CFamily& family) {
     const double dBottom = kPageHeight - 2 * kMargin;
     double yLegend = dBottom - kBottomHeight + 8;
     card.Rule(0, yLegend, kContentWidth, 1.0);
@@ -228,7 +227,7 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
     std::vector<QString> vecHtml;
     std::vector<double> vecHeights;
     double dTotal = 0;
-    for (const auto& [strTerm, strText] : LegendItems(table.Family())) {
+    for (const auto& [strTerm, strText] : LegendItems(family)) {
         vecHtml.push_back("<b>" + strTerm + ":</b> " + strText);
         vecHeights.push_back(
             card.RichParagraph(0, 0, dLegendWidth, legendFont, vecHtml.back(), false));
@@ -245,6 +244,17 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
     card.Text(0, dBottom - 2, card.Font(kFooterPoints),
               "Every figure on this card is exact, counted over all 2,598,960 deals.");
     card.Text(kContentWidth, dBottom - 2, card.Font(kFooterPoints, true), "Handfall II", true);
+}
+
+}  // namespace
+
+void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyChart& chart,
+                       const QString& strGame) {
+    CCardPainter card(painter, dDotsPerPoint);
+    const std::vector<CChartLine>& vecLines = chart.GetLines();
+    PaintHeader(card, chart, strGame);
+    PaintLines(card, vecLines, StrategyCardLayout(static_cast<int>(vecLines.size())));
+    PaintBottom(card, chart.GetPayTable().Family());
 }
 
 bool WriteStrategyCard(const CStrategyChart& chart, const QString& strGame, const QString& strPath,

@@ -139,6 +139,20 @@ void CPayTablesDialog::keyPressEvent(QKeyEvent* pEvent) {
 void CPayTablesDialog::BuildContent() {
     if (m_pStatus != nullptr) return;
     auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(BuildGamesBox());
+    pLayout->addWidget(BuildOwnBox());
+    m_pStatus = new QLabel(this);
+    m_pStatus->setAccessibleName("Pay tables status");
+    m_pStatus->setWordWrap(true);
+    pLayout->addWidget(m_pStatus);
+    auto* pClose = new QPushButton("Close", this);
+    pClose->setAccessibleName("Close");
+    pClose->setAutoDefault(false);
+    connect(pClose, &QPushButton::clicked, this, &QWidget::close);
+    pLayout->addWidget(pClose, 0, Qt::AlignRight);
+}
+
+QGroupBox* CPayTablesDialog::BuildGamesBox() {
     auto* pGames = new QGroupBox("Table each game plays (return with the best holds)", this);
     auto* pGrid = new QGridLayout(pGames);
     int nRow = 0;
@@ -160,8 +174,10 @@ void CPayTablesDialog::BuildContent() {
                 [this, nGame = variant.nGame](int nChoice) { Choose(nGame, nChoice); });
         m_arrChoosers[Index(variant.nGame)] = pChooser;
     }
-    pLayout->addWidget(pGames);
+    return pGames;
+}
 
+QGroupBox* CPayTablesDialog::BuildOwnBox() {
     auto* pOwnBox = new QGroupBox("Your own tables", this);
     auto* pOwnLayout = new QHBoxLayout(pOwnBox);
     m_pOwn = new QListWidget(pOwnBox);
@@ -179,23 +195,13 @@ void CPayTablesDialog::BuildContent() {
     }
     pButtons->addStretch();
     pOwnLayout->addLayout(pButtons);
-    pLayout->addWidget(pOwnBox);
     connect(pNew, &QPushButton::clicked, this, [this] { EditOwn(-1); });
     connect(m_pEdit, &QPushButton::clicked, this, [this] { EditOwn(m_pOwn->currentRow()); });
     connect(m_pOwn, &QListWidget::itemActivated, this, [this] { EditOwn(m_pOwn->currentRow()); });
     connect(m_pDelete, &QPushButton::clicked, this,
             [this] { DeleteOwnTable(m_pOwn->currentRow()); });
     connect(m_pOwn, &QListWidget::currentRowChanged, this, &CPayTablesDialog::RefreshEnabled);
-
-    m_pStatus = new QLabel(this);
-    m_pStatus->setAccessibleName("Pay tables status");
-    m_pStatus->setWordWrap(true);
-    pLayout->addWidget(m_pStatus);
-    auto* pClose = new QPushButton("Close", this);
-    pClose->setAccessibleName("Close");
-    pClose->setAutoDefault(false);
-    connect(pClose, &QPushButton::clicked, this, &QWidget::close);
-    pLayout->addWidget(pClose, 0, Qt::AlignRight);
+    return pOwnBox;
 }
 
 void CPayTablesDialog::Refresh() {

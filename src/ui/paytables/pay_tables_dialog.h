@@ -20,6 +20,7 @@
 #include "ui/paytables/pay_table_settings.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -59,6 +60,9 @@ protected:
 
 private:
     void BuildContent();
+    // The chooser of each game's table, and the list of the player's own with its buttons.
+    QGroupBox* BuildGamesBox();
+    QGroupBox* BuildOwnBox();
     void Refresh();
     void RefreshEnabled();
     void SetStatus(const QString& strText);

@@ -1,0 +1,237 @@
+#include "strategy/hold_names.h"
+
+#include <algorithm>
+#include <bit>
+#include <cctype>
+
+#include "analysis/card_code.h"
+
+using namespace hold_key;
+
+namespace {
+
+const char* RankName(int nRank) {
+    static const char* const kNames[] = {"",  "",  "2",  "3", "4", "5", "6", "7",
+                                         "8", "9", "10", "J", "Q", "K", "A"};
+    return kNames[nRank];
+}
+
+// Ranks of a mask from the highest down: "K Q J".
+std::string RanksText(unsigned nMask, int nLowest) {
+    std::string str;
+    for (int r = kAce; r >= nLowest; --r)
+        if (nMask & (1u << (r - nLowest))) {
+            if (!str.empty()) str += ' ';
+            str += RankName(r);
+        }
+    return str;
+}
+
+std::string Counted(unsigned n, const char* pszOne, const char* pszMany) {
+    if (n == 0) return std::string("no ") + pszMany;
+    std::string str = std::to_string(n);
+    str += ' ';
+    str += n == 1 ? pszOne : pszMany;
+    return str;
+}
+
+const char* RankWord(int nRank) {
+    static const char* const kWords[] = {"",     "",     "Two",   "Three", "Four",
+                                         "Five", "Six",  "Seven", "Eight", "Nine",
+                                         "Ten",  "Jack", "Queen", "King",  "Ace"};
+    return nRank >= 2 && nRank <= kAce ? kWords[nRank] : "";
+}
+
+// "Aces", "Tens", "9s".
+std::string RankPlural(int nRank) {
+    return nRank >= 10 ? std::string(RankWord(nRank)) + "s" : std::string(RankName(nRank)) + "s";
+}
+
+// "J-K" for ranks in a row, else "2,3,4" ... from the lowest.
+std::string RanksRange(unsigned nRanks) {
+    const int nLow = std::countr_zero(nRanks), nHigh = std::bit_width(nRanks) - 1;
+    if (nHigh > nLow && nRanks == RanksFrom(nLow, nHigh) && nHigh - nLow > 0)
+        return std::string(RankName(nLow)) + "-" + RankName(nHigh);
+    std::string str;
+    for (int r = nLow; r <= nHigh; ++r)
+        if ((nRanks >> r & 1u) != 0) str += (str.empty() ? "" : ",") + std::string(RankName(r));
+    return str;
+}
+
+std::string Lower(std::string str) {
+    for (char& c : str) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return str;
+}
+
+std::string DrawBase(const CKey& key, const char* pszTo, const char* pszInside) {
+    std::string str = std::to_string(key.nCards);
+    str += pszTo;
+    if (key.nCards == 4 && key.nA <= 1) {
+        if (key.nA == 1) str += pszInside;
+    } else {
+        str += ", ";
+        str += Counted(key.nA, "gap", "gaps");
+    }
+    return str;
+}
+
+}  // namespace
+
+CHoldNamer::CHoldNamer(const CFamily& family, const CRankGroups& groups)
+    : m_pFamily(&family),
+      m_bDeuces(family.eWild != EWild::None),
+      m_strWild(family.pszWild != nullptr ? family.pszWild : ""),
+      m_nLowPair(std::min(groups.nLowPair, kAce)),
+      m_nWildCards(family.WildCards()) {
+    for (std::uint32_t g = 0; g < groups.nKinds; ++g) {
+        const int nCategory = groups.arrKindCategory[g];
+        std::string strFour = nCategory >= 0 ? family.CategoryName(nCategory) : "4 of a Kind";
+        m_vecFourNames.push_back(strFour);
+        m_vecThreeNames.push_back("3" + strFour.substr(1));
+    }
+    for (std::uint32_t g = 0; g < groups.nPairs; ++g) m_vecPairNames.push_back(PairName(groups, g));
+}
+
+std::string CHoldNamer::PairName(const CRankGroups& groups, std::uint32_t nGroup) const {
+    const unsigned nRanks = groups.arrPairRanks[nGroup];
+    if (groups.nLowPair > kAce) return "Pair";
+    if (std::popcount(nRanks) == 1) return "Pair of " + RankPlural(std::countr_zero(nRanks));
+    std::string strName = groups.arrPairPays[nGroup] ? "High Pair" : "Low Pair";
+    if (groups.nKinds > 1) {
+        // The kind group's own words where the pair takes all of its ranks.
+        const int nRank = std::countr_zero(nRanks);
+        const int nCategory =
+            groups.arrKindCategory[groups.arrKind[static_cast<std::size_t>(nRank)]];
+        const std::string strCategory = nCategory >= 0 ? m_pFamily->CategoryName(nCategory) : "";
+        const std::size_t nOpen = strCategory.find('(');
+        const bool bAll =
+            nCategory >= 0 &&
+            m_pFamily->categories[static_cast<std::size_t>(nCategory)].nRanks == nRanks;
+        strName += " (" +
+                   (bAll && nOpen != std::string::npos
+                        ? strCategory.substr(nOpen + 1, strCategory.size() - nOpen - 2)
+                        : RanksRange(nRanks)) +
+                   ")";
+    }
+    return strName;
+}
+
+CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
+    const CKey key = CKey::Unpack(nPacked);
+    CHoldNameParts parts;
+    parts.nGroup = nPacked;
+    std::string& str = parts.strPrefix;
+    if (m_bDeuces && key.nKind != kNothing) {
+        str = key.nDeuces == 0 ? "No " + Lower(m_strWild) : std::to_string(key.nDeuces);
+        if (key.nDeuces > 0) str += " " + m_strWild + (key.nDeuces == 1 ? "" : "s");
+        str += ": ";
+    }
+    if (key.nKind <= kDeucesOnly) {
+        NameKept(key, str);
+    } else {
+        NameDraw(key, nPacked, parts);
+    }
+    // A Deuces Wild class stands for its deuces once: the same hand with other deuces can
+    // share its line, as no deal offers both.
+    if (m_bDeuces && key.nKind != kNothing && parts.eDetail == EHoldDetail::None) {
+        const std::size_t nColon = str.find(": ");
+        if (nColon != std::string::npos) {
+            parts.strSuffix = str.substr(nColon);
+            parts.strDetail = str.substr(0, nColon);
+            str.clear();
+            parts.eDetail = EHoldDetail::Deuces;
+            parts.nDetail = static_cast<int>(key.nDeuces);
+            parts.nGroup = nPacked & ~(15u << 20);
+        }
+    }
+    return parts;
+}
+
+void CHoldNamer::NameKept(const CKey& key, std::string& str) const {
+    switch (key.nKind) {
+        case kNothing:
+            str = "Nothing: draw five new cards";
+            break;
+        case kMade:
+            str += m_pFamily->CategoryName(static_cast<int>(key.nA));
+            break;
+        case kFour:
+            str += m_vecFourNames[key.nA];
+            break;
+        case kThree:
+            str += m_vecThreeNames[key.nA];
+            break;
+        case kTwoPair:
+            str += "2 Pair";
+            break;
+        case kPair:
+            str += m_vecPairNames[key.nA];
+            break;
+        case kKind:
+            str += std::to_string(key.nCards);
+            str += " of a Kind";
+            break;
+        case kDeucesOnly:
+            str += "the " + Lower(m_strWild) + (m_nWildCards > 1 ? "s" : "") + " alone";
+            if (key.nDeuces == 4) str = "4 " + m_strWild + "s";
+            break;
+    }
+}
+
+void CHoldNamer::NameDraw(const CKey& key, std::uint32_t nPacked, CHoldNameParts& parts) const {
+    std::string& str = parts.strPrefix;
+    const auto highCards = [&](const std::string& strBase) {
+        str += strBase;
+        if (m_bDeuces) return;
+        str += ", ";
+        parts.eDetail = EHoldDetail::HighCards;
+        parts.nDetail = static_cast<int>(key.nB);
+        parts.strDetail = Counted(key.nB, "high card", "high cards");
+        parts.nGroup = nPacked & ~0xffu;
+    };
+    const auto ranks = [&](int nLowest) {
+        parts.eDetail = EHoldDetail::Ranks;
+        parts.nDetail = static_cast<int>(key.nA);
+        parts.strDetail = RanksText(key.nA, nLowest);
+        parts.nGroup = nPacked & ~0xff00u;
+    };
+    const std::string strCards = std::to_string(key.nCards);
+    switch (key.nKind) {
+        case kRoyalDraw:
+            if (!m_bDeuces && key.nCards == 2) {
+                str += "Suited ";
+                ranks(10);
+            } else {
+                str += strCards + " to a Royal Flush" + (key.nA != 0 ? ", " : "");
+                if (key.nA != 0) ranks(10);
+            }
+            break;
+        case kStraightFlushDraw:
+            highCards(DrawBase(key, " to a Straight Flush", ", inside"));
+            break;
+        case kStraightDraw:
+            highCards(key.nCards == 4 && key.nA <= 1
+                          ? (key.nA > 0 ? "4 to an Inside Straight" : "4 to an Outside Straight")
+                          : DrawBase(key, " to a Straight", ""));
+            break;
+        case kFlushDraw:
+            if (key.nCards < 4) {
+                highCards(strCards + " to a Flush");
+            } else {
+                str += "4 to a Flush";
+            }
+            break;
+        case kHighCards:
+            ranks(m_nLowPair);
+            if (key.nCards == 1) {
+                parts.strDetail = RankWord(m_nLowPair + std::countr_zero(key.nA));
+                parts.strSuffix = " alone";
+            } else {
+                parts.strSuffix = " unsuited";
+            }
+            break;
+        default:
+            str += "Any other " + strCards + (key.nCards == 1 ? " card" : " cards");
+            break;
+    }
+}

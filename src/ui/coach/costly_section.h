@@ -1,0 +1,25 @@
+// The coach's "Costly decisions, newest first": every deal whose hold cost coins, the hold
+// played against the best one; choosing a row shows that deal in the other rooms.
+#pragma once
+
+#include <QGroupBox>
+
+class CCoach;
+class QTreeWidget;
+struct CCostlyDecision;
+
+// No Q_OBJECT: to Qt, and so to screen readers, this stays a QGroupBox.
+class CCostlySection : public QGroupBox {
+public:
+    CCostlySection(CCoach& coach, QWidget* pParent);
+
+    void Refresh();
+    QTreeWidget* List() const { return m_pCostly; }
+
+private:
+    void AddRow(const CCostlyDecision& decision);
+
+    CCoach& m_coach;
+    QTreeWidget* m_pCostly;
+    int m_nCostlyShown = -1;
+};

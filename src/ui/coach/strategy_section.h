@@ -1,0 +1,42 @@
+// The coach's "Strategy": the chart of the deal in view, its line for the deal marked and in
+// view, the line of the hold played marked too, where the chart's hold falls short of the best
+// hold by how much, and the chart on a card to save.
+#pragma once
+
+#include <memory>
+
+#include "ui/coach/coach_group.h"
+
+class CCoach;
+class CStrategyChart;
+class QPushButton;
+class QTreeWidget;
+struct CDealFigures;
+struct CStrategyFigures;
+
+// No Q_OBJECT: to Qt, and so to screen readers, this stays a CCoachGroup.
+class CStrategySection : public CCoachGroup {
+public:
+    CStrategySection(const CCoach& coach, QWidget* pParent);
+
+    void Refresh();
+    QTreeWidget* ChartLines() const { return m_pChartLines; }
+    QPushButton* SaveButton() const { return m_pSaveCard; }
+
+private:
+    // How often the holds played were the chart's, and what holding otherwise came to.
+    void RefreshSessionLine();
+    // The chart's lines and return, when the chart is another than the one shown.
+    void ShowChart(const std::shared_ptr<const CStrategyChart>& pChart);
+    void MarkLines(const CStrategyFigures& figures);
+    void RefreshPick(const CStrategyFigures& figures, const CDealFigures& deal);
+    void SaveStrategyCard();
+
+    const CCoach& m_coach;
+    QTreeWidget* m_pChartLines = nullptr;
+    CCoachFigure* m_pChartPick = nullptr;
+    CCoachFigure* m_pChartReturn = nullptr;
+    CCoachFigure* m_pChartSession = nullptr;
+    QPushButton* m_pSaveCard = nullptr;
+    std::shared_ptr<const CStrategyChart> m_pShownChart;  // the chart the list shows
+};
