@@ -19,19 +19,9 @@ import sys
 MAX_FILE_LINES = 500
 MAX_FUNCTION_LINES = 60
 
-# Files (or folders, or a file's .h and .cpp) other engineers are changing now: reported but not
-# failed. Each comes off the list when that work lands; the list is to end up empty.
-ALLOWED = [
-    "cli/",
-    "table/multi_hand_dlg.cpp",
-    "table/table_speech.",
-    "platform/dialog.",
-    "platform/qt/qt_dialog_host.",
-    "ui/table/table_accessible.",
-    "ui/table/table_speaker.",
-    "analysis/",
-    "games/family.",
-]
+# Files (or folders, or a file's .h and .cpp) that may break the limits for a while, reported but
+# not failed: empty, and to stay so.
+ALLOWED = []
 
 SUFFIXES = (".cpp", ".h", ".hpp", ".cc")
 CONTAINER_WORDS = {"namespace", "class", "struct", "union", "enum", "extern"}

@@ -1,52 +1,11 @@
 #include "ui/coach/coach_figure.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
 
 #include "coach/coach_text.h"
-#include "ui/coach/coach_group.h"
-
-namespace {
-
-class CCoachFigureAccessible : public QAccessibleWidget {
-public:
-    explicit CCoachFigureAccessible(CCoachFigure* pFigure)
-        : QAccessibleWidget(pFigure, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<const CCoachFigure*>(widget())->Spoken();
-        if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
-        if (t == QAccessible::Description) return widget()->toolTip();
-        return QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (const auto* pGroup = qobject_cast<const CCoachGroup*>(widget()->parentWidget())) {
-            const std::vector<CCoachFigure*> vecLines = pGroup->Lines();
-            const auto it = std::find(vecLines.begin(), vecLines.end(), widget());
-            state.focusable = it != vecLines.end();
-            state.focused = pGroup->hasFocus() && it != vecLines.end() &&
-                            it - vecLines.begin() == pGroup->GetCurrentLine();
-        }
-        return state;
-    }
-    QAccessible::Role role() const override {
-        return qobject_cast<const CCoachGroup*>(widget()->parentWidget()) ? QAccessible::ListItem
-                                                                          : QAccessible::StaticText;
-    }
-};
-
-QAccessibleInterface* CoachFactory(const QString& strKey, QObject* pObject) {
-    if (strKey == QLatin1String("CCoachFigure") || strKey == QLatin1String("CCoachBar")) {
-        if (auto* pFigure = qobject_cast<CCoachFigure*>(pObject))
-            return new CCoachFigureAccessible(pFigure);
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 CCoachFigure::CCoachFigure(const QString& strName, QWidget* pParent) : QLabel(pParent) {
     setAccessibleName(strName);
@@ -96,11 +55,4 @@ void CCoachBar::paintEvent(QPaintEvent*) {
         m_dShare > 0.0 ? std::max(1, static_cast<int>(rcTrack.width() * m_dShare)) : 0;
     painter.fillRect(QRect(rcTrack.left(), rcTrack.top(), nWidth, rcTrack.height()),
                      palette().color(QPalette::Highlight));
-}
-
-void InstallCoachAccessibility() {
-    static bool bInstalled = false;
-    if (bInstalled) return;
-    QAccessible::installFactory(&CoachFactory);
-    bInstalled = true;
 }

@@ -46,6 +46,3 @@ protected:
 private:
     double m_dShare = 0.0;
 };
-
-// Registers the figures' accessible interface with Qt; once per process, more is harmless.
-void InstallCoachAccessibility();

@@ -12,6 +12,43 @@
 
 namespace {
 
+// A figure is read as a line of the list its group is, where it stands in one.
+class CCoachFigureAccessible : public QAccessibleWidget {
+public:
+    explicit CCoachFigureAccessible(CCoachFigure* pFigure)
+        : QAccessibleWidget(pFigure, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<const CCoachFigure*>(widget())->Spoken();
+        if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
+        if (t == QAccessible::Description) return widget()->toolTip();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const auto* pGroup = qobject_cast<const CCoachGroup*>(widget()->parentWidget())) {
+            const std::vector<CCoachFigure*> vecLines = pGroup->Lines();
+            const auto it = std::find(vecLines.begin(), vecLines.end(), widget());
+            state.focusable = it != vecLines.end();
+            state.focused = pGroup->hasFocus() && it != vecLines.end() &&
+                            it - vecLines.begin() == pGroup->GetCurrentLine();
+        }
+        return state;
+    }
+    QAccessible::Role role() const override {
+        return qobject_cast<const CCoachGroup*>(widget()->parentWidget()) ? QAccessible::ListItem
+                                                                          : QAccessible::StaticText;
+    }
+};
+
+QAccessibleInterface* FigureFactory(const QString& strKey, QObject* pObject) {
+    if (strKey == QLatin1String("CCoachFigure") || strKey == QLatin1String("CCoachBar")) {
+        if (auto* pFigure = qobject_cast<CCoachFigure*>(pObject))
+            return new CCoachFigureAccessible(pFigure);
+    }
+    return nullptr;
+}
+
 // The figures inside a layout, depth first, in the order they were added.
 void CollectFigures(const QLayout* pLayout, std::vector<CCoachFigure*>& vecFigures) {
     for (int i = 0; pLayout && i < pLayout->count(); ++i) {
@@ -140,5 +177,6 @@ void InstallCoachGroupAccessibility() {
     static bool bInstalled = false;
     if (bInstalled) return;
     QAccessible::installFactory(&GroupFactory);
+    QAccessible::installFactory(&FigureFactory);
     bInstalled = true;
 }

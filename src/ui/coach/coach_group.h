@@ -45,5 +45,6 @@ private:
     QString m_strTitle;
 };
 
-// Registers the coach's groups and window with Qt's accessibility; once, more is harmless.
+// Registers the coach's groups, their figures and window with Qt's accessibility; once, more is
+// harmless.
 void InstallCoachGroupAccessibility();

@@ -63,7 +63,6 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
 // and its hundred-odd widgets would otherwise be built before the table's first frame.
 void CCoachWindow::BuildContent() {
     if (m_pStatus != nullptr) return;
-    InstallCoachAccessibility();
     // All of it scrolls as one: on a laptop's screen the window is shorter than its groups.
     auto* pScroll = new QScrollArea(this);
     pScroll->setFrameShape(QFrame::NoFrame);
