@@ -11,25 +11,22 @@
 
 using namespace hold_key;
 
+// A class is decided by a set's kind (its ranks, and whether its natural cards share a suit),
+// so one set of each kind is classified.
 CHoldClasses::CHoldClasses(const CFamily& family, const CRules& rules)
-    : m_pFamily(&family), m_rules(rules) {
+    : m_pFamily(&family), m_rules(rules), m_pScorer(&SharedHandScorer(family, rules)) {
     const CRankGroups groups = MakeRankGroups(family);
-    // The key of every set of up to five cards, by its slot.
+    // The key of each kind of set of up to five cards, by its slot; no kind, no key.
+    constexpr std::uint32_t kNoKey = ~std::uint32_t{0};
     std::array<std::vector<std::uint32_t>, 6> arrKeys;
     std::map<std::uint32_t, int> mapOrdered;  // so class numbers do not depend on set order
     for (int nCount = 0; nCount <= 5; ++nCount) {
         std::vector<std::uint32_t>& vecKeys = arrKeys[static_cast<std::size_t>(nCount)];
-        vecKeys.resize(static_cast<std::size_t>(Binomial(family.nCards, nCount)));
-        ParallelFor(static_cast<int>(vecKeys.size()), 8192, [&](int nBegin, int nEnd) {
-            int arrCodes[5];
-            ColexUnrank(nBegin, nCount, arrCodes);
-            for (int nSlot = nBegin; nSlot < nEnd; ++nSlot) {
-                vecKeys[static_cast<std::size_t>(nSlot)] =
-                    Classify(family, groups, rules, arrCodes, nCount).Packed();
-                ColexNext(arrCodes, nCount, family.nCards);
-            }
+        vecKeys.assign(static_cast<std::size_t>(CHandScorer::Slots(nCount)), kNoKey);
+        m_pScorer->ForEachKind(nCount, [&](std::size_t nSlot, const int* pCodes) {
+            vecKeys[nSlot] = Classify(family, groups, rules, pCodes, nCount).Packed();
+            mapOrdered.emplace(vecKeys[nSlot], 0);
         });
-        for (std::uint32_t nKey : vecKeys) mapOrdered.emplace(nKey, 0);
     }
     // Each key met a class, numbered in key order, named; then each slot its class.
     const CHoldNamer namer(family, groups);
@@ -47,7 +44,8 @@ CHoldClasses::CHoldClasses(const CFamily& family, const CRules& rules)
         const std::vector<std::uint32_t>& vecKeys = arrKeys[static_cast<std::size_t>(nCount)];
         std::vector<std::uint16_t>& vecIds = m_arrBySlot[static_cast<std::size_t>(nCount)];
         vecIds.resize(vecKeys.size());
-        for (std::size_t i = 0; i < vecKeys.size(); ++i) vecIds[i] = mapIds[vecKeys[i]];
+        for (std::size_t i = 0; i < vecKeys.size(); ++i)
+            vecIds[i] = vecKeys[i] == kNoKey ? 0 : mapIds[vecKeys[i]];
     }
 }
 

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "analysis/card_code.h"
+#include "analysis/hand_scorer.h"
 #include "games/family.h"
 
 struct CHoldNameParts;
 
-// The classes of a family and rules, and the class of every set of up to five cards: a few
-// megabytes, built once (a fraction of a second) and then looked up.
+// The classes of a family and rules, and the class of every kind of set of up to five cards:
+// a few kilobytes, built once (a few milliseconds) and then looked up.
 class CHoldClasses {
 public:
     CHoldClasses(const CFamily& family, const CRules& rules);
@@ -33,7 +34,7 @@ public:
     // The class of nCount (0 to 5) different codes in ascending order.
     int ClassOf(const int* pSortedCodes, int nCount) const {
         return m_arrBySlot[static_cast<std::size_t>(nCount)]
-                          [static_cast<std::size_t>(ColexIndex(pSortedCodes, nCount))];
+                          [m_pScorer->SetSlot(pSortedCodes, nCount)];
     }
     // Keeping nothing, or in Deuces Wild only the deuces: every deal has a hold of such a class,
     // so a chart ending in them decides every deal.
@@ -59,7 +60,8 @@ private:
     std::vector<std::string> m_vecNames;
     std::vector<bool> m_vecFloor;
     std::vector<CHoldNameParts> m_vecParts;                 // the names, in parts
-    std::array<std::vector<std::uint16_t>, 6> m_arrBySlot;  // [k][slot of a k-card set]
+    const CHandScorer* m_pScorer;                           // tells a set's kind
+    std::array<std::vector<std::uint16_t>, 6> m_arrBySlot;  // [k][slot of a kind of k-card set]
 };
 
 // The classes of a family and rules, built the first time they are asked for (on the calling
