@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <fstream>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -165,7 +164,6 @@ void BM_MemoryAfterSixFamilies(benchmark::State& state) {
         }
         QApplication::processEvents();
         state.counters["rss_MB"] = ResidentMegabytes();
-        { struct mallinfo2 mi = mallinfo2(); state.counters["inuse"] = mi.uordblks/1e6; state.counters["free"] = mi.fordblks/1e6; state.counters["mmap"] = mi.hblkhd/1e6; state.counters["arena"] = mi.arena/1e6; }
     }
 }
 BENCHMARK(BM_MemoryAfterSixFamilies)

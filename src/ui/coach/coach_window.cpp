@@ -214,6 +214,7 @@ void CCoachWindow::BuildNeededTable() {
     if (!key) return BuildNeededChart();
     m_worker = std::thread([this, key = *key] {
         const CStoppableWork work(m_bStopBuild);
+        LowerThisThreadPriority();
         auto pTable = SharedOutcomeTable(*key.pFamily, key.rules, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
@@ -236,6 +237,7 @@ void CCoachWindow::BuildNeededChart() {
     if (!key) return;
     m_worker = std::thread([this, key = *key] {
         const CStoppableWork work(m_bStopBuild);
+        LowerThisThreadPriority();
         auto pChart = SharedStrategyChart(key.payTable, key.nBet, [this](double dDone) {
             QMetaObject::invokeMethod(
                 this,
