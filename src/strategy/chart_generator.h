@@ -1,6 +1,6 @@
 // Makes the strategy chart of a pay table at a bet: the order of hold classes that plays it
 // best, found on one deal of each class of deals equal up to suits, then counted exactly on
-// every deal. A few seconds on every core, so callers with a window run it off its thread.
+// every deal. About a second on every core, so callers with a window run it off its thread.
 #pragma once
 
 #include <memory>
