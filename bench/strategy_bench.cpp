@@ -50,13 +50,16 @@ BENCHMARK(BM_GenerateChart)
 // chart made; it is made before the timing here).
 void BM_ChartHoldsOfEveryDeal(benchmark::State& state) {
     std::string strDeals;
-    int arrCodes[5] = {0, 1, 2, 3, 4};
-    do {
-        for (int i = 0; i < 5; ++i) {
-            strDeals += CardCodeText(arrCodes[i]);
-            strDeals += i < 4 ? ' ' : '\n';
-        }
-    } while (ColexNext(arrCodes, 5));
+    int h[5];
+    for (h[4] = 4; h[4] < CARD_CODES; ++h[4])
+        for (h[3] = 3; h[3] < h[4]; ++h[3])
+            for (h[2] = 2; h[2] < h[3]; ++h[2])
+                for (h[1] = 1; h[1] < h[2]; ++h[1])
+                    for (h[0] = 0; h[0] < h[1]; ++h[0])
+                        for (int i = 0; i < 5; ++i) {
+                            strDeals += CardCodeText(h[i]);
+                            strDeals += i < 4 ? ' ' : '\n';
+                        }
     SharedStrategyChart(BenchTable(0), 5);
     std::size_t nBytesOut = 0;
     for (auto _ : state) {

@@ -1,11 +1,9 @@
 // Cards as small numbers for the strategy tables: code = (rank - 2) * 4 + suit index, suit index
-// 0 clubs, 1 diamonds, 2 hearts, 3 spades. Sets of cards are numbered by their combinatorial
-// (colex) rank, so every k-card set has its own slot in a table of C(52, k) entries.
+// 0 clubs, 1 diamonds, 2 hearts, 3 spades.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "games/family.h"
@@ -41,19 +39,6 @@ inline constexpr CBinomialTable kBinomials = MakeBinomials();
 constexpr int Binomial(int n, int k) {
     return card_code_detail::kBinomials.m_n[n][k];
 }
-
-// Slot of a set of nCount (at most 5) distinct codes in ascending order: 0 to C(52, nCount) - 1.
-inline int ColexIndex(const int* pSortedCodes, int nCount) {
-    int nIndex = 0;
-    for (int i = 0; i < nCount; ++i)
-        nIndex += card_code_detail::kBinomials.m_n[pSortedCodes[i]][i + 1];
-    return nIndex;
-}
-
-// The set of slot nIndex among the nCount-card sets, in ascending order: ColexIndex undone.
-void ColexUnrank(int nIndex, int nCount, int* pSortedCodes);
-// Steps a set to the next slot among the sets of codes below nCards; false after the last one.
-bool ColexNext(int* pSortedCodes, int nCount, int nCards = CARD_CODES);
 
 // A deal in ascending order of codes, for the table look-ups, remembering where each card was
 // dealt. Not valid unless the deal is five different card codes.
@@ -99,9 +84,3 @@ void KeepExactHolds(Subtract subtract) {
             if (!(nMask & nBit)) subtract(nMask, nMask | nBit);
 }
 
-// Calls visit(nSlot, pBigger) for every nCount-card set (0 to 4 cards) of a deck of nCards, on
-// every core, where pBigger holds the slots of the nCards - nCount sets of nCount + 1 cards that
-// hold it and one more card. Slots are visited in chunks on several threads: visit writes only what
-// nSlot owns.
-void ForEachSetWithSupersets(int nCards, int nCount,
-                             const std::function<void(int nSlot, const int* pBigger)>& visit);

@@ -1,6 +1,6 @@
 // Building an analyzer or the engine's counts scores all 2,598,960 hands, so each table the tests
 // use is built once per test program and shared. The analyzers are the second, independent count
-// (summed pays, no categories) that the engine is checked against.
+// (its own reading of hands, its own enumeration) that the engine is checked against.
 #pragma once
 
 #include <array>
@@ -13,11 +13,8 @@
 // A deal as card codes from text such as "Jh Qh Kh 10h 2c"; missing cards are NO_CARD_CODE.
 std::array<int, 5> Codes(const std::string& strDeal);
 
-// The variant of a game code, paid as the game pays.
+// The variant of a game code as built, and its full-pay table (see OraclePay).
 const CHoldAnalyzer& GameAnalyzer(int nGame);
-// The full-pay table of the variant whose return is published (Jacks or Better 9/6, Bonus 8/5,
-// Double Bonus 10/7, full-pay Deuces Wild): a natural royal flush pays 800 per coin and
-// A-2-3-4-5 is a straight, unlike the game; every other pay is the game's.
 const CHoldAnalyzer& StandardAnalyzer(int nGame);
 // The engine's counts a pay table is played on, built once per test program.
 const COutcomeTable& Counts(const CPayTable& table);

@@ -94,7 +94,7 @@ TEST(OutcomeTableTest, CountsMatchEveryDrawAndTheAnalyzersPays) {
         const CHoldAnalyzer& oracle =
             pTable != nullptr ? StandardAnalyzer(nGame) : GameAnalyzer(nGame);
         if (pTable == nullptr || (pTable == &jacks96 && nBet == 5)) {  // 52 cards only
-            for (const CHoldValue& value : oracle.AnalyzeDeal(arrDeal))
+            for (const COracleHold& value : oracle.AnalyzeDeal(arrDeal))
                 EXPECT_EQ(arrHolds[static_cast<size_t>(value.nHoldMask)].nPaySum, value.nPaySum)
                     << value.nHoldMask;
         }

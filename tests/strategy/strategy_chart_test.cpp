@@ -54,7 +54,7 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
     const CPayTable& table = AsBuiltPayTable(GAME_JACKS_OR_BETTER);
     const auto pChart = SharedStrategyChart(table, 1);
     ASSERT_NE(pChart, nullptr);
-    const CHoldAnalyzer oracle(GAME_JACKS_OR_BETTER);
+    const CHoldAnalyzer oracle(OraclePay("jacks", false));
     const auto pCounts = SharedOutcomeTable(table.Family(), table.rules);
     std::mt19937 random(20261208);
     for (int nDeal = 0; nDeal < 300; ++nDeal) {
@@ -64,11 +64,11 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
         std::array<int, 5> arrDeal;
         std::copy_n(vecDeck.begin(), 5, arrDeal.begin());
         const CChartChoice choice = pChart->Choose(arrDeal);
-        const std::vector<CHoldValue> vecHolds = oracle.AnalyzeDeal(arrDeal);
+        const std::vector<COracleHold> vecHolds = oracle.AnalyzeDeal(arrDeal);
         ASSERT_EQ(vecHolds.size(), 32u);
         const auto chosen =
             std::find_if(vecHolds.begin(), vecHolds.end(),
-                         [&](const CHoldValue& h) { return h.nHoldMask == choice.nHoldMask; });
+                         [&](const COracleHold& h) { return h.nHoldMask == choice.nHoldMask; });
         ASSERT_NE(chosen, vecHolds.end());
         // The engine's value of the same hold, as the chart's cost counts it.
         std::array<CHoldOutcomes, 32> arrCounted;
@@ -88,7 +88,7 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
     EXPECT_EQ(nDeals, 2598960);
     EXPECT_EQ(nPay, pChart->GetReturn().nNumerator);
     EXPECT_EQ(pChart->GetReturn().nNumerator + nLoss, pChart->GetOptimalReturn().nNumerator);
-    const CGameReturn best = oracle.ComputeReturn();
+    const COracleReturn best = oracle.ComputeReturn();
     // In lowest terms: the cross products of these denominators overflow 64 bits.
     const auto lowest = [](std::int64_t nNum, std::int64_t nDen) {
         const std::int64_t nGcd = std::gcd(nNum, nDen);

@@ -1,35 +1,46 @@
-// A second, independent count for the tests: the exact expected pay of every hold of a deal and
-// the return of a pay function played with the best hold, from the pays of every hand summed per
-// set of held cards, with no categories in between.
+// A second, independent count for the tests: every hand read by the plain reading of hand_pay.h
+// and its pay summed per set of cards it holds; a hold's draws are the hands that hold its cards
+// and none of the deal's others (inclusion and exclusion over those sets). It shares nothing with
+// the engine but the card codes.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <numeric>
+#include <functional>
 #include <vector>
 
-#include "analysis/hold_value.h"
-#include "support/oracle/draw_table.h"
+#include "support/oracle/hand_pay.h"
+
+// Calls visit with every set of five codes below nCards, ascending, once each.
+void ForEveryHand(int nCards, const std::function<void(const int* pHand)>& visit);
+
+struct COracleHold {
+    int nHoldMask = 0;  // bit i: the card dealt at i is kept
+    int nHeld = 0;
+    std::int64_t nPaySum = 0;  // over every draw
+    std::int64_t nDraws = 0;
+};
+
+struct COracleReturn {
+    std::int64_t nNumerator = 0;  // over the least common multiple of the draw counts
+    std::int64_t nDenominator = 1;
+};
 
 class CHoldAnalyzer {
 public:
-    // Scores every hand as the variant of the game code does (see GamePayFunction).
-    explicit CHoldAnalyzer(int nGame, const CProgressFunction& progress = {});
-    explicit CHoldAnalyzer(const CPayFunction& payFunction, const CProgressFunction& progress = {});
+    explicit CHoldAnalyzer(COraclePay pay);
 
-    // The 32 holds of a deal, ranked by IsBetterHold; empty for a deal that is not five
-    // different cards.
-    std::vector<CHoldValue> AnalyzeDeal(const std::array<int, 5>& arrCodes) const;
-
-    // The return to the player with the best hold on each of the 2,598,960 deals, on every
-    // core: one deal of each class of deals equal up to suits, weighted by the class's size.
-    CGameReturn ComputeReturn(const CProgressFunction& progress = {}) const;
+    // The 32 holds of five different codes below 52, the higher expected pay first, then the
+    // more cards kept; empty for anything else.
+    std::vector<COracleHold> AnalyzeDeal(const std::array<int, 5>& arrCodes) const;
+    // The return with the best hold on each of the 2,598,960 deals, every one of them counted.
+    COracleReturn ComputeReturn() const;
 
 private:
-    // The 32 holds, unranked, in the order of hold masks; false for a bad deal.
-    bool ValueHolds(const std::array<int, 5>& arrCodes, std::array<CHoldValue, 32>& arrHolds) const;
-    // Pays summed over the draws of each hold of a sorted deal, by mask of sorted positions.
-    void SumHolds(const int* pSortedCodes, std::int64_t* pSums) const;
+    // By mask of positions in the ascending deal: the pays of the hands holding exactly those
+    // of its cards.
+    void ExactSums(const int* pSorted, std::int64_t* pExact) const;
 
-    CDrawTable m_table;
+    COraclePay m_pay;
+    std::array<std::vector<std::int64_t>, 5> m_vecSums;  // [k]: by index of each k-card set
 };
