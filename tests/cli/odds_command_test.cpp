@@ -103,12 +103,11 @@ TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
     }
 }
 
-// The help, and the 32 holds best first with their exact expected pay: a golden file each. Cards
-// may come as one argument or several, in either case.
-TEST(OddsCommandTest, HelpAndHoldListingsAreTheGoldenFiles) {
+// The 32 holds best first with their exact expected pay: a golden file each. Cards may come as
+// one argument or several, in either case.
+TEST(OddsCommandTest, HoldListingsAreTheGoldenFiles) {
     for (const auto& [pszArgs, pszCase] :
-         {std::pair{"--help", "help"},
-          std::pair{"--game jacks 'Jh Qh Kh 10h 2c'", "jacks_four_to_a_royal"},
+         {std::pair{"--game jacks 'Jh Qh Kh 10h 2c'", "jacks_four_to_a_royal"},
           std::pair{"--game=deuces 2c 2d 2h 2s ah", "deuces_four_wild"},
           std::pair{"--game JACKS --pays 9/6 --bet 4 'Ac 2d 3h 4s 9c'", "jacks_96_wheel_draw"},
           std::pair{"--pays list", "pays_list"}}) {
