@@ -83,4 +83,3 @@ void KeepExactHolds(Subtract subtract) {
         for (int nMask = 0; nMask < 32; ++nMask)
             if (!(nMask & nBit)) subtract(nMask, nMask | nBit);
 }
-
