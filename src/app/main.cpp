@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "analysis/parallel_for.h"
+#include "work/parallel_for.h"
 #include "model/echo_text.h"
 
 #include "app/multi_hand_app.h"

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "analysis/outcome_cache.h"
-#include "analysis/parallel_for.h"
 #include "coach/coach_text.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "strategy/chart_cache.h"
@@ -114,9 +113,7 @@ int CCoachWindow::Room() const {
 
 CCoachWindow::~CCoachWindow() {
     m_dlg.RemoveObserver(&m_coach);
-    // A table still being built is dropped, as is anything it posted, with this window's events.
-    m_bStopBuild = true;
-    if (m_worker.joinable()) m_worker.join();
+    // A table still being built is dropped, and its job stopped with m_build, never waited for.
 }
 
 void CCoachWindow::Toggle() {
@@ -209,53 +206,31 @@ bool CCoachWindow::HoldsBackDraw() {
 }
 
 void CCoachWindow::BuildNeededTable() {
-    if (m_worker.joinable()) return;
+    if (m_build.IsRunning()) return;
     const std::optional<COutcomeKey> key = m_coach.GetNeededTable();
     if (!key) return BuildNeededChart();
-    m_worker = std::thread([this, key = *key] {
-        const CStoppableWork work(m_bStopBuild);
-        LowerThisThreadPriority();
-        auto pTable = SharedOutcomeTable(*key.pFamily, key.rules, [this](double dDone) {
-            QMetaObject::invokeMethod(
-                this, [this, dDone] { m_pStatus->setText(WorkingText(dDone)); },
-                Qt::QueuedConnection);
-        });
-        // A stopped build leaves no table: nothing to hand over.
-        if (work.IsStopped() || !pTable) return;
-        QMetaObject::invokeMethod(
-            this,
-            [this, pTable] {
-                m_worker.join();
-                m_coach.SetTable(pTable);  // refreshes, and builds the next table waited for
-            },
-            Qt::QueuedConnection);
-    });
+    m_build.Start(
+        [key = *key](const CProgressFunction& progress) {
+            // A stopped build leaves no table: nothing to hand over.
+            return NonNull(SharedOutcomeTable(*key.pFamily, key.rules, progress));
+        },
+        // Refreshes, and builds the next table waited for.
+        [this](std::shared_ptr<const COutcomeTable> pTable) { m_coach.SetTable(pTable); },
+        [this](double dDone) { m_pStatus->setText(WorkingText(dDone)); });
 }
 
 void CCoachWindow::BuildNeededChart() {
     const std::optional<CChartKey> key = m_coach.GetNeededChart();
     if (!key) return;
-    m_worker = std::thread([this, key = *key] {
-        const CStoppableWork work(m_bStopBuild);
-        LowerThisThreadPriority();
-        auto pChart = SharedStrategyChart(key.payTable, key.nBet, [this](double dDone) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, dDone] {
-                    m_pStatus->setText(QString("Making the strategy chart: %1 %")
-                                           .arg(static_cast<int>(dDone * 100)));
-                },
-                Qt::QueuedConnection);
+    m_build.Start(
+        [key = *key](const CProgressFunction& progress) {
+            return NonNull(SharedStrategyChart(key.payTable, key.nBet, progress));
+        },
+        [this](std::shared_ptr<const CStrategyChart> pChart) { m_coach.SetChart(pChart); },
+        [this](double dDone) {
+            m_pStatus->setText(
+                QString("Making the strategy chart: %1 %").arg(static_cast<int>(dDone * 100)));
         });
-        if (work.IsStopped() || !pChart) return;
-        QMetaObject::invokeMethod(
-            this,
-            [this, pChart] {
-                m_worker.join();
-                m_coach.SetChart(pChart);
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 CCoachWindow* InstallCoach(CQtDialogHost& host, CMultiHandDlg& dlg) {

@@ -1,16 +1,14 @@
 // The coach's window, "Handfall II Coach": beside the table, not modal, it shows what the coach
 // works out (this deal's holds ranked, the current hold over the hands in play, the session)
-// and follows every change at the table at once. It builds the variants' outcome tables on a
-// thread of its own, so the table keeps answering, and says it is working meanwhile.
+// and follows every change at the table at once. It builds the variants' outcome tables in a
+// background job, so the table keeps answering, and says it is working meanwhile.
 #pragma once
 
 #include <QWidget>
 
-#include <atomic>
-#include <thread>
-
 #include "coach/coach.h"
 #include "ui/coach/coach_place.h"
+#include "ui/work/window_job.h"
 
 class QLabel;
 class CCostlySection;
@@ -23,7 +21,7 @@ class CStrategySection;
 class CWarningSection;
 
 // Lays out the coach's rooms, one under another, each of which refreshes itself; the window
-// keeps the status line and the thread that builds what the coach waits for.
+// keeps the status line and the job that builds what the coach waits for.
 class CCoachWindow : public QWidget {
     Q_OBJECT
 
@@ -42,7 +40,7 @@ public:
     // is then shown instead of the draw, and a second Draw with the same hold goes ahead.
     bool HoldsBackDraw();
     // True while a variant's table is being built.
-    bool IsWorking() const { return m_worker.joinable(); }
+    bool IsWorking() const { return m_build.IsRunning(); }
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
@@ -68,8 +66,7 @@ private:
     CMultiHandDlg& m_dlg;
     QWidget* m_pTable;
     CCoach m_coach;
-    std::thread m_worker;
-    std::atomic<bool> m_bStopBuild{false};  // set once, when the window goes
+    CWindowJob m_build{this};  // stopped when the window goes
 
     QLabel* m_pStatus = nullptr;
     QWidget* m_pScrolled = nullptr;  // the rooms, which scroll as one

@@ -15,7 +15,6 @@
 #include <cstdio>
 
 #include "analysis/outcome_cache.h"
-#include "analysis/parallel_for.h"
 #include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "games/pay_table_text.h"
@@ -77,10 +76,9 @@ CPayTablesDialog::CPayTablesDialog(CMultiHandDlg& dlg, QWidget* pTable, QString 
     connect(&m_dealtCheck, &QTimer::timeout, this, &CPayTablesDialog::RefreshEnabled);
 }
 
-CPayTablesDialog::~CPayTablesDialog() {
-    m_bStop = true;
-    if (m_worker.joinable()) m_worker.join();
-}
+// A return still being worked out is dropped, and its job stopped with m_returns, never waited
+// for.
+CPayTablesDialog::~CPayTablesDialog() = default;
 
 void CPayTablesDialog::LoadSettings() {
     for (const std::string& strLine :
@@ -357,7 +355,7 @@ void CPayTablesDialog::Save() {
 }
 
 void CPayTablesDialog::ComputeMissingReturns() {
-    if (m_worker.joinable()) return;  // asked again when it is done
+    if (m_returns.IsRunning()) return;  // asked again when it is done
     std::vector<CPayTable> vecTables;
     std::vector<std::string> vecKeys;
     for (const std::vector<CPayTable>& vecChoices : m_arrChoices)
@@ -370,35 +368,29 @@ void CPayTablesDialog::ComputeMissingReturns() {
             vecTables.push_back(table);
         }
     if (vecTables.empty()) return;
-    // The tables a family and rules share come together: each engine is built once.
+    // The tables a family and rules share come one after another: each engine is built once.
     std::stable_sort(vecTables.begin(), vecTables.end(), [](const auto& a, const auto& b) {
         return std::pair(a.pFamily, a.rules.bWheelStraight) <
                std::pair(b.pFamily, b.rules.bWheelStraight);
     });
-    m_worker = std::thread([this, vecTables] {
-        LowerThisThreadPriority();
-        for (const CPayTable& table : vecTables) {
-            if (m_bStop) break;
+    struct CReturns {
+        std::string strKey;
+        double dAtOne;
+        double dAtMax;
+    };
+    // One table a job; its result asks for the next.
+    m_returns.Start(
+        [table = vecTables.front()](const CProgressFunction&) -> std::optional<CReturns> {
             const auto pTable = SharedOutcomeTable(table.Family(), table.rules);
-            if (m_bStop) break;
-            const double dAtOne = pTable->ComputeReturn(table, MIN_BET).dReturn;
-            const double dAtMax = pTable->ComputeReturn(table, MAX_BET).dReturn;
-            QMetaObject::invokeMethod(
-                this,
-                [this, strKey = ReturnKey(table), dAtOne, dAtMax] {
-                    OnReturn(strKey, dAtOne, dAtMax);
-                },
-                Qt::QueuedConnection);
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_worker.join();
-                ComputeMissingReturns();
-                RefreshEnabled();
-            },
-            Qt::QueuedConnection);
-    });
+            if (!pTable) return std::nullopt;  // stopped
+            return CReturns{ReturnKey(table), pTable->ComputeReturn(table, MIN_BET).dReturn,
+                            pTable->ComputeReturn(table, MAX_BET).dReturn};
+        },
+        [this](const CReturns& returns) {
+            OnReturn(returns.strKey, returns.dAtOne, returns.dAtMax);
+            ComputeMissingReturns();
+            RefreshEnabled();
+        });
     RefreshEnabled();
 }
 

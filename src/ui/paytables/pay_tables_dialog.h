@@ -1,6 +1,6 @@
 // "Handfall II Pay Tables", beside the table: the table each game plays, chosen among the one
 // as built, the library's and the player's own, each with its exact return at 1 and at 5
-// coins, worked out on a thread of its own; and the player's own tables, made, changed and
+// coins, worked out in a background job; and the player's own tables, made, changed and
 // deleted. A choice changes only while a deal is possible, as the game boxes do. A window of
 // its own, not a dialog: within the table's dialog a dialog would take part in its Enter key.
 #pragma once
@@ -9,15 +9,14 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <map>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "games/pay_table.h"
 #include "ui/paytables/pay_table_settings.h"
+#include "ui/work/window_job.h"
 
 class QComboBox;
 class QGroupBox;
@@ -51,7 +50,7 @@ public:
     const CPayTableSettings& GetSettings() const { return m_settings; }
     QComboBox* Chooser(int nGame) const { return m_arrChoosers[static_cast<std::size_t>(nGame)]; }
     QString GetStatus() const;
-    bool IsWorking() const { return m_worker.joinable(); }
+    bool IsWorking() const { return m_returns.IsRunning(); }
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
@@ -78,8 +77,7 @@ private:
     CPayTableSettings m_settings;
     std::array<std::vector<CPayTable>, 5> m_arrChoices;  // by game code, as the choosers list
     std::map<std::string, std::pair<double, double>> m_mapReturns;  // at 1 and 5 coins
-    std::thread m_worker;
-    std::atomic<bool> m_bStop{false};
+    CWindowJob m_returns{this};  // works out the missing returns, one table at a time
     QTimer m_dealtCheck;  // the table tells no one but the coach when a deal starts or ends
 
     std::array<QComboBox*, 5> m_arrChoosers{};

@@ -2,12 +2,9 @@
 
 #include <QObject>
 #include <array>
-#include <atomic>
-#include <thread>
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
-#include "analysis/parallel_for.h"
 #include "platform/dialog.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
@@ -15,6 +12,7 @@
 #include "table/table_speech.h"
 #include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
+#include "ui/work/window_job.h"
 
 namespace {
 
@@ -25,42 +23,32 @@ std::array<int, 5> DealtCodes(const CMultiHandDlg& dlg) {
     return arrCodes;
 }
 
-// Builds the outcome table H waits for on a thread of its own, and applies the hold once it
-// is there. Joins the thread before it goes, so nothing is posted to a host that is gone.
+// Builds the outcome table H waits for in a background job, and applies the hold once it is
+// there. The job stops when the table's window goes, and is never waited for.
 class CBestHoldBuilder : public QObject {
 public:
     CBestHoldBuilder(QObject* pParent, CMultiHandDlg& dlg) : QObject(pParent), m_dlg(dlg) {}
-    ~CBestHoldBuilder() override {
-        m_bStop = true;
-        if (m_worker.joinable()) m_worker.join();
-    }
 
     void Apply() {
         if (!CanApplyBestHold(m_dlg)) return;
         if (ApplyBestHold(m_dlg)) return;
         // The hold follows for the last deal it was asked on, if that deal still waits.
         m_arrPending = DealtCodes(m_dlg);
-        if (m_worker.joinable()) return;
+        if (m_build.IsRunning()) return;
         const CPayTable& table = m_dlg.GetPayTable();
-        m_worker = std::thread([this, pFamily = table.pFamily, rules = table.rules] {
-            const CStoppableWork work(m_bStop);
-            LowerThisThreadPriority();
-            if (!SharedOutcomeTable(*pFamily, rules)) return;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_worker.join();
-                    if (CanApplyBestHold(m_dlg) && DealtCodes(m_dlg) == m_arrPending) Apply();
-                },
-                Qt::QueuedConnection);
-        });
+        m_build.Start(
+            [pFamily = table.pFamily, rules = table.rules](const CProgressFunction&) {
+                return NonNull(SharedOutcomeTable(*pFamily, rules));
+            },
+            [this](const std::shared_ptr<const COutcomeTable>&) {
+                if (CanApplyBestHold(m_dlg) && DealtCodes(m_dlg) == m_arrPending) Apply();
+            });
     }
 
 private:
     CMultiHandDlg& m_dlg;
     std::array<int, 5> m_arrPending{};
-    std::atomic<bool> m_bStop{false};  // set once, when the table's window goes
-    std::thread m_worker;
+    CWindowJob m_build{this};
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "analysis/parallel_for.h"
+#include "work/parallel_for.h"
 
 #include <algorithm>
 #include <atomic>
