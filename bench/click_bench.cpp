@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "analysis/outcome_table.h"
-#include "analysis/parallel_for.h"
 #include "games/pay_table_library.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "strategy/chart_generator.h"
 #include "table/multi_hand_dlg.h"
 #include "table/resource.h"
 #include "ui/desktop_integration.h"
+#include "work/parallel_for.h"
 
 namespace {
 

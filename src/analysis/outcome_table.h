@@ -15,9 +15,9 @@
 #include "analysis/card_code.h"
 #include "analysis/hand_scorer.h"
 #include "analysis/hold_value.h"
-#include "analysis/parallel_for.h"
 #include "games/family.h"
 #include "games/pay_table.h"
+#include "work/parallel_for.h"
 
 // The most outcomes a family has: its categories and the losing hand.
 constexpr int MAX_OUTCOMES = MAX_CATEGORIES + 1;

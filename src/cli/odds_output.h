@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/parallel_for.h"
 #include "cli/odds_io.h"
+#include "work/parallel_for.h"
 
 constexpr int kExitBadInput = 2;
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "analysis/parallel_for.h"
 #include "strategy/strategy_chart.h"
+#include "work/parallel_for.h"
 
 // The chart, made on the calling thread the first time (with the counts it needs; progress
 // told there). Callers with a window call it off the window's thread. Null when the calling

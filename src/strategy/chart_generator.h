@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "analysis/outcome_table.h"
-#include "analysis/parallel_for.h"
 #include "strategy/strategy_chart.h"
+#include "work/parallel_for.h"
 
 // The most lines a chart has: a page a player can carry.
 constexpr int MAX_CHART_LINES = 50;

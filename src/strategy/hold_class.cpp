@@ -5,9 +5,9 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "analysis/parallel_for.h"
 #include "strategy/hold_key.h"
 #include "strategy/hold_names.h"
+#include "work/parallel_for.h"
 
 using namespace hold_key;
 

@@ -5,8 +5,8 @@
 #include <mutex>
 
 #include "analysis/outcome_table.h"
-#include "analysis/parallel_for.h"
 #include "platform/afx.h"
+#include "work/parallel_for.h"
 
 namespace {}  // namespace
 

@@ -8,7 +8,7 @@
 #include <future>
 #include <vector>
 
-#include "analysis/parallel_for.h"
+#include "work/parallel_for.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Background work stops between chunks when asked, and says its result is incomplete.
-#include "analysis/parallel_for.h"
+#include "work/parallel_for.h"
 
 #include <gtest/gtest.h>
 
