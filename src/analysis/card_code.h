@@ -61,17 +61,6 @@ inline int MaskedCards(const int* pSortedCodes, int nMask, int* pSubset) {
     return nCount;
 }
 
-// Puts up to five codes in ascending order (std::sort's bounds on so short a run upset the
-// compiler's array checks).
-inline void SortCodes(int* pCodes, int nCount) {
-    for (int i = 1; i < nCount; ++i)
-        for (int j = i; j > 0 && pCodes[j - 1] > pCodes[j]; --j) {
-            const int nCode = pCodes[j];
-            pCodes[j] = pCodes[j - 1];
-            pCodes[j - 1] = nCode;
-        }
-}
-
 // A hold keeps H and draws from the 47 unseen cards, so its hands are those that hold H and
 // none of the other dealt cards. Given, for each of the 32 subsets of a deal, a figure summed
 // over every hand holding that subset, subtract(nMask, nSuperset) is called so that afterwards

@@ -76,7 +76,7 @@ public:
                      const std::function<void(std::size_t nSlot, const int* pCodes)>& visit) const;
 
 private:
-    int m_nCards;
+    const CFamily* m_pFamily;
     int m_nLosing;
     std::array<unsigned, MAX_CARD_CODES> m_arrSuitBits{};  // 0 for a wild card
     std::vector<std::uint8_t> m_vecOutcomes;               // [kind * 2 + natural cards suited]

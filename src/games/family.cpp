@@ -228,50 +228,19 @@ int Classify(const CFamily& family, const CRules& rules, const CFacts& facts) {
     return NO_CATEGORY;
 }
 
-// One hand of every kind that matters to the categories: each number of wild cards, each
-// multiset of natural ranks, and, where the ranks differ, in one suit and in two.
+// Every kind of five-card hand under both rules: where a hand makes a category and fits a lower
+// one too.
 std::vector<CCategoryReading> WorkOutReadings(const CFamily& family) {
     std::vector<CCategoryReading> vecReadings;
-    const int nMostWild = family.WildCards();
-    const int nLowest = family.LowestNaturalRank();
     for (const CRules& rules : {kAsBuiltRules, kCasinoRules})
-        for (int nWild = 0; nWild <= nMostWild; ++nWild) {
-            const int nNatural = 5 - nWild;
-            std::vector<int> vecRanks(static_cast<std::size_t>(nNatural), nLowest);
-            while (true) {
-                int arrUsed[15] = {};
-                bool bPossible = true;
-                for (int nRank : vecRanks) bPossible = bPossible && ++arrUsed[nRank] <= 4;
-                const bool bDistinct =
-                    std::adjacent_find(vecRanks.begin(), vecRanks.end()) == vecRanks.end();
-                for (int nSuited = 0; bPossible && nSuited < (bDistinct ? 2 : 1); ++nSuited) {
-                    int arrCodes[5];
-                    int arrSeen[15] = {};
-                    for (int i = 0; i < nNatural; ++i) {
-                        const int nRank = vecRanks[static_cast<std::size_t>(i)];
-                        const int nSuit = nSuited     ? 0
-                                          : bDistinct ? (i == 0 ? 0 : 1)
-                                                      : arrSeen[nRank]++;
-                        arrCodes[i] = (nRank - 2) * 4 + nSuit;
-                    }
-                    for (int i = nNatural; i < 5; ++i)
-                        arrCodes[i] = family.eWild == EWild::Joker ? JOKER_CODE : i - nNatural;
-                    const CFacts facts = ReadCards(family, arrCodes);
-                    const int nClass = Classify(family, rules, facts);
-                    if (nClass == NO_CATEGORY) continue;
-                    for (int c = nClass + 1; c < family.CategoryCount(); ++c)
-                        if (Fits(family, rules, facts,
-                                 family.categories[static_cast<std::size_t>(c)]))
-                            vecReadings.push_back({nClass, c});
-                }
-                // The next multiset, ranks never falling.
-                int i = nNatural - 1;
-                while (i >= 0 && vecRanks[static_cast<std::size_t>(i)] == kAce) --i;
-                if (i < 0) break;
-                const int nNext = vecRanks[static_cast<std::size_t>(i)] + 1;
-                for (int j = i; j < nNatural; ++j) vecRanks[static_cast<std::size_t>(j)] = nNext;
-            }
-        }
+        ForEachKindOfSet(family, 5, [&](const int* pCodes) {
+            const CFacts facts = ReadCards(family, pCodes);
+            const int nClass = Classify(family, rules, facts);
+            if (nClass == NO_CATEGORY) return;
+            for (int c = nClass + 1; c < family.CategoryCount(); ++c)
+                if (Fits(family, rules, facts, family.categories[static_cast<std::size_t>(c)]))
+                    vecReadings.push_back({nClass, c});
+        });
     std::sort(vecReadings.begin(), vecReadings.end(), [](const auto& a, const auto& b) {
         return std::pair(a.nHigher, a.nLower) < std::pair(b.nHigher, b.nLower);
     });
@@ -348,4 +317,47 @@ const CFamily& GetFamily(std::string_view strKey) {
 
 int ClassifyHand(const CFamily& family, const CRules& rules, const int* pCodes) {
     return Classify(family, rules, ReadCards(family, pCodes));
+}
+
+// Every multiset of ranks the deck can deal (the joker's rank after the ace's), with its
+// natural cards in as few suits as they can be, then, where they are different ranks, two of
+// them apart.
+void ForEachKindOfSet(const CFamily& family, int nCount,
+                      const std::function<void(const int* pCodes)>& visit) {
+    constexpr int kJokerRank = JOKER_CODE / 4;
+    const int nTopRank = family.nCards > JOKER_CODE ? kJokerRank : kJokerRank - 1;
+    int arrRanks[5] = {0, 0, 0, 0, 0};
+    for (;;) {
+        int arrSeen[kJokerRank + 1] = {};
+        bool bDealable = true, bDistinct = true;
+        int nNatural = 0, nTopNatural = -1;
+        for (int i = 0; i < nCount; ++i) {
+            const int nRank = arrRanks[i];
+            bDealable = bDealable && ++arrSeen[nRank] <= (nRank == kJokerRank ? 1 : 4);
+            if (family.IsWild(nRank * 4)) continue;
+            bDistinct = bDistinct && arrSeen[nRank] == 1;
+            ++nNatural;
+            nTopNatural = nRank;
+        }
+        for (int nSpread = 0; bDealable && nSpread < (bDistinct && nNatural >= 2 ? 2 : 1);
+             ++nSpread) {
+            // A rank's cards take different suits; spread, the top natural rank starts one along.
+            int arrCodes[5];
+            int arrTaken[kJokerRank + 1] = {};
+            for (int i = 0; i < nCount; ++i) {
+                const int nRank = arrRanks[i];
+                const int nShift = nSpread != 0 && nRank == nTopNatural ? 1 : 0;
+                arrCodes[i] =
+                    nRank == kJokerRank ? JOKER_CODE : nRank * 4 + (arrTaken[nRank]++ + nShift) % 4;
+            }
+            SortCodes(arrCodes, nCount);
+            visit(arrCodes);
+        }
+        // The next multiset, ranks never falling.
+        int i = nCount - 1;
+        while (i >= 0 && arrRanks[i] == nTopRank) --i;
+        if (i < 0) break;
+        const int nNext = arrRanks[i] + 1;
+        for (int j = i; j < nCount; ++j) arrRanks[j] = nNext;
+    }
 }

@@ -4,6 +4,7 @@
 // depends on what the categories pay. A new family is one entry in family.cpp.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -33,6 +34,17 @@ constexpr int CardCodeSuit(int nCode) {
     return (nCode % 4 + 1) * 100;
 }
 constexpr int NO_CARD_CODE = -1;
+
+// Puts up to five codes in ascending order (std::sort's bounds on so short a run upset the
+// compiler's array checks).
+inline void SortCodes(int* pCodes, int nCount) {
+    for (int i = 1; i < nCount; ++i)
+        for (int j = i; j > 0 && pCodes[j - 1] > pCodes[j]; --j) {
+            const int nCode = pCodes[j];
+            pCodes[j] = pCodes[j - 1];
+            pCodes[j - 1] = nCode;
+        }
+}
 
 class CCard;
 // The code of a table's card; NO_CARD_CODE for a null card or the card back.
@@ -114,3 +126,9 @@ const CFamily& GetFamily(std::string_view strKey);
 // The category of five card codes (0 to 52) in the family; a code outside those, or the joker
 // in a family without it, takes part in no category. NO_CATEGORY for a losing hand.
 int ClassifyHand(const CFamily& family, const CRules& rules, const int* pCodes);
+
+// Calls visit(codes) once for each kind of set of nCount cards (0 to 5) the family's deck holds,
+// with one set of that kind, codes ascending. A kind is the set's ranks (a wild card a rank of
+// its own) and whether its natural cards share a suit: all the classifier reads of five cards.
+void ForEachKindOfSet(const CFamily& family, int nCount,
+                      const std::function<void(const int* pCodes)>& visit);
