@@ -1,11 +1,11 @@
 #include "table/multi_hand_dlg.h"
 
 #include <algorithm>
-#include <climits>
 #include <memory>
 
 #include "games/game_factory.h"
 #include "games/game_variants.h"
+#include "games/play_limits.h"
 #include "model/card.h"
 #include "model/layout.h"
 #include "platform/dc.h"
@@ -427,8 +427,7 @@ void CMultiHandDlg::OnDraw() {
     }
     ListResults(nTotal);
 
-    // Coins cannot wrap past the largest balance; no real session comes near it.
-    m_nCoins = nTotal > INT_MAX - m_nCoins ? INT_MAX : m_nCoins + nTotal;
+    m_nCoins = CoinsAfterWin(m_nCoins, nTotal);
     if (!CanDeal()) m_btnDeal.EnableWindow(false);
     UpdateData(false);
     EnableReadyControls(true);

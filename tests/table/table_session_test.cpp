@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <set>
 
+#include "games/play_limits.h"
 #include "table_fixture.h"
 
 namespace {
@@ -126,6 +128,20 @@ TEST(TableSession, TensOfThousandsOfActionsKeepEveryInvariant) {
     }
     pDlg->OnCancel();
     EXPECT_GT(nDeals, 1000);  // the session really played
+}
+
+// A win that would carry the balance past the largest int leaves it there, never negative.
+TEST(TableSession, CoinsStopAtTheLargestBalanceInsteadOfWrapping) {
+    const struct {
+        int nCoins, nWon, nAfter;
+    } kCases[] = {{1000, 0, 1000},
+                  {995, 4000, 4995},
+                  {INT_MAX - 5, 5, INT_MAX},
+                  {INT_MAX - 5, 6, INT_MAX},
+                  {INT_MAX - 5, 1000000, INT_MAX},
+                  {INT_MAX, 1, INT_MAX}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(CoinsAfterWin(c.nCoins, c.nWon), c.nAfter) << c.nCoins << " + " << c.nWon;
 }
 
 }  // namespace

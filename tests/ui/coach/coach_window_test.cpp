@@ -215,6 +215,37 @@ TEST_F(CoachWindowTest, TheWarningHoldsBackACostlyDrawUntilAskedAgain) {
     EXPECT_FALSE(m_pDlg->IsDealt()) << "the warning is off";
 }
 
+// A list too short for all 32 ranks keeps rank 1 and the hold played in sight, one line standing
+// for the ranks between; with the hold played near the top, every rank is listed again.
+TEST_F(CoachWindowTest, TheHoldPlayedStaysInSightBelowRankOneInAShortList) {
+    ASSERT_TRUE(OpenCoach());
+    Type(Qt::Key_D);
+    auto* pRanking = Coach()->findChild<QTreeWidget*>("holds");
+    const auto shown = [pRanking](int nItem) {
+        QTreeWidgetItem* pItem = pRanking->topLevelItem(nItem);
+        return !pItem->isHidden() &&
+               pRanking->viewport()->rect().contains(pRanking->visualItemRect(pItem));
+    };
+    // Rank r (r > 1) is the list's item r; item 1 stands for the ranks left out.
+    const QString strWorst = pRanking->topLevelItem(32)->text(1);
+    const char* kDealt[] = {"2♠", "3♠", "4♠", "5♠", "6♠"};
+    for (int i = 0; i < 5; ++i)
+        if (strWorst.contains(QString::fromUtf8(kDealt[i])))
+            Type(static_cast<Qt::Key>(Qt::Key_1 + i));
+    ASSERT_TRUE(pRanking->topLevelItem(32)->text(0).startsWith(QString::fromUtf8("\u25B6")));
+    pRanking->setFixedHeight(6 * pRanking->sizeHintForRow(0));
+    QApplication::processEvents();
+    EXPECT_TRUE(shown(0));
+    EXPECT_TRUE(shown(32)) << "the hold played is out of sight";
+    EXPECT_TRUE(shown(1));
+    EXPECT_TRUE(pRanking->topLevelItem(1)->text(1).startsWith("ranks 2 to "));
+    EXPECT_FALSE(shown(2));
+
+    Type(Qt::Key_H);  // the best hold: rank 1
+    EXPECT_FALSE(shown(1));
+    for (int nItem : {0, 2, 3}) EXPECT_TRUE(shown(nItem)) << nItem;
+}
+
 // At 400 pixels wide, after a draw at a pay table of a 60-character name, every figure is whole:
 // no text is wider than its place, nothing reaches past the window's right edge, the lists'
 // heads show whole, and the titles are cut short but read whole.
