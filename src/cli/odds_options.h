@@ -15,6 +15,10 @@ enum class EOddsOption {
     Hands,
     Hold,
     Return,
+    BreakEven,
+    Session,
+    Bankroll,
+    Rounds,
     Strategy,
     ChartHolds,
     List,
@@ -37,6 +41,10 @@ std::string GameNames();
 // Every option, in the order --help lists them.
 const std::vector<COptionSpec>& OddsOptionSpecs();
 
+// The most coins a session may start with, and the most rounds it may last.
+constexpr int kMaxBankroll = 100000000;
+constexpr int kMaxRounds = 100000;
+
 struct COddsOptions {
     std::vector<EOddsOption> vecGiven;  // in the order given, each at most once
     const CGameVariant* pVariant = nullptr;
@@ -45,6 +53,8 @@ struct COddsOptions {
     std::string strRules;
     std::optional<int> nBet;
     std::optional<int> nHands;
+    std::optional<int> nBankroll;  // coins
+    std::optional<int> nRounds;
     std::vector<std::string> vecHeldWords;
     std::vector<std::string> vecCardWords;
 
