@@ -75,7 +75,9 @@ CPlayFigures ComputePlayFigures(const COutcomeTable& counts, const CPayTable& ta
     figures.gameReturn.nNumerator = total.nMean;
     figures.gameReturn.nDenominator = counts.GetDrawLcm() * counts.GetDeals();
     const long double ldReturn = static_cast<long double>(total.nMean) / (ldLcm * ldDeals);
-    figures.gameReturn.dReturn = static_cast<double>(ldReturn);
+    // As ComputeReturn gives it, to the last digit.
+    figures.gameReturn.dReturn = static_cast<double>(figures.gameReturn.nNumerator) /
+                                 static_cast<double>(figures.gameReturn.nDenominator);
     figures.dVariance =
         static_cast<double>(total.ldSquare / (ldLcm * ldDeals) - ldReturn * ldReturn);
     figures.dCovariance =

@@ -8,6 +8,10 @@
 
 #include "analysis/round_model.h"
 
+// The most coins a session may start with, and the most rounds it may last.
+constexpr int kMaxBankroll = 100000000;
+constexpr int kMaxRounds = 100000;
+
 struct CSessionPlan {
     std::int64_t nBankroll = 1000;  // coins at the start
     int nBet = 5;                   // coins a hand

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/session_outcomes.h"
 #include "games/game_variants.h"
 
 enum class EOddsOption {
@@ -40,10 +41,6 @@ std::string GameNames();
 
 // Every option, in the order --help lists them.
 const std::vector<COptionSpec>& OddsOptionSpecs();
-
-// The most coins a session may start with, and the most rounds it may last.
-constexpr int kMaxBankroll = 100000000;
-constexpr int kMaxRounds = 100000;
 
 struct COddsOptions {
     std::vector<EOddsOption> vecGiven;  // in the order given, each at most once
