@@ -181,16 +181,29 @@ CHoldPays COutcomeTable::ApplyPays(const CPayTable& table, int nBet) const {
             GetDrawLcm() / Binomial(GetUnseen(), 5 - nHeld);
     for (int nCount = 0; nCount <= 4; ++nCount) {
         std::vector<std::int64_t>& vecSums = pays.m_arrSums[static_cast<std::size_t>(nCount)];
+        std::vector<std::int64_t>& vecSquares =
+            pays.m_arrSquareSums[static_cast<std::size_t>(nCount)];
         vecSums.assign(static_cast<std::size_t>(CHandScorer::Slots(nCount)), 0);
+        vecSquares.assign(vecSums.size(), 0);
         for (std::size_t nSlot = 0; nSlot < vecSums.size(); ++nSlot)
             ForSetCounts(nCount, nSlot, [&](std::size_t c, std::uint32_t n) {
                 vecSums[nSlot] += pays.m_arrPays[c] * n;
+                vecSquares[nSlot] += pays.m_arrPays[c] * pays.m_arrPays[c] * n;
             });
     }
     return pays;
 }
 
 void CHoldPays::HoldValues(const int* pSortedCodes, std::int64_t* pValues) const {
+    Values(pSortedCodes, m_arrSums, false, pValues);
+}
+
+void CHoldPays::HoldSquareValues(const int* pSortedCodes, std::int64_t* pValues) const {
+    Values(pSortedCodes, m_arrSquareSums, true, pValues);
+}
+
+void CHoldPays::Values(const int* pSortedCodes, const CSums& sums, bool bSquare,
+                       std::int64_t* pValues) const {
     // A subset's kind is its subset without the top card's kind plus the top card's share, so
     // the 32 kinds take one addition each.
     const CHandScorer& scorer = m_table.GetScorer();
@@ -206,10 +219,11 @@ void CHoldPays::HoldValues(const int* pSortedCodes, std::int64_t* pValues) const
         arrSuits[nMask] = arrSuits[nRest] | scorer.SuitBit(pSortedCodes[nTop]);
     }
     for (std::size_t nMask = 0; nMask < 31; ++nMask)
-        pValues[nMask] = m_arrSums[static_cast<std::size_t>(kMaskFacts.arrCount[nMask])]
-                                  [CHandScorer::Slot(arrKinds[nMask], arrSuits[nMask])];
+        pValues[nMask] = sums[static_cast<std::size_t>(kMaskFacts.arrCount[nMask])]
+                             [CHandScorer::Slot(arrKinds[nMask], arrSuits[nMask])];
     // The whole deal is one hand: its pay is looked up, not summed.
-    pValues[31] = Pay(scorer.Outcome(arrKinds[31], arrSuits[31]));
+    const std::int64_t nPay = Pay(scorer.Outcome(arrKinds[31], arrSuits[31]));
+    pValues[31] = bSquare ? nPay * nPay : nPay;
     KeepExactHolds([pValues](int nMask, int nSuperset) { pValues[nMask] -= pValues[nSuperset]; });
     for (std::size_t nMask = 0; nMask < 32; ++nMask)
         pValues[nMask] *= m_arrScale[static_cast<std::size_t>(kMaskFacts.arrCount[nMask])];

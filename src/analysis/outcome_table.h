@@ -45,18 +45,24 @@ public:
     // Each hold's expected pay per coin times the table's GetDrawLcm(), a whole number, by mask
     // over the five codes (ascending, different, of the table's deck).
     void HoldValues(const int* pSortedCodes, std::int64_t* pValues) const;
+    // The same for each hold's expected pay squared: what its variance is worked out from.
+    void HoldSquareValues(const int* pSortedCodes, std::int64_t* pValues) const;
     std::int64_t Pay(int nOutcome) const { return m_arrPays[static_cast<std::size_t>(nOutcome)]; }
     const COutcomeTable& GetTable() const { return m_table; }
 
 private:
     friend class COutcomeTable;
     explicit CHoldPays(const COutcomeTable& table) : m_table(table) {}
+    using CSums = std::array<std::vector<std::int64_t>, 5>;
+    void Values(const int* pSortedCodes, const CSums& sums, bool bSquare,
+                std::int64_t* pValues) const;
 
     const COutcomeTable& m_table;
     std::array<std::int64_t, MAX_OUTCOMES> m_arrPays{};
     // [k][slot of a kind]: the pays of every hand holding a k-card set (up to four cards) of
     // that kind added up.
-    std::array<std::vector<std::int64_t>, 5> m_arrSums;
+    CSums m_arrSums;
+    CSums m_arrSquareSums;                     // the same of the pays squared
     std::array<std::int64_t, 6> m_arrScale{};  // the draw LCM over the draws, by cards held
 };
 

@@ -10,6 +10,7 @@
 #include "cli/odds_output.h"
 #include "cli/odds_pay_table_modes.h"
 #include "cli/odds_request.h"
+#include "cli/odds_session_mode.h"
 #include "games/game_variants.h"
 
 namespace {
@@ -25,7 +26,22 @@ const char kHelpText[] =
     "counted over every possible draw from the 47 unseen cards. With --return, gives the exact\n"
     "return to the player of each variant (of the game named; of the default one for a pay\n"
     "table other than as-built) played with the best hold on every one of the 2,598,960\n"
-    "deals; progress is shown on standard error when it is a terminal.\n"
+    "deals; progress is shown on standard error when it is a terminal. Below each return, the\n"
+    "variance of one hand's pay per coin bet, squared (of holds tied on expected pay, the less\n"
+    "volatile is played). With --hands N, also the covariance of two hands of one deal (the\n"
+    "variance over deals of a hand's expected pay) and the standard deviation of a round of N\n"
+    "hands of one deal, in bets: the total pay of the N hands per coin bet on each.\n"
+    "\n"
+    "With --break-even, gives for each game the natural royal flush's pay per coin at which\n"
+    "the return is 100 %, the best holds chosen again at that pay: the least whole pay, its\n"
+    "coins at the bet, and the pay exactly.\n"
+    "\n"
+    "With --session, plays sessions of R rounds of N hands (1 by default) at B coins a hand\n"
+    "from a bankroll of COINS, best holds on every deal: each round is drawn from its exact\n"
+    "distribution (the deal, then its hands, which are independent given the deal), a session\n"
+    "ends early when the coins no longer cover a round's stake. Gives the percentiles 5, 25,\n"
+    "50, 75 and 95 of the session's result in coins, the chance to end ahead and the chance to\n"
+    "lose the bankroll before the end, each with its standard error from the sessions played.\n"
     "\n"
     "With --hold, lists for the cards HELD of the deal (in one argument; \"\" holds nothing) each\n"
     "category that can come up, with its exact number of draws and its probability, then the\n"
@@ -148,8 +164,17 @@ const std::vector<COddsMode>& Modes() {
          {O::Game, O::Pays, O::Rules, O::Bet, O::Hold, O::Hands}, true, EGames::One,
          "{mode} takes no {option}"},
         {"--return", Given<O::Return>, Returns,
-         "--return [--game GAME] [PAYS]",
-         {O::Game, O::Pays, O::Rules, O::Bet, O::Return}, false, EGames::Every,
+         "--return [--hands N] [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Hands, O::Return}, false, EGames::Every,
+         "{mode} takes no {option}"},
+        {"--break-even", Given<O::BreakEven>, BreakEvens,
+         "--break-even [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::BreakEven}, false, EGames::Every,
+         "{mode} takes no {option}"},
+        {"--session", Given<O::Session>, Sessions,
+         "--session --bankroll COINS --rounds R [--hands N] [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Hands, O::Session, O::Bankroll, O::Rounds},
+         false, EGames::One,
          "{mode} takes no {option}"},
         {"--strategy", Given<O::Strategy>, PrintStrategy,
          "--strategy [--game GAME] [PAYS]",
@@ -208,7 +233,8 @@ int RunMode(const COddsMode& mode, const COddsOptions& options, COddsIo& io) {
     for (const COptionSpec& spec : OddsOptionSpecs())
         if (options.Has(spec.eOption) && !Takes(mode, spec.eOption))
             return BadInput(io, Refusal(mode, spec.pszName, spec.eOption));
-    if (options.Has(O::Hands) && !options.Has(O::Bet))
+    // The win over hands of a hold is told in coins; the other modes' figures are per coin bet.
+    if (Takes(mode, O::Hold) && options.Has(O::Hands) && !options.Has(O::Bet))
         return BadInput(io, "--hands and --bet go together");
     std::vector<CRequest> vecRequests;
     if (mode.eGames != EGames::None) {

@@ -18,7 +18,7 @@ void AppendWords(const std::string& strText, std::vector<std::string>& vecWords)
 
 // A whole number from lo to hi, or none.
 std::optional<int> ParseCount(const std::string& strText, int nLow, int nHigh) {
-    if (strText.empty() || strText.size() > 3 ||
+    if (strText.empty() || strText.size() > 9 ||
         strText.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const int n = std::stoi(strText);
@@ -55,6 +55,16 @@ std::string ReadValue(O eOption, const std::string& strValue, COddsOptions& opti
         case O::Hands:
             options.nHands = ParseCount(strValue, MIN_HANDS, MAX_HANDS);
             if (!options.nHands) return "--hands takes 1 to 50, not '" + EchoText(strValue) + "'";
+            return "";
+        case O::Bankroll:
+            options.nBankroll = ParseCount(strValue, 1, kMaxBankroll);
+            if (!options.nBankroll)
+                return "--bankroll takes 1 to 100000000 coins, not '" + EchoText(strValue) + "'";
+            return "";
+        case O::Rounds:
+            options.nRounds = ParseCount(strValue, 1, kMaxRounds);
+            if (!options.nRounds)
+                return "--rounds takes 1 to 100000, not '" + EchoText(strValue) + "'";
             return "";
         case O::Hold:
             AppendWords(strValue, options.vecHeldWords);
@@ -107,6 +117,10 @@ const std::vector<COptionSpec>& OddsOptionSpecs() {
         {O::Hands, "--hands", "a count"},
         {O::Hold, "--hold", "the held cards"},
         {O::Return, "--return", nullptr},
+        {O::BreakEven, "--break-even", nullptr},
+        {O::Session, "--session", nullptr},
+        {O::Bankroll, "--bankroll", "coins"},
+        {O::Rounds, "--rounds", "a count"},
         {O::Strategy, "--strategy", nullptr},
         {O::ChartHolds, "--chart-holds", nullptr},
         {O::List, "--list", nullptr},

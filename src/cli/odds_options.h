@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/session_outcomes.h"
 #include "games/game_variants.h"
 
 enum class EOddsOption {
@@ -15,6 +16,10 @@ enum class EOddsOption {
     Hands,
     Hold,
     Return,
+    BreakEven,
+    Session,
+    Bankroll,
+    Rounds,
     Strategy,
     ChartHolds,
     List,
@@ -45,6 +50,8 @@ struct COddsOptions {
     std::string strRules;
     std::optional<int> nBet;
     std::optional<int> nHands;
+    std::optional<int> nBankroll;  // coins
+    std::optional<int> nRounds;
     std::vector<std::string> vecHeldWords;
     std::vector<std::string> vecCardWords;
 

@@ -11,6 +11,16 @@ std::string CoinsText(int nBet) {
     return std::to_string(nBet) + (nBet == 1 ? " coin" : " coins");
 }
 
+std::string GroupedNumber(long long n) {
+    const std::string strDigits = std::to_string(n < 0 ? -n : n);
+    std::string strText = n < 0 ? "-" : "";
+    for (std::size_t i = 0; i < strDigits.size(); ++i) {
+        if (i > 0 && (strDigits.size() - i) % 3 == 0) strText += ',';
+        strText += strDigits[i];
+    }
+    return strText;
+}
+
 std::string DealText(const std::array<int, 5>& arrCodes, int nMask) {
     std::string strText;
     for (int i = 0; i < 5; ++i) {

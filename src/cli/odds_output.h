@@ -28,6 +28,9 @@ int BadInput(COddsIo& io, const std::string& strMessage);
 // "1 coin", "5 coins".
 std::string CoinsText(int nBet);
 
+// "8,670", "-1,250".
+std::string GroupedNumber(long long n);
+
 // The cards of a deal at the positions of nMask, "Jh Qh Kh".
 std::string DealText(const std::array<int, 5>& arrCodes, int nMask = 31);
 

@@ -7,8 +7,11 @@
 #include "cli/odds_io.h"
 #include "cli/odds_request.h"
 
-// The return with the best hold on every deal, of each request.
+// The return with the best hold on every deal, of each request, and its variance; with --hands,
+// the covariance of hands of one deal and the round's standard deviation.
 int Returns(const COddsOptions& options, std::vector<CRequest>& vecRequests, COddsIo& io);
+// The natural royal's pay at which each request's table returns 100 %.
+int BreakEvens(const COddsOptions& options, std::vector<CRequest>& vecRequests, COddsIo& io);
 // Every table a game can play (every variant without --game), as built first, with the exact
 // return at 1 and at 5 coins.
 int ListPayTables(const COddsOptions& options, std::vector<CRequest>& vecRequests, COddsIo& io);

@@ -82,6 +82,24 @@ std::optional<COutcomeKey> CCoach::GetNeededTable() const {
     return std::nullopt;
 }
 
+std::optional<CChartKey> CCoach::GetNeededPlayFigures() const {
+    if (m_vecDeals.empty()) return std::nullopt;
+    const CCoachDeal& deal = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
+    if (!HasTable(KeyOf(deal)) || PlayFigures(deal) != nullptr) return std::nullopt;
+    return CChartKey{deal.payTable, deal.nBet};
+}
+
+void CCoach::SetPlayFigures(const CChartKey& key, const CPlayFigures& figures) {
+    m_vecPlayFigures.emplace_back(key, figures);
+    Changed();
+}
+
+const CPlayFigures* CCoach::PlayFigures(const CCoachDeal& deal) const {
+    for (const auto& [key, figures] : m_vecPlayFigures)
+        if (key.nBet == deal.nBet && SamePlay(key.payTable, deal.payTable)) return &figures;
+    return nullptr;
+}
+
 void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
     if (!pTable) return;
     const COutcomeKey key{&pTable->GetFamily(), pTable->GetRules()};
@@ -232,6 +250,7 @@ std::optional<COverHandsFigures> CCoach::GetOverHandsFigures() const {
     figures.nWon = deal.nWon;
     if (deal.bDrawn && figures.dWinDeviation > 0.0)
         figures.dDeviations = (deal.nWon - figures.expectedWin.Value()) / figures.dWinDeviation;
+    if (const CPlayFigures* pTable = PlayFigures(deal)) figures.table = *pTable;
     return figures;
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analysis/outcome_table.h"
+#include "analysis/play_figures.h"
 #include "coach/fraction.h"
 #include "strategy/strategy_chart.h"
 #include "table/table_observer.h"
@@ -99,6 +100,9 @@ struct COverHandsFigures {
     int nWon = 0;
     // How many deviations the win lies from its expectation; none where the win was certain.
     std::optional<double> dDeviations;
+    // The table's figures at the deal's bet, once worked out: what a round of the hands in
+    // play swings by before its deal, the hands of one deal moving together.
+    std::optional<CPlayFigures> table;
 };
 
 struct CSessionFigures {
@@ -173,6 +177,11 @@ public:
         m_bSelected = true;
     }
 
+    // The pay table and bet whose figures over time the coach waits for: the deal in view's,
+    // once its table is there. None when it waits for none.
+    std::optional<CChartKey> GetNeededPlayFigures() const;
+    void SetPlayFigures(const CChartKey& key, const CPlayFigures& figures);
+
     // The chart the coach waits for once it waits for no table: the deal in view's, then the
     // drawn deals'. None when it waits for none.
     std::optional<CChartKey> GetNeededChart() const;
@@ -200,6 +209,8 @@ private:
 
     std::vector<std::shared_ptr<const COutcomeTable>> m_tables;
     std::vector<std::shared_ptr<const CStrategyChart>> m_charts;
+    std::vector<std::pair<CChartKey, CPlayFigures>> m_vecPlayFigures;
+    const CPlayFigures* PlayFigures(const CCoachDeal& deal) const;
     std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last
     int m_nViewed = 0;
     COutcomeKey m_selected;

@@ -5,6 +5,7 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
+#include "ui/bankroll/bankroll_window.h"
 #include "ui/coach/coach_window.h"
 #include "ui/paytables/pay_tables_dialog.h"
 #include "ui/table/accessibility.h"
@@ -49,6 +50,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallBestHold(host, *pTable);
         CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
+        InstallBankroll(host, *pTable);
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);
         WatchHandChanges(host);

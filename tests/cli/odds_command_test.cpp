@@ -103,14 +103,20 @@ TEST(OddsCommandTest, AMessageQuotesAHostileValueOnOneShortLine) {
     }
 }
 
-// The 32 holds best first with their exact expected pay: a golden file each. Cards may come as
-// one argument or several, in either case.
+// The 32 holds best first with their exact expected pay, a table's figures over time: a golden
+// file each. Cards may come as one argument or several, in either case. A session is played
+// from a fixed seed, so it gives the same figures every run.
 TEST(OddsCommandTest, HoldListingsAreTheGoldenFiles) {
     for (const auto& [pszArgs, pszCase] :
          {std::pair{"--game jacks 'Jh Qh Kh 10h 2c'", "jacks_four_to_a_royal"},
           std::pair{"--game=deuces 2c 2d 2h 2s ah", "deuces_four_wild"},
           std::pair{"--game JACKS --pays 9/6 --bet 4 'Ac 2d 3h 4s 9c'", "jacks_96_wheel_draw"},
-          std::pair{"--pays list", "pays_list"}}) {
+          std::pair{"--pays list", "pays_list"},
+          std::pair{"--return --pays 9/6 --hands 50", "return_jacks_96_50_hands"},
+          std::pair{"--break-even --game jacks --pays 8/5", "break_even_jacks_85"},
+          std::pair{"--session --game deuces --pays full-pay --bankroll 60 --rounds 50 --hands 5 "
+                    "--bet 1",
+                    "session_deuces_full_pay"}}) {
         const CRun run = RunOdds(pszArgs);
         ASSERT_EQ(run.nExit, 0) << run.strErr;
         ExpectGolden(std::string(HANDFALL_GOLDEN_DIR) + "/odds_" + pszCase + ".txt",

@@ -88,6 +88,19 @@ TEST_F(CoachTest, FiguresFollowThePayTableAndBetOfTheDeal) {
     EXPECT_EQ(over->expectedWin, CFraction(925 * 5, 47));
     EXPECT_EQ(over->nWon, 4000);
     EXPECT_EQ(DealGameText(coach.GetDealFigures()->deal), "Jacks or Better 9/6");
+
+    // The round's figures are the deal's table's at its bet, asked for once and then shown.
+    EXPECT_FALSE(over->table.has_value());
+    const std::optional<CChartKey> key = coach.GetNeededPlayFigures();
+    ASSERT_TRUE(key.has_value());
+    EXPECT_EQ(key->nBet, 5);
+    EXPECT_EQ(key->payTable.strName, "Jacks or Better 9/6");
+    coach.SetPlayFigures(*key,
+                         ComputePlayFigures(*SharedOutcomeTable(GetFamily("jacks"), kCasinoRules),
+                                            key->payTable, key->nBet));
+    EXPECT_FALSE(coach.GetNeededPlayFigures().has_value());
+    ASSERT_TRUE(coach.GetOverHandsFigures()->table.has_value());
+    EXPECT_NEAR(coach.GetOverHandsFigures()->table->dCovariance, 1.9664, 0.0001);
 }
 
 // The coach names the game and the four deuces as the strategy card does, while the table keeps

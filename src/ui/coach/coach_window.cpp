@@ -208,7 +208,7 @@ bool CCoachWindow::HoldsBackDraw() {
 void CCoachWindow::BuildNeededTable() {
     if (m_build.IsRunning()) return;
     const std::optional<COutcomeKey> key = m_coach.GetNeededTable();
-    if (!key) return BuildNeededChart();
+    if (!key) return BuildNeededPlayFigures();
     m_build.Start(
         [key = *key](const CProgressFunction& progress) {
             // A stopped build leaves no table: nothing to hand over.
@@ -217,6 +217,24 @@ void CCoachWindow::BuildNeededTable() {
         // Refreshes, and builds the next table waited for.
         [this](std::shared_ptr<const COutcomeTable> pTable) { m_coach.SetTable(pTable); },
         [this](double dDone) { m_pStatus->setText(WorkingText(dDone)); });
+}
+
+// A pass over every deal, quick beside a chart: before it.
+void CCoachWindow::BuildNeededPlayFigures() {
+    const std::optional<CChartKey> key = m_coach.GetNeededPlayFigures();
+    if (!key) return BuildNeededChart();
+    m_build.Start(
+        [key =
+             *key](const CProgressFunction&) -> std::optional<std::pair<CChartKey, CPlayFigures>> {
+            const auto pTable = SharedOutcomeTable(key.payTable.Family(), key.payTable.rules);
+            if (!pTable) return std::nullopt;
+            const CPlayFigures figures = ComputePlayFigures(*pTable, key.payTable, key.nBet);
+            if (IsParallelWorkStopped()) return std::nullopt;
+            return std::pair{key, figures};
+        },
+        [this](const std::pair<CChartKey, CPlayFigures>& figures) {
+            m_coach.SetPlayFigures(figures.first, figures.second);
+        });
 }
 
 void CCoachWindow::BuildNeededChart() {

@@ -61,6 +61,7 @@ private:
     // Starts building the table the coach waits for, when none is being built.
     void BuildNeededTable();
     // The same for the strategy chart the coach waits for, once it waits for no table.
+    void BuildNeededPlayFigures();
     void BuildNeededChart();
 
     CMultiHandDlg& m_dlg;

@@ -32,9 +32,12 @@ CHandsSection::CHandsSection(const CCoach& coach, QWidget* pWindow)
     m_pExpectedWin = new CCoachFigure("Expected win", this);
     m_pActualWin = new CCoachFigure("Actual win", this);
     m_pExpectedWin->setWordWrap(true);
+    m_pRound = new CCoachFigure("Round", this);
     m_pActualWin->setWordWrap(true);
+    m_pRound->setWordWrap(true);
     pHands->addWidget(m_pExpectedWin);
     pHands->addWidget(m_pActualWin);
+    pHands->addWidget(m_pRound);
 }
 
 CHandsSection::CChartRow CHandsSection::MakeRow(const QFontMetrics& metrics) {
@@ -69,9 +72,11 @@ void CHandsSection::Refresh() {
     if (!figures) {
         m_pExpectedWin->clear();
         m_pActualWin->clear();
+        m_pRound->clear();
         return;
     }
     RefreshWins(*figures);
+    RefreshRound(*figures);
 }
 
 void CHandsSection::RefreshRow(const CChartRow& row, const CCategoryFigure& category, bool bDrawn) {
@@ -94,6 +99,25 @@ void CHandsSection::RefreshRow(const CChartRow& row, const CCategoryFigure& cate
                      Text(SymbolsAsWords(row.pExpected->text().toStdString())) + " expected";
     if (bDrawn) strRow += ", " + row.pActual->text();
     row.pName->SetSpoken(strRow);
+}
+
+// Before the deal a round of N hands swings by sqrt(N σ² + N (N - 1) c) bets: its hands share
+// the deal, so they move together.
+void CHandsSection::RefreshRound(const COverHandsFigures& figures) {
+    if (!figures.table) {
+        m_pRound->setText("A round of these hands: working out its swing…");
+        return;
+    }
+    const CPlayFigures& table = *figures.table;
+    const double dDeviation = table.RoundDeviation(figures.nHands);
+    m_pRound->setText(
+        QString("A round of %1 before its deal: standard deviation %2 bets, %3 coins (variance "
+                "%4 a hand, covariance %5 of two hands of one deal)")
+            .arg(Text(HandsText(figures.nHands)))
+            .arg(Number(dDeviation, 2))
+            .arg(Number(dDeviation * figures.nBet, 2))
+            .arg(Number(table.dVariance, 4))
+            .arg(Number(table.dCovariance, 4)));
 }
 
 void CHandsSection::RefreshWins(const COverHandsFigures& figures) {

@@ -30,9 +30,11 @@ private:
     CChartRow MakeRow(const QFontMetrics& metrics);
     void RefreshRow(const CChartRow& row, const CCategoryFigure& category, bool bDrawn);
     void RefreshWins(const COverHandsFigures& figures);
+    void RefreshRound(const COverHandsFigures& figures);
 
     const CCoach& m_coach;
     std::vector<CChartRow> m_vecChartRows;
     CCoachFigure* m_pExpectedWin = nullptr;
     CCoachFigure* m_pActualWin = nullptr;
+    CCoachFigure* m_pRound = nullptr;
 };

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
 #include "ui/paytables/pay_table_editor.h"
+#include "ui/paytables/table_figures_lines.h"
 #include "ui/store/settings_store.h"
 #include "ui/table/table_keys.h"
 
@@ -69,7 +70,8 @@ CPayTablesDialog::CPayTablesDialog(CMultiHandDlg& dlg, QWidget* pTable, QString 
                           Qt::WindowCloseButtonHint),
       m_dlg(dlg),
       m_pTable(pTable),
-      m_strSettingsPath(std::move(strSettingsPath)) {
+      m_strSettingsPath(std::move(strSettingsPath)),
+      m_pLines(new CTableFiguresLines(this)) {
     setWindowTitle("Handfall II Pay Tables");
     setObjectName("payTablesWindow");
     m_dealtCheck.setInterval(200);
@@ -168,6 +170,7 @@ QGroupBox* CPayTablesDialog::BuildGamesBox() {
         pLabel->setBuddy(pChooser);
         pGrid->addWidget(pLabel, nRow, 0);
         pGrid->addWidget(pChooser, nRow++, 1);
+        pGrid->addWidget(m_pLines->MakeLine(variant.nGame, pGames), nRow++, 1);
         connect(pChooser, &QComboBox::activated, this,
                 [this, nGame = variant.nGame](int nChoice) { Choose(nGame, nChoice); });
         m_arrChoosers[Index(variant.nGame)] = pChooser;
@@ -217,6 +220,7 @@ void CPayTablesDialog::Refresh() {
             strText += it == m_mapReturns.end() ? QString("  —  working out its return…")
                                                 : ReturnsText(it->second.first, it->second.second);
             if (table == m_dlg.GetPayTable(variant.nGame)) nCurrent = pChooser->count();
+            if (table == m_dlg.GetPayTable(variant.nGame)) m_pLines->Show(variant.nGame, table);
             pChooser->addItem(strText);
             pChooser->setItemData(pChooser->count() - 1, QString::fromStdString(table.strName),
                                   Qt::ToolTipRole);
@@ -257,6 +261,10 @@ void CPayTablesDialog::SetStatus(const QString& strText) {
     RefreshEnabled();
 }
 
+bool CPayTablesDialog::IsWorking() const {
+    return m_returns.IsRunning() || m_pLines->IsWorking();
+}
+
 QString CPayTablesDialog::GetStatus() const {
     return m_pStatus ? m_pStatus->text() : QString();
 }
@@ -272,6 +280,7 @@ bool CPayTablesDialog::Choose(int nGame, int nChoice) {
         return false;
     }
     m_settings.arrChosen[Index(nGame)] = nChoice == 0 ? "" : table.strName;
+    m_pLines->Show(nGame, table);
     Save();
     SetStatus({});
     return true;

@@ -25,6 +25,7 @@ class QListWidget;
 class QPushButton;
 class CMultiHandDlg;
 class CQtDialogHost;
+class CTableFiguresLines;
 
 class CPayTablesDialog : public QWidget {
     Q_OBJECT
@@ -50,7 +51,7 @@ public:
     const CPayTableSettings& GetSettings() const { return m_settings; }
     QComboBox* Chooser(int nGame) const { return m_arrChoosers[static_cast<std::size_t>(nGame)]; }
     QString GetStatus() const;
-    bool IsWorking() const { return m_returns.IsRunning(); }
+    bool IsWorking() const;
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
@@ -74,11 +75,12 @@ private:
     CMultiHandDlg& m_dlg;
     QWidget* m_pTable;
     QString m_strSettingsPath;
+    CTableFiguresLines* m_pLines;  // a child of this window
     CPayTableSettings m_settings;
     std::array<std::vector<CPayTable>, 5> m_arrChoices;  // by game code, as the choosers list
     std::map<std::string, std::pair<double, double>> m_mapReturns;  // at 1 and 5 coins
     CWindowJob m_returns{this};  // works out the missing returns, one table at a time
-    QTimer m_dealtCheck;  // the table tells no one but the coach when a deal starts or ends
+    QTimer m_dealtCheck;         // the table tells no one but the coach when a deal starts or ends
 
     std::array<QComboBox*, 5> m_arrChoosers{};
     QLabel* m_pStatus = nullptr;

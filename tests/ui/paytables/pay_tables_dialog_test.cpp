@@ -122,4 +122,22 @@ TEST_F(PayTablesDialogTest, ALongNameIsCutShortAndTheReturnsStayInView) {
     EXPECT_TRUE(pOwn->item(0)->text().endsWith("(Jacks or Better)"));
 }
 
+// Below each chooser, the chosen table's variance and the royal at which it breaks even, as
+// published for Jacks or Better 8/5.
+TEST_F(PayTablesDialogTest, TheChosenTablesVarianceAndBreakEvenStandBelowIt) {
+    m_dialog.ShowBesideTable();
+    QComboBox* pJacks = m_dialog.Chooser(GAME_JACKS_OR_BETTER);
+    ASSERT_TRUE(m_dialog.Choose(GAME_JACKS_OR_BETTER,
+                                pJacks->findText("Jacks or Better 8/5", Qt::MatchStartsWith)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dialog.IsWorking(); }, 180000));
+    QStringList lines;
+    for (const QLabel* pLabel : m_dialog.findChildren<QLabel*>())
+        if (pLabel->accessibleName() == "Figures of the table") lines << pLabel->text();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(
+        lines.contains("Variance 19.3233 at 5 coins; the royal breaks even at 1,734 per "
+                       "coin (8,670 coins at 5 coins)"))
+        << lines.join('\n').toStdString();
+}
+
 }  // namespace
