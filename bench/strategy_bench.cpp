@@ -2,12 +2,15 @@
 // timing), and --chart-holds over every deal in dealt text, as a user pipes them in.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "analysis/card_code.h"
 #include "analysis/outcome_cache.h"
 #include "cli/odds_commands.h"
+#include "games/game_variants.h"
 #include "games/pay_table_library.h"
 #include "strategy/chart_cache.h"
 #include "strategy/chart_generator.h"
@@ -75,3 +78,31 @@ void BM_ChartHoldsOfEveryDeal(benchmark::State& state) {
 BENCHMARK(BM_ChartHoldsOfEveryDeal)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
+
+// Every library table and the four as built at 5 coins: lines, the chart's return, the best
+// return, the gap and the time to make the chart (counts made before the timing).
+void BM_EveryTableChart(benchmark::State& state) {
+    std::vector<const CPayTable*> vecTables;
+    for (int nGame = 1; nGame <= 4; ++nGame) vecTables.push_back(&AsBuiltPayTable(nGame));
+    for (const CLibraryPayTable& entry : PayTableLibrary()) vecTables.push_back(&entry.table);
+    for (auto _ : state) {
+        std::printf("%-32s %5s %11s %11s %9s %7s\n", "table", "lines", "chart %", "best %", "gap",
+                    "s");
+        double dWorst = 0, dSlowest = 0;
+        for (const CPayTable* pTable : vecTables) {
+            const auto pCounts = SharedOutcomeTable(pTable->Family(), pTable->rules);
+            const auto start = std::chrono::steady_clock::now();
+            const auto pChart = GenerateChart(*pCounts, *pTable, 5);
+            const double dSeconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            std::printf("%-32s %5zu %11.6f %11.6f %9.6f %7.3f\n", pTable->strName.c_str(),
+                        pChart->GetLines().size(), 100 * pChart->GetReturn().dReturn,
+                        100 * pChart->GetOptimalReturn().dReturn, pChart->GapPoints(), dSeconds);
+            dWorst = std::max(dWorst, pChart->GapPoints());
+            dSlowest = std::max(dSlowest, dSeconds);
+        }
+        state.counters["worst_gap_points"] = dWorst;
+        state.counters["slowest_s"] = dSlowest;
+    }
+}
+BENCHMARK(BM_EveryTableChart)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);

@@ -14,6 +14,7 @@
 #include "strategy/hold_class.h"
 
 class CHoldPays;
+struct CCostTotals;
 
 struct CChartLine {
     std::vector<int> vecClasses;  // one, or several of a group under one name
@@ -68,6 +69,9 @@ public:
 private:
     friend void CountChartCost(CStrategyChart& chart, const CHoldPays& pays);
     int LineOfSortedHold(const int* pSortedCodes, int nSortedMask, int nDeuceMask) const;
+    int ChooseSortedTie(const int* pSortedCodes, int* pSortedMask, bool& bSuitTie) const;
+    void AddDealCost(const CHoldPays& pays, const int* pSortedCodes, std::int64_t nWeight,
+                     CCostTotals& totals) const;
 
     CPayTable m_table;
     int m_nBet;
@@ -78,6 +82,6 @@ private:
     CGameReturn m_optimalReturn;
 };
 
-// Plays the chart on each of the 2,598,960 deals, on every core, and keeps its return, the best
+// Plays the chart on every deal of the deck, on every core, and keeps its return, the best
 // return and each line's figures. pays is the chart's pay table and bet applied to the counts.
 void CountChartCost(CStrategyChart& chart, const CHoldPays& pays);
