@@ -304,17 +304,21 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                    const CProgressFunction& progress) {
     const std::span<const CDealClass> vecClasses = DealClasses(pays.GetTable().GetCards());
     const std::size_t nDeals = vecClasses.size();
-    std::vector<COffer> vecAll(nDeals * 32);
+    // Each chunk's offers apart, so that no deal needs room for all 32 holds at once.
+    constexpr int kChunk = 2048;
+    std::vector<std::vector<COffer>> vecChunks((nDeals + kChunk - 1) / kChunk);
     std::vector<int> vecCount(nDeals, 0);
     ParallelFor(
-        static_cast<int>(nDeals), 2048,
+        static_cast<int>(nDeals), kChunk,
         [&](int nBegin, int nEnd) {
+            std::vector<COffer>& vecChunk = vecChunks[static_cast<std::size_t>(nBegin / kChunk)];
+            vecChunk.reserve(static_cast<std::size_t>(nEnd - nBegin) * 20);
             for (int d = nBegin; d < nEnd; ++d) {
                 const int* pCodes = vecClasses[static_cast<std::size_t>(d)].arrCodes.data();
                 std::int64_t arrValues[32];
                 pays.HoldValues(pCodes, arrValues);
                 const int nDeuceMask = classes.KeptMask(pCodes);
-                COffer* pOffers = vecAll.data() + static_cast<std::size_t>(d) * 32;
+                COffer arrOffers[32];
                 int nCount = 0;
                 for (int nMask = 0; nMask < 32; ++nMask) {
                     if ((nMask & nDeuceMask) != nDeuceMask) continue;
@@ -323,27 +327,34 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                     const int nClass = classes.ClassOf(arrSubset, nHeld);
                     const std::uint32_t nTie = HoldTieKey(arrSubset, nHeld);
                     int j = 0;
-                    while (j < nCount && pOffers[j].nClass != nClass) ++j;
+                    while (j < nCount && arrOffers[j].nClass != nClass) ++j;
                     if (j == nCount) {
-                        pOffers[nCount++] = {nClass, nTie, arrValues[nMask]};
-                    } else if (nTie > pOffers[j].nTie) {
-                        pOffers[j] = {nClass, nTie, arrValues[nMask]};
+                        arrOffers[nCount++] = {nClass, nTie, arrValues[nMask]};
+                    } else if (nTie > arrOffers[j].nTie) {
+                        arrOffers[j] = {nClass, nTie, arrValues[nMask]};
                     }
                 }
+                vecChunk.insert(vecChunk.end(), arrOffers, arrOffers + nCount);
                 vecCount[static_cast<std::size_t>(d)] = nCount;
             }
         },
         progress);
     if (IsParallelWorkStopped()) return false;
     vecDeals.resize(nDeals);
+    std::size_t nOffers = 0;
+    for (const std::vector<COffer>& vecChunk : vecChunks) nOffers += vecChunk.size();
     vecOffers.clear();
-    vecOffers.reserve(nDeals * 16);
+    vecOffers.reserve(nOffers);
+    for (std::vector<COffer>& vecChunk : vecChunks) {
+        vecOffers.insert(vecOffers.end(), vecChunk.begin(), vecChunk.end());
+        std::vector<COffer>().swap(vecChunk);
+    }
+    int nBegin = 0;
     for (std::size_t d = 0; d < nDeals; ++d) {
         vecDeals[d].nWeight = vecClasses[d].nDeals;
-        vecDeals[d].nBegin = static_cast<int>(vecOffers.size());
-        vecOffers.insert(vecOffers.end(), vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32),
-                         vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32) + vecCount[d]);
-        vecDeals[d].nEnd = static_cast<int>(vecOffers.size());
+        vecDeals[d].nBegin = nBegin;
+        nBegin += vecCount[d];
+        vecDeals[d].nEnd = nBegin;
     }
     return true;
 }
