@@ -109,6 +109,7 @@ const std::vector<COptionSpec>& OddsOptionSpecs() {
         {O::Return, "--return", nullptr},
         {O::Strategy, "--strategy", nullptr},
         {O::ChartHolds, "--chart-holds", nullptr},
+        {O::Simple, "--simple", nullptr},
         {O::List, "--list", nullptr},
         {O::Help, "--help", nullptr},
         {O::Help, "-h", nullptr},

@@ -17,6 +17,7 @@ enum class EOddsOption {
     Return,
     Strategy,
     ChartHolds,
+    Simple,
     List,
     Help,
     Version

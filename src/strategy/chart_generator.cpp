@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "analysis/deal_classes.h"
+#include "strategy/chart_exceptions.h"
 
 namespace {
 
@@ -363,7 +364,8 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
 
 std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
                                                     const CPayTable& table, int nBet,
-                                                    const CProgressFunction& progress) {
+                                                    const CProgressFunction& progress,
+                                                    EChartKind eKind) {
     std::shared_ptr<const CHoldClasses> pClasses = SharedHoldClasses(table.Family(), table.rules);
     if (!pClasses) return nullptr;
     const CHoldPays pays = counts.ApplyPays(table, nBet);
@@ -383,7 +385,10 @@ std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
         line.vecClasses = std::move(vecClasses);
         vecLines.push_back(line);
     }
+    const int nRoom = MAX_CHART_LINES - static_cast<int>(vecLines.size());
     auto pChart = std::make_shared<CStrategyChart>(table, nBet, pClasses, std::move(vecLines));
+    if (eKind == EChartKind::WithExceptions && !AddChartExceptions(*pChart, pays, nRoom))
+        return nullptr;
     CountChartCost(*pChart, pays);
     if (IsParallelWorkStopped()) return nullptr;
     if (progress) progress(1.0);

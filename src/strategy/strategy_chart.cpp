@@ -47,6 +47,51 @@ int CStrategyChart::LineOfSortedHold(const int* pSortedCodes, int nSortedMask,
     return m_vecLineOfClass[static_cast<std::size_t>(m_pClasses->ClassOf(arrSubset, nCount))];
 }
 
+bool SpoilsHold(const CChartException& exception, const CFamily& family, const int* pSortedCodes,
+                int nSortedMask) {
+    int nHeldSuit = -1;  // the held natural cards' one suit; -2 where they have several
+    for (int i = 0; i < 5; ++i) {
+        if ((nSortedMask >> i & 1) == 0 || family.IsWild(pSortedCodes[i])) continue;
+        const int nSuit = pSortedCodes[i] % 4;
+        nHeldSuit = nHeldSuit == -1 || nHeldSuit == nSuit ? nSuit : -2;
+    }
+    for (int i = 0; i < 5; ++i) {
+        const int nCode = pSortedCodes[i];
+        if ((nSortedMask >> i & 1) != 0 || family.IsWild(nCode)) continue;
+        if ((exception.nRanks >> CardCodeRank(nCode) & 1u) != 0 &&
+            (!exception.bSameSuit || nCode % 4 == nHeldSuit))
+            return true;
+    }
+    return false;
+}
+
+int CStrategyChart::GetRowCount() const {
+    int nRows = 0;
+    for (const CChartLine& line : m_vecLines)
+        nRows += 1 + static_cast<int>(line.vecExceptions.size());
+    return nRows;
+}
+
+std::string CChartException::Name(const std::string& strInstead) const {
+    static const char* const kRanks[] = {"",  "",  "2",  "3", "4", "5", "6", "7",
+                                         "8", "9", "10", "J", "Q", "K", "A"};
+    std::vector<int> vecRanks;
+    for (int r = 2; r <= 14; ++r)
+        if ((nRanks >> r & 1u) != 0) vecRanks.push_back(r);
+    std::string str = "but " + strInstead + " if ";
+    if (vecRanks.size() == 13 || (vecRanks.size() == 12 && (nRanks & 4u) == 0)) {
+        str += "any card";
+    } else {
+        str += vecRanks.front() == 8 || vecRanks.front() == 14 ? "an " : "a ";
+        for (std::size_t i = 0; i < vecRanks.size(); ++i) {
+            if (i > 0) str += i + 1 < vecRanks.size() ? ", " : " or ";
+            str += kRanks[vecRanks[i]];
+        }
+    }
+    str += bSameSuit ? " of that suit is discarded" : " is discarded";
+    return str;
+}
+
 int CStrategyChart::ChooseSorted(const int* pSortedCodes, int* pSortedMask) const {
     bool bSuitTie = false;
     return ChooseSortedTie(pSortedCodes, pSortedMask, bSuitTie);
@@ -57,28 +102,54 @@ int CStrategyChart::ChooseSorted(const int* pSortedCodes, int* pSortedMask) cons
 int CStrategyChart::ChooseSortedTie(const int* pSortedCodes, int* pSortedMask,
                                     bool& bSuitTie) const {
     const int nDeuceMask = m_pClasses->KeptMask(pSortedCodes);
-    int nBestLine = -1, nBestMask = 0;
-    std::uint32_t nBestTie = 0;
-    bSuitTie = false;
+    std::array<int, 32> arrLines;
+    std::array<std::uint32_t, 32> arrTies{};
+    int nTop = -1;
     for (int nMask = 0; nMask < 32; ++nMask) {
         const int nLine = LineOfSortedHold(pSortedCodes, nMask, nDeuceMask);
-        if (nLine < 0 || (nBestLine >= 0 && nLine > nBestLine)) continue;
+        arrLines[static_cast<std::size_t>(nMask)] = nLine;
+        if (nLine < 0) continue;
+        if (nTop < 0 || nLine < nTop) nTop = nLine;
         int arrSubset[5];
         const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
-        const std::uint32_t nTie = HoldTieKey(arrSubset, nCount);
-        const bool bSameRanks = nLine == nBestLine && (nTie >> 10) == (nBestTie >> 10);
-        if (nBestLine < 0 || nLine < nBestLine || nTie > nBestTie) {
-            bSuitTie = bSameRanks;
-            nBestLine = nLine;
-            nBestMask = nMask;
-            nBestTie = nTie;
-        } else if (bSameRanks) {
-            bSuitTie = true;
-        }
+        arrTies[static_cast<std::size_t>(nMask)] = HoldTieKey(arrSubset, nCount);
     }
-    ASSERT(nBestLine >= 0);
-    *pSortedMask = nBestMask;
-    return nBestLine;
+    ASSERT(nTop >= 0);
+    // The higher cards of a line's holds; bSuitTie where two have the same ranks.
+    const auto bestOf = [&](int nLine, int& nBest) {
+        nBest = -1;
+        bSuitTie = false;
+        for (int nMask = 0; nMask < 32; ++nMask) {
+            if (arrLines[static_cast<std::size_t>(nMask)] != nLine) continue;
+            const std::uint32_t nTie = arrTies[static_cast<std::size_t>(nMask)];
+            const std::uint32_t nBestTie = nBest < 0 ? 0 : arrTies[static_cast<std::size_t>(nBest)];
+            const bool bSameRanks = nBest >= 0 && nTie >> 10 == nBestTie >> 10;
+            if (nBest < 0 || nTie > nBestTie) {
+                bSuitTie = bSameRanks;
+                nBest = nMask;
+            } else if (bSameRanks) {
+                bSuitTie = true;
+            }
+        }
+    };
+    int nChoice = -1;
+    bestOf(nTop, nChoice);
+    const bool bTopTie = bSuitTie;
+    // A penalty card among the discards sends the deal to the line its exception names.
+    for (const CChartException& exception :
+         m_vecLines[static_cast<std::size_t>(nTop)].vecExceptions) {
+        if (!SpoilsHold(exception, m_pClasses->GetFamily(), pSortedCodes, nChoice)) continue;
+        int nInstead = -1;
+        bestOf(exception.nInstead, nInstead);
+        if (nInstead < 0) continue;
+        // Which hold the line took may have been the suits' choice, and so whether it is spoilt.
+        bSuitTie = bSuitTie || bTopTie;
+        *pSortedMask = nInstead;
+        return exception.nInstead;
+    }
+    bSuitTie = bTopTie;
+    *pSortedMask = nChoice;
+    return nTop;
 }
 
 CChartChoice CStrategyChart::Choose(const std::array<int, 5>& arrCodes) const {
