@@ -83,8 +83,12 @@ std::string CChartException::Name(const std::string& strInstead) const {
         str += "any card";
     } else {
         str += vecRanks.front() == 8 || vecRanks.front() == 14 ? "an " : "a ";
+        // Four ranks or more in a row read as a range: "a 2 to 9".
+        const bool bRun = vecRanks.size() >= 4 && vecRanks.back() - vecRanks.front() + 1 ==
+                                                      static_cast<int>(vecRanks.size());
         for (std::size_t i = 0; i < vecRanks.size(); ++i) {
-            if (i > 0) str += i + 1 < vecRanks.size() ? ", " : " or ";
+            if (bRun && i > 0 && i + 1 < vecRanks.size()) continue;
+            if (i > 0) str += bRun ? " to " : i + 1 < vecRanks.size() ? ", " : " or ";
             str += kRanks[vecRanks[i]];
         }
     }

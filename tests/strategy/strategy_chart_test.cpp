@@ -129,7 +129,7 @@ TEST(StrategyChartTest, APenaltyCardSendsTheDealToItsLine) {
     const CStrategyChart chart(table, 5, pClasses, vecLines);
     EXPECT_EQ(chart.GetRowCount(), 4);
     EXPECT_EQ(chart.GetLines()[0].vecExceptions[0].Name(chart.GetLines()[1].strName),
-              "but K J unsuited if a 2, 3, 4, 5 or 6 of that suit is discarded");
+              "but K J unsuited if a 2 to 6 of that suit is discarded");
     const std::pair<const char*, const char*> kCases[] = {
         {"Jh 10h Kc 4h 8s", "Jh Kc"},   // a 4 of the suit held goes
         {"Jh 10h Kc 4s 8d", "Jh 10h"},  // a 4 of another suit

@@ -99,7 +99,17 @@ void CStrategySection::ShowChart(const std::shared_ptr<const CStrategyChart>& pC
         pItem->setData(1, Qt::AccessibleTextRole, pItem->text(1));
         pItem->setData(2, Qt::AccessibleTextRole,
                        pItem->text(2) + " per coin, " + pItem->toolTip(2));
+        // Penalty cards under their line, always shown.
+        for (const CChartException& exception : line.vecExceptions) {
+            auto* pSub = new QTreeWidgetItem(pItem);
+            pSub->setText(
+                1, Text(exception.Name(
+                       chart.GetLines()[static_cast<std::size_t>(exception.nInstead)].strName)));
+            pSub->setToolTip(1, pSub->text(1));
+            pSub->setData(1, Qt::AccessibleTextRole, pSub->text(1));
+        }
     }
+    m_pChartLines->expandAll();
     m_pChartReturn->setText(
         QString("Return of the chart %1 %, of the best holds %2 %: %3 points less")
             .arg(Number(chart.GetReturn().dReturn * 100, 4))
