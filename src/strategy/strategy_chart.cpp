@@ -78,7 +78,9 @@ std::string CChartException::Name(const std::string& strInstead) const {
     std::vector<int> vecRanks;
     for (int r = 2; r <= 14; ++r)
         if ((nRanks >> r & 1u) != 0) vecRanks.push_back(r);
+    // Within the sentence "No deuce: ..." reads "no deuce: ...".
     std::string str = "but " + strInstead + " if ";
+    if (strInstead.compare(0, 3, "No ") == 0) str[4] = 'n';
     if (vecRanks.size() == 13 || (vecRanks.size() == 12 && (nRanks & 4u) == 0)) {
         str += "any card";
     } else {
