@@ -39,22 +39,27 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
     const int* pCodes = deal.arrCodes.data();
     const CHoldClasses& classes = chart.GetClasses();
     const int nKept = classes.KeptMask(pCodes);
-    int nChoice = 0;
-    const int nLine = chart.ChooseSorted(pCodes, &nChoice);
-    // The hold each line below would keep: the higher cards.
+    // The hold each line would keep: the higher cards; the chart's is on the top line.
     std::array<int, kMaxLines> arrBest;
     std::array<std::uint32_t, kMaxLines> arrTie{};
     arrBest.fill(-1);
+    int nLine = index.Lines();
     for (int nMask = 0; nMask < 32; ++nMask) {
         const int nOther = chart.LineOfSortedHold(pCodes, nMask, nKept);
-        if (nOther >= 0 && nOther < nLine) return;  // an exception sent it on
-        if (nOther <= nLine) continue;
+        if (nOther < 0) continue;
+        nLine = std::min(nLine, nOther);
         int arrSubset[5];
         const std::uint32_t nTie = HoldTieKey(arrSubset, MaskedCards(pCodes, nMask, arrSubset));
         auto& nBest = arrBest[static_cast<std::size_t>(nOther)];
         if (nBest < 0 || nTie > arrTie[static_cast<std::size_t>(nOther)])
             nBest = nMask, arrTie[static_cast<std::size_t>(nOther)] = nTie;
     }
+    const int nChoice = arrBest[static_cast<std::size_t>(nLine)];
+    for (const CChartException& exception :
+         chart.GetLines()[static_cast<std::size_t>(nLine)].vecExceptions)
+        if (arrBest[static_cast<std::size_t>(exception.nInstead)] >= 0 &&
+            SpoilsHold(exception, classes.GetFamily(), pCodes, nChoice))
+            return;  // an exception sends it on already
     std::int64_t arrValues[32];
     pays.HoldValues(pCodes, arrValues);
     const CFamily& family = classes.GetFamily();
