@@ -101,8 +101,8 @@ void BM_EveryTableChart(benchmark::State& state) {
     for (int nGame = 1; nGame <= 4; ++nGame) vecTables.push_back(&AsBuiltPayTable(nGame));
     for (const CLibraryPayTable& entry : PayTableLibrary()) vecTables.push_back(&entry.table);
     for (auto _ : state) {
-        std::printf("%-32s %5s %11s %11s %9s %7s\n", "table", "lines", "chart %", "best %", "gap",
-                    "s");
+        std::printf("%-32s %5s %4s %11s %11s %9s %7s\n", "table", "lines", "rows", "chart %",
+                    "best %", "gap", "s");
         double dWorst = 0, dSlowest = 0;
         for (const CPayTable* pTable : vecTables) {
             const auto pCounts = SharedOutcomeTable(pTable->Family(), pTable->rules);
