@@ -7,6 +7,7 @@
 #include "cli/odds_output.h"
 #include "model/echo_text.h"
 #include "strategy/chart_cache.h"
+#include "strategy/chart_generator.h"
 
 namespace {
 
@@ -19,10 +20,12 @@ std::string FractionText(const CGameReturn& value) {
     return strText;
 }
 
-std::shared_ptr<const CStrategyChart> MakeChart(const CRequest& request, COddsIo& io) {
+std::shared_ptr<const CStrategyChart> MakeChart(const COddsOptions& options,
+                                                const CRequest& request, COddsIo& io) {
     CProgressLine progress(io, request.pszGame);
-    auto pChart =
-        SharedStrategyChart(request.table, request.nBet, progress.Stage("making the chart"));
+    auto pChart = SharedStrategyChart(
+        request.table, request.nBet, progress.Stage("making the chart"),
+        options.Has(EOddsOption::Simple) ? EChartKind::Simple : EChartKind::WithExceptions);
     progress.Done();
     return pChart;
 }
@@ -40,9 +43,9 @@ void SplitWords(std::string_view strLine, std::vector<std::string>& vecWords) {
 
 }  // namespace
 
-int PrintStrategy(const COddsOptions&, std::vector<CRequest>& vecRequests, COddsIo& io) {
+int PrintStrategy(const COddsOptions& options, std::vector<CRequest>& vecRequests, COddsIo& io) {
     const CRequest& request = vecRequests.front();
-    const std::shared_ptr<const CStrategyChart> pChart = MakeChart(request, io);
+    const std::shared_ptr<const CStrategyChart> pChart = MakeChart(options, request, io);
     const std::vector<CChartLine>& vecLines = pChart->GetLines();
     int nNameWidth = 10;
     for (const CChartLine& line : vecLines)
@@ -55,6 +58,10 @@ int PrintStrategy(const COddsOptions&, std::vector<CRequest>& vecRequests, COdds
         const CChartLine& line = vecLines[i];
         Print(io.out, "%4zu  %-*s  %7.4f %%  %12.6f  %8.6f points\n", i + 1, nNameWidth,
               line.strName.c_str(), line.Share() * 100.0, line.AveragePay(), line.LossPoints());
+        for (const CChartException& exception : line.vecExceptions)
+            Print(io.out, "        %s\n",
+                  exception.Name(vecLines[static_cast<std::size_t>(exception.nInstead)].strName)
+                      .c_str());
     }
     const CGameReturn chartReturn = pChart->GetReturn();
     const CGameReturn bestReturn = pChart->GetOptimalReturn();
@@ -66,7 +73,7 @@ int PrintStrategy(const COddsOptions&, std::vector<CRequest>& vecRequests, COdds
     return 0;
 }
 
-int ChartHolds(const COddsOptions&, std::vector<CRequest>& vecRequests, COddsIo& io) {
+int ChartHolds(const COddsOptions& options, std::vector<CRequest>& vecRequests, COddsIo& io) {
     const CRequest& request = vecRequests.front();
     constexpr std::size_t kBlock = 1 << 16;
     std::shared_ptr<const CStrategyChart> pChart;  // made for the first deal
@@ -84,7 +91,7 @@ int ChartHolds(const COddsOptions&, std::vector<CRequest>& vecRequests, COddsIo&
         if (!vecWords.empty()) {
             std::string strError = ReadDeal(vecWords, request.table.Family(), arrCodes);
             if (strError.empty()) {
-                if (!pChart) pChart = MakeChart(request, io);
+                if (!pChart) pChart = MakeChart(options, request, io);
                 const CChartChoice choice = pChart->Choose(arrCodes);
                 strPending += DealText(arrCodes);
                 strPending += '\t';

@@ -52,7 +52,10 @@ const char kHelpText[] =
     "With --strategy, prints the strategy chart of the pay table and bet: for each line, read\n"
     "from the top, the class of hold it keeps, the share of deals it decides, its average\n"
     "expected pay per coin on them and the percentage points of return it gives up against\n"
-    "the best hold; then the chart's exact return, the best return and the gap between them.\n"
+    "the best hold, and under a line its penalty cards: which line's hold to keep instead when\n"
+    "a card of given ranks (of the held cards' suit, where it says so) is discarded; then the\n"
+    "chart's exact return, the best return and the gap between them. With --simple, the\n"
+    "simpler chart without penalty cards (--chart-holds plays it too).\n"
     "With --chart-holds, reads deals from standard input, five cards a line (blank lines are\n"
     "skipped), and writes for each the deal, the chart's line and the cards it holds (- for\n"
     "none), separated by tabs. A bad line is told on standard error and skipped; the exit\n"
@@ -177,12 +180,12 @@ const std::vector<COddsMode>& Modes() {
          false, EGames::One,
          "{mode} takes no {option}"},
         {"--strategy", Given<O::Strategy>, PrintStrategy,
-         "--strategy [--game GAME] [PAYS]",
-         {O::Game, O::Pays, O::Rules, O::Bet, O::Strategy}, false, EGames::One,
+         "--strategy [--simple] [--game GAME] [PAYS]",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::Strategy, O::Simple}, false, EGames::One,
          "{mode} takes no {option}"},
         {"--chart-holds", Given<O::ChartHolds>, ChartHolds,
-         "--chart-holds [--game GAME] [PAYS] < DEALS",
-         {O::Game, O::Pays, O::Rules, O::Bet, O::ChartHolds}, false, EGames::One,
+         "--chart-holds [--simple] [--game GAME] [PAYS] < DEALS",
+         {O::Game, O::Pays, O::Rules, O::Bet, O::ChartHolds, O::Simple}, false, EGames::One,
          "{mode} takes no {option}"},
         {"--pays list", PaysList, ListPayTables,
          "[--game GAME] --pays list",

@@ -123,6 +123,7 @@ const std::vector<COptionSpec>& OddsOptionSpecs() {
         {O::Rounds, "--rounds", "a count"},
         {O::Strategy, "--strategy", nullptr},
         {O::ChartHolds, "--chart-holds", nullptr},
+        {O::Simple, "--simple", nullptr},
         {O::List, "--list", nullptr},
         {O::Help, "--help", nullptr},
         {O::Help, "-h", nullptr},

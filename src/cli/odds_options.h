@@ -22,6 +22,7 @@ enum class EOddsOption {
     Rounds,
     Strategy,
     ChartHolds,
+    Simple,
     List,
     Help,
     Version

@@ -135,8 +135,9 @@ void CCoach::Value(CCoachDeal& deal) const {
 
 // The chart stands for its table's play and bet, not the table's name.
 std::shared_ptr<const CStrategyChart> CCoach::Chart(const CCoachDeal& deal) const {
-    for (const auto& pChart : m_charts)
-        if (pChart->GetBet() == deal.nBet && SamePlay(pChart->GetPayTable(), deal.payTable))
+    for (const auto& [eKind, pChart] : m_charts)
+        if (eKind == m_eChartKind && pChart->GetBet() == deal.nBet &&
+            SamePlay(pChart->GetPayTable(), deal.payTable))
             return pChart;
     return nullptr;
 }
@@ -153,18 +154,28 @@ void CCoach::ValueChart(CCoachDeal& deal) const {
 std::optional<CChartKey> CCoach::GetNeededChart() const {
     if (m_vecDeals.empty()) return std::nullopt;
     const CCoachDeal& viewed = m_vecDeals[static_cast<size_t>(ViewedDealNumber() - 1)];
-    if (Chart(viewed) == nullptr) return CChartKey{viewed.payTable, viewed.nBet};
+    if (Chart(viewed) == nullptr) return CChartKey{viewed.payTable, viewed.nBet, m_eChartKind};
     for (const CCoachDeal& deal : m_vecDeals)
         if (deal.bDrawn && !deal.bCharted && Chart(deal) == nullptr)
-            return CChartKey{deal.payTable, deal.nBet};
+            return CChartKey{deal.payTable, deal.nBet, m_eChartKind};
     return std::nullopt;
 }
 
-void CCoach::SetChart(std::shared_ptr<const CStrategyChart> pChart) {
+void CCoach::SetChart(std::shared_ptr<const CStrategyChart> pChart, EChartKind eKind) {
     if (!pChart) return;
-    m_charts.push_back(std::move(pChart));
+    m_charts.emplace_back(eKind, std::move(pChart));
     for (CCoachDeal& deal : m_vecDeals)
         if (deal.bValued && !deal.bCharted) ValueChart(deal);
+    Changed();
+}
+
+void CCoach::SetChartKind(EChartKind eKind) {
+    if (eKind == m_eChartKind) return;
+    m_eChartKind = eKind;
+    for (CCoachDeal& deal : m_vecDeals) {
+        deal.bCharted = false;
+        ValueChart(deal);
+    }
     Changed();
 }
 

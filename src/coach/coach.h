@@ -17,6 +17,7 @@
 #include "analysis/outcome_table.h"
 #include "analysis/play_figures.h"
 #include "coach/fraction.h"
+#include "strategy/chart_generator.h"
 #include "strategy/strategy_chart.h"
 #include "table/table_observer.h"
 
@@ -55,6 +56,7 @@ struct CCoachDeal {
 struct CChartKey {
     CPayTable payTable;
     int nBet = 0;
+    EChartKind eKind = EChartKind::WithExceptions;
 };
 
 // The chart's view of the deal in view.
@@ -185,7 +187,12 @@ public:
     // The chart the coach waits for once it waits for no table: the deal in view's, then the
     // drawn deals'. None when it waits for none.
     std::optional<CChartKey> GetNeededChart() const;
-    void SetChart(std::shared_ptr<const CStrategyChart> pChart);
+    void SetChart(std::shared_ptr<const CStrategyChart> pChart,
+                  EChartKind eKind = EChartKind::WithExceptions);
+    // Penalty cards on or off: the charts asked for and followed from now on, the deals so far
+    // valued again by them once they are made.
+    void SetChartKind(EChartKind eKind);
+    EChartKind GetChartKind() const { return m_eChartKind; }
     // The deal in view by its chart; none before the first deal or while its table or chart
     // is missing.
     std::optional<CStrategyFigures> GetStrategyFigures() const;
@@ -208,7 +215,8 @@ private:
     }
 
     std::vector<std::shared_ptr<const COutcomeTable>> m_tables;
-    std::vector<std::shared_ptr<const CStrategyChart>> m_charts;
+    std::vector<std::pair<EChartKind, std::shared_ptr<const CStrategyChart>>> m_charts;
+    EChartKind m_eChartKind = EChartKind::WithExceptions;
     std::vector<std::pair<CChartKey, CPlayFigures>> m_vecPlayFigures;
     const CPlayFigures* PlayFigures(const CCoachDeal& deal) const;
     std::vector<CCoachDeal> m_vecDeals;  // the session's deals, the current one last

@@ -14,34 +14,46 @@ std::mutex& CacheMutex() {
 }
 
 // Never destroyed: a worker still making a chart when the process exits finds it whole.
-std::vector<std::shared_ptr<const CStrategyChart>>& Charts() {
-    static auto* s_pCharts = new std::vector<std::shared_ptr<const CStrategyChart>>;
+struct CKeptChart {
+    EChartKind eKind;
+    std::shared_ptr<const CStrategyChart> pChart;
+};
+
+std::vector<CKeptChart>& Charts() {
+    static auto* s_pCharts = new std::vector<CKeptChart>;
     return *s_pCharts;
+}
+
+std::shared_ptr<const CStrategyChart> FindKept(const CPayTable& table, int nBet, EChartKind eKind) {
+    for (const CKeptChart& kept : Charts())
+        if (kept.eKind == eKind && kept.pChart->GetBet() == nBet &&
+            SamePlay(kept.pChart->GetPayTable(), table))
+            return kept.pChart;
+    return nullptr;
 }
 
 }  // namespace
 
-std::shared_ptr<const CStrategyChart> FindStrategyChart(const CPayTable& table, int nBet) {
+std::shared_ptr<const CStrategyChart> FindStrategyChart(const CPayTable& table, int nBet,
+                                                        EChartKind eKind) {
     std::lock_guard<std::mutex> lock(CacheMutex());
-    for (const std::shared_ptr<const CStrategyChart>& pChart : Charts())
-        if (pChart->GetBet() == nBet && SamePlay(pChart->GetPayTable(), table)) return pChart;
-    return nullptr;
+    return FindKept(table, nBet, eKind);
 }
 
 // Made outside the lock, so that nobody waits on a chart being stopped; two threads asking at
 // once may both make it (a second or two), and the first one kept wins.
 std::shared_ptr<const CStrategyChart> SharedStrategyChart(const CPayTable& table, int nBet,
-                                                          const CProgressFunction& progress) {
-    if (auto pChart = FindStrategyChart(table, nBet)) return pChart;
+                                                          const CProgressFunction& progress,
+                                                          EChartKind eKind) {
+    if (auto pChart = FindStrategyChart(table, nBet, eKind)) return pChart;
     std::shared_ptr<const COutcomeTable> pCounts =
         SharedOutcomeTable(table.Family(), table.rules, ScaledProgress(progress, 0, 0.3));
     if (!pCounts) return nullptr;
     std::shared_ptr<const CStrategyChart> pChart =
-        GenerateChart(*pCounts, table, nBet, ScaledProgress(progress, 0.3, 1));
+        GenerateChart(*pCounts, table, nBet, ScaledProgress(progress, 0.3, 1), eKind);
     if (!pChart) return nullptr;
     std::lock_guard<std::mutex> lock(CacheMutex());
-    for (const std::shared_ptr<const CStrategyChart>& pKept : Charts())
-        if (pKept->GetBet() == nBet && SamePlay(pKept->GetPayTable(), table)) return pKept;
-    Charts().push_back(pChart);
+    if (auto pKept = FindKept(table, nBet, eKind)) return pKept;
+    Charts().push_back({eKind, pChart});
     return pChart;
 }

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "analysis/deal_classes.h"
+#include "strategy/chart_exceptions.h"
 
 namespace {
 
@@ -77,40 +78,33 @@ public:
     // higher cards of the two deciding where a deal offers both. Joining often costs far less:
     // a class of few deals keeps most of its worth beside its neighbour in play.
     bool Trim(int nMax) {
-        while (static_cast<int>(Lines().size()) > nMax) {
-            std::vector<std::int64_t> vecCost(static_cast<std::size_t>(m_nClasses), 0);
-            std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
-            for (const CDealOffers& deal : m_vecDeals) {
-                const COffer& choice = m_vecOffers[deal.nChoice];
-                vecChosen[static_cast<std::size_t>(choice.nClass)] = true;
-                vecCost[static_cast<std::size_t>(choice.nClass)] +=
-                    deal.nWeight * (choice.nValue - m_vecOffers[deal.nSecond].nValue);
-            }
-            std::vector<int> vecLines;
-            for (int c = 0; c < m_nClasses; ++c)
-                if (vecChosen[static_cast<std::size_t>(c)] && !m_classes.IsFloor(c) &&
-                    Pos(c) < m_nEnabled)
-                    vecLines.push_back(c);
-            int nDrop = -1;
-            std::int64_t nBest = 0;
-            for (int c : vecLines)
-                if (nDrop < 0 || vecCost[static_cast<std::size_t>(c)] < nBest)
-                    nDrop = c, nBest = vecCost[static_cast<std::size_t>(c)];
-            int nJoin = -1, nInto = -1, nAt = -1;
-            for (std::size_t a = 0; a < vecLines.size(); ++a)
-                for (std::size_t b = a + 1; b < vecLines.size(); ++b) {
-                    const int c = vecLines[a], s = vecLines[b];
-                    if (!m_classes.CanShareLine(Front(c), Front(s))) continue;
-                    const auto [nAtC, nAtS] = JoinCosts(c, s);
-                    if (nAtC < nBest) nBest = nAtC, nJoin = c, nInto = s, nAt = Pos(c);
-                    if (nAtS < nBest) nBest = nAtS, nJoin = c, nInto = s, nAt = Pos(s);
+        for (int nOver = static_cast<int>(Lines().size()) - nMax; nOver > 0;
+             nOver = static_cast<int>(Lines().size()) - nMax) {
+            std::vector<CTrimStep> vecSteps = TrimSteps();
+            if (vecSteps.empty()) return true;  // only the floor is left
+            // As many steps as lines over at once, each on lines no other step touches.
+            std::sort(vecSteps.begin(), vecSteps.end(),
+                      [](const CTrimStep& a, const CTrimStep& b) { return a.nCost < b.nCost; });
+            std::vector<bool> vecTouched(static_cast<std::size_t>(m_nClasses), false);
+            int nTaken = 0;
+            for (const CTrimStep& step : vecSteps) {
+                if (nTaken >= (nOver + 2) / 3) break;
+                if (vecTouched[static_cast<std::size_t>(step.nClass)] ||
+                    (step.nInto >= 0 && vecTouched[static_cast<std::size_t>(step.nInto)]))
+                    continue;
+                vecTouched[static_cast<std::size_t>(step.nClass)] = true;
+                if (step.nInto < 0) {
+                    Disable(step.nClass);
+                } else {
+                    vecTouched[static_cast<std::size_t>(step.nInto)] = true;
+                    Join(step.nClass, step.nInto, Pos(step.bAtClass ? step.nClass : step.nInto));
                 }
-            if (nDrop < 0) return true;  // only the floor is left
-            if (nJoin >= 0)
-                Join(nJoin, nInto, nAt);
-            else
-                Disable(nDrop);
-            if (!Improve(4)) return false;
+                ++nTaken;
+            }
+            // A sweep between steps; a full search once the page is reached, which may part
+            // lines again.
+            if (!Improve(1)) return false;
+            if (static_cast<int>(Lines().size()) <= nMax && !Improve(4)) return false;
         }
         return true;
     }
@@ -118,7 +112,8 @@ public:
     // The classes that decide deals, from the top, a line's classes together: next classes of
     // one group share a line where no deal the line decides offers the next one, so sharing
     // changes no decision.
-    std::vector<std::vector<int>> Lines() const {
+    // The chosen classes grouped in lines, before the classes joined into them are listed.
+    std::vector<std::vector<int>> ChosenLines() const {
         std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
         for (const CDealOffers& deal : m_vecDeals)
             vecChosen[static_cast<std::size_t>(m_vecOffers[deal.nChoice].nClass)] = true;
@@ -142,6 +137,12 @@ public:
             vecLines.back().push_back(c);
             vecInLine[static_cast<std::size_t>(c)] = true;
         }
+        return vecLines;
+    }
+
+    // The lines, each with every class joined into it.
+    std::vector<std::vector<int>> Lines() const {
+        std::vector<std::vector<int>> vecLines = ChosenLines();
         for (std::vector<int>& vecLine : vecLines) {
             std::vector<int> vecClasses;
             for (int c : vecLine)
@@ -154,6 +155,59 @@ public:
     }
 
 private:
+    // A way to take a line off and what it costs: dropping nClass (nInto -1), or joining it
+    // with nInto at the position of either.
+    struct CTrimStep {
+        std::int64_t nCost;
+        int nClass, nInto;
+        bool bAtClass;
+    };
+    std::vector<CTrimStep> TrimSteps() {
+        std::vector<std::int64_t> vecCost(static_cast<std::size_t>(m_nClasses), 0);
+        std::vector<bool> vecChosen(static_cast<std::size_t>(m_nClasses), false);
+        for (const CDealOffers& deal : m_vecDeals) {
+            const COffer& choice = m_vecOffers[deal.nChoice];
+            vecChosen[static_cast<std::size_t>(choice.nClass)] = true;
+            vecCost[static_cast<std::size_t>(choice.nClass)] +=
+                deal.nWeight * (choice.nValue - m_vecOffers[deal.nSecond].nValue);
+        }
+        std::vector<int> vecLines;
+        std::vector<CTrimStep> vecSteps;
+        for (int c = 0; c < m_nClasses; ++c)
+            if (vecChosen[static_cast<std::size_t>(c)] && !m_classes.IsFloor(c) &&
+                Pos(c) < m_nEnabled) {
+                vecLines.push_back(c);
+                vecSteps.push_back({vecCost[static_cast<std::size_t>(c)], c, -1, true});
+            }
+        // Only a step that leaves a line empty shortens the page.
+        std::vector<int> vecLineOf(static_cast<std::size_t>(m_nClasses), -1);
+        std::vector<int> vecSize;
+        for (const std::vector<int>& vecLine : ChosenLines()) {
+            for (int c : vecLine)
+                vecLineOf[static_cast<std::size_t>(c)] = static_cast<int>(vecSize.size());
+            vecSize.push_back(static_cast<int>(vecLine.size()));
+        }
+        const auto alone = [&](int c) {
+            const int nLine = vecLineOf[static_cast<std::size_t>(c)];
+            return nLine >= 0 && vecSize[static_cast<std::size_t>(nLine)] == 1;
+        };
+        std::vector<CTrimStep> vecAny = vecSteps;
+        std::erase_if(vecSteps, [&](const CTrimStep& step) { return !alone(step.nClass); });
+        for (std::size_t a = 0; a < vecLines.size(); ++a)
+            for (std::size_t b = a + 1; b < vecLines.size(); ++b) {
+                const int c = vecLines[a], s = vecLines[b];
+                if (!m_classes.CanShareLine(Front(c), Front(s)) ||
+                    vecLineOf[static_cast<std::size_t>(c)] ==
+                        vecLineOf[static_cast<std::size_t>(s)] ||
+                    (!alone(c) && !alone(s)))
+                    continue;
+                const auto [nAtC, nAtS] = JoinCosts(c, s);
+                // At c's place s's line empties, at s's place c's.
+                if (alone(s)) vecSteps.push_back({nAtC, c, s, true});
+                if (alone(c)) vecSteps.push_back({nAtS, c, s, false});
+            }
+        return vecSteps.empty() ? vecAny : vecSteps;
+    }
     int Pos(int c) const { return m_vecPos[static_cast<std::size_t>(c)]; }
     int Front(int c) const { return m_vecMembers[static_cast<std::size_t>(c)].front(); }
     void IndexOffers() {
@@ -304,17 +358,21 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                    const CProgressFunction& progress) {
     const std::span<const CDealClass> vecClasses = DealClasses(pays.GetTable().GetCards());
     const std::size_t nDeals = vecClasses.size();
-    std::vector<COffer> vecAll(nDeals * 32);
+    // Each chunk's offers apart, so that no deal needs room for all 32 holds at once.
+    constexpr int kChunk = 2048;
+    std::vector<std::vector<COffer>> vecChunks((nDeals + kChunk - 1) / kChunk);
     std::vector<int> vecCount(nDeals, 0);
     ParallelFor(
-        static_cast<int>(nDeals), 2048,
+        static_cast<int>(nDeals), kChunk,
         [&](int nBegin, int nEnd) {
+            std::vector<COffer>& vecChunk = vecChunks[static_cast<std::size_t>(nBegin / kChunk)];
+            vecChunk.reserve(static_cast<std::size_t>(nEnd - nBegin) * 20);
             for (int d = nBegin; d < nEnd; ++d) {
                 const int* pCodes = vecClasses[static_cast<std::size_t>(d)].arrCodes.data();
                 std::int64_t arrValues[32];
                 pays.HoldValues(pCodes, arrValues);
                 const int nDeuceMask = classes.KeptMask(pCodes);
-                COffer* pOffers = vecAll.data() + static_cast<std::size_t>(d) * 32;
+                COffer arrOffers[32];
                 int nCount = 0;
                 for (int nMask = 0; nMask < 32; ++nMask) {
                     if ((nMask & nDeuceMask) != nDeuceMask) continue;
@@ -323,27 +381,34 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
                     const int nClass = classes.ClassOf(arrSubset, nHeld);
                     const std::uint32_t nTie = HoldTieKey(arrSubset, nHeld);
                     int j = 0;
-                    while (j < nCount && pOffers[j].nClass != nClass) ++j;
+                    while (j < nCount && arrOffers[j].nClass != nClass) ++j;
                     if (j == nCount) {
-                        pOffers[nCount++] = {nClass, nTie, arrValues[nMask]};
-                    } else if (nTie > pOffers[j].nTie) {
-                        pOffers[j] = {nClass, nTie, arrValues[nMask]};
+                        arrOffers[nCount++] = {nClass, nTie, arrValues[nMask]};
+                    } else if (nTie > arrOffers[j].nTie) {
+                        arrOffers[j] = {nClass, nTie, arrValues[nMask]};
                     }
                 }
+                vecChunk.insert(vecChunk.end(), arrOffers, arrOffers + nCount);
                 vecCount[static_cast<std::size_t>(d)] = nCount;
             }
         },
         progress);
     if (IsParallelWorkStopped()) return false;
     vecDeals.resize(nDeals);
+    std::size_t nOffers = 0;
+    for (const std::vector<COffer>& vecChunk : vecChunks) nOffers += vecChunk.size();
     vecOffers.clear();
-    vecOffers.reserve(nDeals * 16);
+    vecOffers.reserve(nOffers);
+    for (std::vector<COffer>& vecChunk : vecChunks) {
+        vecOffers.insert(vecOffers.end(), vecChunk.begin(), vecChunk.end());
+        std::vector<COffer>().swap(vecChunk);
+    }
+    int nBegin = 0;
     for (std::size_t d = 0; d < nDeals; ++d) {
         vecDeals[d].nWeight = vecClasses[d].nDeals;
-        vecDeals[d].nBegin = static_cast<int>(vecOffers.size());
-        vecOffers.insert(vecOffers.end(), vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32),
-                         vecAll.begin() + static_cast<std::ptrdiff_t>(d * 32) + vecCount[d]);
-        vecDeals[d].nEnd = static_cast<int>(vecOffers.size());
+        vecDeals[d].nBegin = nBegin;
+        nBegin += vecCount[d];
+        vecDeals[d].nEnd = nBegin;
     }
     return true;
 }
@@ -352,7 +417,8 @@ bool CollectOffers(const CHoldClasses& classes, const CHoldPays& pays,
 
 std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
                                                     const CPayTable& table, int nBet,
-                                                    const CProgressFunction& progress) {
+                                                    const CProgressFunction& progress,
+                                                    EChartKind eKind) {
     std::shared_ptr<const CHoldClasses> pClasses = SharedHoldClasses(table.Family(), table.rules);
     if (!pClasses) return nullptr;
     const CHoldPays pays = counts.ApplyPays(table, nBet);
@@ -372,7 +438,10 @@ std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
         line.vecClasses = std::move(vecClasses);
         vecLines.push_back(line);
     }
+    const int nRoom = MAX_CHART_LINES - static_cast<int>(vecLines.size());
     auto pChart = std::make_shared<CStrategyChart>(table, nBet, pClasses, std::move(vecLines));
+    if (eKind == EChartKind::WithExceptions && !AddChartExceptions(*pChart, pays, nRoom))
+        return nullptr;
     CountChartCost(*pChart, pays);
     if (IsParallelWorkStopped()) return nullptr;
     if (progress) progress(1.0);

@@ -12,7 +12,12 @@
 // The most lines a chart has: a page a player can carry.
 constexpr int MAX_CHART_LINES = 50;
 
-// The table must fit counts. Null when the calling thread's work is stopped.
+// Whether a chart's lines may carry penalty-card exceptions, or the simpler card without.
+enum class EChartKind { WithExceptions, Simple };
+
+// The table must fit counts. Null when the calling thread's work is stopped. Lines and
+// sub-lines together are at most MAX_CHART_LINES.
 std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
                                                     const CPayTable& table, int nBet,
-                                                    const CProgressFunction& progress = {});
+                                                    const CProgressFunction& progress = {},
+                                                    EChartKind eKind = EChartKind::WithExceptions);

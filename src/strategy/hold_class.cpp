@@ -90,6 +90,12 @@ bool CHoldClasses::CanShareLine(int nClass, int nOther) const {
     return a.eDetail != EHoldDetail::None && a.nGroup == b.nGroup && a.eDetail == b.eDetail;
 }
 
+std::size_t CHoldClasses::GroupSize(std::uint32_t nGroup) const {
+    return static_cast<std::size_t>(
+        std::count_if(m_vecParts.begin(), m_vecParts.end(),
+                      [&](const CHoldNameParts& parts) { return parts.nGroup == nGroup; }));
+}
+
 // "Suited A K, A Q or A J"; "4 to a Straight Flush, 1 or 2 high cards"; the bare group where
 // the line takes every class of it.
 std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
@@ -101,10 +107,8 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
         for (int nClass : vecClasses)
             vecDeuces.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
         std::sort(vecDeuces.begin(), vecDeuces.end());
-        const auto nInGroup = std::count_if(
-            m_vecParts.begin(), m_vecParts.end(),
-            [&](const CHoldNameParts& parts) { return parts.nGroup == first.nGroup; });
-        if (nInGroup == static_cast<std::ptrdiff_t>(vecClasses.size()))
+        const std::size_t nInGroup = GroupSize(first.nGroup);
+        if (nInGroup == vecClasses.size())
             return first.strSuffix.substr(2);  // with any deuces: without the "...: "
         for (std::size_t i = 0; i < vecDeuces.size(); ++i) {
             if (i > 0) strDetail += i + 1 < vecDeuces.size() ? ", " : " or ";
@@ -116,10 +120,8 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
         for (int nClass : vecClasses)
             vecCounts.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
         std::sort(vecCounts.begin(), vecCounts.end());
-        const auto nInGroup = std::count_if(
-            m_vecParts.begin(), m_vecParts.end(),
-            [&](const CHoldNameParts& parts) { return parts.nGroup == first.nGroup; });
-        if (nInGroup == static_cast<std::ptrdiff_t>(vecClasses.size()))
+        const std::size_t nInGroup = GroupSize(first.nGroup);
+        if (nInGroup == vecClasses.size())
             return first.strPrefix.substr(0, first.strPrefix.size() - 2);  // without ", "
         const bool bRun = vecCounts.size() > 2 && vecCounts.back() - vecCounts.front() + 1 ==
                                                       static_cast<int>(vecCounts.size());
@@ -135,6 +137,12 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
         }
         strDetail += " high cards";
     } else {
+        // Every class of a draw's group: the draw alone ("Joker + 3 to a Royal Flush").
+        const std::size_t nInGroup = GroupSize(first.nGroup);
+        const std::size_t nComma = first.strPrefix.rfind(", ");
+        if (nInGroup == vecClasses.size() && nComma != std::string::npos &&
+            nComma + 2 == first.strPrefix.size())
+            return first.strPrefix.substr(0, nComma) + first.strSuffix;
         for (std::size_t i = 0; i < vecClasses.size(); ++i) {
             if (i > 0) strDetail += i + 1 < vecClasses.size() ? ", " : " or ";
             strDetail += m_vecParts[static_cast<std::size_t>(vecClasses[i])].strDetail;

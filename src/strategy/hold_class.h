@@ -55,6 +55,8 @@ public:
     }
 
 private:
+    std::size_t GroupSize(std::uint32_t nGroup) const;  // classes sharing a name's group
+
     const CFamily* m_pFamily;
     CRules m_rules;
     std::vector<std::string> m_vecNames;

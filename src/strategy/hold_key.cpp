@@ -61,8 +61,13 @@ CKey ClassifyFive(const CFamily& family, const CRules& rules, const int* pCodes,
     const EShape eShape = nCategory == NO_CATEGORY
                               ? EShape::Pair
                               : family.categories[static_cast<std::size_t>(nCategory)].eShape;
-    if (eShape != EShape::Pair && eShape != EShape::TwoPair && eShape != EShape::ThreeOfAKind &&
-        eShape != EShape::FourOfAKind && eShape != EShape::FourWild) {
+    // A four of a kind is kept whole where its kicker pays more.
+    const bool bKicker =
+        eShape == EShape::FourOfAKind &&
+        family.categories[static_cast<std::size_t>(nCategory)].nKickers != ALL_RANKS;
+    if (bKicker ||
+        (eShape != EShape::Pair && eShape != EShape::TwoPair && eShape != EShape::ThreeOfAKind &&
+         eShape != EShape::FourOfAKind && eShape != EShape::FourWild)) {
         key.nKind = kMade;
         key.nA = static_cast<std::uint32_t>(nCategory);
     }
@@ -71,8 +76,8 @@ CKey ClassifyFive(const CFamily& family, const CRules& rules, const int* pCodes,
 
 // Cards of one rank kept together (and, in Deuces Wild, the deuces alone); none where the
 // ranks all differ.
-std::optional<CKey> ClassifyKinds(const CRankGroups& groups, const CHeld& held, int nCount,
-                                  bool bDeuces, CKey key) {
+std::optional<CKey> ClassifyKinds(const CFamily& family, const CRankGroups& groups,
+                                  const CHeld& held, int nCount, bool bDeuces, CKey key) {
     if (bDeuces) {
         if (held.nNatural == 0) {
             key.nKind = kDeucesOnly;
@@ -97,6 +102,16 @@ std::optional<CKey> ClassifyKinds(const CRankGroups& groups, const CHeld& held, 
         if (held.nMost == 3 && nCount == 3) key.nKind = kThree, key.nA = groups.arrKind[nRank];
         if (held.nPairs == 2 && nCount == 4) key.nKind = kTwoPair;
         if (held.nMost == 2 && nCount == 2) key.nKind = kPair, key.nA = groups.arrPair[nRank];
+        // Three of a kind or a pair with a kicker its four would pay more with.
+        if (held.nDistinct == 2 && nCount == held.nMost + 1) {
+            int nKicker = 2;
+            while (nKicker < kAce && (held.arrCount[nKicker] != 1)) ++nKicker;
+            const int nCategory = KickerCategory(family, held.nMostRank, nKicker);
+            if (nCategory >= 0) {
+                key.nKind = held.nMost == 3 ? kThreeKicker : kPairKicker;
+                key.nA = static_cast<std::uint32_t>(nCategory);
+            }
+        }
         return key;
     }
     if (held.nMost >= 2) return key;  // a pair and more, in Deuces Wild
@@ -111,13 +126,16 @@ CKey ClassifyDraw(const CFamily& family, const CRankGroups& groups, const CRules
     for (int r = groups.nLowPair; r <= kAce; ++r) nHigh += held.arrCount[r];
     const bool bSuited =
         std::popcount(held.nSuitMask) == 1 && (held.nNatural >= 2 || held.nWild > 0);
-    if (!bDeuces && (!bSuited || held.nNatural == 1) && nHigh == held.nNatural) {
+    // High cards matter where a pair of them pays (with the joker, too).
+    const bool bHighPays = groups.nLowPair <= kAce;
+    if (bHighPays && held.nNatural > 0 && (!bSuited || held.nNatural == 1) &&
+        nHigh == held.nNatural) {
         key.nKind = kHighCards;
         key.nA = held.nRankMask >> groups.nLowPair;
         return key;
     }
     if (!bDeuces && held.nNatural == 1) return key;  // one low card
-    if (!bDeuces) key.nB = static_cast<std::uint32_t>(nHigh);
+    if (bHighPays) key.nB = static_cast<std::uint32_t>(nHigh);
     // In Deuces Wild only a deuce fills a straight's 2, a deuce the draw then lacks: those
     // straights count only where no other is left, and as one gap more.
     const bool bNoTwos = family.LowestNaturalRank() == 3;
@@ -144,7 +162,9 @@ CKey ClassifyDraw(const CFamily& family, const CRankGroups& groups, const CRules
     if (bSuited) {
         key.nKind = kFlushDraw;
         key.nA = 0;
-        if (key.nCards == 4) key.nB = 0;
+        // Drawing one card to four natural ones, high cards hardly count; beside the joker,
+        // which makes a pair of any, they do.
+        if (key.nCards == 4 && key.nDeuces == 0) key.nB = 0;
         return key;
     }
     return CKey{kOther, key.nDeuces, key.nCards, 0, 0};
@@ -168,6 +188,16 @@ std::array<int, 15> KindCategories(const CFamily& family) {
 }
 
 }  // namespace
+
+int KickerCategory(const CFamily& family, int nRank, int nKicker) {
+    for (int c = 0; c < family.CategoryCount(); ++c) {
+        const CCategory& category = family.categories[static_cast<std::size_t>(c)];
+        if (category.eShape == EShape::FourOfAKind && category.nKickers != ALL_RANKS &&
+            (category.nRanks >> nRank & 1u) != 0 && (category.nKickers >> nKicker & 1u) != 0)
+            return c;
+    }
+    return -1;
+}
 
 CRankGroups MakeRankGroups(const CFamily& family) {
     CRankGroups groups;
@@ -208,7 +238,7 @@ CKey Classify(const CFamily& family, const CRankGroups& groups, const CRules& ru
     key.nDeuces = static_cast<std::uint32_t>(held.nWild);
     if (nCount == 5) return ClassifyFive(family, rules, pCodes, key);
     const bool bDeuces = family.eWild != EWild::None;
-    if (const std::optional<CKey> kind = ClassifyKinds(groups, held, nCount, bDeuces, key))
+    if (const std::optional<CKey> kind = ClassifyKinds(family, groups, held, nCount, bDeuces, key))
         return *kind;
     return ClassifyDraw(family, groups, rules, held, bDeuces, key);
 }

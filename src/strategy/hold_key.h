@@ -26,7 +26,9 @@ enum EKind : std::uint32_t {
     kFlushDraw,
     kStraightDraw,
     kHighCards,  // unsuited cards of a paying rank (or one alone)
-    kOther
+    kOther,
+    kThreeKicker,  // three of a kind and a kicker a four of its rank pays more with
+    kPairKicker,   // a pair and such a kicker
 };
 
 // A class as small numbers, so that millions of sets are told apart without strings.
@@ -54,6 +56,9 @@ struct CRankGroups {
 };
 
 CRankGroups MakeRankGroups(const CFamily& family);
+
+// The category paying four of nRank more with a kicker of nKicker (-1 for none): "4 Aces w/ 2-4".
+int KickerCategory(const CFamily& family, int nRank, int nKicker);
 
 // The class of nCount (0 to 5) different codes in ascending order.
 CKey Classify(const CFamily& family, const CRankGroups& groups, const CRules& rules,

@@ -75,11 +75,40 @@ std::string DrawBase(const CKey& key, const char* pszTo, const char* pszInside) 
     return str;
 }
 
+// "2s/3s/4s", "Aces", "Kings/Queens/Jacks": faces from the highest down, as players say them.
+std::string RanksPlural(unsigned nRanks) {
+    std::vector<int> vecRanks;
+    for (int r = 2; r <= kAce; ++r)
+        if ((nRanks >> r & 1u) != 0) vecRanks.push_back(r);
+    if (!vecRanks.empty() && vecRanks.front() >= 10) std::reverse(vecRanks.begin(), vecRanks.end());
+    std::string str;
+    for (int r : vecRanks) str += (str.empty() ? "" : "/") + RankPlural(r);
+    return str;
+}
+
+// "a 2, 3 or 4", "an A, 2, 3 or 4", "a face": the kickers a four pays more with. The ace is
+// named first beside low cards, as it plays low there.
+std::string KickerText(unsigned nKickers) {
+    if (nKickers == RanksFrom(11, 13)) return "a face";
+    std::vector<int> vecRanks;
+    if ((nKickers & RanksFrom(kAce)) != 0 && (nKickers & 4u) != 0) vecRanks.push_back(kAce);
+    for (int r = 2; r <= kAce; ++r)
+        if ((nKickers >> r & 1u) != 0 && (r != kAce || vecRanks.empty() || vecRanks[0] != kAce))
+            vecRanks.push_back(r);
+    std::string str = vecRanks.front() == kAce || vecRanks.front() == 8 ? "an " : "a ";
+    for (std::size_t i = 0; i < vecRanks.size(); ++i) {
+        if (i > 0) str += i + 1 < vecRanks.size() ? ", " : " or ";
+        str += RankName(vecRanks[i]);
+    }
+    return str;
+}
+
 }  // namespace
 
 CHoldNamer::CHoldNamer(const CFamily& family, const CRankGroups& groups)
     : m_pFamily(&family),
       m_bDeuces(family.eWild != EWild::None),
+      m_bHighPays(groups.nLowPair <= kAce),
       m_strWild(family.pszWild != nullptr ? family.pszWild : ""),
       m_nLowPair(std::min(groups.nLowPair, kAce)),
       m_nWildCards(family.WildCards()) {
@@ -92,10 +121,19 @@ CHoldNamer::CHoldNamer(const CFamily& family, const CRankGroups& groups)
     for (std::uint32_t g = 0; g < groups.nPairs; ++g) m_vecPairNames.push_back(PairName(groups, g));
 }
 
+// "Aces with a 2, 3 or 4": the ranks of a four paid more with a kicker, and the kickers.
+std::string CHoldNamer::KickerWords(std::uint32_t nCategory) const {
+    const CCategory& category = m_pFamily->categories[nCategory];
+    return RanksPlural(category.nRanks) + " with " + KickerText(category.nKickers);
+}
+
 std::string CHoldNamer::PairName(const CRankGroups& groups, std::uint32_t nGroup) const {
     const unsigned nRanks = groups.arrPairRanks[nGroup];
     if (groups.nLowPair > kAce) return "Pair";
     if (std::popcount(nRanks) == 1) return "Pair of " + RankPlural(std::countr_zero(nRanks));
+    // Players call a pair of jacks or better a High Pair; other games name their lowest pair.
+    if (groups.arrPairPays[nGroup] && groups.nLowPair != 11 && nRanks == RanksFrom(groups.nLowPair))
+        return "Pair of " + RankPlural(groups.nLowPair) + " or Better";
     std::string strName = groups.arrPairPays[nGroup] ? "High Pair" : "Low Pair";
     if (groups.nKinds > 1) {
         // The kind group's own words where the pair takes all of its ranks.
@@ -121,19 +159,22 @@ CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
     CHoldNameParts parts;
     parts.nGroup = nPacked;
     std::string& str = parts.strPrefix;
-    if (m_bDeuces && key.nKind != kNothing) {
+    // One wild card is held or not: "Joker + 4 to a Royal Flush", what the cards make with it.
+    const bool bOneWild = m_nWildCards == 1;
+    if (bOneWild && key.nDeuces > 0 && key.nKind != kDeucesOnly) str = m_strWild + " + ";
+    if (m_bDeuces && !bOneWild && key.nKind != kNothing) {
         str = key.nDeuces == 0 ? "No " + Lower(m_strWild) : std::to_string(key.nDeuces);
         if (key.nDeuces > 0) str += " " + m_strWild + (key.nDeuces == 1 ? "" : "s");
         str += ": ";
     }
-    if (key.nKind <= kDeucesOnly) {
+    if (key.nKind <= kDeucesOnly || key.nKind >= kThreeKicker) {
         NameKept(key, str);
     } else {
         NameDraw(key, nPacked, parts);
     }
     // A Deuces Wild class stands for its deuces once: the same hand with other deuces can
     // share its line, as no deal offers both.
-    if (m_bDeuces && key.nKind != kNothing && parts.eDetail == EHoldDetail::None) {
+    if (m_bDeuces && !bOneWild && key.nKind != kNothing && parts.eDetail == EHoldDetail::None) {
         const std::size_t nColon = str.find(": ");
         if (nColon != std::string::npos) {
             parts.strSuffix = str.substr(nColon);
@@ -153,7 +194,20 @@ void CHoldNamer::NameKept(const CKey& key, std::string& str) const {
             str = "Nothing: draw five new cards";
             break;
         case kMade:
-            str += m_pFamily->CategoryName(static_cast<int>(key.nA));
+            if (m_pFamily->categories[key.nA].eShape == EShape::FourOfAKind) {
+                str += "4 " + KickerWords(key.nA) + " kicker";
+            } else if (m_nWildCards == 1 &&
+                       m_pFamily->categories[key.nA].eShape == EShape::WildRoyal) {
+                str = m_pFamily->CategoryName(static_cast<int>(key.nA));  // says the wild card
+            } else {
+                str += m_pFamily->CategoryName(static_cast<int>(key.nA));
+            }
+            break;
+        case kThreeKicker:
+            str += "3 " + KickerWords(key.nA) + " kicker";
+            break;
+        case kPairKicker:
+            str += "Pair of " + KickerWords(key.nA);
             break;
         case kFour:
             str += m_vecFourNames[key.nA];
@@ -172,6 +226,10 @@ void CHoldNamer::NameKept(const CKey& key, std::string& str) const {
             str += " of a Kind";
             break;
         case kDeucesOnly:
+            if (m_nWildCards == 1) {
+                str = m_strWild + " alone";
+                break;
+            }
             str += "the " + Lower(m_strWild) + (m_nWildCards > 1 ? "s" : "") + " alone";
             if (key.nDeuces == 4) str = "4 " + m_strWild + "s";
             break;
@@ -182,7 +240,7 @@ void CHoldNamer::NameDraw(const CKey& key, std::uint32_t nPacked, CHoldNameParts
     std::string& str = parts.strPrefix;
     const auto highCards = [&](const std::string& strBase) {
         str += strBase;
-        if (m_bDeuces) return;
+        if (!m_bHighPays) return;
         str += ", ";
         parts.eDetail = EHoldDetail::HighCards;
         parts.nDetail = static_cast<int>(key.nB);
@@ -215,7 +273,7 @@ void CHoldNamer::NameDraw(const CKey& key, std::uint32_t nPacked, CHoldNameParts
                           : DrawBase(key, " to a Straight", ""));
             break;
         case kFlushDraw:
-            if (key.nCards < 4) {
+            if (key.nCards < 4 || key.nDeuces > 0) {
                 highCards(strCards + " to a Flush");
             } else {
                 str += "4 to a Flush";
@@ -223,9 +281,9 @@ void CHoldNamer::NameDraw(const CKey& key, std::uint32_t nPacked, CHoldNameParts
             break;
         case kHighCards:
             ranks(m_nLowPair);
-            if (key.nCards == 1) {
+            if (key.nCards - key.nDeuces == 1) {
                 parts.strDetail = RankWord(m_nLowPair + std::countr_zero(key.nA));
-                parts.strSuffix = " alone";
+                parts.strSuffix = key.nDeuces > 0 ? "" : " alone";
             } else {
                 parts.strSuffix = " unsuited";
             }

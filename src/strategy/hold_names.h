@@ -34,10 +34,12 @@ private:
     void NameKept(const hold_key::CKey& key, std::string& str) const;
     // The name of a draw or of high cards, its detail told apart where the group shares a line.
     void NameDraw(const hold_key::CKey& key, std::uint32_t nPacked, CHoldNameParts& parts) const;
+    std::string KickerWords(std::uint32_t nCategory) const;
     std::string PairName(const hold_key::CRankGroups& groups, std::uint32_t nGroup) const;
 
     const CFamily* m_pFamily;
-    bool m_bDeuces;
+    bool m_bDeuces;    // wild cards in the deck
+    bool m_bHighPays;  // a pair of high cards pays
     std::string m_strWild;
     // Names of the rank groups the family pays apart, by the group numbers the classes keep.
     std::vector<std::string> m_vecFourNames, m_vecThreeNames, m_vecPairNames;

@@ -4,11 +4,10 @@
 #include <bit>
 #include <mutex>
 
+#include "analysis/deal_classes.h"
 #include "analysis/outcome_table.h"
 #include "platform/afx.h"
 #include "work/parallel_for.h"
-
-namespace {}  // namespace
 
 double CChartLine::AveragePay() const {
     return nDeals > 0 ? static_cast<double>(nPaySum) / static_cast<double>(nDrawLcm) /
@@ -48,25 +47,115 @@ int CStrategyChart::LineOfSortedHold(const int* pSortedCodes, int nSortedMask,
     return m_vecLineOfClass[static_cast<std::size_t>(m_pClasses->ClassOf(arrSubset, nCount))];
 }
 
-int CStrategyChart::ChooseSorted(const int* pSortedCodes, int* pSortedMask) const {
-    const int nDeuceMask = m_pClasses->KeptMask(pSortedCodes);
-    int nBestLine = -1, nBestMask = 0;
-    std::uint32_t nBestTie = 0;
-    for (int nMask = 0; nMask < 32; ++nMask) {
-        const int nLine = LineOfSortedHold(pSortedCodes, nMask, nDeuceMask);
-        if (nLine < 0 || (nBestLine >= 0 && nLine > nBestLine)) continue;
-        int arrSubset[5];
-        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
-        const std::uint32_t nTie = HoldTieKey(arrSubset, nCount);
-        if (nBestLine < 0 || nLine < nBestLine || nTie > nBestTie) {
-            nBestLine = nLine;
-            nBestMask = nMask;
-            nBestTie = nTie;
+bool SpoilsHold(const CChartException& exception, const CFamily& family, const int* pSortedCodes,
+                int nSortedMask) {
+    int nHeldSuit = -1;  // the held natural cards' one suit; -2 where they have several
+    for (int i = 0; i < 5; ++i) {
+        if ((nSortedMask >> i & 1) == 0 || family.IsWild(pSortedCodes[i])) continue;
+        const int nSuit = pSortedCodes[i] % 4;
+        nHeldSuit = nHeldSuit == -1 || nHeldSuit == nSuit ? nSuit : -2;
+    }
+    for (int i = 0; i < 5; ++i) {
+        const int nCode = pSortedCodes[i];
+        if ((nSortedMask >> i & 1) != 0 || family.IsWild(nCode)) continue;
+        if ((exception.nRanks >> CardCodeRank(nCode) & 1u) != 0 &&
+            (!exception.bSameSuit || nCode % 4 == nHeldSuit))
+            return true;
+    }
+    return false;
+}
+
+int CStrategyChart::GetRowCount() const {
+    int nRows = 0;
+    for (const CChartLine& line : m_vecLines)
+        nRows += 1 + static_cast<int>(line.vecExceptions.size());
+    return nRows;
+}
+
+std::string CChartException::Name(const std::string& strInstead) const {
+    static const char* const kRanks[] = {"",  "",  "2",  "3", "4", "5", "6", "7",
+                                         "8", "9", "10", "J", "Q", "K", "A"};
+    std::vector<int> vecRanks;
+    for (int r = 2; r <= 14; ++r)
+        if ((nRanks >> r & 1u) != 0) vecRanks.push_back(r);
+    // Within the sentence "No deuce: ..." reads "no deuce: ...".
+    std::string str = "but " + strInstead + " if ";
+    if (strInstead.compare(0, 3, "No ") == 0) str[4] = 'n';
+    if (vecRanks.size() == 13 || (vecRanks.size() == 12 && (nRanks & 4u) == 0)) {
+        str += "any card";
+    } else {
+        str += vecRanks.front() == 8 || vecRanks.front() == 14 ? "an " : "a ";
+        // Four ranks or more in a row read as a range: "a 2 to 9".
+        const bool bRun = vecRanks.size() >= 4 && vecRanks.back() - vecRanks.front() + 1 ==
+                                                      static_cast<int>(vecRanks.size());
+        for (std::size_t i = 0; i < vecRanks.size(); ++i) {
+            if (bRun && i > 0 && i + 1 < vecRanks.size()) continue;
+            if (i > 0) str += bRun ? " to " : i + 1 < vecRanks.size() ? ", " : " or ";
+            str += kRanks[vecRanks[i]];
         }
     }
-    ASSERT(nBestLine >= 0);
-    *pSortedMask = nBestMask;
-    return nBestLine;
+    str += bSameSuit ? " of that suit is discarded" : " is discarded";
+    return str;
+}
+
+int CStrategyChart::ChooseSorted(const int* pSortedCodes, int* pSortedMask) const {
+    bool bSuitTie = false;
+    return ChooseSortedTie(pSortedCodes, pSortedMask, bSuitTie);
+}
+
+// bSuitTie: the line held two sets of the same ranks, so the suits chose between them and a
+// deal with its suits renamed may be played otherwise.
+int CStrategyChart::ChooseSortedTie(const int* pSortedCodes, int* pSortedMask,
+                                    bool& bSuitTie) const {
+    const int nDeuceMask = m_pClasses->KeptMask(pSortedCodes);
+    std::array<int, 32> arrLines;
+    std::array<std::uint32_t, 32> arrTies{};
+    int nTop = -1;
+    for (int nMask = 0; nMask < 32; ++nMask) {
+        const int nLine = LineOfSortedHold(pSortedCodes, nMask, nDeuceMask);
+        arrLines[static_cast<std::size_t>(nMask)] = nLine;
+        if (nLine < 0) continue;
+        if (nTop < 0 || nLine < nTop) nTop = nLine;
+        int arrSubset[5];
+        const int nCount = MaskedCards(pSortedCodes, nMask, arrSubset);
+        arrTies[static_cast<std::size_t>(nMask)] = HoldTieKey(arrSubset, nCount);
+    }
+    ASSERT(nTop >= 0);
+    // The higher cards of a line's holds; bSuitTie where two have the same ranks.
+    const auto bestOf = [&](int nLine, int& nBest) {
+        nBest = -1;
+        bSuitTie = false;
+        for (int nMask = 0; nMask < 32; ++nMask) {
+            if (arrLines[static_cast<std::size_t>(nMask)] != nLine) continue;
+            const std::uint32_t nTie = arrTies[static_cast<std::size_t>(nMask)];
+            const std::uint32_t nBestTie = nBest < 0 ? 0 : arrTies[static_cast<std::size_t>(nBest)];
+            const bool bSameRanks = nBest >= 0 && nTie >> 10 == nBestTie >> 10;
+            if (nBest < 0 || nTie > nBestTie) {
+                bSuitTie = bSameRanks;
+                nBest = nMask;
+            } else if (bSameRanks) {
+                bSuitTie = true;
+            }
+        }
+    };
+    int nChoice = -1;
+    bestOf(nTop, nChoice);
+    const bool bTopTie = bSuitTie;
+    // A penalty card among the discards sends the deal to the line its exception names.
+    for (const CChartException& exception :
+         m_vecLines[static_cast<std::size_t>(nTop)].vecExceptions) {
+        if (!SpoilsHold(exception, m_pClasses->GetFamily(), pSortedCodes, nChoice)) continue;
+        int nInstead = -1;
+        bestOf(exception.nInstead, nInstead);
+        if (nInstead < 0) continue;
+        // Which hold the line took may have been the suits' choice, and so whether it is spoilt.
+        bSuitTie = bSuitTie || bTopTie;
+        *pSortedMask = nInstead;
+        return exception.nInstead;
+    }
+    bSuitTie = bTopTie;
+    *pSortedMask = nChoice;
+    return nTop;
 }
 
 CChartChoice CStrategyChart::Choose(const std::array<int, 5>& arrCodes) const {
@@ -93,49 +182,93 @@ double CStrategyChart::GapPoints() const {
            static_cast<double>(m_chartReturn.nDenominator);
 }
 
+// What the chart and the best hold make of deals, added up, and each line's share.
+struct CCostTotals {
+    std::vector<CChartLine> vecLines;
+    std::int64_t nChartSum = 0, nBestSum = 0;
+
+    void Add(const CCostTotals& other) {
+        for (std::size_t i = 0; i < vecLines.size(); ++i) {
+            vecLines[i].nDeals += other.vecLines[i].nDeals;
+            vecLines[i].nPaySum += other.vecLines[i].nPaySum;
+            vecLines[i].nLossSum += other.vecLines[i].nLossSum;
+        }
+        nChartSum += other.nChartSum;
+        nBestSum += other.nBestSum;
+    }
+};
+
+namespace {
+
+// The deals a deal's suits renamed make (itself among them), each once, sorted.
+int SuitRenamings(const int* pSortedCodes, std::array<std::array<int, 5>, 24>& arrDeals) {
+    std::array<int, 4> arrSuits = {0, 1, 2, 3};
+    int nDeals = 0;
+    do {
+        std::array<int, 5> arrDeal;
+        for (int i = 0; i < 5; ++i) {
+            const int nCode = pSortedCodes[i];
+            arrDeal[static_cast<std::size_t>(i)] =
+                nCode >= JOKER_CODE ? nCode : nCode - nCode % 4 + arrSuits[nCode % 4];
+        }
+        SortCodes(arrDeal.data(), 5);
+        if (std::find(arrDeals.begin(), arrDeals.begin() + nDeals, arrDeal) ==
+            arrDeals.begin() + nDeals)
+            arrDeals[static_cast<std::size_t>(nDeals++)] = arrDeal;
+    } while (std::next_permutation(arrSuits.begin(), arrSuits.end()));
+    return nDeals;
+}
+
+}  // namespace
+
+void CStrategyChart::AddDealCost(const CHoldPays& pays, const int* pSortedCodes,
+                                 std::int64_t nWeight, CCostTotals& totals) const {
+    std::int64_t arrValues[32];
+    pays.HoldValues(pSortedCodes, arrValues);
+    int nMask = 0;
+    bool bSuitTie = false;
+    const int nLine = ChooseSortedTie(pSortedCodes, &nMask, bSuitTie);
+    if (bSuitTie && nWeight > 1) {
+        // Deals equal up to suits are played differently here: each one counted.
+        std::array<std::array<int, 5>, 24> arrDeals;
+        const int nDeals = SuitRenamings(pSortedCodes, arrDeals);
+        ASSERT(nDeals == nWeight);
+        for (int i = 0; i < nDeals; ++i)
+            AddDealCost(pays, arrDeals[static_cast<std::size_t>(i)].data(), 1, totals);
+        return;
+    }
+    const std::int64_t nBest = *std::max_element(arrValues, arrValues + 32);
+    CChartLine& line = totals.vecLines[static_cast<std::size_t>(nLine)];
+    line.nDeals += nWeight;
+    line.nPaySum += nWeight * arrValues[nMask];
+    line.nLossSum += nWeight * (nBest - arrValues[nMask]);
+    totals.nChartSum += nWeight * arrValues[nMask];
+    totals.nBestSum += nWeight * nBest;
+}
+
+// One deal of each class of deals equal up to suits, weighted by the class's size: the chart
+// plays every deal of a class alike unless suits break a tie, and those are counted one by one.
 void CountChartCost(CStrategyChart& chart, const CHoldPays& pays) {
     const std::size_t nLines = chart.m_vecLines.size();
     std::mutex mutex;
-    std::vector<CChartLine> vecTotals(nLines);
-    std::int64_t nChartSum = 0, nBestSum = 0;
+    CCostTotals totals;
+    totals.vecLines.resize(nLines);
     const COutcomeTable& counts = pays.GetTable();
-    // One chunk per highest card, as hands are numbered.
-    ParallelFor(counts.GetCards() - 4, 1, [&](int nBegin, int nEnd) {
-        std::vector<CChartLine> vecPart(nLines);
-        std::int64_t nChartPart = 0, nBestPart = 0;
-        int arrCodes[5];
-        for (int e = nBegin + 4; e < nEnd + 4; ++e) {
-            arrCodes[4] = e;
-            for (arrCodes[3] = 3; arrCodes[3] < e; ++arrCodes[3])
-                for (arrCodes[2] = 2; arrCodes[2] < arrCodes[3]; ++arrCodes[2])
-                    for (arrCodes[1] = 1; arrCodes[1] < arrCodes[2]; ++arrCodes[1])
-                        for (arrCodes[0] = 0; arrCodes[0] < arrCodes[1]; ++arrCodes[0]) {
-                            std::int64_t arrValues[32];
-                            pays.HoldValues(arrCodes, arrValues);
-                            int nMask = 0;
-                            const int nLine = chart.ChooseSorted(arrCodes, &nMask);
-                            const std::int64_t nBest = *std::max_element(arrValues, arrValues + 32);
-                            CChartLine& line = vecPart[static_cast<std::size_t>(nLine)];
-                            ++line.nDeals;
-                            line.nPaySum += arrValues[nMask];
-                            line.nLossSum += nBest - arrValues[nMask];
-                            nChartPart += arrValues[nMask];
-                            nBestPart += nBest;
-                        }
+    const std::span<const CDealClass> vecClasses = DealClasses(counts.GetCards());
+    ParallelFor(static_cast<int>(vecClasses.size()), 4096, [&](int nBegin, int nEnd) {
+        CCostTotals part;
+        part.vecLines.resize(nLines);
+        for (int d = nBegin; d < nEnd; ++d) {
+            const CDealClass& deal = vecClasses[static_cast<std::size_t>(d)];
+            chart.AddDealCost(pays, deal.arrCodes.data(), deal.nDeals, part);
         }
         std::lock_guard<std::mutex> lock(mutex);
-        for (std::size_t i = 0; i < nLines; ++i) {
-            vecTotals[i].nDeals += vecPart[i].nDeals;
-            vecTotals[i].nPaySum += vecPart[i].nPaySum;
-            vecTotals[i].nLossSum += vecPart[i].nLossSum;
-        }
-        nChartSum += nChartPart;
-        nBestSum += nBestPart;
+        totals.Add(part);
     });
     for (std::size_t i = 0; i < nLines; ++i) {
-        chart.m_vecLines[i].nDeals = vecTotals[i].nDeals;
-        chart.m_vecLines[i].nPaySum = vecTotals[i].nPaySum;
-        chart.m_vecLines[i].nLossSum = vecTotals[i].nLossSum;
+        chart.m_vecLines[i].nDeals = totals.vecLines[i].nDeals;
+        chart.m_vecLines[i].nPaySum = totals.vecLines[i].nPaySum;
+        chart.m_vecLines[i].nLossSum = totals.vecLines[i].nLossSum;
         chart.m_vecLines[i].nDrawLcm = counts.GetDrawLcm();
         chart.m_vecLines[i].nAllDeals = counts.GetDeals();
     }
@@ -146,6 +279,6 @@ void CountChartCost(CStrategyChart& chart, const CHoldPays& pays) {
         result.dReturn = static_cast<double>(nSum) / static_cast<double>(result.nDenominator);
         return result;
     };
-    chart.m_chartReturn = makeReturn(nChartSum);
-    chart.m_optimalReturn = makeReturn(nBestSum);
+    chart.m_chartReturn = makeReturn(totals.nChartSum);
+    chart.m_optimalReturn = makeReturn(totals.nBestSum);
 }

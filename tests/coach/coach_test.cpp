@@ -305,6 +305,18 @@ TEST_F(CoachTest, TheChartsHoldAndWhatLeavingItCost) {
     EXPECT_EQ(session.nChartDecisions, 2);
     EXPECT_EQ(session.nChartFollowed, 1);
     EXPECT_EQ(session.offChart, CFraction(-375 * 2 * 3, 47));
+
+    // Penalty cards off: the simpler chart is asked for, and until it comes no chart stands.
+    coach.SetChartKind(EChartKind::Simple);
+    EXPECT_FALSE(coach.GetStrategyFigures().has_value());
+    const std::optional<CChartKey> simple = coach.GetNeededChart();
+    ASSERT_TRUE(simple.has_value());
+    EXPECT_EQ(simple->eKind, EChartKind::Simple);
+    const auto pSimple = SharedStrategyChart(simple->payTable, simple->nBet, {}, simple->eKind);
+    coach.SetChart(pSimple, EChartKind::Simple);
+    ASSERT_TRUE(coach.GetStrategyFigures().has_value());
+    EXPECT_EQ(coach.GetStrategyFigures()->pChart, pSimple);
+    EXPECT_EQ(coach.GetSessionFigures().nChartDecisions, 2);
 }
 
 }  // namespace

@@ -27,12 +27,16 @@ std::string Held(const std::array<int, 5>& arrCodes, int nMask) {
     return str.empty() ? "-" : str;
 }
 
-// Decisions every published chart of Jacks or Better 9/6 agrees on: golden/jacks_96_holds.txt.
-TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
-    const auto pChart = SharedStrategyChart(Library(GetFamily("jacks"), "9/6"), 5);
+// Decisions every published chart of a table agrees on: golden/<case>_holds.txt.
+class PublishedChartTest
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {};
+
+TEST_P(PublishedChartTest, HoldsAsEveryPublishedChart) {
+    const auto& [pszFamily, pszPays, pszCase] = GetParam();
+    const auto pChart = SharedStrategyChart(Library(GetFamily(pszFamily), pszPays), 5);
     ASSERT_NE(pChart, nullptr);
     const std::vector<std::vector<std::string>> cases =
-        ReadCases(HANDFALL_GOLDEN_DIR "/jacks_96_holds.txt");
+        ReadCases(std::string(HANDFALL_GOLDEN_DIR "/") + pszCase + "_holds.txt");
     EXPECT_GE(cases.size(), 11u);
     for (const std::vector<std::string>& c : cases) {
         ASSERT_GE(c.size(), 2u) << c[0];
@@ -47,6 +51,13 @@ TEST(StrategyChartTest, JacksOrBetterNineSixHoldsAsEveryPublishedChart) {
     const CChartChoice bad = pChart->Choose(Codes("As As Qs Js 9s"));
     EXPECT_EQ(bad.nLine, -1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, PublishedChartTest,
+                         ::testing::Values(std::tuple{"jacks", "9/6", "jacks_96"},
+                                           std::tuple{"double-double-bonus", "9/6",
+                                                      "double_double_bonus_96"},
+                                           std::tuple{"deuces", "full-pay", "deuces_full_pay"}),
+                         [](const auto& info) { return std::string(std::get<2>(info.param)); });
 
 // The chart's holds valued by the independent count, on deals drawn with a fixed seed, agree
 // with the engine's figures, and its lines add up to the chart's return.
@@ -99,49 +110,88 @@ TEST(StrategyChartTest, AChartsFiguresAgreeWithAnIndependentCount) {
         lowest(best.nNumerator, best.nDenominator));
 }
 
-// What each chart of the four games reaches, as counted: at most 50 lines, and a gap to the best
-// play within the bound, in percentage points. The Double Bonus charts are cut down to 50 lines:
-// untrimmed they run over, and trimmed by dropping lines alone, never joining two, they miss
-// their bounds. The bounds above 0.01 are where hold classes alone
-// fall short: Double Bonus's and Not So Ugly Deuces' best holds turn on the discards. The
-// library's other tables are left out: the charts of families whose fours pay by kicker, and of
-// the joker's, do not come close yet, and each chart takes seconds to make in a debug build.
-TEST(StrategyChartTest, TheGamesChartsComeCloseToTheBestPlay) {
+// A penalty card sends a deal to the line it names only where the hold discards a card of its
+// ranks and suit, and the deal has a hold on that line.
+TEST(StrategyChartTest, APenaltyCardSendsTheDealToItsLine) {
+    const CPayTable& table = Library(GetFamily("jacks"), "9/6");
+    const auto pClasses = SharedHoldClasses(table.Family(), table.rules);
+    const auto classNamed = [&](const std::string& strName) {
+        for (int c = 0; c < pClasses->GetClassCount(); ++c)
+            if (pClasses->GetName(c) == strName) return c;
+        ADD_FAILURE() << strName;
+        return 0;
+    };
+    std::vector<CChartLine> vecLines(3);
+    vecLines[0].vecClasses = {classNamed("Suited J 10")};
+    vecLines[0].vecExceptions = {{RanksFrom(2, 6), true, 1}};
+    vecLines[1].vecClasses = {classNamed("K J unsuited")};
+    vecLines[2].vecClasses = {classNamed("Nothing: draw five new cards")};
+    const CStrategyChart chart(table, 5, pClasses, vecLines);
+    EXPECT_EQ(chart.GetRowCount(), 4);
+    EXPECT_EQ(chart.GetLines()[0].vecExceptions[0].Name(chart.GetLines()[1].strName),
+              "but K J unsuited if a 2 to 6 of that suit is discarded");
+    const std::pair<const char*, const char*> kCases[] = {
+        {"Jh 10h Kc 4h 8s", "Jh Kc"},   // a 4 of the suit held goes
+        {"Jh 10h Kc 4s 8d", "Jh 10h"},  // a 4 of another suit
+        {"Jh 10h Kc 9h 8s", "Jh 10h"},  // a 9 is no penalty card here
+        {"Jh 10h Qc 4h 8s", "Jh 10h"},  // no K J to keep instead
+    };
+    for (const auto& [pszDeal, pszHeld] : kCases) {
+        const std::array<int, 5> arrDeal = Codes(pszDeal);
+        const CChartChoice choice = chart.Choose(arrDeal);
+        EXPECT_EQ(Held(arrDeal, choice.nHoldMask), pszHeld) << pszDeal;
+    }
+}
+
+// What each chart reaches, as counted: at most 50 rows (lines and their penalty cards) and a gap
+// to the best play within the bound, in percentage points: 0.01, and less where penalty cards
+// are to bring it down. Bounds above 0.01 are where the hold classes and the room for penalty
+// cards fall short: in Double Bonus and All American the best holds of high cards turn on the
+// discards more than one penalty card per line says; in Joker Poker the joker's draws do.
+// Every table of the library in an optimised build; in others (seconds a chart), the four as
+// built and the tables whose charts players compare.
+TEST(StrategyChartTest, EveryTablesChartComesCloseToTheBestPlay) {
     struct CBound {
         const char* pszName;
         double dGap;
     };
     const CBound kBounds[] = {
-        {"Double Bonus 10/7", 0.014},
-        {"Double Bonus 9/7", 0.0155},
-        {"Double Bonus 9/6", 0.014},
-        {"Not So Ugly Deuces", 0.013},
+        {"Jacks or Better 9/6", 0.0005},     {"All American", 0.021},
+        {"Double Bonus 10/7", 0.014},        {"Double Bonus 10/6", 0.0115},
+        {"Double Bonus 9/7", 0.0152},        {"Double Bonus 9/6", 0.012},
+        {"Triple Double Bonus 9/6", 0.0105}, {"Not So Ugly Deuces", 0.0125},
+        {"Joker Poker Kings 20/7", 0.0235},  {"Joker Poker Kings 18/7", 0.0255},
+        {"Joker Poker Kings 17/7", 0.0255},  {"Joker Poker Kings 15/7", 0.0165},
     };
     std::vector<CPayTable> vecTables;
     for (int nGame = GAME_DUCES_WILD; nGame <= GAME_DOUBLE_BONUS; ++nGame)
         vecTables.push_back(AsBuiltPayTable(nGame));
+#ifdef NDEBUG
+    for (const CLibraryPayTable& library : PayTableLibrary()) vecTables.push_back(library.table);
+    EXPECT_GE(vecTables.size(), 60u);
+#else
     for (const char* pszName :
-         {"Jacks or Better 9/6", "Jacks or Better 9/5", "Jacks or Better 8/6",
-          "Jacks or Better 8/5", "Jacks or Better 7/5", "Jacks or Better 6/5",
-          "Bonus Poker Deluxe 9/6", "Bonus Poker Deluxe 8/6", "Bonus Poker 8/5", "Bonus Poker 7/5",
-          "Bonus Poker 6/5", "Double Bonus 10/7", "Double Bonus 9/7", "Double Bonus 9/6",
-          "Deuces Wild full pay", "Not So Ugly Deuces"})
+         {"Jacks or Better 9/6", "Tens or Better 6/5", "Double Bonus 9/6",
+          "Double Double Bonus 9/6", "Triple Double Bonus 9/6", "Double Jackpot 8/5",
+          "Deuces Wild full pay", "Joker Poker Kings 20/7"})
         for (const CLibraryPayTable& library : PayTableLibrary())
             if (library.table.strName == pszName) vecTables.push_back(library.table);
-    EXPECT_EQ(vecTables.size(), 20u);
+    EXPECT_EQ(vecTables.size(), 12u);
+#endif
     for (const CPayTable& table : vecTables) {
         double dBound = 0.01;
         for (const CBound& bound : kBounds)
             if (table.strName == bound.pszName) dBound = bound.dGap;
         const auto pChart = SharedStrategyChart(table, 5);
         ASSERT_NE(pChart, nullptr);
-        EXPECT_LE(pChart->GetLines().size(), 50u) << table.strName;
+        EXPECT_LE(pChart->GetRowCount(), 50) << table.strName;
         EXPECT_GE(pChart->GapPoints(), 0.0) << table.strName;
         EXPECT_LE(pChart->GapPoints(), dBound) << table.strName;
-        if (table.pFamily == &GetFamily("deuces")) {
-            // Every line keeps every deuce dealt.
-            const CChartChoice choice = pChart->Choose(Codes("2c 2d 9h 5s Kc"));
-            EXPECT_EQ(choice.nHoldMask & 3, 3) << table.strName;
+        if (table.pFamily->eWild != EWild::None) {
+            // Every line keeps every wild card dealt.
+            const CChartChoice choice = pChart->Choose(
+                Codes(table.pFamily->eWild == EWild::Joker ? "Jk 2d 9h 5s Kc" : "2c 2d 9h 5s Kc"));
+            EXPECT_EQ(choice.nHoldMask & 1, 1) << table.strName;
         }
     }
 }

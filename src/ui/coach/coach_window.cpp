@@ -86,7 +86,13 @@ void CCoachWindow::BuildContent() {
     pLayout->addWidget(m_pHands = new CHandsSection(m_coach, this));
     pLayout->addWidget(m_pSession = new CSessionSection(m_coach, this, [this] { return Room(); }));
     // The strategy list takes the height the other groups leave.
-    pLayout->addWidget(m_pStrategy = new CStrategySection(m_coach, this), 1);
+    pLayout->addWidget(
+        m_pStrategy = new CStrategySection(
+            m_coach, this,
+            [this](bool bPenalty) {
+                m_coach.SetChartKind(bPenalty ? EChartKind::WithExceptions : EChartKind::Simple);
+            }),
+        1);
     pLayout->addWidget(m_pCostly = new CCostlySection(m_coach, this));
     pScroll->viewport()->installEventFilter(this);
     ChainTabOrder();
@@ -101,6 +107,7 @@ void CCoachWindow::ChainTabOrder() {
                                  m_pSession,
                                  m_pStrategy,
                                  m_pStrategy->ChartLines(),
+                                 m_pStrategy->PenaltyBox(),
                                  m_pStrategy->SaveButton(),
                                  m_pCostly->List()};
     for (std::size_t i = 1; i < std::size(arrStops); ++i) setTabOrder(arrStops[i - 1], arrStops[i]);
@@ -242,9 +249,11 @@ void CCoachWindow::BuildNeededChart() {
     if (!key) return;
     m_build.Start(
         [key = *key](const CProgressFunction& progress) {
-            return NonNull(SharedStrategyChart(key.payTable, key.nBet, progress));
+            return NonNull(SharedStrategyChart(key.payTable, key.nBet, progress, key.eKind));
         },
-        [this](std::shared_ptr<const CStrategyChart> pChart) { m_coach.SetChart(pChart); },
+        [this, eKind = key->eKind](std::shared_ptr<const CStrategyChart> pChart) {
+            m_coach.SetChart(pChart, eKind);
+        },
         [this](double dDone) {
             m_pStatus->setText(
                 QString("Making the strategy chart: %1 %").arg(static_cast<int>(dDone * 100)));

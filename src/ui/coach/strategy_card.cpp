@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/card_code.h"
 #include "games/family.h"
 #include "strategy/strategy_chart.h"
 
@@ -118,6 +120,13 @@ QString Percent(double dReturn) {
     return QString::number(dReturn * 100.0, 'f', 4) + " %";
 }
 
+const char* RankWord(int nRank) {
+    static const char* const kWords[] = {"2s",      "3s",     "4s",    "5s",    "6s",
+                                         "7s",      "8s",     "9s",    "a ten", "a jack",
+                                         "a queen", "a king", "an ace"};
+    return nRank >= 2 && nRank <= 14 ? kWords[nRank - 2] : "";
+}
+
 // What the card's words mean, as the lines of its family use them: the term, then its meaning.
 std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
     const bool bDeuces = family.eWild == EWild::Deuces;
@@ -136,13 +145,25 @@ std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
     items.emplace_back("Gaps", QString("the ranks missing between the %1; the end of the ranks "
                                        "(beyond the ace) counts as one.")
                                    .arg(bDeuces ? "natural cards held" : "cards held"));
+    if (family.eWild == EWild::Joker)
+        items.emplace_back("Joker",
+                           "the chart always keeps the joker; \"Joker + 4 to a Royal "
+                           "Flush\" counts it among the four cards.");
+    const bool bKickers = std::any_of(family.categories.begin(), family.categories.end(),
+                                      [](const CCategory& c) { return c.nKickers != ALL_RANKS; });
+    if (bKickers)
+        items.emplace_back("Kicker",
+                           "the fifth card beside a four of a kind that pays it more; "
+                           "a line names the kickers that count.");
+    const QString strHigh =
+        family.nLowestPair == 0 ? QString() : QString(RankWord(family.nLowestPair)) + " or higher";
     items.emplace_back("High card", bDeuces ? "none here: in Deuces Wild the lowest win is 3 of a "
                                               "Kind, so no single rank is worth more."
-                                            : "a jack, queen, king or ace, the ranks whose pair "
-                                              "pays.");
+                                            : "a card whose pair pays: " + strHigh + ".");
     items.emplace_back("Penalty card",
-                       "a discarded card that would change the hold. This chart "
-                       "uses none: every line is decided by the held cards alone.");
+                       "a discarded card that changes the hold. An indented line under a line "
+                       "names the line to keep instead when the hold would throw such a card "
+                       "away.");
     items.emplace_back("Pay per coin",
                        "the average expected pay per coin bet of the line's "
                        "holds, over the deals the line decides.");
@@ -179,7 +200,27 @@ void PaintHeader(CCardPainter& card, const CStrategyChart& chart, const QString&
     card.Rule(0, y, kContentWidth, 1.0);
 }
 
-// The lines, numbered, down the first column and on in the second.
+// A row of the card: a line, numbered, with its pay, or a penalty card under it.
+struct CCardRow {
+    QString strNumber, strText, strPay;
+};
+
+std::vector<CCardRow> CardRows(const std::vector<CChartLine>& vecLines) {
+    std::vector<CCardRow> vecRows;
+    for (std::size_t i = 0; i < vecLines.size(); ++i) {
+        vecRows.push_back({QString::number(i + 1), QString::fromStdString(vecLines[i].strName),
+                           QString::number(vecLines[i].AveragePay(), 'f', 4)});
+        for (const CChartException& exception : vecLines[i].vecExceptions)
+            vecRows.push_back({QString(),
+                               QString::fromStdString(exception.Name(
+                                   vecLines[static_cast<std::size_t>(exception.nInstead)].strName)),
+                               QString()});
+    }
+    return vecRows;
+}
+
+// The lines, numbered, down the first column and on in the second; a line's penalty cards
+// indented under it.
 void PaintLines(CCardPainter& card, const std::vector<CChartLine>& vecLines,
                 const CStrategyCardLayout& layout) {
     const double dPoints = layout.dLinePoints;
@@ -202,17 +243,19 @@ void PaintLines(CCardPainter& card, const std::vector<CChartLine>& vecLines,
         card.Text(x + dColumnWidth, dTop + dBaseline, headFont, "Pay per coin", true);
         card.Rule(x, dTop + dRow, dColumnWidth);
     }
-    for (std::size_t i = 0; i < vecLines.size(); ++i) {
+    const std::vector<CCardRow> vecRows = CardRows(vecLines);
+    for (std::size_t i = 0; i < vecRows.size(); ++i) {
         const int nColumn = static_cast<int>(i) / layout.nRowsPerColumn;
         const int nRow = static_cast<int>(i) % layout.nRowsPerColumn;
         const double x = dLeft0 + nColumn * (dColumnWidth + kColumnGap);
         const double yRow = dTop + dRow * (nRow + 1);
+        const CCardRow& row = vecRows[i];
+        const double dIndent = row.strNumber.isEmpty() ? 12.0 : 0.0;
         if (nRow % 2 == 1) card.Fill(x, yRow, dColumnWidth, dRow, QColor(0xec, 0xec, 0xec));
-        card.Text(x + dNumberWidth, yRow + dBaseline, lineFont, QString::number(i + 1), true);
-        card.Text(x + dNameLeft, yRow + dBaseline, lineFont,
-                  QString::fromStdString(vecLines[i].strName), false, dNameWidth);
-        card.Text(x + dColumnWidth, yRow + dBaseline, lineFont,
-                  QString::number(vecLines[i].AveragePay(), 'f', 4), true);
+        card.Text(x + dNumberWidth, yRow + dBaseline, lineFont, row.strNumber, true);
+        card.Text(x + dNameLeft + dIndent, yRow + dBaseline, lineFont, row.strText, false,
+                  dNameWidth + (row.strPay.isEmpty() ? dPayWidth : 0) - dIndent);
+        card.Text(x + dColumnWidth, yRow + dBaseline, lineFont, row.strPay, true);
     }
 }
 
@@ -242,7 +285,9 @@ void PaintBottom(CCardPainter& card, const CFamily& family) {
         arrY[nColumn] += vecHeights[i] + 2;
     }
     card.Text(0, dBottom - 2, card.Font(kFooterPoints),
-              "Every figure on this card is exact, counted over all 2,598,960 deals.");
+              QString("Every figure on this card is exact, counted over all %1 deals.")
+                  .arg(QLocale(QLocale::English)
+                           .toString(static_cast<qlonglong>(Binomial(family.nCards, 5)))));
     card.Text(kContentWidth, dBottom - 2, card.Font(kFooterPoints, true), "Handfall II", true);
 }
 
@@ -253,7 +298,7 @@ void PaintStrategyCard(QPainter& painter, double dDotsPerPoint, const CStrategyC
     CCardPainter card(painter, dDotsPerPoint);
     const std::vector<CChartLine>& vecLines = chart.GetLines();
     PaintHeader(card, chart, strGame);
-    PaintLines(card, vecLines, StrategyCardLayout(static_cast<int>(vecLines.size())));
+    PaintLines(card, vecLines, StrategyCardLayout(chart.GetRowCount()));
     PaintBottom(card, chart.GetPayTable().Family());
 }
 

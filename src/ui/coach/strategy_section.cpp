@@ -1,5 +1,6 @@
 #include "ui/coach/strategy_section.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -19,10 +20,18 @@
 #include "ui/coach/strategy_card.h"
 #include "ui/table/accessibility.h"
 
-CStrategySection::CStrategySection(const CCoach& coach, QWidget* pParent)
+CStrategySection::CStrategySection(const CCoach& coach, QWidget* pParent,
+                                   std::function<void(bool bOn)> penaltyCards)
     : CCoachGroup("Strategy", pParent), m_coach(coach) {
     setObjectName("strategy");
     auto* pLayout = new QVBoxLayout(this);
+    // The simpler card, without penalty cards, is there for the player who wants it.
+    m_pPenalty = new QCheckBox("Penalty cards", this);
+    m_pPenalty->setObjectName("penaltyCards");
+    m_pPenalty->setChecked(coach.GetChartKind() == EChartKind::WithExceptions);
+    connect(m_pPenalty, &QCheckBox::toggled, this, [penaltyCards](bool bOn) {
+        if (penaltyCards) penaltyCards(bOn);
+    });
     m_pChartPick = new CCoachFigure("The chart's hold", this);
     m_pChartPick->setWordWrap(true);
     pLayout->addWidget(m_pChartPick);
@@ -45,6 +54,7 @@ CStrategySection::CStrategySection(const CCoach& coach, QWidget* pParent)
     m_pSaveCard->setObjectName("saveCard");
     m_pSaveCard->setEnabled(false);
     connect(m_pSaveCard, &QPushButton::clicked, this, [this] { SaveStrategyCard(); });
+    pRow->addWidget(m_pPenalty);
     pRow->addWidget(m_pSaveCard);
     pLayout->addLayout(pRow);
     KeepListFocusTrue(*m_pChartLines);
@@ -99,7 +109,17 @@ void CStrategySection::ShowChart(const std::shared_ptr<const CStrategyChart>& pC
         pItem->setData(1, Qt::AccessibleTextRole, pItem->text(1));
         pItem->setData(2, Qt::AccessibleTextRole,
                        pItem->text(2) + " per coin, " + pItem->toolTip(2));
+        // Penalty cards under their line, always shown.
+        for (const CChartException& exception : line.vecExceptions) {
+            auto* pSub = new QTreeWidgetItem(pItem);
+            pSub->setText(
+                1, Text(exception.Name(
+                       chart.GetLines()[static_cast<std::size_t>(exception.nInstead)].strName)));
+            pSub->setToolTip(1, pSub->text(1));
+            pSub->setData(1, Qt::AccessibleTextRole, pSub->text(1));
+        }
     }
+    m_pChartLines->expandAll();
     m_pChartReturn->setText(
         QString("Return of the chart %1 %, of the best holds %2 %: %3 points less")
             .arg(Number(chart.GetReturn().dReturn * 100, 4))

@@ -3,12 +3,14 @@
 // hold by how much, and the chart on a card to save.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "ui/coach/coach_group.h"
 
 class CCoach;
 class CStrategyChart;
+class QCheckBox;
 class QPushButton;
 class QTreeWidget;
 struct CDealFigures;
@@ -17,11 +19,14 @@ struct CStrategyFigures;
 // No Q_OBJECT: to Qt, and so to screen readers, this stays a CCoachGroup.
 class CStrategySection : public CCoachGroup {
 public:
-    CStrategySection(const CCoach& coach, QWidget* pParent);
+    // penaltyCards: the player switched the chart's penalty cards on or off.
+    CStrategySection(const CCoach& coach, QWidget* pParent,
+                     std::function<void(bool bOn)> penaltyCards = {});
 
     void Refresh();
     QTreeWidget* ChartLines() const { return m_pChartLines; }
     QPushButton* SaveButton() const { return m_pSaveCard; }
+    QCheckBox* PenaltyBox() const { return m_pPenalty; }
 
 private:
     // How often the holds played were the chart's, and what holding otherwise came to.
@@ -38,5 +43,6 @@ private:
     CCoachFigure* m_pChartReturn = nullptr;
     CCoachFigure* m_pChartSession = nullptr;
     QPushButton* m_pSaveCard = nullptr;
+    QCheckBox* m_pPenalty = nullptr;
     std::shared_ptr<const CStrategyChart> m_pShownChart;  // the chart the list shows
 };

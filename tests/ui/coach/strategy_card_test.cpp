@@ -9,6 +9,8 @@
 #include <numeric>
 
 #include "games/game_variants.h"
+#include "games/pay_table_library.h"
+#include "strategy/chart_cache.h"
 #include "strategy/chart_generator.h"
 #include "strategy/hold_class.h"
 #include "ui/coach/strategy_card.h"
@@ -80,6 +82,25 @@ TEST(StrategyCardTest, WritesTheLongestChartAsOnePdfPage) {
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.contains("/Count 1\n") || pdf.contains("/Count 1 ")) << "one page";
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
+}
+
+// Real charts with penalty cards and the words of kicker and joker games: still one page.
+TEST(StrategyCardTest, WritesTheChartsOfKickerAndJokerGamesAsOnePage) {
+    for (const auto& [pszFamily, pszPays] :
+         {std::pair{"double-double-bonus", "9/6"}, std::pair{"joker", "20/7"}}) {
+        const auto* pEntry = FindLibraryPayTable(GetFamily(pszFamily), 0, pszPays);
+        ASSERT_NE(pEntry, nullptr);
+        const auto pChart = SharedStrategyChart(pEntry->table, 5);
+        ASSERT_NE(pChart, nullptr);
+        EXPECT_LE(pChart->GetRowCount(), MAX_CHART_LINES);
+        const QTemporaryDir dir;
+        const QString strPath = dir.filePath("card.pdf");
+        ASSERT_TRUE(WriteStrategyCard(*pChart, GetFamily(pszFamily).pszName, strPath, nullptr));
+        QFile file(strPath);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1) << pszFamily;
+    }
 }
 
 TEST(StrategyCardTest, AFileThatCannotBeWrittenIsToldNotCrashedOn) {

@@ -1,0 +1,148 @@
+#include "strategy/chart_exceptions.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "analysis/deal_classes.h"
+#include "work/parallel_for.h"
+
+namespace {
+
+constexpr int kRanks = 15;  // by rank, 2 to 14
+constexpr int kMaxLines = 64;
+
+// What each exception would gain: [((line * lines + instead) * 2 + same suit) * kRanks + rank].
+class CGainIndex {
+public:
+    explicit CGainIndex(int nLines) : m_nLines(nLines) {}
+    int Lines() const { return m_nLines; }
+    std::size_t Size() const { return At(m_nLines, 0, false, 0); }
+    std::size_t At(int nLine, int nInstead, bool bSameSuit, int nRank) const {
+        return static_cast<std::size_t>(
+            ((nLine * m_nLines + nInstead) * 2 + (bSameSuit ? 1 : 0)) * kRanks + nRank);
+    }
+    CChartException Exception(std::size_t i, int& nLine) const {
+        const auto n = static_cast<int>(i);
+        nLine = n / kRanks / 2 / m_nLines;
+        return {1u << (n % kRanks), n / kRanks % 2 != 0, n / kRanks / 2 % m_nLines};
+    }
+
+private:
+    int m_nLines;
+};
+
+// What each exception on the line of the deal's chart hold would gain on it: the deal keeps the
+// hold the chart gives it on a line below instead. A deal an exception sends on already counts
+// for none.
+void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDealClass& deal,
+                  const CGainIndex& index, std::vector<std::int64_t>& vecGains) {
+    const int* pCodes = deal.arrCodes.data();
+    const CHoldClasses& classes = chart.GetClasses();
+    const int nKept = classes.KeptMask(pCodes);
+    // The hold each line would keep: the higher cards; the chart's is on the top line.
+    std::array<int, kMaxLines> arrBest;
+    std::array<std::uint32_t, kMaxLines> arrTie{};
+    arrBest.fill(-1);
+    int nLine = index.Lines();
+    for (int nMask = 0; nMask < 32; ++nMask) {
+        const int nOther = chart.LineOfSortedHold(pCodes, nMask, nKept);
+        if (nOther < 0) continue;
+        nLine = std::min(nLine, nOther);
+        int arrSubset[5];
+        const std::uint32_t nTie = HoldTieKey(arrSubset, MaskedCards(pCodes, nMask, arrSubset));
+        auto& nBest = arrBest[static_cast<std::size_t>(nOther)];
+        if (nBest < 0 || nTie > arrTie[static_cast<std::size_t>(nOther)])
+            nBest = nMask, arrTie[static_cast<std::size_t>(nOther)] = nTie;
+    }
+    const int nChoice = arrBest[static_cast<std::size_t>(nLine)];
+    for (const CChartException& exception :
+         chart.GetLines()[static_cast<std::size_t>(nLine)].vecExceptions)
+        if (arrBest[static_cast<std::size_t>(exception.nInstead)] >= 0 &&
+            SpoilsHold(exception, classes.GetFamily(), pCodes, nChoice))
+            return;  // an exception sends it on already
+    std::int64_t arrValues[32];
+    pays.HoldValues(pCodes, arrValues);
+    const CFamily& family = classes.GetFamily();
+    for (int i = 0; i < 5; ++i) {
+        if ((nChoice >> i & 1) != 0 || family.IsWild(pCodes[i])) continue;
+        for (const bool bSameSuit : {false, true}) {
+            const int nRank = CardCodeRank(pCodes[i]);
+            if (!SpoilsHold({1u << nRank, bSameSuit}, family, pCodes, nChoice)) continue;
+            for (int nOther = nLine + 1; nOther < index.Lines(); ++nOther)
+                if (arrBest[static_cast<std::size_t>(nOther)] >= 0)
+                    vecGains[index.At(nLine, nOther, bSameSuit, nRank)] +=
+                        deal.nDeals *
+                        (arrValues[arrBest[static_cast<std::size_t>(nOther)]] - arrValues[nChoice]);
+        }
+    }
+}
+
+std::vector<std::int64_t> CountGains(const CStrategyChart& chart, const CHoldPays& pays,
+                                     const CGainIndex& index) {
+    const std::span<const CDealClass> vecDeals = DealClasses(pays.GetTable().GetCards());
+    std::vector<std::int64_t> vecGains(index.Size(), 0);
+    std::mutex mutex;
+    ParallelFor(static_cast<int>(vecDeals.size()), 4096, [&](int nBegin, int nEnd) {
+        std::vector<std::int64_t> vecPart(vecGains.size(), 0);
+        for (int d = nBegin; d < nEnd; ++d)
+            AddDealGains(chart, pays, vecDeals[static_cast<std::size_t>(d)], index, vecPart);
+        std::lock_guard<std::mutex> lock(mutex);
+        for (std::size_t i = 0; i < vecGains.size(); ++i) vecGains[i] += vecPart[i];
+    });
+    return vecGains;
+}
+
+// Takes the best exceptions of the gains, one per line: a rank more on a sub-line it has, or a
+// new sub-line while there is room. Whether any was taken.
+bool TakeExceptions(CStrategyChart& chart, const std::vector<std::int64_t>& vecGains,
+                    const CGainIndex& index, std::int64_t nNewLine, std::int64_t nMoreRanks,
+                    int& nSubLines) {
+    std::vector<std::size_t> vecOrder;
+    for (std::size_t i = 0; i < vecGains.size(); ++i)
+        if (vecGains[i] >= nMoreRanks) vecOrder.push_back(i);
+    std::sort(vecOrder.begin(), vecOrder.end(),
+              [&](std::size_t a, std::size_t b) { return vecGains[a] > vecGains[b]; });
+    std::vector<bool> vecDone(static_cast<std::size_t>(index.Lines()), false);
+    bool bTaken = false;
+    for (const std::size_t i : vecOrder) {
+        int nLine = 0;
+        const CChartException found = index.Exception(i, nLine);
+        if (vecDone[static_cast<std::size_t>(nLine)]) continue;
+        std::vector<CChartException> vecExceptions =
+            chart.GetLines()[static_cast<std::size_t>(nLine)].vecExceptions;
+        auto it =
+            std::find_if(vecExceptions.begin(), vecExceptions.end(), [&](const CChartException& e) {
+                return e.bSameSuit == found.bSameSuit && e.nInstead == found.nInstead;
+            });
+        if (it == vecExceptions.end()) {
+            if (nSubLines == 0 || vecGains[i] < nNewLine) continue;
+            --nSubLines;
+            vecExceptions.push_back(found);
+        } else {
+            it->nRanks |= found.nRanks;
+        }
+        chart.SetExceptions(nLine, std::move(vecExceptions));
+        vecDone[static_cast<std::size_t>(nLine)] = true;
+        bTaken = true;
+    }
+    return bTaken;
+}
+
+}  // namespace
+
+bool AddChartExceptions(CStrategyChart& chart, const CHoldPays& pays, int nSubLines) {
+    const CGainIndex index(static_cast<int>(chart.GetLines().size()));
+    if (index.Lines() > kMaxLines) return true;
+    // Worth a sub-line of its own from 0.00002 points, a rank more on one from 0.000005.
+    const COutcomeTable& counts = pays.GetTable();
+    const double dPoint =
+        static_cast<double>(counts.GetDrawLcm()) * static_cast<double>(counts.GetDeals()) / 100.0;
+    const auto nNewLine = static_cast<std::int64_t>(0.00002 * dPoint);
+    const auto nMoreRanks = static_cast<std::int64_t>(0.000005 * dPoint);
+    for (int nPass = 0; nPass < 12; ++nPass) {
+        const std::vector<std::int64_t> vecGains = CountGains(chart, pays, index);
+        if (IsParallelWorkStopped()) return false;
+        if (!TakeExceptions(chart, vecGains, index, nNewLine, nMoreRanks, nSubLines)) break;
+    }
+    return true;
+}
