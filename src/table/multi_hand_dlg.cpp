@@ -401,6 +401,8 @@ void CMultiHandDlg::OnDraw() {
     for (int h = 0; h < m_nHands; ++h) {
         m_deck.Shuffle();
         m_deck.ShuffleDrawPile();
+        for (CTableObserver* pObserver : m_vecObservers)
+            pObserver->OnHandPile(*this, h, m_deck.GetDrawPile());
         for (int i = 0; i < kCardsPerHand; ++i) {
             CCard* pCard = m_deck.DrawCard();
             if (m_bHeld[i]) pCard = m_hands[0].GetCard(i);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -28,7 +29,9 @@
 #include "ui/coach/hands_section.h"
 #include "ui/coach/session_section.h"
 #include "ui/coach/strategy_section.h"
+#include "ui/coach/training_section.h"
 #include "ui/coach/warning_section.h"
+#include "ui/store/history_database.h"
 #include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
 
@@ -51,10 +54,18 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(kCoachWidth, kCoachHeight);
 
+    // The decisions are valued, and so kept, with the coach shown or not.
     m_coach.SetChangeHandler([this] {
-        if (isVisible()) Refresh();
+        if (isVisible()) {
+            Refresh();
+        } else if (m_coach.HasUnvaluedDraw()) {
+            BuildNeededTable();
+        }
     });
     m_dlg.AddObserver(&m_coach);
+    m_dlg.AddObserver(&m_trainer);
+    m_trainer.SetMinorShare(CTrainingSection::KeptMinorShare());
+    OpenHistory();
     InstallCoachGroupAccessibility();
 }
 
@@ -84,10 +95,11 @@ void CCoachWindow::BuildContent() {
     pLayout->addWidget(m_pDeal = new CDealSection(m_coach, this));
     pLayout->addWidget(m_pWarning = new CWarningSection(m_coach, m_dlg, m_pTable, this));
     pLayout->addWidget(m_pHands = new CHandsSection(m_coach, this));
+    pLayout->addWidget(m_pTraining = new CTrainingSection(m_coach, m_trainer, this));
     pLayout->addWidget(m_pSession = new CSessionSection(m_coach, this, [this] { return Room(); }));
     // The strategy list takes the height the other groups leave.
     pLayout->addWidget(m_pStrategy = new CStrategySection(m_coach, this), 1);
-    pLayout->addWidget(m_pCostly = new CCostlySection(m_coach, this));
+    pLayout->addWidget(m_pCostly = new CCostlySection(m_coach, m_trainer, this));
     pScroll->viewport()->installEventFilter(this);
     ChainTabOrder();
 }
@@ -98,6 +110,8 @@ void CCoachWindow::ChainTabOrder() {
                                  m_pWarning->WarnBox(),
                                  m_pWarning->Threshold(),
                                  m_pHands,
+                                 m_pTraining,
+                                 m_pTraining->MinorShare(),
                                  m_pSession,
                                  m_pStrategy,
                                  m_pStrategy->ChartLines(),
@@ -111,7 +125,23 @@ int CCoachWindow::Room() const {
     return m_pScrolled->parentWidget()->width() - margins.left() - margins.right();
 }
 
+void CCoachWindow::OpenHistory() {
+    m_pHistory = std::make_unique<CHistoryDatabase>();
+    const std::string strWhy = m_pHistory->Open();
+    if (strWhy.empty()) {
+        m_trainer.SetStore(m_pHistory.get());
+        return;
+    }
+    m_pHistory.reset();
+    m_trainer.TurnHistoryOff(strWhy);
+}
+
+CHistoryDatabase* CCoachWindow::GetHistory() const {
+    return m_trainer.GetStore() != nullptr ? m_pHistory.get() : nullptr;
+}
+
 CCoachWindow::~CCoachWindow() {
+    m_dlg.RemoveObserver(&m_trainer);
     m_dlg.RemoveObserver(&m_coach);
     // A table still being built is dropped, and its job stopped with m_build, never waited for.
 }
@@ -185,6 +215,7 @@ void CCoachWindow::Refresh() {
     RefreshStatus();
     m_pWarning->Refresh();
     m_pDeal->Refresh();
+    m_pTraining->Refresh();
     m_pHands->Refresh();
     m_pSession->Refresh();
     m_pStrategy->Refresh();
@@ -216,7 +247,9 @@ void CCoachWindow::BuildNeededTable() {
         },
         // Refreshes, and builds the next table waited for.
         [this](std::shared_ptr<const COutcomeTable> pTable) { m_coach.SetTable(pTable); },
-        [this](double dDone) { m_pStatus->setText(WorkingText(dDone)); });
+        [this](double dDone) {
+            if (m_pStatus != nullptr) m_pStatus->setText(WorkingText(dDone));
+        });
 }
 
 void CCoachWindow::BuildNeededChart() {

@@ -1,0 +1,182 @@
+#include "ui/store/history_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace {
+
+const char* const kSchema =
+    "CREATE TABLE IF NOT EXISTS decisions ("
+    " played_at TEXT NOT NULL,"
+    " table_name TEXT NOT NULL,"
+    " family TEXT NOT NULL,"
+    " bet INTEGER NOT NULL,"
+    " hands INTEGER NOT NULL,"
+    " deal TEXT NOT NULL,"
+    " held TEXT NOT NULL,"
+    " best TEXT NOT NULL,"
+    " ev_held REAL NOT NULL,"
+    " ev_best REAL NOT NULL,"
+    " chart_line TEXT,"
+    " grade TEXT NOT NULL CHECK (grade IN ('correct', 'minor', 'major')),"
+    " drill INTEGER NOT NULL CHECK (drill IN (0, 1)))";
+
+const char* const kColumns =
+    "played_at, table_name, family, bet, hands, deal, held, best, ev_held, ev_best, chart_line, "
+    "grade, drill";
+
+// SQLite's own result codes, which the driver gives as the native error code.
+bool IsBusy(const QSqlError& error) {
+    const QString strCode = error.nativeErrorCode();
+    return strCode == "5" || strCode == "6";  // busy, locked
+}
+
+// The first of "<file>.bad", "<file>.bad.1", ... that is not taken.
+QString AsidePath(const QString& strPath) {
+    QString strAside = strPath + ".bad";
+    for (int n = 1; QFileInfo::exists(strAside); ++n)
+        strAside = QString("%1.bad.%2").arg(strPath).arg(n);
+    return strAside;
+}
+
+}  // namespace
+
+CHistoryDatabase::CHistoryDatabase(QString strPath)
+    : m_strPath(std::move(strPath)),
+      m_strConnection(QString("history-%1").arg(reinterpret_cast<quintptr>(this))) {}
+
+CHistoryDatabase::~CHistoryDatabase() {
+    Close();
+}
+
+QString CHistoryDatabase::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           "/handfall/history.sqlite";
+}
+
+void CHistoryDatabase::Close() {
+    m_pInsert.reset();
+    if (QSqlDatabase::contains(m_strConnection)) {
+        QSqlDatabase::database(m_strConnection, false).close();
+        QSqlDatabase::removeDatabase(m_strConnection);
+    }
+}
+
+std::string CHistoryDatabase::Fail(const QString& strWhat, const QSqlError& error) {
+    Close();
+    const QString strWhy = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A file another program holds is left as it is; anything else is kept aside for the
+    // player to look at, so the next run starts afresh.
+    if (!IsBusy(error) && QFileInfo::exists(m_strPath)) {
+        m_strAside = AsidePath(m_strPath);
+        if (QFile::rename(m_strPath, m_strAside)) {
+            for (const char* pszSuffix : {"-wal", "-shm"})
+                if (QFileInfo::exists(m_strPath + pszSuffix))
+                    QFile::rename(m_strPath + pszSuffix, m_strAside + pszSuffix);
+            return (strWhat + ": " + strWhy + "; the file is now " + m_strAside).toStdString();
+        }
+        m_strAside.clear();
+    }
+    return (strWhat + ": " + strWhy).toStdString();
+}
+
+std::string CHistoryDatabase::Open() {
+    Close();
+    if (!QSqlDatabase::isDriverAvailable("QSQLITE")) return "Qt has no SQLite driver";
+    if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
+        return ("cannot make " + QFileInfo(m_strPath).absolutePath()).toStdString();
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", m_strConnection);
+    db.setDatabaseName(m_strPath);
+    db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=1000");
+    if (!db.open()) return Fail("cannot open " + m_strPath, db.lastError());
+    QSqlQuery query(db);
+    // WAL: a commit is one append to the journal, and a kill never leaves a torn page behind.
+    // NORMAL: no flush to the disk per decision; only a power cut can lose the last few.
+    for (const char* pszStatement : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL",
+                                     kSchema, "SELECT count(*) FROM decisions"}) {
+        if (!query.exec(pszStatement)) return Fail("cannot read " + m_strPath, query.lastError());
+    }
+    m_pInsert = std::make_unique<QSqlQuery>(db);
+    if (!m_pInsert->prepare(QString("INSERT INTO decisions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                                    "?, ?, ?, ?, ?)")
+                                .arg(kColumns)))
+        return Fail("cannot write " + m_strPath, m_pInsert->lastError());
+    return "";
+}
+
+std::string CHistoryDatabase::Append(const CDecisionRecord& record) {
+    if (!m_pInsert) return "the history is not open";
+    const QVariant arrValues[] = {QString::fromStdString(record.strPlayedAt),
+                                  QString::fromStdString(record.strTableName),
+                                  QString::fromStdString(record.strFamily),
+                                  record.nBet,
+                                  record.nHands,
+                                  QString::fromStdString(record.strDeal),
+                                  QString::fromStdString(record.strHeld),
+                                  QString::fromStdString(record.strBest),
+                                  record.dEvHeld,
+                                  record.dEvBest,
+                                  record.chartLine
+                                      ? QVariant(QString::fromStdString(*record.chartLine))
+                                      : QVariant(QMetaType::fromType<QString>()),
+                                  QString(GradeKey(record.eGrade)),
+                                  record.bDrill ? 1 : 0};
+    for (int i = 0; i < static_cast<int>(std::size(arrValues)); ++i)
+        m_pInsert->bindValue(i, arrValues[i]);
+    // Outside a transaction, each statement is one: the row is in the file, or not at all.
+    if (!m_pInsert->exec()) return Fail("cannot write " + m_strPath, m_pInsert->lastError());
+    return "";
+}
+
+std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
+    std::vector<CDecisionRecord> vecRecords;
+    if (!m_pInsert) return vecRecords;
+    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString("SELECT %1 FROM decisions ORDER BY rowid").arg(kColumns)))
+        return vecRecords;
+    while (query.next()) {
+        CDecisionRecord record;
+        record.strPlayedAt = query.value(0).toString().toStdString();
+        record.strTableName = query.value(1).toString().toStdString();
+        record.strFamily = query.value(2).toString().toStdString();
+        record.nBet = query.value(3).toInt();
+        record.nHands = query.value(4).toInt();
+        record.strDeal = query.value(5).toString().toStdString();
+        record.strHeld = query.value(6).toString().toStdString();
+        record.strBest = query.value(7).toString().toStdString();
+        record.dEvHeld = query.value(8).toDouble();
+        record.dEvBest = query.value(9).toDouble();
+        if (!query.value(10).isNull()) record.chartLine = query.value(10).toString().toStdString();
+        record.eGrade =
+            ParseGrade(query.value(11).toString().toStdString()).value_or(EGrade::Major);
+        record.bDrill = query.value(12).toInt() != 0;
+        vecRecords.push_back(std::move(record));
+    }
+    return vecRecords;
+}
+
+std::string CHistoryDatabase::Clear() {
+    if (!m_pInsert) return "the history is not open";
+    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    if (!query.exec("DELETE FROM decisions")) return query.lastError().text().toStdString();
+    // The space goes back to the disk too.
+    query.exec("VACUUM");
+    return "";
+}
+
+std::string CHistoryDatabase::ExportCsv(const QString& strPath) const {
+    QSaveFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    file.write(CsvHeader().c_str());
+    for (const CDecisionRecord& record : Load()) file.write(CsvLine(record).c_str());
+    if (!file.commit()) return file.errorString().toStdString();
+    return "";
+}

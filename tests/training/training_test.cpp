@@ -1,0 +1,139 @@
+// Grades, the same-cards replay and the kept rows over scripted sessions at a real table.
+// Jh Qh Kh 10h 2c: four to a royal pays 375/47 per coin; Jh Qh Kh alone pays less.
+#include <gtest/gtest.h>
+
+#include "analysis/hold_value.h"
+#include "analysis/outcome_cache.h"
+#include "coach/coach.h"
+#include "table/table_fixture.h"
+#include "training/decision_record.h"
+#include "training/history_store.h"
+#include "training/same_cards.h"
+#include "training/trainer.h"
+
+namespace {
+
+constexpr int kThreeToRoyal = 0b00111;
+constexpr int kFourToRoyal = 0b01111;
+
+TEST(GradeTest, EqualPayIsCorrectAndTheCostPerCoinAgainstTheShareSplitsMinorFromMajor) {
+    struct CCase {
+        std::int64_t nBest, nHeld, nUnit;
+        double dShare;
+        EGrade eGrade;
+    } const cases[] = {
+        {500, 500, 1000, 0.01, EGrade::Correct},  // another hold worth as much
+        {500, 491, 1000, 0.01, EGrade::Minor},    // 0.009 per coin
+        {500, 490, 1000, 0.01, EGrade::Major},    // 0.01: not below the share
+        {500, 490, 1000, 0.02, EGrade::Minor},    // the share is the player's
+        {500, 100, 1000, 0.01, EGrade::Major},
+    };
+    for (const CCase& c : cases)
+        EXPECT_EQ(GradeOf(c.nBest, c.nHeld, c.nUnit, c.dShare), c.eGrade)
+            << c.nBest << " " << c.nHeld << " " << c.dShare;
+    for (EGrade e : {EGrade::Correct, EGrade::Minor, EGrade::Major})
+        EXPECT_EQ(ParseGrade(GradeKey(e)), e);
+    EXPECT_EQ(ParseGrade("good"), std::nullopt);
+}
+
+class TrainerTest : public TableTest {
+protected:
+    TrainerTest() {
+        dlg.AddObserver(&coach);
+        dlg.AddObserver(&trainer);
+        coach.SetTable(SharedOutcomeTable(GetFamily("jacks"), kAsBuiltRules));
+        trainer.SetStore(&history);
+        trainer.SetClock([] { return std::time_t{1796800867}; });
+    }
+    ~TrainerTest() override {
+        dlg.RemoveObserver(&trainer);
+        dlg.RemoveObserver(&coach);
+    }
+
+    // Two hands: the first draws 9d at position 4 (a straight with the 10h held), the second Jc
+    // (jacks either way); position 3 takes Ah, then 2h.
+    void PlayRoyalDraw(int nMask) {
+        Deal("Jh Qh Kh 10h 2c");
+        for (int i = 0; i < 5; ++i)
+            if ((nMask >> i) & 1) host.Click(IDC_HOLDS[i]);
+        ScriptDraw({"- - - Ah 9d", "- - - 2h Jc"});
+        host.Click(IDC_DRAW);
+    }
+
+    CCoach coach;
+    CTrainer trainer{coach};
+    CMemoryHistory history;
+};
+
+// What the table paid for the best hold on the same script is what the replay says it would.
+TEST_F(TrainerTest, TheBestHoldReplayedOnTheSameCardsPaysWhatTheTableWouldHavePaid) {
+    SpinTo(IDC_SPIN_HANDS, 2);
+    PlayRoyalDraw(kThreeToRoyal);
+    const std::vector<CCostlyDecision> vecCostly = coach.GetCostlyDecisions();
+    ASSERT_EQ(vecCostly.size(), 1u);
+    const CCoachDeal& deal = vecCostly[0].deal;
+    ASSERT_EQ(deal.vecPiles.size(), 2u);
+    EXPECT_EQ(deal.nBestMask, kFourToRoyal);
+    EXPECT_EQ(ReplaySameCards(deal).nHeldWon, deal.nWon);
+    EXPECT_EQ(ReplaySameCards(deal).nHeldWon, 1);
+    EXPECT_EQ(ReplaySameCards(deal).nBestWon, 5);
+
+    PlayRoyalDraw(kFourToRoyal);
+    EXPECT_EQ(dlg.GetCoins() - 1000, 1 - 2 + 5 - 2);
+    EXPECT_EQ(trainer.GetSessionSameCards().nHeldWon, 1 + 5);
+    EXPECT_EQ(trainer.GetSessionSameCards().nBestWon, 5 + 5);
+    EXPECT_EQ(trainer.GetDecisionCount(), 2);
+
+    dlg.NewSession();  // the session's figures start afresh; the history stays
+    EXPECT_EQ(trainer.GetSessionSameCards().nBestWon, 0);
+    EXPECT_EQ(history.Load().size(), 2u);
+}
+
+TEST_F(TrainerTest, EachDecisionIsKeptAsARowInTheHistorysWords) {
+    SpinTo(IDC_SPIN_BET, 3);
+    SpinTo(IDC_SPIN_HANDS, 2);
+    PlayRoyalDraw(kThreeToRoyal);
+    PlayRoyalDraw(kFourToRoyal);
+    trainer.SetDrill(true);
+    PlayRoyalDraw(0b00011);
+    const std::vector<CDecisionRecord> vecRows = history.Load();
+    ASSERT_EQ(vecRows.size(), 3u);
+    const CDecisionRecord& row = vecRows[0];
+    EXPECT_EQ(row.strPlayedAt, "2026-12-09T07:21:07Z");
+    EXPECT_EQ(row.strFamily, "jacks");
+    EXPECT_EQ(row.nBet, 3);
+    EXPECT_EQ(row.nHands, 2);
+    EXPECT_EQ(row.strDeal, "Jh Qh Kh 10h 2c");
+    EXPECT_EQ(row.strHeld, "Jh Qh Kh");
+    EXPECT_EQ(row.strBest, "Jh Qh Kh 10h");
+    EXPECT_DOUBLE_EQ(row.dEvBest, 7.97872340);  // 375/47 to 8 places
+    EXPECT_EQ(row.chartLine, std::nullopt);     // no chart was made
+    EXPECT_EQ(row.eGrade, EGrade::Major);
+    EXPECT_FALSE(row.bDrill);
+    EXPECT_EQ(vecRows[1].eGrade, EGrade::Correct);
+    EXPECT_EQ(vecRows[1].dEvHeld, vecRows[1].dEvBest);
+    EXPECT_TRUE(vecRows[2].bDrill);
+    EXPECT_EQ(vecRows[2].strHeld, "Jh Qh");
+}
+
+TEST(DecisionRecordTest, CardsReadBackAndCsvQuotesWhatNeedsIt) {
+    EXPECT_EQ(ParseCards("Jk 10h as"),
+              (std::vector<int>{JOKER_CODE, ParseCardCode("10h"), ParseCardCode("As")}));
+    EXPECT_TRUE(ParseCards("-").empty());
+    EXPECT_TRUE(ParseCards("Jh Xx").empty());
+    CDecisionRecord record;
+    record.strPlayedAt = "2026-12-09T09:21:07Z";
+    record.strTableName = "My \"best\", table";
+    record.strFamily = "deuces";
+    record.strDeal = "2c 3d 4h 5s 7c";
+    record.strHeld = "-";
+    record.strBest = "2c";
+    record.dEvHeld = 0.5;
+    record.dEvBest = 1.0 / 3;
+    record.eGrade = EGrade::Minor;
+    EXPECT_EQ(CsvLine(record),
+              "2026-12-09T09:21:07Z,\"My \"\"best\"\", table\",deuces,1,1,2c 3d 4h 5s 7c,-,2c,"
+              "0.50000000,0.33333333,,minor,0\r\n");
+}
+
+}  // namespace
