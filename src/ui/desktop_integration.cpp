@@ -11,6 +11,7 @@
 #include "ui/table/best_hold.h"
 #include "ui/table/new_session.h"
 #include "ui/table/table_keys.h"
+#include "ui/training/history_menu.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallBestHold(host, *pTable);
         CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
+        InstallHistoryMenu(host, *pCoach);
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);
         WatchHandChanges(host);

@@ -89,7 +89,7 @@ void CTrainingSection::RefreshDeal() {
     const EGrade eGrade = m_trainer.Grade(deal);
     QString strGrade = QString("Grade: ") + GradeWords(eGrade);
     if (eGrade != EGrade::Correct)
-        strGrade += QString(", %1 % of the bet given up")
+        strGrade += QString(", gives up %1 % of the bet per hand")
                         .arg(Number(100.0 * static_cast<double>(deal.nBestPay - deal.nChosenPay) /
                                         static_cast<double>(kAnyDeckDrawLcm),
                                     2));

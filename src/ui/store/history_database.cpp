@@ -163,6 +163,13 @@ std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
     return vecRecords;
 }
 
+int CHistoryDatabase::Count() const {
+    if (!m_pInsert) return 0;
+    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    return query.exec("SELECT count(*) FROM decisions") && query.next() ? query.value(0).toInt()
+                                                                        : 0;
+}
+
 std::string CHistoryDatabase::Clear() {
     if (!m_pInsert) return "the history is not open";
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));

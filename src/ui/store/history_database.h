@@ -34,6 +34,8 @@ public:
     std::string Append(const CDecisionRecord& record) override;
     std::vector<CDecisionRecord> Load() const override;
     std::string Clear() override;
+    // Rows kept; 0 when none can be read.
+    int Count() const;
     // Every row as CSV into strPath, written whole or not at all; "" or why not.
     std::string ExportCsv(const QString& strPath) const;
 
