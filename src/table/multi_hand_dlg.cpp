@@ -218,7 +218,14 @@ bool CMultiHandDlg::IsHeld(int nIndex) const {
 }
 
 bool CMultiHandDlg::CanDeal() const {
-    return !m_bClosed && !m_bDealt && m_nCoins >= m_nBet * m_nHands;
+    return !m_bClosed && !m_bDealt && (m_bPractice || m_nCoins >= m_nBet * m_nHands);
+}
+
+bool CMultiHandDlg::SetPractice(bool bPractice) {
+    if (m_bDealt || m_bClosed) return false;
+    m_bPractice = bPractice;
+    m_btnDeal.EnableWindow(CanDeal());
+    return true;
 }
 
 const CHand& CMultiHandDlg::GetHand(int nIndex) const {
@@ -354,7 +361,7 @@ void CMultiHandDlg::OnDeal() {
         m_nHands = nHands;
         m_nCoins = nCoins;
     }
-    m_nCoins -= m_nHands * m_nBet;
+    if (!m_bPractice) m_nCoins -= m_nHands * m_nBet;
     m_bDealt = true;
     UpdateData(false);
 
@@ -430,7 +437,7 @@ void CMultiHandDlg::OnDraw() {
     ListResults(nTotal);
 
     // Coins cannot wrap past the largest balance; no real session comes near it.
-    m_nCoins = nTotal > INT_MAX - m_nCoins ? INT_MAX : m_nCoins + nTotal;
+    if (!m_bPractice) m_nCoins = nTotal > INT_MAX - m_nCoins ? INT_MAX : m_nCoins + nTotal;
     if (!CanDeal()) m_btnDeal.EnableWindow(false);
     UpdateData(false);
     EnableReadyControls(true);

@@ -7,6 +7,8 @@
 #include "coach/coach.h"
 #include "table/table_fixture.h"
 #include "training/decision_record.h"
+#include "training/drill.h"
+#include "training/drill_dealer.h"
 #include "training/history_store.h"
 #include "training/same_cards.h"
 #include "training/trainer.h"
@@ -134,6 +136,96 @@ TEST(DecisionRecordTest, CardsReadBackAndCsvQuotesWhatNeedsIt) {
     EXPECT_EQ(CsvLine(record),
               "2026-12-09T09:21:07Z,\"My \"\"best\"\", table\",deuces,1,1,2c 3d 4h 5s 7c,-,2c,"
               "0.50000000,0.33333333,,minor,0\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+CDecisionRecord Kept(const std::string& strDeal, const char* pszLine, double dCost,
+                     const std::string& strFamily = "jacks", int nBet = 1) {
+    CDecisionRecord record;
+    record.strFamily = strFamily;
+    record.nBet = nBet;
+    record.strDeal = strDeal;
+    record.dEvBest = 1.0;
+    record.dEvHeld = 1.0 - dCost;
+    if (pszLine) record.chartLine = pszLine;
+    record.eGrade = dCost == 0 ? EGrade::Correct : dCost < 0.01 ? EGrade::Minor : EGrade::Major;
+    return record;
+}
+
+// A seeded history: low pairs cost most (0.25 at bet 2 plus 0.1), then suited KQ; the deuces
+// row and the one with no line are not counted; the 4-flush class had no mistake.
+const CMemoryHistory kSeeded({
+    Kept("5c 5d 9h Js 2c", "Low Pair", 0.25, "jacks", 2),
+    Kept("Kh Qh 3c 8d 2s", "Suited KQ", 0.3),
+    Kept("5c 5d 9h Js 2c", "Low Pair", 0.1),
+    Kept("2h 6h 9h Jh 3c", "4 to a Flush", 0.0),
+    Kept("Kh Qh 3c 8d 2s", "Suited KQ", 0.005),
+    Kept("7c 7d 2h 9s Kc", "Low Pair", 9.0, "deuces"),
+    Kept("Ah 9c 3c 8d 2s", nullptr, 2.0),
+});
+
+TEST(DrillTest, WeakSpotsAreTheFamilysClassesWhoseMistakesCostMost) {
+    const std::vector<CClassCost> vecSpots =
+        WeakSpots(kSeeded.Load(), "jacks", [](const CDecisionRecord& r) { return r.chartLine; });
+    ASSERT_EQ(vecSpots.size(), 2u);
+    EXPECT_EQ(vecSpots[0].strClass, "Low Pair");
+    EXPECT_EQ(vecSpots[0].nMistakes, 2);
+    EXPECT_DOUBLE_EQ(vecSpots[0].dCost, 0.6);
+    EXPECT_EQ(vecSpots[1].strClass, "Suited KQ");
+    EXPECT_EQ(vecSpots[1].nDecisions, 2);
+    EXPECT_DOUBLE_EQ(vecSpots[1].dCost, 0.305);
+}
+
+TEST(DrillTest, PastMistakesAreReplayedCostliestFirstEachDealOnce) {
+    const std::vector<std::array<int, 5>> vecDeals = PastMistakes(kSeeded.Load(), "jacks", 5);
+    ASSERT_EQ(vecDeals.size(), 3u);
+    EXPECT_EQ(CardsText(vecDeals[0].data(), 5), "Ah 9c 3c 8d 2s");
+    EXPECT_EQ(CardsText(vecDeals[1].data(), 5), "5c 5d 9h Js 2c");
+    EXPECT_EQ(CardsText(vecDeals[2].data(), 5), "Kh Qh 3c 8d 2s");
+    EXPECT_EQ(PastMistakes(kSeeded.Load(), "jacks", 1).size(), 1u);
+}
+
+TEST(DrillTest, ARoundSumsUpItsGrades) {
+    CRoundSummary summary;
+    summary.Add(EGrade::Correct, 0);
+    summary.Add(EGrade::Major, 0.5);
+    summary.Add(EGrade::Minor, 0.004);
+    EXPECT_EQ(SummaryText(summary),
+              "Practice round: 1 right, 1 minor, 1 major; the mistakes gave up 0.50 coins a hand.");
+}
+
+// The chosen deals come to the table in turn; the draws stay the random source's. Practice
+// takes no stake and pays nothing in.
+TEST_F(TableTest, ADrillDealsItsChosenCardsAtTheTableWithNoCoinsAtStake) {
+    ASSERT_TRUE(dlg.SetPractice(true));
+    CDrillDealer dealer(dlg);
+    dealer.SetDeals({{ParseCardCode("As"), ParseCardCode("Ks"), ParseCardCode("Qs"),
+                      ParseCardCode("Js"), ParseCardCode("10s")},
+                     {ParseCardCode("2c"), ParseCardCode("2d"), ParseCardCode("2h"),
+                      ParseCardCode("9s"), ParseCardCode("3c")}});
+    // The shuffle's other 47 picks are the random source's.
+    for (int i = 0; i < 47; ++i) script.Push(0);
+    host.Click(IDC_DEAL);
+    EXPECT_EQ(HandText(0), "As Ks Qs Js 10s");
+    for (int i = 0; i < 5; ++i) host.Click(IDC_HOLDS[i]);
+    ScriptDraw(std::vector<std::string>(50, "- - - - -"));
+    host.Click(IDC_DRAW);
+    EXPECT_EQ(dlg.GetCoins(), 1000);
+    EXPECT_EQ(dealer.GetDrawnCount(), 1);
+    host.Click(IDC_DUCES_WILD);  // the next deal's cards follow the change of game
+    for (int i = 0; i < 47; ++i) script.Push(0);
+    host.Click(IDC_DEAL);
+    EXPECT_EQ(HandText(0), "2c 2d 2h 9s 3c");
+    ScriptDraw(std::vector<std::string>(50, "- - - - -"));
+    host.Click(IDC_DRAW);
+    EXPECT_TRUE(dealer.IsOver());
+    ASSERT_TRUE(dlg.SetPractice(false));
+    Deal("4h 5h 6h 7h 8h");  // after the round, deals are the random source's again
+    EXPECT_EQ(HandText(0), "4h 5h 6h 7h 8h");
+    EXPECT_EQ(dlg.GetCoins(), 950);
 }
 
 }  // namespace
