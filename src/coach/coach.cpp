@@ -39,6 +39,7 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
         deal.payTable = dlg.GetPayTable();
         deal.nBet = dlg.GetBet();
         deal.nHands = dlg.GetHandsInPlay();
+        deal.bPractice = dlg.IsPractice();
         for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
             deal.arrCodes[static_cast<size_t>(i)] = CardCodeOf(dlg.GetHand(0).GetCard(i));
         m_vecDeals.push_back(deal);
@@ -275,7 +276,7 @@ CSessionFigures CCoach::GetSessionFigures() const {
     std::int64_t nValuedBet = 0;
     std::int64_t nOffChart = 0;  // 1/kAnyDeckDrawLcm coins
     for (const CCoachDeal& deal : m_vecDeals) {
-        if (!deal.bDrawn) continue;
+        if (!deal.bDrawn || deal.bPractice) continue;
         const std::int64_t nBet = static_cast<std::int64_t>(deal.nBet) * deal.nHands;
         ++figures.nDeals;
         figures.nHandsPlayed += deal.nHands;

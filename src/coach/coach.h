@@ -35,7 +35,8 @@ struct CCoachDeal {
     int nHands = 0;
     int nHoldMask = 0;  // the hold played, or held so far
     bool bDrawn = false;
-    int nWon = 0;                              // coins the draw paid, all hands together
+    bool bPractice = false;  // dealt in practice, nothing at stake: not the session's play
+    int nWon = 0;            // coins the draw paid, all hands together
     std::map<std::string, int> mapHandCounts;  // hands of each paying category the draw gave
     // Once the variant's table is there: the expected pay per coin of the hold played and of
     // the best hold, in 1/kAnyDeckDrawLcm coins, and the best hold's mask.

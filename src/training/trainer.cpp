@@ -29,10 +29,12 @@ EGrade CTrainer::Grade(const CCoachDeal& deal) const {
 }
 
 void CTrainer::OnDecision(const CCoachDeal& deal) {
-    const CSameCards same = ReplaySameCards(deal);
-    m_session.nHeldWon += same.nHeldWon;
-    m_session.nBestWon += same.nBestWon;
-    ++m_nDecisions;
+    if (!deal.bPractice) {
+        const CSameCards same = ReplaySameCards(deal);
+        m_session.nHeldWon += same.nHeldWon;
+        m_session.nBestWon += same.nBestWon;
+        ++m_nDecisions;
+    }
     if (m_pStore != nullptr) {
         const std::string strWhy =
             m_pStore->Append(MakeDecisionRecord(deal, m_dMinorShare, m_clock(), m_bDrill));

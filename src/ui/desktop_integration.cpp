@@ -12,6 +12,7 @@
 #include "ui/table/new_session.h"
 #include "ui/table/table_keys.h"
 #include "ui/training/history_menu.h"
+#include "ui/training/practice_dialog.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         InstallBestHold(host, *pTable);
         CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
+        InstallPractice(host, *pTable, *pCoach);
         InstallHistoryMenu(host, *pCoach);
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);

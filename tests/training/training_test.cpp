@@ -89,6 +89,13 @@ TEST_F(TrainerTest, TheBestHoldReplayedOnTheSameCardsPaysWhatTheTableWouldHavePa
     dlg.NewSession();  // the session's figures start afresh; the history stays
     EXPECT_EQ(trainer.GetSessionSameCards().nBestWon, 0);
     EXPECT_EQ(history.Load().size(), 2u);
+
+    ASSERT_TRUE(dlg.SetPractice(true));  // kept, but none of the session's play
+    SpinTo(IDC_SPIN_HANDS, 2);
+    PlayRoyalDraw(kThreeToRoyal);
+    EXPECT_EQ(history.Load().size(), 3u);
+    EXPECT_EQ(trainer.GetSessionSameCards().nBestWon, 0);
+    EXPECT_EQ(coach.GetSessionFigures().nDeals, 0);
 }
 
 TEST_F(TrainerTest, EachDecisionIsKeptAsARowInTheHistorysWords) {

@@ -33,10 +33,11 @@ CTrainingSection::CTrainingSection(const CCoach& coach, CTrainer& trainer, QWidg
     : CCoachGroup("Training", pParent), m_coach(coach), m_trainer(trainer) {
     auto* pLayout = new QVBoxLayout(this);
     m_pGrade = new CCoachFigure("Grade", this);
+    m_pBest = new CCoachFigure("Best hold", this);
     m_pSameDeal = new CCoachFigure("Same cards, this deal", this);
     m_pSameSession = new CCoachFigure("Same cards, this session", this);
     m_pHistory = new CCoachFigure("History", this);
-    for (CCoachFigure* pFigure : {m_pGrade, m_pSameDeal, m_pSameSession, m_pHistory}) {
+    for (CCoachFigure* pFigure : {m_pGrade, m_pBest, m_pSameDeal, m_pSameSession, m_pHistory}) {
         pFigure->setWordWrap(true);
         pLayout->addWidget(pFigure);
     }
@@ -81,8 +82,10 @@ void CTrainingSection::RefreshDeal() {
     const std::optional<CDealFigures> figures = m_coach.GetDealFigures();
     if (!figures || !figures->deal.bDrawn || !figures->deal.bValued) {
         m_pGrade->setText(figures ? "Grade: after the draw" : "");
-        m_pSameDeal->setText("");
-        m_pSameDeal->setVisible(false);
+        for (CCoachFigure* pFigure : {m_pBest, m_pSameDeal}) {
+            pFigure->setText("");
+            pFigure->setVisible(false);
+        }
         return;
     }
     const CCoachDeal& deal = figures->deal;
@@ -95,6 +98,12 @@ void CTrainingSection::RefreshDeal() {
                                     2));
     m_pGrade->setText(strGrade);
     SetCostColour(m_pGrade, eGrade == EGrade::Major);
+    // The best hold, and the chart's line that decides the deal once the chart is made.
+    QString strBest = "Best hold: " + HoldText(deal.arrCodes, deal.nBestMask);
+    if (deal.bCharted && !deal.strChartLine.empty())
+        strBest += "; the chart's line: " + QString::fromStdString(deal.strChartLine);
+    m_pBest->setText(strBest);
+    m_pBest->setVisible(true);
     const CSameCards same = ReplaySameCards(deal);
     m_pSameDeal->setText(
         deal.vecPiles.empty()

@@ -25,6 +25,7 @@ private:
     const CCoach& m_coach;
     CTrainer& m_trainer;
     CCoachFigure* m_pGrade;
+    CCoachFigure* m_pBest;
     CCoachFigure* m_pSameDeal;
     CCoachFigure* m_pSameSession;
     CCoachFigure* m_pHistory;
