@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "training/decision_record.h"
+#include "training/progress.h"
 
 class CHistoryStore {
 public:
@@ -17,6 +18,11 @@ public:
     virtual std::vector<CDecisionRecord> Load() const = 0;
     // Forgets every decision; "" or why not.
     virtual std::string Clear() = 0;
+    // The progress figures; a store that can add them up itself faster says so here.
+    virtual std::vector<CProgressPoint> Progress() const { return ProgressOverTime(Load()); }
+    virtual std::vector<CMastery> Mastery(const std::string& strFamily) const {
+        return MasteryByClass(Load(), strFamily);
+    }
 };
 
 // The decisions in a list, for tests and drills that need no file.

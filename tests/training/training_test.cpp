@@ -10,6 +10,7 @@
 #include "training/drill.h"
 #include "training/drill_dealer.h"
 #include "training/history_store.h"
+#include "training/progress.h"
 #include "training/same_cards.h"
 #include "training/trainer.h"
 
@@ -233,6 +234,39 @@ TEST_F(TableTest, ADrillDealsItsChosenCardsAtTheTableWithNoCoinsAtStake) {
     Deal("4h 5h 6h 7h 8h");  // after the round, deals are the random source's again
     EXPECT_EQ(HandText(0), "4h 5h 6h 7h 8h");
     EXPECT_EQ(dlg.GetCoins(), 950);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProgressTest, PerTableAndDayDrillsLeftOutMasteryOverEachClasssLast50) {
+    std::vector<CDecisionRecord> vecRecords;
+    for (int i = 0; i < 60; ++i) {
+        // The oldest ten low pairs are mistakes; the last 50 are all right.
+        CDecisionRecord record = Kept("5c 5d 9h Js 2c", "Low Pair", i < 10 ? 0.5 : 0.0);
+        record.strPlayedAt = i < 30 ? "2026-12-08T10:00:00Z" : "2026-12-09T10:00:00Z";
+        record.strTableName = "9/6";
+        vecRecords.push_back(record);
+    }
+    CDecisionRecord drill = Kept("Kh Qh 3c 8d 2s", "Suited KQ", 0.2, "jacks", 2);
+    drill.strPlayedAt = "2026-12-09T11:00:00Z";
+    drill.strTableName = "9/6";
+    drill.bDrill = true;
+    vecRecords.push_back(drill);
+    const std::vector<CProgressPoint> vecPoints = ProgressOverTime(vecRecords);
+    ASSERT_EQ(vecPoints.size(), 2u);
+    EXPECT_EQ(vecPoints[0].strDay, "2026-12-08");
+    EXPECT_DOUBLE_EQ(vecPoints[0].ErrorRate(), 10.0 / 30);
+    EXPECT_DOUBLE_EQ(vecPoints[0].CostPer100(), 100 * 5.0 / 30);
+    EXPECT_EQ(vecPoints[1].nDecisions, 30);
+    EXPECT_EQ(vecPoints[1].nMistakes, 0);
+    const std::vector<CMastery> vecMastery = MasteryByClass(vecRecords, "jacks");
+    ASSERT_EQ(vecMastery.size(), 2u);
+    EXPECT_EQ(vecMastery[0].strClass, "Suited KQ");
+    EXPECT_EQ(vecMastery[0].nDecisions, 1);
+    EXPECT_NEAR(vecMastery[0].dCost, 0.4, 1e-12);
+    EXPECT_EQ(vecMastery[1], (CMastery{"Low Pair", 50, 50, 0.0}));
 }
 
 }  // namespace

@@ -163,6 +163,52 @@ std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
     return vecRecords;
 }
 
+namespace {
+
+const char* const kMistakeCost =
+    "total(CASE WHEN grade <> 'correct' THEN (ev_best - ev_held) * bet ELSE 0 END)";
+
+}  // namespace
+
+std::vector<CProgressPoint> CHistoryDatabase::Progress() const {
+    std::vector<CProgressPoint> vecPoints;
+    if (!m_pInsert) return vecPoints;
+    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString("SELECT table_name, substr(played_at, 1, 10) AS day, count(*), "
+                            "total(grade <> 'correct'), %1 FROM decisions WHERE drill = 0 "
+                            "GROUP BY table_name, day")
+                        .arg(kMistakeCost)))
+        return vecPoints;
+    while (query.next())
+        vecPoints.push_back({query.value(0).toString().toStdString(),
+                             query.value(1).toString().toStdString(), query.value(2).toInt(),
+                             query.value(3).toInt(), query.value(4).toDouble()});
+    SortProgress(vecPoints);
+    return vecPoints;
+}
+
+std::vector<CMastery> CHistoryDatabase::Mastery(const std::string& strFamily) const {
+    std::vector<CMastery> vecMastery;
+    if (!m_pInsert) return vecMastery;
+    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    query.setForwardOnly(true);
+    query.prepare(QString("SELECT chart_line, count(*), total(grade = 'correct'), %1 FROM "
+                          "(SELECT chart_line, grade, ev_best, ev_held, bet, row_number() OVER "
+                          "(PARTITION BY chart_line ORDER BY rowid DESC) AS n FROM decisions "
+                          "WHERE family = ? AND chart_line IS NOT NULL) WHERE n <= %2 "
+                          "GROUP BY chart_line")
+                      .arg(kMistakeCost)
+                      .arg(kMasteryWindow));
+    query.addBindValue(QString::fromStdString(strFamily));
+    if (!query.exec()) return vecMastery;
+    while (query.next())
+        vecMastery.push_back({query.value(0).toString().toStdString(), query.value(1).toInt(),
+                              query.value(2).toInt(), query.value(3).toDouble()});
+    SortMastery(vecMastery);
+    return vecMastery;
+}
+
 int CHistoryDatabase::Count() const {
     if (!m_pInsert) return 0;
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));

@@ -34,6 +34,9 @@ public:
     std::string Append(const CDecisionRecord& record) override;
     std::vector<CDecisionRecord> Load() const override;
     std::string Clear() override;
+    // Added up by the database: the window opens as quickly with a year of play.
+    std::vector<CProgressPoint> Progress() const override;
+    std::vector<CMastery> Mastery(const std::string& strFamily) const override;
     // Rows kept; 0 when none can be read.
     int Count() const;
     // Every row as CSV into strPath, written whole or not at all; "" or why not.

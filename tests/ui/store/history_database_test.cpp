@@ -103,3 +103,48 @@ TEST_F(HistoryDatabaseTest, ExportsCsvAndClears) {
 }
 
 }  // namespace
+
+namespace {
+
+// The database adds up the same figures as the rules over a list, on a history of two days,
+// two tables, drills and more than 50 decisions of one class.
+TEST_F(HistoryDatabaseTest, ProgressAndMasteryAddUpAsOverTheListOfRows) {
+    CHistoryDatabase history(strPath);
+    ASSERT_EQ(history.Open(), "");
+    CMemoryHistory list;
+    const char* const arrLines[] = {"High Pair", "Low Pair", "4 to a Flush"};
+    for (int i = 0; i < 260; ++i) {
+        CDecisionRecord record = Row("Ah 7c 8d 2s 3h", static_cast<EGrade>(i % 3));
+        record.strPlayedAt = i < 120 ? "2026-12-08T23:59:59Z" : "2026-12-09T00:00:00Z";
+        record.strTableName = i % 4 == 0 ? "Jacks or Better 8/5" : "Jacks or Better 9/6";
+        record.dEvHeld = record.eGrade == EGrade::Correct ? record.dEvBest : 0.01 * (i % 7);
+        record.nBet = 1 + i % 5;
+        record.bDrill = i % 10 == 0;
+        if (i % 13 != 0) record.chartLine = arrLines[i % 11 % 3];
+        if (i % 17 == 0) record.strFamily = "deuces";
+        ASSERT_EQ(history.Append(record), "");
+        list.Append(record);
+    }
+    const std::vector<CProgressPoint> vecPoints = history.Progress();
+    ASSERT_EQ(vecPoints.size(), 4u);
+    const std::vector<CProgressPoint> vecExpected = list.Progress();
+    for (size_t i = 0; i < vecPoints.size(); ++i) {
+        EXPECT_EQ(vecPoints[i].strTable + vecPoints[i].strDay,
+                  vecExpected[i].strTable + vecExpected[i].strDay);
+        EXPECT_EQ(vecPoints[i].nDecisions, vecExpected[i].nDecisions);
+        EXPECT_EQ(vecPoints[i].nMistakes, vecExpected[i].nMistakes);
+        EXPECT_NEAR(vecPoints[i].dCost, vecExpected[i].dCost, 1e-9);
+    }
+    const std::vector<CMastery> vecMastery = history.Mastery("jacks");
+    const std::vector<CMastery> vecMasteryExpected = list.Mastery("jacks");
+    ASSERT_EQ(vecMastery.size(), 3u);
+    for (const CMastery& mastery : vecMastery) EXPECT_EQ(mastery.nDecisions, kMasteryWindow);
+    for (size_t i = 0; i < vecMastery.size(); ++i) {
+        EXPECT_EQ(vecMastery[i].strClass, vecMasteryExpected[i].strClass);
+        EXPECT_EQ(vecMastery[i].nDecisions, vecMasteryExpected[i].nDecisions);
+        EXPECT_EQ(vecMastery[i].nCorrect, vecMasteryExpected[i].nCorrect);
+        EXPECT_NEAR(vecMastery[i].dCost, vecMasteryExpected[i].dCost, 1e-9);
+    }
+}
+
+}  // namespace
