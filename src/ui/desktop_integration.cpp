@@ -13,6 +13,7 @@
 #include "ui/table/table_keys.h"
 #include "ui/training/history_menu.h"
 #include "ui/training/practice_dialog.h"
+#include "ui/training/progress_window.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void SetUpDialogHost(CQtDialogHost& host) {
         CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
         InstallPractice(host, *pTable, *pCoach);
+        InstallProgress(host, *pTable, *pCoach);
         InstallHistoryMenu(host, *pCoach);
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);
