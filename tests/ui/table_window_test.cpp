@@ -113,8 +113,10 @@ TEST_F(TableWindowTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
     QStringList texts;
     for (QAction* pAction : pMenu->actions())
         texts << (pAction->isSeparator() ? "-" : pAction->text());
-    EXPECT_EQ(texts, (QStringList{"Mi&nimize", "&Best Hold", "&Coach", "Pay &Tables...",
-                                  "New &Session", "-", "&Close", "-", "&About Tablo..."}));
+    EXPECT_EQ(texts,
+              (QStringList{"Mi&nimize", "&Best Hold", "&Coach", "Pay &Tables...", "&Practice...",
+                           "P&rogress...", "Export &History...", "C&lear History...",
+                           "New &Session", "-", "&Close", "-", "&About Tablo..."}));
     pMenu->actions().last()->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);
 }
