@@ -78,6 +78,16 @@ void BM_ProgressWindowOpens(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgressWindowOpens)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The part of opening that is the database's: the figures over time, and mastery.
+void BM_ProgressFigures(benchmark::State& state) {
+    CFullHistory& full = FullHistory();
+    for (auto _ : state) {
+        if (state.range(0) == 0) benchmark::DoNotOptimize(full.history.Progress());
+        if (state.range(0) == 1) benchmark::DoNotOptimize(full.history.Mastery("jacks"));
+    }
+}
+BENCHMARK(BM_ProgressFigures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 void BM_SizeOf100000Decisions(benchmark::State& state) {
     CFullHistory& full = FullHistory();
     const QString strPath = full.history.GetPath();

@@ -28,14 +28,54 @@ const char* const kSchema =
     " grade TEXT NOT NULL CHECK (grade IN ('correct', 'minor', 'major')),"
     " drill INTEGER NOT NULL CHECK (drill IN (0, 1)))";
 
+// What the progress window reads, kept up to date by the database as each row goes in, so
+// that it opens as quickly over a year of play: per table and day, and each class's last 50.
+#define HANDFALL_MISTAKE_COST_OF(row)                                                   \
+    "CASE WHEN " row "grade <> 'correct' THEN (" row "ev_best - " row "ev_held) * " row \
+    "bet ELSE 0 END"
+#define HANDFALL_MISTAKE_COST HANDFALL_MISTAKE_COST_OF("NEW.")
+const char* const kSummaries[] = {
+    "CREATE TABLE IF NOT EXISTS progress_days (table_name TEXT NOT NULL, day TEXT NOT NULL,"
+    " decisions INTEGER NOT NULL, mistakes INTEGER NOT NULL, cost REAL NOT NULL,"
+    " PRIMARY KEY (table_name, day)) WITHOUT ROWID",
+    "CREATE TRIGGER IF NOT EXISTS decisions_progress AFTER INSERT ON decisions WHEN NEW.drill = 0 BEGIN"
+    " INSERT INTO progress_days VALUES (NEW.table_name, substr(NEW.played_at, 1, 10), 1,"
+    " NEW.grade <> 'correct', " HANDFALL_MISTAKE_COST
+    ") ON CONFLICT (table_name, day) DO UPDATE"
+    " SET decisions = decisions + 1, mistakes = mistakes + excluded.mistakes,"
+    " cost = cost + excluded.cost; END",
+    "CREATE TABLE IF NOT EXISTS class_recent (family TEXT NOT NULL, chart_line TEXT NOT NULL,"
+    " seq INTEGER NOT NULL, correct INTEGER NOT NULL, cost REAL NOT NULL,"
+    " PRIMARY KEY (family, chart_line, seq)) WITHOUT ROWID",
+    "CREATE TRIGGER IF NOT EXISTS decisions_mastery AFTER INSERT ON decisions WHEN NEW.chart_line IS NOT NULL"
+    " BEGIN INSERT INTO class_recent VALUES (NEW.family, NEW.chart_line, NEW.rowid,"
+    " NEW.grade = 'correct', " HANDFALL_MISTAKE_COST
+    "); DELETE FROM class_recent WHERE"
+    " family = NEW.family AND chart_line = NEW.chart_line AND seq <= (SELECT seq FROM"
+    " class_recent WHERE family = NEW.family AND chart_line = NEW.chart_line ORDER BY seq DESC"
+    " LIMIT 1 OFFSET 50); END",  // 50: kMasteryWindow
+    // Rows kept before the summaries were, added up into them.
+    "INSERT INTO progress_days SELECT table_name, substr(played_at, 1, 10), count(*),"
+    " total(grade <> 'correct'), total(" HANDFALL_MISTAKE_COST_OF("") ") FROM decisions"
+    " WHERE drill = 0 GROUP BY 1, 2",
+    "INSERT INTO class_recent SELECT family, chart_line, seq, grade = 'correct', "
+    HANDFALL_MISTAKE_COST_OF("") " FROM (SELECT rowid AS seq, *, row_number() OVER"
+    " (PARTITION BY family, chart_line ORDER BY rowid DESC) AS n FROM decisions"
+    " WHERE chart_line IS NOT NULL) WHERE n <= 50"};
+#undef HANDFALL_MISTAKE_COST
+#undef HANDFALL_MISTAKE_COST_OF
+
 const char* const kColumns =
     "played_at, table_name, family, bet, hands, deal, held, best, ev_held, ev_best, chart_line, "
     "grade, drill";
 
-// SQLite's own result codes, which the driver gives as the native error code.
-bool IsBusy(const QSqlError& error) {
-    const QString strCode = error.nativeErrorCode();
-    return strCode == "5" || strCode == "6";  // busy, locked
+// A file SQLite cannot use: damaged, not a database, unreadable (its own result codes, which
+// the driver gives as the native error code, extended codes keeping the primary one in the
+// low byte). A file another program holds, a full disk and the like leave it as it is.
+bool IsDamaged(const QSqlError& error) {
+    bool bNumber = false;
+    const int nCode = error.nativeErrorCode().toInt(&bNumber) & 0xff;
+    return bNumber && (nCode == 10 || nCode == 11 || nCode == 14 || nCode == 26);
 }
 
 // The first of "<file>.bad", "<file>.bad.1", ... that is not taken.
@@ -72,9 +112,9 @@ void CHistoryDatabase::Close() {
 std::string CHistoryDatabase::Fail(const QString& strWhat, const QSqlError& error) {
     Close();
     const QString strWhy = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    // A file another program holds is left as it is; anything else is kept aside for the
-    // player to look at, so the next run starts afresh.
-    if (!IsBusy(error) && QFileInfo::exists(m_strPath)) {
+    // A file that cannot be used is kept aside for the player to look at, so the next run
+    // starts afresh.
+    if (IsDamaged(error) && QFileInfo::exists(m_strPath)) {
         m_strAside = AsidePath(m_strPath);
         if (QFile::rename(m_strPath, m_strAside)) {
             for (const char* pszSuffix : {"-wal", "-shm"})
@@ -102,6 +142,14 @@ std::string CHistoryDatabase::Open() {
     for (const char* pszStatement : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL",
                                      kSchema, "SELECT count(*) FROM decisions"}) {
         if (!query.exec(pszStatement)) return Fail("cannot read " + m_strPath, query.lastError());
+    }
+    if (!query.exec("SELECT 1 FROM sqlite_master WHERE name = 'progress_days'"))
+        return Fail("cannot read " + m_strPath, query.lastError());
+    if (!query.next()) {
+        // New, or kept by a run without the summaries: made once, in one transaction.
+        bool bMade = db.transaction();
+        for (const char* pszStatement : kSummaries) bMade = bMade && query.exec(pszStatement);
+        if (!bMade || !db.commit()) return Fail("cannot write " + m_strPath, query.lastError());
     }
     m_pInsert = std::make_unique<QSqlQuery>(db);
     if (!m_pInsert->prepare(QString("INSERT INTO decisions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
@@ -163,22 +211,12 @@ std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
     return vecRecords;
 }
 
-namespace {
-
-const char* const kMistakeCost =
-    "total(CASE WHEN grade <> 'correct' THEN (ev_best - ev_held) * bet ELSE 0 END)";
-
-}  // namespace
-
 std::vector<CProgressPoint> CHistoryDatabase::Progress() const {
     std::vector<CProgressPoint> vecPoints;
     if (!m_pInsert) return vecPoints;
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QString("SELECT table_name, substr(played_at, 1, 10) AS day, count(*), "
-                            "total(grade <> 'correct'), %1 FROM decisions WHERE drill = 0 "
-                            "GROUP BY table_name, day")
-                        .arg(kMistakeCost)))
+    if (!query.exec("SELECT table_name, day, decisions, mistakes, cost FROM progress_days"))
         return vecPoints;
     while (query.next())
         vecPoints.push_back({query.value(0).toString().toStdString(),
@@ -193,13 +231,9 @@ std::vector<CMastery> CHistoryDatabase::Mastery(const std::string& strFamily) co
     if (!m_pInsert) return vecMastery;
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
     query.setForwardOnly(true);
-    query.prepare(QString("SELECT chart_line, count(*), total(grade = 'correct'), %1 FROM "
-                          "(SELECT chart_line, grade, ev_best, ev_held, bet, row_number() OVER "
-                          "(PARTITION BY chart_line ORDER BY rowid DESC) AS n FROM decisions "
-                          "WHERE family = ? AND chart_line IS NOT NULL) WHERE n <= %2 "
-                          "GROUP BY chart_line")
-                      .arg(kMistakeCost)
-                      .arg(kMasteryWindow));
+    query.prepare(
+        "SELECT chart_line, count(*), total(correct), total(cost) FROM class_recent "
+        "WHERE family = ? GROUP BY chart_line");
     query.addBindValue(QString::fromStdString(strFamily));
     if (!query.exec()) return vecMastery;
     while (query.next())
@@ -219,7 +253,9 @@ int CHistoryDatabase::Count() const {
 std::string CHistoryDatabase::Clear() {
     if (!m_pInsert) return "the history is not open";
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
-    if (!query.exec("DELETE FROM decisions")) return query.lastError().text().toStdString();
+    for (const char* pszTable : {"decisions", "progress_days", "class_recent"})
+        if (!query.exec(QString("DELETE FROM ") + pszTable))
+            return query.lastError().text().toStdString();
     // The space goes back to the disk too.
     query.exec("VACUUM");
     return "";

@@ -125,26 +125,44 @@ TEST_F(HistoryDatabaseTest, ProgressAndMasteryAddUpAsOverTheListOfRows) {
         ASSERT_EQ(history.Append(record), "");
         list.Append(record);
     }
-    const std::vector<CProgressPoint> vecPoints = history.Progress();
-    ASSERT_EQ(vecPoints.size(), 4u);
-    const std::vector<CProgressPoint> vecExpected = list.Progress();
-    for (size_t i = 0; i < vecPoints.size(); ++i) {
-        EXPECT_EQ(vecPoints[i].strTable + vecPoints[i].strDay,
-                  vecExpected[i].strTable + vecExpected[i].strDay);
-        EXPECT_EQ(vecPoints[i].nDecisions, vecExpected[i].nDecisions);
-        EXPECT_EQ(vecPoints[i].nMistakes, vecExpected[i].nMistakes);
-        EXPECT_NEAR(vecPoints[i].dCost, vecExpected[i].dCost, 1e-9);
+    const auto compare = [&list](const CHistoryDatabase& history) {
+        const std::vector<CProgressPoint> vecPoints = history.Progress();
+        ASSERT_EQ(vecPoints.size(), 4u);
+        const std::vector<CProgressPoint> vecExpected = list.Progress();
+        for (size_t i = 0; i < vecPoints.size(); ++i) {
+            EXPECT_EQ(vecPoints[i].strTable + vecPoints[i].strDay,
+                      vecExpected[i].strTable + vecExpected[i].strDay);
+            EXPECT_EQ(vecPoints[i].nDecisions, vecExpected[i].nDecisions);
+            EXPECT_EQ(vecPoints[i].nMistakes, vecExpected[i].nMistakes);
+            EXPECT_NEAR(vecPoints[i].dCost, vecExpected[i].dCost, 1e-9);
+        }
+        const std::vector<CMastery> vecMastery = history.Mastery("jacks");
+        const std::vector<CMastery> vecMasteryExpected = list.Mastery("jacks");
+        ASSERT_EQ(vecMastery.size(), 3u);
+        for (const CMastery& mastery : vecMastery) EXPECT_EQ(mastery.nDecisions, kMasteryWindow);
+        for (size_t i = 0; i < vecMastery.size(); ++i) {
+            EXPECT_EQ(vecMastery[i].strClass, vecMasteryExpected[i].strClass);
+            EXPECT_EQ(vecMastery[i].nDecisions, vecMasteryExpected[i].nDecisions);
+            EXPECT_EQ(vecMastery[i].nCorrect, vecMasteryExpected[i].nCorrect);
+            EXPECT_NEAR(vecMastery[i].dCost, vecMasteryExpected[i].dCost, 1e-9);
+        }
+    };
+    compare(history);
+    // A file kept before the summaries were: they are made from its rows.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
+        db.setDatabaseName(strPath);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const char* pszDrop :
+             {"DROP TABLE progress_days", "DROP TABLE class_recent",
+              "DROP TRIGGER decisions_progress", "DROP TRIGGER decisions_mastery"})
+            ASSERT_TRUE(query.exec(pszDrop));
     }
-    const std::vector<CMastery> vecMastery = history.Mastery("jacks");
-    const std::vector<CMastery> vecMasteryExpected = list.Mastery("jacks");
-    ASSERT_EQ(vecMastery.size(), 3u);
-    for (const CMastery& mastery : vecMastery) EXPECT_EQ(mastery.nDecisions, kMasteryWindow);
-    for (size_t i = 0; i < vecMastery.size(); ++i) {
-        EXPECT_EQ(vecMastery[i].strClass, vecMasteryExpected[i].strClass);
-        EXPECT_EQ(vecMastery[i].nDecisions, vecMasteryExpected[i].nDecisions);
-        EXPECT_EQ(vecMastery[i].nCorrect, vecMasteryExpected[i].nCorrect);
-        EXPECT_NEAR(vecMastery[i].dCost, vecMasteryExpected[i].dCost, 1e-9);
-    }
+    QSqlDatabase::removeDatabase("older");
+    CHistoryDatabase older(strPath);
+    ASSERT_EQ(older.Open(), "");
+    compare(older);
 }
 
 }  // namespace
