@@ -122,6 +122,7 @@ CProgressWindow::CProgressWindow(QWidget* pParent)
                                                    {"Table", "Day", "Decisions", "Mistakes",
                                                     "Error rate", "Cost per 100 decisions"},
                                                    pOverTime));
+    m_pOverTime->setObjectName("progressByDay");
     m_pTabs->addTab(pOverTime, "Over &time");
 
     auto* pMastery = new QWidget(m_pTabs);
@@ -132,6 +133,7 @@ CProgressWindow::CProgressWindow(QWidget* pParent)
                                                      {"Hand class", "Of the last 50", "Correct",
                                                       "Share correct", "Cost of the mistakes"},
                                                      pMastery));
+    m_pMastery->setObjectName("masteryByClass");
     m_pTabs->addTab(pMastery, "&Mastery");
 }
 
