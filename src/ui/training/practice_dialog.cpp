@@ -28,7 +28,7 @@ enum EChoice { kWeakSpots, kOneClass, kMistakes };
 }  // namespace
 
 CPracticeDialog::CPracticeDialog(CMultiHandDlg& dlg, CCoachWindow& coach, QWidget* pTable)
-    : QDialog(pTable), m_dlg(dlg), m_coach(coach), m_pTable(pTable) {
+    : QDialog(pTable), m_dlg(dlg), m_coach(coach), m_pCoachAlive(&coach), m_pTable(pTable) {
     setWindowTitle("Practice");
     setObjectName("practice");
     Build();
@@ -36,7 +36,7 @@ CPracticeDialog::CPracticeDialog(CMultiHandDlg& dlg, CCoachWindow& coach, QWidge
 }
 
 CPracticeDialog::~CPracticeDialog() {
-    m_coach.GetTrainer().SetDecidedHandler({});
+    if (m_pCoachAlive) m_coach.GetTrainer().SetDecidedHandler({});
 }
 
 void CPracticeDialog::Build() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
 
@@ -44,6 +45,8 @@ private:
 
     CMultiHandDlg& m_dlg;
     CCoachWindow& m_coach;
+    // The coach goes first when the table closes (it was made first): told nothing then.
+    QPointer<CCoachWindow> m_pCoachAlive;
     QWidget* m_pTable;
     CWindowJob m_chartJob{this};
     std::shared_ptr<const CStrategyChart> m_pChart;
