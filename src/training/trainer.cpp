@@ -2,7 +2,9 @@
 
 #include "analysis/hold_value.h"
 #include "coach/coach.h"
+#include "strategy/chart_cache.h"
 #include "training/decision_record.h"
+#include "training/drill.h"
 #include "training/history_store.h"
 
 CTrainer::CTrainer(CCoach& coach) : m_coach(coach), m_clock([] { return std::time(nullptr); }) {
@@ -36,8 +38,12 @@ void CTrainer::OnDecision(const CCoachDeal& deal) {
         ++m_nDecisions;
     }
     if (m_pStore != nullptr) {
-        const std::string strWhy =
-            m_pStore->Append(MakeDecisionRecord(deal, m_dMinorShare, m_clock(), m_bDrill));
+        CDecisionRecord record = MakeDecisionRecord(deal, m_dMinorShare, m_clock(), m_bDrill);
+        // The coach may not have the chart in hand; one made for anyone else this run serves.
+        if (!record.chartLine)
+            if (const auto pChart = FindStrategyChart(deal.payTable, deal.nBet))
+                record.chartLine = ChartLineName(*pChart, deal.arrCodes);
+        const std::string strWhy = m_pStore->Append(record);
         if (!strWhy.empty()) TurnHistoryOff(strWhy);
     }
     if (m_decided) m_decided(deal, Grade(deal));
