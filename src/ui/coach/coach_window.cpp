@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -65,7 +66,9 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     m_dlg.AddObserver(&m_coach);
     m_dlg.AddObserver(&m_trainer);
     m_trainer.SetMinorShare(CTrainingSection::KeptMinorShare());
-    OpenHistory();
+    // After the table's first frame: loading the database driver would only delay it, and no
+    // decision comes before it.
+    QTimer::singleShot(0, this, [this] { OpenHistory(); });
     InstallCoachGroupAccessibility();
 }
 
