@@ -80,6 +80,8 @@ TEST_F(DamagedHistoryE2ETest, TheFileIsKeptAsideAndPlayGoesOnWithoutHistoryTillT
     Type("d");
     EXPECT_EQ(m_game.state(), QProcess::Running);
     EXPECT_FALSE(QFile::exists(HistoryPath()));
+    // Nothing said on the way: the coach tells why history is off.
+    EXPECT_EQ(m_game.readAllStandardError().toStdString(), "");
 
     m_game.kill();
     ASSERT_TRUE(m_game.waitForFinished(5000));

@@ -120,7 +120,8 @@ std::string CHistoryDatabase::Fail(const QString& strWhat, const QSqlError& erro
             for (const char* pszSuffix : {"-wal", "-shm"})
                 if (QFileInfo::exists(m_strPath + pszSuffix))
                     QFile::rename(m_strPath + pszSuffix, m_strAside + pszSuffix);
-            return (strWhat + ": " + strWhy + "; the file is now " + m_strAside).toStdString();
+            return (strWhat + ": " + strWhy + "; it is kept as " + QFileInfo(m_strAside).fileName())
+                .toStdString();
         }
         m_strAside.clear();
     }
@@ -132,31 +133,41 @@ std::string CHistoryDatabase::Open() {
     if (!QSqlDatabase::isDriverAvailable("QSQLITE")) return "Qt has no SQLite driver";
     if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
         return ("cannot make " + QFileInfo(m_strPath).absolutePath()).toStdString();
+    QString strWhat;
+    // Every handle on the connection is gone before Fail closes it.
+    const QSqlError error = Connect(strWhat);
+    return error.isValid() ? Fail(strWhat, error) : "";
+}
+
+QSqlError CHistoryDatabase::Connect(QString& strWhat) {
+    const QString strName = QFileInfo(m_strPath).fileName();
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", m_strConnection);
     db.setDatabaseName(m_strPath);
     db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=1000");
-    if (!db.open()) return Fail("cannot open " + m_strPath, db.lastError());
+    strWhat = "cannot open " + strName;
+    if (!db.open()) return db.lastError();
     QSqlQuery query(db);
+    strWhat = "cannot read " + strName;
     // WAL: a commit is one append to the journal, and a kill never leaves a torn page behind.
     // NORMAL: no flush to the disk per decision; only a power cut can lose the last few.
     for (const char* pszStatement : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL",
-                                     kSchema, "SELECT count(*) FROM decisions"}) {
-        if (!query.exec(pszStatement)) return Fail("cannot read " + m_strPath, query.lastError());
+                                     kSchema, "SELECT count(*) FROM decisions",
+                                     "SELECT 1 FROM sqlite_master WHERE name = 'progress_days'"}) {
+        if (!query.exec(pszStatement)) return query.lastError();
     }
-    if (!query.exec("SELECT 1 FROM sqlite_master WHERE name = 'progress_days'"))
-        return Fail("cannot read " + m_strPath, query.lastError());
+    strWhat = "cannot write " + strName;
     if (!query.next()) {
         // New, or kept by a run without the summaries: made once, in one transaction.
         bool bMade = db.transaction();
         for (const char* pszStatement : kSummaries) bMade = bMade && query.exec(pszStatement);
-        if (!bMade || !db.commit()) return Fail("cannot write " + m_strPath, query.lastError());
+        if (!bMade || !db.commit()) return query.lastError();
     }
     m_pInsert = std::make_unique<QSqlQuery>(db);
     if (!m_pInsert->prepare(QString("INSERT INTO decisions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
                                     "?, ?, ?, ?, ?)")
                                 .arg(kColumns)))
-        return Fail("cannot write " + m_strPath, m_pInsert->lastError());
-    return "";
+        return m_pInsert->lastError();
+    return {};
 }
 
 std::string CHistoryDatabase::Append(const CDecisionRecord& record) {
@@ -179,7 +190,10 @@ std::string CHistoryDatabase::Append(const CDecisionRecord& record) {
     for (int i = 0; i < static_cast<int>(std::size(arrValues)); ++i)
         m_pInsert->bindValue(i, arrValues[i]);
     // Outside a transaction, each statement is one: the row is in the file, or not at all.
-    if (!m_pInsert->exec()) return Fail("cannot write " + m_strPath, m_pInsert->lastError());
+    if (!m_pInsert->exec()) {
+        const QSqlError error = m_pInsert->lastError();
+        return Fail("cannot write " + QFileInfo(m_strPath).fileName(), error);
+    }
     return "";
 }
 

@@ -43,6 +43,8 @@ public:
     std::string ExportCsv(const QString& strPath) const;
 
 private:
+    // Opens the connection and readies the insert; the error, with what was being done.
+    QSqlError Connect(QString& strWhat);
     std::string Fail(const QString& strWhat, const QSqlError& error);
     void Close();
 
