@@ -5,6 +5,7 @@
 
 #include "analysis/card_code.h"
 #include "games/family.h"
+#include "model/card_array.h"
 #include "table/multi_hand_dlg.h"
 
 namespace {
@@ -38,6 +39,7 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
         deal.payTable = dlg.GetPayTable();
         deal.nBet = dlg.GetBet();
         deal.nHands = dlg.GetHandsInPlay();
+        deal.bPractice = dlg.IsPractice();
         for (int i = 0; i < CMultiHandDlg::kCardsPerHand; ++i)
             deal.arrCodes[static_cast<size_t>(i)] = CardCodeOf(dlg.GetHand(0).GetCard(i));
         m_vecDeals.push_back(deal);
@@ -54,10 +56,25 @@ void CCoach::OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) {
             deal.mapHandCounts = dlg.GetHandCounts();
             for (const auto& [strName, nCoins] : dlg.GetWinnings()) deal.nWon += nCoins;
             Value(deal);
+            if (deal.bValued && m_decided) m_decided(deal, static_cast<int>(m_vecDeals.size()));
         }
     }
     if (eEvent == ETableEvent::Dealt || eEvent == ETableEvent::HoldChanged) m_nViewed = 0;
     Changed();
+}
+
+void CCoach::OnHandPile(const CMultiHandDlg& /*dlg*/, int nHand, const CCardArray& pile) {
+    if (m_vecDeals.empty() || m_vecDeals.back().bDrawn || pile.GetSize() < 5) return;
+    std::vector<std::array<int, 5>>& vecPiles = m_vecDeals.back().vecPiles;
+    if (nHand == 0) vecPiles.clear();
+    std::array<int, 5> arrTop{};
+    for (int i = 0; i < 5; ++i) arrTop[static_cast<size_t>(i)] = CardCodeOf(pile[i]);
+    vecPiles.push_back(arrTop);
+}
+
+bool CCoach::HasUnvaluedDraw() const {
+    return std::any_of(m_vecDeals.begin(), m_vecDeals.end(),
+                       [](const CCoachDeal& deal) { return deal.bDrawn && !deal.bValued; });
 }
 
 const COutcomeTable* CCoach::Table(const COutcomeKey& key) const {
@@ -104,8 +121,12 @@ void CCoach::SetTable(std::shared_ptr<const COutcomeTable> pTable) {
     if (!pTable) return;
     const COutcomeKey key{&pTable->GetFamily(), pTable->GetRules()};
     if (!HasTable(key)) m_tables.push_back(std::move(pTable));
-    for (CCoachDeal& deal : m_vecDeals)
-        if (deal.bDrawn && !deal.bValued && KeyOf(deal) == key) Value(deal);
+    for (size_t i = 0; i < m_vecDeals.size(); ++i) {
+        CCoachDeal& deal = m_vecDeals[i];
+        if (!deal.bDrawn || deal.bValued || !(KeyOf(deal) == key)) continue;
+        Value(deal);
+        if (deal.bValued && m_decided) m_decided(deal, static_cast<int>(i) + 1);
+    }
     Changed();
 }
 
@@ -146,7 +167,10 @@ void CCoach::ValueChart(CCoachDeal& deal) const {
     const std::shared_ptr<const CStrategyChart> pChart = Chart(deal);
     std::array<CHoldOutcomes, 32> arrHolds;
     if (!deal.bValued || pChart == nullptr || !CountHolds(deal, arrHolds)) return;
-    deal.nChartMask = pChart->Choose(deal.arrCodes).nHoldMask;
+    const CChartChoice choice = pChart->Choose(deal.arrCodes);
+    deal.nChartMask = choice.nHoldMask;
+    if (choice.nLine >= 0 && choice.nLine < static_cast<int>(pChart->GetLines().size()))
+        deal.strChartLine = pChart->GetLines()[static_cast<size_t>(choice.nLine)].strName;
     deal.nChartPay = LcmPay(arrHolds[static_cast<size_t>(deal.nChartMask)]);
     deal.bCharted = true;
 }
@@ -282,7 +306,7 @@ CSessionFigures CCoach::GetSessionFigures() const {
     std::int64_t nValuedBet = 0;
     std::int64_t nOffChart = 0;  // 1/kAnyDeckDrawLcm coins
     for (const CCoachDeal& deal : m_vecDeals) {
-        if (!deal.bDrawn) continue;
+        if (!deal.bDrawn || deal.bPractice) continue;
         const std::int64_t nBet = static_cast<std::int64_t>(deal.nBet) * deal.nHands;
         ++figures.nDeals;
         figures.nHandsPlayed += deal.nHands;

@@ -37,7 +37,8 @@ struct CCoachDeal {
     int nHands = 0;
     int nHoldMask = 0;  // the hold played, or held so far
     bool bDrawn = false;
-    int nWon = 0;                              // coins the draw paid, all hands together
+    bool bPractice = false;  // dealt in practice, nothing at stake: not the session's play
+    int nWon = 0;            // coins the draw paid, all hands together
     std::map<std::string, int> mapHandCounts;  // hands of each paying category the draw gave
     // Once the variant's table is there: the expected pay per coin of the hold played and of
     // the best hold, in 1/kAnyDeckDrawLcm coins, and the best hold's mask.
@@ -50,6 +51,10 @@ struct CCoachDeal {
     bool bCharted = false;
     int nChartMask = 0;
     std::int64_t nChartPay = 0;
+    std::string strChartLine;  // the name of the chart's line that decides the deal
+    // Of each hand drawn, in order: the codes of the first five cards of its own pile, which a
+    // replaced position i takes (card i). With them the draw can be replayed with any hold.
+    std::vector<std::array<int, 5>> vecPiles;
 };
 
 // The chart of a pay table at a bet, which the coach asks for.
@@ -146,8 +151,15 @@ public:
     ~CCoach() override;
 
     void OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) override;
+    void OnHandPile(const CMultiHandDlg& dlg, int nHand, const CCardArray& pile) override;
     // Told after every change of what the coach shows.
     void SetChangeHandler(std::function<void()> changed) { m_changed = std::move(changed); }
+    // Told once of each drawn deal, as soon as its holds are valued (at the draw, or once its
+    // variant's table arrives), with the deal's number in the session (1 for the first).
+    using CDecisionHandler = std::function<void(const CCoachDeal& deal, int nDeal)>;
+    void SetDecisionHandler(CDecisionHandler decided) { m_decided = std::move(decided); }
+    // True while a drawn deal waits for its variant's table.
+    bool HasUnvaluedDraw() const;
 
     // The outcome table the coach waits for, most urgent first: the deal in view, the deals
     // drawn, then the pay table selected at the table. None when it waits for none.
@@ -224,4 +236,5 @@ private:
     COutcomeKey m_selected;
     bool m_bSelected = false;
     std::function<void()> m_changed;
+    CDecisionHandler m_decided;
 };

@@ -218,7 +218,14 @@ bool CMultiHandDlg::IsHeld(int nIndex) const {
 }
 
 bool CMultiHandDlg::CanDeal() const {
-    return !m_bClosed && !m_bDealt && m_nCoins >= m_nBet * m_nHands;
+    return !m_bClosed && !m_bDealt && (m_bPractice || m_nCoins >= m_nBet * m_nHands);
+}
+
+bool CMultiHandDlg::SetPractice(bool bPractice) {
+    if (m_bDealt || m_bClosed) return false;
+    m_bPractice = bPractice;
+    m_btnDeal.EnableWindow(CanDeal());
+    return true;
 }
 
 const CHand& CMultiHandDlg::GetHand(int nIndex) const {
@@ -354,7 +361,7 @@ void CMultiHandDlg::OnDeal() {
         m_nHands = nHands;
         m_nCoins = nCoins;
     }
-    m_nCoins -= m_nHands * m_nBet;
+    if (!m_bPractice) m_nCoins -= m_nHands * m_nBet;
     m_bDealt = true;
     UpdateData(false);
 
@@ -401,6 +408,8 @@ void CMultiHandDlg::OnDraw() {
     for (int h = 0; h < m_nHands; ++h) {
         m_deck.Shuffle();
         m_deck.ShuffleDrawPile();
+        for (CTableObserver* pObserver : m_vecObservers)
+            pObserver->OnHandPile(*this, h, m_deck.GetDrawPile());
         for (int i = 0; i < kCardsPerHand; ++i) {
             CCard* pCard = m_deck.DrawCard();
             if (m_bHeld[i]) pCard = m_hands[0].GetCard(i);
@@ -427,7 +436,7 @@ void CMultiHandDlg::OnDraw() {
     }
     ListResults(nTotal);
 
-    m_nCoins = CoinsAfterWin(m_nCoins, nTotal);
+    if (!m_bPractice) m_nCoins = CoinsAfterWin(m_nCoins, nTotal);
     if (!CanDeal()) m_btnDeal.EnableWindow(false);
     UpdateData(false);
     EnableReadyControls(true);

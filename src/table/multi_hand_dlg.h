@@ -70,6 +70,10 @@ public:
     bool SetPayTable(int nGame, const CPayTable& table);
     // Each game's pay table as the Pay Table dialog shows it, at the bet in play.
     std::array<std::string, 5> PayTableTexts() const;
+    // Practice: deals take no stake and draws pay nothing into the coins, so a drill costs and
+    // wins nothing; play is otherwise the same. Set only while no deal is in play.
+    bool SetPractice(bool bPractice);
+    bool IsPractice() const { return m_bPractice; }
     bool IsHeld(int nIndex) const;
     bool IsDealt() const { return m_bDealt; }
     bool IsClosed() const { return m_bClosed; }
@@ -144,6 +148,7 @@ private:
     bool m_bDealt = false;
     // After OnCancel the cards are deleted: nothing may read them again.
     bool m_bClosed = false;
+    bool m_bPractice = false;
     // The results list's background, valid while the window lives.
     CBrush m_brushFace;
     std::vector<CTableObserver*> m_vecObservers;

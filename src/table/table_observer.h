@@ -2,6 +2,7 @@
 // handler that made it. The table knows nothing more of its observer.
 #pragma once
 
+class CCardArray;
 class CMultiHandDlg;
 
 enum class ETableEvent {
@@ -19,4 +20,9 @@ class CTableObserver {
 public:
     virtual ~CTableObserver() = default;
     virtual void OnTableChanged(const CMultiHandDlg& dlg, ETableEvent eEvent) = 0;
+    // During a draw, hand nHand's own pile just before it takes its cards: a replaced position
+    // i takes pile card i. Whoever replays the draw with another hold keeps what it needs; no
+    // observer comes or goes meanwhile.
+    virtual void OnHandPile(const CMultiHandDlg& /*dlg*/, int /*nHand*/,
+                            const CCardArray& /*pile*/) {}
 };

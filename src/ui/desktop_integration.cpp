@@ -12,6 +12,9 @@
 #include "ui/table/best_hold.h"
 #include "ui/table/new_session.h"
 #include "ui/table/table_keys.h"
+#include "ui/training/history_menu.h"
+#include "ui/training/practice_dialog.h"
+#include "ui/training/progress_window.h"
 
 namespace {
 
@@ -51,6 +54,9 @@ void SetUpDialogHost(CQtDialogHost& host) {
         CCoachWindow* pCoach = InstallCoach(host, *pTable);
         InstallPayTables(host, *pTable);
         InstallBankroll(host, *pTable);
+        InstallPractice(host, *pTable, *pCoach);
+        InstallProgress(host, *pTable, *pCoach);
+        InstallHistoryMenu(host, *pCoach);
         InstallNewSession(host, *pTable, *pCoach);
         InstallDealTip(host, *pTable);
         WatchHandChanges(host);

@@ -18,8 +18,8 @@ protected:
         // Xvfb picks a free display and writes its number once it takes connections. No key
         // repeats: on a busy machine a key's release can come late enough to repeat it, and
         // the repeat lands wherever the first press moved the keyboard.
-        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
-                              "tcp", "-ardelay", "10000"});
+        m_xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                              "-ardelay", "10000"});
         ASSERT_TRUE(m_xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
         // Every program started from here on, the game too, runs on that display.
         qputenv("DISPLAY", ":" + m_xvfb.readAllStandardOutput().trimmed());
@@ -43,6 +43,8 @@ protected:
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.close();
         env.insert("XDG_CONFIG_HOME", m_runtimeDir.filePath("config"));
+        // A history of its own too, none at first.
+        env.insert("XDG_DATA_HOME", m_runtimeDir.filePath("data"));
         PrepareGame(env);
         m_game.setProcessEnvironment(env);
         m_game.start(HANDFALL_EXE, {});
@@ -57,6 +59,7 @@ protected:
     // What a test needs around the game before it starts, in the game's environment.
     virtual void PrepareGame(QProcessEnvironment&) {}
     QString SettingsPath() const { return m_runtimeDir.filePath("config/handfall/handfall.ini"); }
+    QString HistoryPath() const { return m_runtimeDir.filePath("data/handfall/history.sqlite"); }
     // Where the window's client area is on the screen; a window manager's frame moves it.
     void FindClientArea() { m_ptWindow = WindowRect(m_strWindow).topLeft(); }
     // A window's client area on the screen, as the X server has it.

@@ -115,6 +115,7 @@ TEST_F(TableWindowTest, WindowMenuEndsWithASeparatorAndTheAboutItem) {
         texts << (pAction->isSeparator() ? "-" : pAction->text());
     EXPECT_EQ(texts,
               (QStringList{"Mi&nimize", "&Best Hold", "&Coach", "Pay &Tables...", "Ban&kroll...",
+                           "&Practice...", "P&rogress...", "Export &History...", "C&lear History...",
                            "New &Session", "-", "&Close", "-", "&About Tablo..."}));
     pMenu->actions().last()->trigger();
     EXPECT_EQ(m_runner.Runs(IDD_PAYTABLE), 1);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -28,7 +30,9 @@
 #include "ui/coach/hands_section.h"
 #include "ui/coach/session_section.h"
 #include "ui/coach/strategy_section.h"
+#include "ui/coach/training_section.h"
 #include "ui/coach/warning_section.h"
+#include "ui/store/history_database.h"
 #include "ui/table/table_keys.h"
 #include "ui/table/table_speaker.h"
 
@@ -51,10 +55,20 @@ CCoachWindow::CCoachWindow(CMultiHandDlg& dlg, QWidget* pTable)
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(kCoachWidth, kCoachHeight);
 
+    // The decisions are valued, and so kept, with the coach shown or not.
     m_coach.SetChangeHandler([this] {
-        if (isVisible()) Refresh();
+        if (isVisible()) {
+            Refresh();
+        } else if (m_coach.HasUnvaluedDraw()) {
+            BuildNeededTable();
+        }
     });
     m_dlg.AddObserver(&m_coach);
+    m_dlg.AddObserver(&m_trainer);
+    m_trainer.SetMinorShare(CTrainingSection::KeptMinorShare());
+    // After the table's first frame: loading the database driver would only delay it, and no
+    // decision comes before it.
+    QTimer::singleShot(0, this, [this] { OpenHistory(); });
     InstallCoachGroupAccessibility();
 }
 
@@ -84,6 +98,7 @@ void CCoachWindow::BuildContent() {
     pLayout->addWidget(m_pDeal = new CDealSection(m_coach, this));
     pLayout->addWidget(m_pWarning = new CWarningSection(m_coach, m_dlg, m_pTable, this));
     pLayout->addWidget(m_pHands = new CHandsSection(m_coach, this));
+    pLayout->addWidget(m_pTraining = new CTrainingSection(m_coach, m_trainer, this));
     pLayout->addWidget(m_pSession = new CSessionSection(m_coach, this, [this] { return Room(); }));
     // The strategy list takes the height the other groups leave.
     pLayout->addWidget(
@@ -93,7 +108,7 @@ void CCoachWindow::BuildContent() {
                 m_coach.SetChartKind(bPenalty ? EChartKind::WithExceptions : EChartKind::Simple);
             }),
         1);
-    pLayout->addWidget(m_pCostly = new CCostlySection(m_coach, this));
+    pLayout->addWidget(m_pCostly = new CCostlySection(m_coach, m_trainer, this));
     pScroll->viewport()->installEventFilter(this);
     ChainTabOrder();
 }
@@ -104,6 +119,8 @@ void CCoachWindow::ChainTabOrder() {
                                  m_pWarning->WarnBox(),
                                  m_pWarning->Threshold(),
                                  m_pHands,
+                                 m_pTraining,
+                                 m_pTraining->MinorShare(),
                                  m_pSession,
                                  m_pStrategy,
                                  m_pStrategy->ChartLines(),
@@ -118,7 +135,23 @@ int CCoachWindow::Room() const {
     return m_pScrolled->parentWidget()->width() - margins.left() - margins.right();
 }
 
+void CCoachWindow::OpenHistory() {
+    m_pHistory = std::make_unique<CHistoryDatabase>();
+    const std::string strWhy = m_pHistory->Open();
+    if (strWhy.empty()) {
+        m_trainer.SetStore(m_pHistory.get());
+        return;
+    }
+    m_pHistory.reset();
+    m_trainer.TurnHistoryOff(strWhy);
+}
+
+CHistoryDatabase* CCoachWindow::GetHistory() const {
+    return m_trainer.GetStore() != nullptr ? m_pHistory.get() : nullptr;
+}
+
 CCoachWindow::~CCoachWindow() {
+    m_dlg.RemoveObserver(&m_trainer);
     m_dlg.RemoveObserver(&m_coach);
     // A table still being built is dropped, and its job stopped with m_build, never waited for.
 }
@@ -192,6 +225,7 @@ void CCoachWindow::Refresh() {
     RefreshStatus();
     m_pWarning->Refresh();
     m_pDeal->Refresh();
+    m_pTraining->Refresh();
     m_pHands->Refresh();
     m_pSession->Refresh();
     m_pStrategy->Refresh();
@@ -223,7 +257,9 @@ void CCoachWindow::BuildNeededTable() {
         },
         // Refreshes, and builds the next table waited for.
         [this](std::shared_ptr<const COutcomeTable> pTable) { m_coach.SetTable(pTable); },
-        [this](double dDone) { m_pStatus->setText(WorkingText(dDone)); });
+        [this](double dDone) {
+            if (m_pStatus != nullptr) m_pStatus->setText(WorkingText(dDone));
+        });
 }
 
 // A pass over every deal, quick beside a chart: before it.

@@ -6,7 +6,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "coach/coach.h"
+#include "training/trainer.h"
 #include "ui/coach/coach_place.h"
 #include "ui/work/window_job.h"
 
@@ -17,7 +20,9 @@ class CHandsSection;
 class CMultiHandDlg;
 class CQtDialogHost;
 class CSessionSection;
+class CHistoryDatabase;
 class CStrategySection;
+class CTrainingSection;
 class CWarningSection;
 
 // Lays out the coach's rooms, one under another, each of which refreshes itself; the window
@@ -36,6 +41,9 @@ public:
     void ShowBesideTable();
 
     const CCoach& GetCoach() const { return m_coach; }
+    CTrainer& GetTrainer() { return m_trainer; }
+    // The history the decisions go to; null while it is off.
+    CHistoryDatabase* GetHistory() const;
     // Before a Draw: true when the warning is on and the hold costs more than its threshold; it
     // is then shown instead of the draw, and a second Draw with the same hold goes ahead.
     bool HoldsBackDraw();
@@ -63,10 +71,14 @@ private:
     // The same for the strategy chart the coach waits for, once it waits for no table.
     void BuildNeededPlayFigures();
     void BuildNeededChart();
+    // Opens the history; when it cannot be, play goes on and the coach says why.
+    void OpenHistory();
 
     CMultiHandDlg& m_dlg;
     QWidget* m_pTable;
     CCoach m_coach;
+    CTrainer m_trainer{m_coach};
+    std::unique_ptr<CHistoryDatabase> m_pHistory;
     CWindowJob m_build{this};  // stopped when the window goes
 
     QLabel* m_pStatus = nullptr;
@@ -77,6 +89,7 @@ private:
     CSessionSection* m_pSession = nullptr;
     CStrategySection* m_pStrategy = nullptr;
     CCostlySection* m_pCostly = nullptr;
+    CTrainingSection* m_pTraining = nullptr;
 };
 
 // The key C and the window menu's check item "&Coach" on the table's host; the coach follows

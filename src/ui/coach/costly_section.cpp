@@ -7,15 +7,16 @@
 #include "coach/coach.h"
 #include "coach/coach_text.h"
 #include "model/card_words.h"
+#include "training/trainer.h"
 #include "ui/coach/coach_list.h"
 #include "ui/coach/figure_text.h"
 #include "ui/table/accessibility.h"
 
-CCostlySection::CCostlySection(CCoach& coach, QWidget* pParent)
-    : QGroupBox("Costly decisions, newest first", pParent), m_coach(coach) {
+CCostlySection::CCostlySection(CCoach& coach, const CTrainer& trainer, QWidget* pParent)
+    : QGroupBox("Costly decisions, newest first", pParent), m_coach(coach), m_trainer(trainer) {
     auto* pLayout = new QVBoxLayout(this);
     m_pCostly = MakeCoachList("Costly decisions, newest first",
-                              {"Deal", "Hold played", "Best hold", "Cost"}, this);
+                              {"Deal", "Hold played", "Best hold", "Cost", "Grade"}, this);
     m_pCostly->setObjectName("costlyDecisions");
     m_pCostly->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_pCostly->setMinimumHeight(50);
@@ -31,8 +32,10 @@ void CCostlySection::Refresh() {
     const std::vector<CCostlyDecision> vecCostly = m_coach.GetCostlyDecisions();
     const QSignalBlocker blocker(m_pCostly);
     // The list only grows: a decision once costly stays so.
-    if (static_cast<int>(vecCostly.size()) != m_nCostlyShown) {
+    if (static_cast<int>(vecCostly.size()) != m_nCostlyShown ||
+        m_dGradedShare != m_trainer.GetMinorShare()) {
         m_nCostlyShown = static_cast<int>(vecCostly.size());
+        m_dGradedShare = m_trainer.GetMinorShare();
         m_pCostly->clear();
         for (const CCostlyDecision& decision : vecCostly) AddRow(decision);
     }
@@ -66,5 +69,8 @@ void CCostlySection::AddRow(const CCostlyDecision& decision) {
     pItem->setData(3, Qt::AccessibleTextRole,
                    pItem->text(3) + " coins, " + Exactly(decision.cost).toLower());
     pItem->setForeground(3, CostColour());
+    const EGrade eGrade = m_trainer.Grade(decision.deal);
+    pItem->setText(4, eGrade == EGrade::Major ? "major" : "minor");
+    pItem->setData(4, Qt::AccessibleTextRole, QString(GradeWords(eGrade)));
     pItem->setData(0, Qt::UserRole, decision.nDeal);
 }
