@@ -47,8 +47,7 @@ std::string IsoTime(std::time_t tWhen) {
     return szText;
 }
 
-CDecisionRecord MakeDecisionRecord(const CCoachDeal& deal, double dMinorShare, std::time_t tWhen,
-                                   bool bDrill) {
+CDecisionRecord MakeDecisionRecord(const CCoachDeal& deal, double dMinorShare, std::time_t tWhen) {
     CDecisionRecord record;
     record.strPlayedAt = IsoTime(tWhen);
     record.strTableName = deal.payTable.strName;
@@ -63,7 +62,7 @@ CDecisionRecord MakeDecisionRecord(const CCoachDeal& deal, double dMinorShare, s
     record.dEvBest = Round8(static_cast<double>(deal.nBestPay) / dUnit);
     if (deal.bCharted && !deal.strChartLine.empty()) record.chartLine = deal.strChartLine;
     record.eGrade = GradeOf(deal.nBestPay, deal.nChosenPay, kAnyDeckDrawLcm, dMinorShare);
-    record.bDrill = bDrill;
+    record.bDrill = deal.bPractice;
     return record;
 }
 

@@ -37,8 +37,8 @@ std::vector<int> ParseCards(const std::string& strText);
 // "2026-12-09T09:41:07Z".
 std::string IsoTime(std::time_t tWhen);
 // A drawn and valued deal as a row, graded with dMinorShare.
-CDecisionRecord MakeDecisionRecord(const CCoachDeal& deal, double dMinorShare, std::time_t tWhen,
-                                   bool bDrill);
+// A drill is a deal dealt in practice: it may be valued, and kept, after the round has ended.
+CDecisionRecord MakeDecisionRecord(const CCoachDeal& deal, double dMinorShare, std::time_t tWhen);
 // What the hold played gives up per coin bet.
 inline double CostPerCoin(const CDecisionRecord& record) {
     return record.dEvBest - record.dEvHeld;

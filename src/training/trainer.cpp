@@ -38,7 +38,7 @@ void CTrainer::OnDecision(const CCoachDeal& deal) {
         ++m_nDecisions;
     }
     if (m_pStore != nullptr) {
-        CDecisionRecord record = MakeDecisionRecord(deal, m_dMinorShare, m_clock(), m_bDrill);
+        CDecisionRecord record = MakeDecisionRecord(deal, m_dMinorShare, m_clock());
         // The coach may not have the chart in hand; one made for anyone else this run serves.
         if (!record.chartLine)
             if (const auto pChart = FindStrategyChart(deal.payTable, deal.nBet))

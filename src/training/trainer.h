@@ -34,8 +34,6 @@ public:
     double GetMinorShare() const { return m_dMinorShare; }
     void SetMinorShare(double dShare) { m_dMinorShare = dShare; }
     EGrade Grade(const CCoachDeal& deal) const;
-    // Decisions from now on are marked as drills (nothing at stake) or as play.
-    void SetDrill(bool bDrill) { m_bDrill = bDrill; }
     // Told of each decision after it is kept, graded.
     void SetDecidedHandler(std::function<void(const CCoachDeal&, EGrade)> decided) {
         m_decided = std::move(decided);
@@ -55,7 +53,6 @@ private:
     CHistoryStore* m_pStore = nullptr;
     std::string m_strOffReason;
     double m_dMinorShare = kDefaultMinorShare;
-    bool m_bDrill = false;
     CSameCards m_session;
     int m_nDecisions = 0;
     std::function<std::time_t()> m_clock;

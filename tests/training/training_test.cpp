@@ -104,7 +104,7 @@ TEST_F(TrainerTest, EachDecisionIsKeptAsARowInTheHistorysWords) {
     SpinTo(IDC_SPIN_HANDS, 2);
     PlayRoyalDraw(kThreeToRoyal);
     PlayRoyalDraw(kFourToRoyal);
-    trainer.SetDrill(true);
+    ASSERT_TRUE(dlg.SetPractice(true));
     PlayRoyalDraw(0b00011);
     const std::vector<CDecisionRecord> vecRows = history.Load();
     ASSERT_EQ(vecRows.size(), 3u);

@@ -69,13 +69,15 @@ const char* const kColumns =
     "played_at, table_name, family, bet, hands, deal, held, best, ev_held, ev_best, chart_line, "
     "grade, drill";
 
-// A file SQLite cannot use: damaged, not a database, unreadable (its own result codes, which
-// the driver gives as the native error code, extended codes keeping the primary one in the
-// low byte). A file another program holds, a full disk and the like leave it as it is.
-bool IsDamaged(const QSqlError& error) {
+// A file SQLite cannot use: damaged or not a database (its own result codes, which the driver
+// gives as the native error code, extended codes keeping the primary one in the low byte), or
+// one it cannot open that we may not read. A file another program holds, an I/O error that may
+// pass (a network home), a full disk and the like leave a good history where it is.
+bool IsDamaged(const QSqlError& error, const QString& strPath) {
     bool bNumber = false;
     const int nCode = error.nativeErrorCode().toInt(&bNumber) & 0xff;
-    return bNumber && (nCode == 10 || nCode == 11 || nCode == 14 || nCode == 26);
+    return bNumber &&
+           (nCode == 11 || nCode == 26 || (nCode == 14 && !QFileInfo(strPath).isReadable()));
 }
 
 // The first of "<file>.bad", "<file>.bad.1", ... that is not taken.
@@ -109,23 +111,34 @@ void CHistoryDatabase::Close() {
     }
 }
 
-std::string CHistoryDatabase::Fail(const QString& strWhat, const QSqlError& error) {
+std::string CHistoryDatabase::Fail(const QString& strWhat, const QSqlError& error, bool bOpening) {
     Close();
     const QString strWhy = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     // A file that cannot be used is kept aside for the player to look at, so the next run
     // starts afresh.
-    if (IsDamaged(error) && QFileInfo::exists(m_strPath)) {
-        m_strAside = AsidePath(m_strPath);
-        if (QFile::rename(m_strPath, m_strAside)) {
-            for (const char* pszSuffix : {"-wal", "-shm"})
-                if (QFileInfo::exists(m_strPath + pszSuffix))
-                    QFile::rename(m_strPath + pszSuffix, m_strAside + pszSuffix);
-            return (strWhat + ": " + strWhy + "; it is kept as " + QFileInfo(m_strAside).fileName())
-                .toStdString();
-        }
-        m_strAside.clear();
-    }
+    if (bOpening && IsDamaged(error, m_strPath) && QFileInfo::exists(m_strPath) && MoveAside())
+        return (strWhat + ": " + strWhy + "; it is kept as " + QFileInfo(m_strAside).fileName())
+            .toStdString();
     return (strWhat + ": " + strWhy).toStdString();
+}
+
+// The file with its journal and shared memory, or nothing: a journal left behind would be
+// replayed into the new file made in its place.
+bool CHistoryDatabase::MoveAside() {
+    m_strAside = AsidePath(m_strPath);
+    std::vector<const char*> vecMoved;
+    for (const char* pszSuffix : {"", "-wal", "-shm"}) {
+        const QString strFrom = m_strPath + pszSuffix;
+        if (*pszSuffix != '\0' && !QFileInfo::exists(strFrom)) continue;
+        if (!QFile::rename(strFrom, m_strAside + pszSuffix)) {
+            for (const char* pszBack : vecMoved)
+                QFile::rename(m_strAside + pszBack, m_strPath + pszBack);
+            m_strAside.clear();
+            return false;
+        }
+        vecMoved.push_back(pszSuffix);
+    }
+    return true;
 }
 
 std::string CHistoryDatabase::Open() {
@@ -136,7 +149,7 @@ std::string CHistoryDatabase::Open() {
     QString strWhat;
     // Every handle on the connection is gone before Fail closes it.
     const QSqlError error = Connect(strWhat);
-    return error.isValid() ? Fail(strWhat, error) : "";
+    return error.isValid() ? Fail(strWhat, error, true) : "";
 }
 
 QSqlError CHistoryDatabase::Connect(QString& strWhat) {
@@ -192,18 +205,22 @@ std::string CHistoryDatabase::Append(const CDecisionRecord& record) {
     // Outside a transaction, each statement is one: the row is in the file, or not at all.
     if (!m_pInsert->exec()) {
         const QSqlError error = m_pInsert->lastError();
-        return Fail("cannot write " + QFileInfo(m_strPath).fileName(), error);
+        return Fail("cannot write " + QFileInfo(m_strPath).fileName(), error, false);
     }
     return "";
 }
 
 std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
     std::vector<CDecisionRecord> vecRecords;
-    if (!m_pInsert) return vecRecords;
+    if (!Read(vecRecords)) vecRecords.clear();
+    return vecRecords;
+}
+
+bool CHistoryDatabase::Read(std::vector<CDecisionRecord>& vecRecords) const {
+    if (!m_pInsert) return false;
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QString("SELECT %1 FROM decisions ORDER BY rowid").arg(kColumns)))
-        return vecRecords;
+    if (!query.exec(QString("SELECT %1 FROM decisions ORDER BY rowid").arg(kColumns))) return false;
     while (query.next()) {
         CDecisionRecord record;
         record.strPlayedAt = query.value(0).toString().toStdString();
@@ -222,7 +239,8 @@ std::vector<CDecisionRecord> CHistoryDatabase::Load() const {
         record.bDrill = query.value(12).toInt() != 0;
         vecRecords.push_back(std::move(record));
     }
-    return vecRecords;
+    // A read cut short is no history: an export must not pass it off as the whole.
+    return query.lastError().type() == QSqlError::NoError;
 }
 
 std::vector<CProgressPoint> CHistoryDatabase::Progress() const {
@@ -266,20 +284,30 @@ int CHistoryDatabase::Count() const {
 
 std::string CHistoryDatabase::Clear() {
     if (!m_pInsert) return "the history is not open";
-    QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
+    QSqlDatabase db = QSqlDatabase::database(m_strConnection, false);
+    QSqlQuery query(db);
+    // One transaction: the rows and the figures summed from them go together or not at all.
+    bool bCleared = db.transaction();
     for (const char* pszTable : {"decisions", "progress_days", "class_recent"})
-        if (!query.exec(QString("DELETE FROM ") + pszTable))
-            return query.lastError().text().toStdString();
+        bCleared = bCleared && query.exec(QString("DELETE FROM ") + pszTable);
+    if (!bCleared || !db.commit()) {
+        const QString strWhy =
+            query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+        db.rollback();
+        return strWhy.toStdString();
+    }
     // The space goes back to the disk too.
     query.exec("VACUUM");
     return "";
 }
 
 std::string CHistoryDatabase::ExportCsv(const QString& strPath) const {
+    std::vector<CDecisionRecord> vecRecords;
+    if (!Read(vecRecords)) return "the history cannot be read";
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
     file.write(CsvHeader().c_str());
-    for (const CDecisionRecord& record : Load()) file.write(CsvLine(record).c_str());
+    for (const CDecisionRecord& record : vecRecords) file.write(CsvLine(record).c_str());
     if (!file.commit()) return file.errorString().toStdString();
     return "";
 }

@@ -45,7 +45,11 @@ public:
 private:
     // Opens the connection and readies the insert; the error, with what was being done.
     QSqlError Connect(QString& strWhat);
-    std::string Fail(const QString& strWhat, const QSqlError& error);
+    // Closes the history; on opening, a file SQLite cannot use is first moved aside.
+    std::string Fail(const QString& strWhat, const QSqlError& error, bool bOpening);
+    bool MoveAside();
+    // Every row, ascending; false when they cannot be read.
+    bool Read(std::vector<CDecisionRecord>& vecRecords) const;
     void Close();
 
     QString m_strPath;

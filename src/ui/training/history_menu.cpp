@@ -36,9 +36,11 @@ void Export(CQtDialogHost& host, CHistoryDatabase& history) {
 void Clear(CQtDialogHost& host, CHistoryDatabase& history) {
     const int nRows = history.Count();
     if (Ask(host, QMessageBox::Question,
-            QString("Clear the history? The %1 kept are forgotten for good; export them first "
-                    "to keep a copy.")
-                .arg(nRows == 1 ? QString("decision") : QString("%1 decisions").arg(nRows)),
+            nRows == 1 ? QString("Clear the history? The one decision kept is forgotten for good; "
+                                 "export it first to keep a copy.")
+                       : QString("Clear the history? The %1 decisions kept are forgotten for "
+                                 "good; export them first to keep a copy.")
+                             .arg(nRows),
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const std::string strWhy = history.Clear();

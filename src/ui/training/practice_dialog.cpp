@@ -211,8 +211,9 @@ void CPracticeDialog::StartRound() {
     m_summary = {};
     m_dlg.SetPractice(true);
     CTrainer& trainer = m_coach.GetTrainer();
-    trainer.SetDrill(true);
     trainer.SetDecidedHandler([this](const CCoachDeal& deal, EGrade eGrade) {
+        // A deal of play valued late, after the round began, is not one of its answers.
+        if (!deal.bPractice) return;
         OnDecided(eGrade, static_cast<double>(deal.nBestPay - deal.nChosenPay) /
                               static_cast<double>(kAnyDeckDrawLcm) * deal.nBet);
     });
@@ -241,7 +242,6 @@ void CPracticeDialog::EndRound() {
         return;
     }
     m_pDealer.reset();
-    m_coach.GetTrainer().SetDrill(false);
     m_coach.GetTrainer().SetDecidedHandler({});
     m_dlg.SetPractice(false);
     m_strSummary = m_summary.Count() > 0 ? SummaryText(m_summary) : "Practice round stopped.";

@@ -90,16 +90,42 @@ TEST_F(HistoryDatabaseTest, AFileThatIsNoDatabaseIsKeptAsideAndTheNextRunStartsA
     EXPECT_EQ(next.Load().size(), 1u);
 }
 
+// A player's own table may have any name: commas and quotes are quoted as spreadsheets read them.
 TEST_F(HistoryDatabaseTest, ExportsCsvAndClears) {
     CHistoryDatabase history(strPath);
     ASSERT_EQ(history.Open(), "");
-    ASSERT_EQ(history.Append(Row("Ah 7c 8d 2s 3h", EGrade::Major)), "");
+    CDecisionRecord row = Row("Ah 7c 8d 2s 3h", EGrade::Major);
+    row.strTableName = "Mine, \"loose\"";
+    row.chartLine = "High Card";
+    ASSERT_EQ(history.Append(row), "");
     ASSERT_EQ(history.ExportCsv(dir.filePath("history.csv")), "");
-    EXPECT_EQ(
-        Contents(dir.filePath("history.csv")),
-        QByteArray(CsvHeader().c_str()) + CsvLine(Row("Ah 7c 8d 2s 3h", EGrade::Major)).c_str());
+    EXPECT_EQ(Contents(dir.filePath("history.csv")),
+              "played_at,table_name,family,bet,hands,deal,held,best,ev_held,ev_best,chart_line,"
+              "grade,drill\r\n2026-12-09T07:21:07Z,\"Mine, \"\"loose\"\"\",jacks,5,10,"
+              "Ah 7c 8d 2s 3h,-,Ah,0.35000000,0.47619048,High Card,major,0\r\n");
     EXPECT_EQ(history.Clear(), "");
     EXPECT_TRUE(history.Load().empty());
+    EXPECT_TRUE(history.Progress().empty()) << "the figures summed from the rows went with them";
+}
+
+// A write that fails turns the history off and leaves the file where it is: only a file that
+// cannot be opened as a database is moved aside.
+TEST_F(HistoryDatabaseTest, AFailedWriteLeavesTheFileInPlace) {
+    CHistoryDatabase history(strPath);
+    ASSERT_EQ(history.Open(), "");
+    ASSERT_EQ(history.Append(Row("Ah 7c 8d 2s 3h", EGrade::Major)), "");
+    {  // another program takes the table away under the open history
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+        db.setDatabaseName(strPath);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("DROP TABLE decisions"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("other");
+    EXPECT_NE(history.Append(Row("Kh 7c 8d 2s 3h", EGrade::Major)), "");
+    EXPECT_FALSE(history.IsOpen());
+    EXPECT_TRUE(QFile::exists(strPath));
+    EXPECT_FALSE(QFile::exists(strPath + ".bad"));
 }
 
 }  // namespace
