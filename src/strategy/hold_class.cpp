@@ -108,6 +108,8 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
             vecDeuces.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
         std::sort(vecDeuces.begin(), vecDeuces.end());
         const std::size_t nInGroup = GroupSize(first.nGroup);
+        if (m_pFamily->WildCards() == 1)  // the hand with the wild card and without
+            return first.strSuffix + ", with or without the " + m_pFamily->pszWild;
         if (nInGroup == vecClasses.size())
             return first.strSuffix.substr(2);  // with any deuces: without the "...: "
         for (std::size_t i = 0; i < vecDeuces.size(); ++i) {

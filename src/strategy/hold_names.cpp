@@ -172,6 +172,18 @@ CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
     } else {
         NameDraw(key, nPacked, parts);
     }
+    // A hand made, or n of a kind, with the one wild card or without it can share a line:
+    // "Straight Flush, with or without the Joker".
+    const bool bKept = key.nKind == kMade || key.nKind == kThree || key.nKind == kFour;
+    const std::string strWithWild = key.nDeuces > 0 ? m_strWild + " + " : "";
+    if (bOneWild && bKept && parts.eDetail == EHoldDetail::None && str.starts_with(strWithWild)) {
+        parts.strDetail = strWithWild;
+        parts.strSuffix = str.substr(parts.strDetail.size());
+        str.clear();
+        parts.eDetail = EHoldDetail::Deuces;
+        parts.nDetail = static_cast<int>(key.nDeuces);
+        parts.nGroup = nPacked & ~(15u << 20);
+    }
     // A Deuces Wild class stands for its deuces once: the same hand with other deuces can
     // share its line, as no deal offers both.
     if (m_bDeuces && !bOneWild && key.nKind != kNothing && parts.eDetail == EHoldDetail::None) {

@@ -81,6 +81,13 @@ TEST(HoldClassTest, LinesOfOneGroupShareANameListingTheirCards) {
          {"1 Deuce: Royal Flush w/2's", "2 Deuces: Royal Flush w/2's",
           "3 Deuces: Royal Flush w/2's"},
          "Royal Flush w/2's"},
+        {GetFamily("joker"),
+         {"Straight Flush", "Joker + Straight Flush"},
+         "Straight Flush, with or without the Joker"},
+        {GetFamily("joker"),
+         {"3 of a Kind", "Joker + 3 of a Kind"},
+         "3 of a Kind, with or without the Joker"},
+        {GetFamily("joker"), {"Royal Flush", "Royal Flush w/Joker"}, ""},
         {GetFamily("jacks"), {"High Pair", "Low Pair"}, ""},
         {GetFamily("jacks"), {"Suited Q J", "Q J unsuited"}, ""},
     };

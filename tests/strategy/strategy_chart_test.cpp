@@ -160,8 +160,8 @@ TEST(StrategyChartTest, EveryTablesChartComesCloseToTheBestPlay) {
         {"Double Bonus 10/7", 0.014},        {"Double Bonus 10/6", 0.0115},
         {"Double Bonus 9/7", 0.0152},        {"Double Bonus 9/6", 0.012},
         {"Triple Double Bonus 9/6", 0.0105}, {"Not So Ugly Deuces", 0.0125},
-        {"Joker Poker Kings 20/7", 0.0235},  {"Joker Poker Kings 18/7", 0.0255},
-        {"Joker Poker Kings 17/7", 0.0255},  {"Joker Poker Kings 15/7", 0.0165},
+        {"Joker Poker Kings 20/7", 0.0167},  {"Joker Poker Kings 18/7", 0.0162},
+        {"Joker Poker Kings 17/7", 0.0131},  {"Joker Poker Kings 15/7", 0.0123},
     };
     std::vector<CPayTable> vecTables;
     for (int nGame = GAME_DUCES_WILD; nGame <= GAME_DOUBLE_BONUS; ++nGame)
