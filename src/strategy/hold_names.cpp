@@ -118,7 +118,10 @@ CHoldNamer::CHoldNamer(const CFamily& family, const CRankGroups& groups)
         m_vecFourNames.push_back(strFour);
         m_vecThreeNames.push_back("3" + strFour.substr(1));
     }
-    for (std::uint32_t g = 0; g < groups.nPairs; ++g) m_vecPairNames.push_back(PairName(groups, g));
+    for (std::uint32_t g = 0; g < groups.nPairs; ++g) {
+        m_vecPairNames.push_back(PairName(groups, g));
+        m_vecPairPays.push_back(groups.arrPairPays[g]);
+    }
 }
 
 // "Aces with a 2, 3 or 4": the ranks of a four paid more with a kicker, and the kickers.
@@ -183,6 +186,17 @@ CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
         parts.eDetail = EHoldDetail::Deuces;
         parts.nDetail = static_cast<int>(key.nDeuces);
         parts.nGroup = nPacked & ~(15u << 20);
+    }
+    // Fours, threes, or pairs that pay alike, of the rank groups a family pays apart can share
+    // a line (a pair's group says in nB whether it pays).
+    const bool bKind = key.nKind == kFour || key.nKind == kThree || key.nKind == kPair;
+    if (!m_bDeuces && bKind && parts.eDetail == EHoldDetail::None) {
+        parts.strDetail = str;
+        str.clear();
+        parts.eDetail = EHoldDetail::Kinds;
+        parts.nDetail = static_cast<int>(key.nA);
+        parts.nGroup = nPacked & ~0xff00u;
+        if (key.nKind == kPair && m_vecPairPays[key.nA]) parts.nGroup |= 1;
     }
     // A Deuces Wild class stands for its deuces once: the same hand with other deuces can
     // share its line, as no deal offers both.

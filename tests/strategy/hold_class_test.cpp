@@ -88,6 +88,13 @@ TEST(HoldClassTest, LinesOfOneGroupShareANameListingTheirCards) {
          {"3 of a Kind", "Joker + 3 of a Kind"},
          "3 of a Kind, with or without the Joker"},
         {GetFamily("joker"), {"Royal Flush", "Royal Flush w/Joker"}, ""},
+        {GetFamily("bonus"), {"4 Aces", "4 of a Kind (2,3,4)", "4 of a Kind (5-K)"}, "4 of a Kind"},
+        {GetFamily("bonus"), {"3 Aces", "3 of a Kind (5-K)"}, "3 Aces or 3 of a Kind (5-K)"},
+        {GetFamily("bonus"), {"Low Pair (2,3,4)", "Low Pair (5-10)"}, "Low Pair"},
+        {GetFamily("bonus"),
+         {"3 of a Kind (2,3,4)", "3 of a Kind (5-K)"},
+         "3 of a Kind (2,3,4 or 5-K)"},
+        {GetFamily("bonus"), {"High Pair (J-K)", "Low Pair (5-10)"}, ""},
         {GetFamily("jacks"), {"High Pair", "Low Pair"}, ""},
         {GetFamily("jacks"), {"Suited Q J", "Q J unsuited"}, ""},
     };
