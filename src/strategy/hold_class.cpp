@@ -139,8 +139,8 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
         }
         strDetail += " high cards";
     } else if (first.eDetail == EHoldDetail::Kinds) {
-        if (GroupSize(first.nGroup) == vecClasses.size()) {
-            const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
+        const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
+        if (nKind != kMade && GroupSize(first.nGroup) == vecClasses.size()) {
             if (nKind == kPair)
                 return CKey::Unpack(first.nGroup).nB != 0 ? "High Pair" : "Low Pair";
             return nKind == kFour ? "4 of a Kind" : "3 of a Kind";

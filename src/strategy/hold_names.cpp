@@ -187,9 +187,11 @@ CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
         parts.nDetail = static_cast<int>(key.nDeuces);
         parts.nGroup = nPacked & ~(15u << 20);
     }
-    // Fours, threes, or pairs that pay alike, of the rank groups a family pays apart can share
-    // a line (a pair's group says in nB whether it pays).
-    const bool bKind = key.nKind == kFour || key.nKind == kThree || key.nKind == kPair;
+    // Made hands, and fours, threes or pairs that pay alike of the rank groups a family pays
+    // apart, can share a line: no deal offers two of them (a pair's group says in nB whether it
+    // pays).
+    const bool bKind =
+        key.nKind == kFour || key.nKind == kThree || key.nKind == kPair || key.nKind == kMade;
     if (!m_bDeuces && bKind && parts.eDetail == EHoldDetail::None) {
         parts.strDetail = str;
         str.clear();

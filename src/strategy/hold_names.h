@@ -11,8 +11,8 @@
 #include "strategy/hold_key.h"
 
 // What the detail of a name tells, where classes of a group differ only in it.
-// Kinds: n of a kind (or a pair) of the ranks the family pays apart, which no deal offers two
-// of, so that "4 Aces" and "4 of a Kind (5-K)" may be one line.
+// Kinds: made hands, or n of a kind (or a pair) of the ranks the family pays apart, which no
+// deal offers two of, so that "4 Aces" and "4 of a Kind (5-K)" may be one line.
 enum class EHoldDetail { None, HighCards, Ranks, Deuces, Kinds };
 
 // A name in three parts, so that lines of one group (the same draw with other high cards,

@@ -91,6 +91,7 @@ TEST(HoldClassTest, LinesOfOneGroupShareANameListingTheirCards) {
         {GetFamily("bonus"), {"4 Aces", "4 of a Kind (2,3,4)", "4 of a Kind (5-K)"}, "4 of a Kind"},
         {GetFamily("bonus"), {"3 Aces", "3 of a Kind (5-K)"}, "3 Aces or 3 of a Kind (5-K)"},
         {GetFamily("bonus"), {"Low Pair (2,3,4)", "Low Pair (5-10)"}, "Low Pair"},
+        {GetFamily("jacks"), {"Full House", "Flush"}, "Full House or Flush"},
         {GetFamily("bonus"),
          {"3 of a Kind (2,3,4)", "3 of a Kind (5-K)"},
          "3 of a Kind (2,3,4 or 5-K)"},
