@@ -429,21 +429,32 @@ std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
     CChartSearch search(*pClasses, std::move(vecDeals), std::move(vecOffers));
     if (!search.Improve(40)) return nullptr;
     if (progress) progress(0.5);
-    if (!search.Trim(MAX_CHART_LINES)) return nullptr;
-    if (progress) progress(0.7);
-
-    std::vector<CChartLine> vecLines;
-    for (std::vector<int>& vecClasses : search.Lines()) {
-        CChartLine line;
-        line.vecClasses = std::move(vecClasses);
-        vecLines.push_back(line);
+    // A full page that still falls a hundredth of a point short may do better with a few lines
+    // fewer and their rows given to penalty cards: one such page is tried (it costs as much
+    // again, so only there).
+    std::shared_ptr<CStrategyChart> pBest;
+    for (int nMax = MAX_CHART_LINES; nMax >= MAX_CHART_LINES - 3; nMax -= 3) {
+        if (!search.Trim(nMax)) return nullptr;
+        std::vector<CChartLine> vecLines;
+        for (std::vector<int>& vecClasses : search.Lines()) {
+            CChartLine line;
+            line.vecClasses = std::move(vecClasses);
+            vecLines.push_back(line);
+        }
+        const int nRoom = MAX_CHART_LINES - static_cast<int>(vecLines.size());
+        auto pChart = std::make_shared<CStrategyChart>(table, nBet, pClasses, std::move(vecLines));
+        if (eKind == EChartKind::WithExceptions && !AddChartExceptions(*pChart, pays, nRoom))
+            return nullptr;
+        CountChartCost(*pChart, pays);
+        if (IsParallelWorkStopped()) return nullptr;
+        if (pBest && pChart->GapPoints() >= pBest->GapPoints()) break;
+        pBest = pChart;
+        // Rows left over (more room would go unused), or close enough.
+        if (eKind == EChartKind::Simple || pChart->GetRowCount() < MAX_CHART_LINES ||
+            pChart->GapPoints() <= 0.01)
+            break;
+        if (progress) progress(0.7);
     }
-    const int nRoom = MAX_CHART_LINES - static_cast<int>(vecLines.size());
-    auto pChart = std::make_shared<CStrategyChart>(table, nBet, pClasses, std::move(vecLines));
-    if (eKind == EChartKind::WithExceptions && !AddChartExceptions(*pChart, pays, nRoom))
-        return nullptr;
-    CountChartCost(*pChart, pays);
-    if (IsParallelWorkStopped()) return nullptr;
     if (progress) progress(1.0);
-    return pChart;
+    return pBest;
 }

@@ -108,6 +108,8 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
             vecDeuces.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
         std::sort(vecDeuces.begin(), vecDeuces.end());
         const std::size_t nInGroup = GroupSize(first.nGroup);
+        if (m_pFamily->WildCards() == 1)  // the hand with the wild card and without
+            return first.strSuffix + ", with or without the " + m_pFamily->pszWild;
         if (nInGroup == vecClasses.size())
             return first.strSuffix.substr(2);  // with any deuces: without the "...: "
         for (std::size_t i = 0; i < vecDeuces.size(); ++i) {
@@ -136,6 +138,28 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
             }
         }
         strDetail += " high cards";
+    } else if (first.eDetail == EHoldDetail::Kinds) {
+        const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
+        if (nKind != kMade && GroupSize(first.nGroup) == vecClasses.size()) {
+            if (nKind == kPair)
+                return CKey::Unpack(first.nGroup).nB != 0 ? "High Pair" : "Low Pair";
+            return nKind == kFour ? "4 of a Kind" : "3 of a Kind";
+        }
+        // "3 of a Kind (2,3,4 or 5-K)" where the names differ only in their ranks.
+        std::string strCommon = first.strDetail.substr(0, first.strDetail.find(" (") + 2);
+        for (int nClass : vecClasses) {
+            const std::string& str = m_vecParts[static_cast<std::size_t>(nClass)].strDetail;
+            if (strCommon.size() < 3 || !str.starts_with(strCommon) || !str.ends_with(")"))
+                strCommon.clear();
+        }
+        for (std::size_t i = 0; i < vecClasses.size(); ++i) {
+            if (i > 0) strDetail += i + 1 < vecClasses.size() ? ", " : " or ";
+            const std::string& str = m_vecParts[static_cast<std::size_t>(vecClasses[i])].strDetail;
+            strDetail += strCommon.empty()
+                             ? str
+                             : str.substr(strCommon.size(), str.size() - strCommon.size() - 1);
+        }
+        if (!strCommon.empty()) strDetail = strCommon + strDetail + ")";
     } else {
         // Every class of a draw's group: the draw alone ("Joker + 3 to a Royal Flush").
         const std::size_t nInGroup = GroupSize(first.nGroup);

@@ -85,6 +85,12 @@ std::optional<CKey> ClassifyKinds(const CFamily& family, const CRankGroups& grou
         }
         if (held.nDistinct == 1 && nCount >= 3) {
             key.nKind = kKind;
+            // One wild card makes the three or four of a kind the natural cards make, so the
+            // two can share a line.
+            if (groups.nWildCards == 1 && nCount <= 4) {
+                key.nKind = nCount == 3 ? kThree : kFour;
+                key.nA = groups.arrKind[static_cast<std::size_t>(held.nMostRank)];
+            }
             return key;
         }
         if (held.nWild == 0 && nCount == 2 && held.nMost == 2) {
@@ -202,6 +208,7 @@ int KickerCategory(const CFamily& family, int nRank, int nKicker) {
 CRankGroups MakeRankGroups(const CFamily& family) {
     CRankGroups groups;
     groups.nLowPair = family.nLowestPair >= 2 ? family.nLowestPair : 15;
+    groups.nWildCards = family.WildCards();
     const std::array<int, 15> arrCategory = KindCategories(family);
     for (int c = -1; c < family.CategoryCount(); ++c) {
         bool bUsed = false;

@@ -52,7 +52,8 @@ struct CRankGroups {
     std::array<unsigned, 16> arrPairRanks{};  // by pair group
     std::array<bool, 16> arrPairPays{};       // by pair group
     std::uint32_t nKinds = 0, nPairs = 0;
-    int nLowPair = 0;  // the lowest rank whose pair pays; 15 where none does
+    int nLowPair = 0;    // the lowest rank whose pair pays; 15 where none does
+    int nWildCards = 0;  // in the deck
 };
 
 CRankGroups MakeRankGroups(const CFamily& family);

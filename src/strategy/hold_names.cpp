@@ -118,7 +118,10 @@ CHoldNamer::CHoldNamer(const CFamily& family, const CRankGroups& groups)
         m_vecFourNames.push_back(strFour);
         m_vecThreeNames.push_back("3" + strFour.substr(1));
     }
-    for (std::uint32_t g = 0; g < groups.nPairs; ++g) m_vecPairNames.push_back(PairName(groups, g));
+    for (std::uint32_t g = 0; g < groups.nPairs; ++g) {
+        m_vecPairNames.push_back(PairName(groups, g));
+        m_vecPairPays.push_back(groups.arrPairPays[g]);
+    }
 }
 
 // "Aces with a 2, 3 or 4": the ranks of a four paid more with a kicker, and the kickers.
@@ -171,6 +174,31 @@ CHoldNameParts CHoldNamer::Parts(std::uint32_t nPacked) const {
         NameKept(key, str);
     } else {
         NameDraw(key, nPacked, parts);
+    }
+    // A hand made, or n of a kind, with the one wild card or without it can share a line:
+    // "Straight Flush, with or without the Joker".
+    const bool bKept = key.nKind == kMade || key.nKind == kThree || key.nKind == kFour;
+    const std::string strWithWild = key.nDeuces > 0 ? m_strWild + " + " : "";
+    if (bOneWild && bKept && parts.eDetail == EHoldDetail::None && str.starts_with(strWithWild)) {
+        parts.strDetail = strWithWild;
+        parts.strSuffix = str.substr(parts.strDetail.size());
+        str.clear();
+        parts.eDetail = EHoldDetail::Deuces;
+        parts.nDetail = static_cast<int>(key.nDeuces);
+        parts.nGroup = nPacked & ~(15u << 20);
+    }
+    // Made hands, and fours, threes or pairs that pay alike of the rank groups a family pays
+    // apart, can share a line: no deal offers two of them (a pair's group says in nB whether it
+    // pays).
+    const bool bKind =
+        key.nKind == kFour || key.nKind == kThree || key.nKind == kPair || key.nKind == kMade;
+    if (!m_bDeuces && bKind && parts.eDetail == EHoldDetail::None) {
+        parts.strDetail = str;
+        str.clear();
+        parts.eDetail = EHoldDetail::Kinds;
+        parts.nDetail = static_cast<int>(key.nA);
+        parts.nGroup = nPacked & ~0xff00u;
+        if (key.nKind == kPair && m_vecPairPays[key.nA]) parts.nGroup |= 1;
     }
     // A Deuces Wild class stands for its deuces once: the same hand with other deuces can
     // share its line, as no deal offers both.

@@ -11,7 +11,9 @@
 #include "strategy/hold_key.h"
 
 // What the detail of a name tells, where classes of a group differ only in it.
-enum class EHoldDetail { None, HighCards, Ranks, Deuces };
+// Kinds: made hands, or n of a kind (or a pair) of the ranks the family pays apart, which no
+// deal offers two of, so that "4 Aces" and "4 of a Kind (5-K)" may be one line.
+enum class EHoldDetail { None, HighCards, Ranks, Deuces, Kinds };
 
 // A name in three parts, so that lines of one group (the same draw with other high cards,
 // other suited or unsuited high cards) can share one name: prefix, detail, suffix.
@@ -43,6 +45,7 @@ private:
     std::string m_strWild;
     // Names of the rank groups the family pays apart, by the group numbers the classes keep.
     std::vector<std::string> m_vecFourNames, m_vecThreeNames, m_vecPairNames;
+    std::vector<bool> m_vecPairPays;
     int m_nLowPair;    // the lowest rank of a high card: its pair pays
     int m_nWildCards;  // in the deck
 };

@@ -156,12 +156,11 @@ TEST(StrategyChartTest, EveryTablesChartComesCloseToTheBestPlay) {
         double dGap;
     };
     const CBound kBounds[] = {
-        {"Jacks or Better 9/6", 0.0005},     {"All American", 0.021},
-        {"Double Bonus 10/7", 0.014},        {"Double Bonus 10/6", 0.0115},
-        {"Double Bonus 9/7", 0.0152},        {"Double Bonus 9/6", 0.012},
-        {"Triple Double Bonus 9/6", 0.0105}, {"Not So Ugly Deuces", 0.0125},
-        {"Joker Poker Kings 20/7", 0.0235},  {"Joker Poker Kings 18/7", 0.0255},
-        {"Joker Poker Kings 17/7", 0.0255},  {"Joker Poker Kings 15/7", 0.0165},
+        {"Jacks or Better 9/6", 0.0005},    {"All American", 0.0195},
+        {"Double Bonus 10/7", 0.0126},      {"Double Bonus 10/6", 0.0110},
+        {"Double Bonus 9/6", 0.0119},       {"Not So Ugly Deuces", 0.0125},
+        {"Joker Poker Kings 20/7", 0.0128}, {"Joker Poker Kings 18/7", 0.0132},
+        {"Joker Poker Kings 17/7", 0.0119}, {"Joker Poker Kings 15/7", 0.0119},
     };
     std::vector<CPayTable> vecTables;
     for (int nGame = GAME_DUCES_WILD; nGame <= GAME_DOUBLE_BONUS; ++nGame)
