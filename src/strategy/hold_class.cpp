@@ -96,84 +96,89 @@ std::size_t CHoldClasses::GroupSize(std::uint32_t nGroup) const {
                       [&](const CHoldNameParts& parts) { return parts.nGroup == nGroup; }));
 }
 
+namespace {
+
+// "1, 2 or 3": words as a list read aloud.
+std::string OrList(const std::vector<std::string>& vecWords) {
+    std::string strList;
+    for (std::size_t i = 0; i < vecWords.size(); ++i) {
+        if (i > 0) strList += i + 1 < vecWords.size() ? ", " : " or ";
+        strList += vecWords[i];
+    }
+    return strList;
+}
+
+// "1 or 3", "2 to 4" for a run of three or more.
+std::string CountList(std::vector<int> vecCounts, bool bRuns) {
+    std::sort(vecCounts.begin(), vecCounts.end());
+    if (bRuns && vecCounts.size() > 2 &&
+        vecCounts.back() - vecCounts.front() + 1 == static_cast<int>(vecCounts.size()))
+        return std::to_string(vecCounts.front()) + " to " + std::to_string(vecCounts.back());
+    std::vector<std::string> vecWords;
+    for (int n : vecCounts) vecWords.push_back(std::to_string(n));
+    return OrList(vecWords);
+}
+
+}  // namespace
+
 // "Suited A K, A Q or A J"; "4 to a Straight Flush, 1 or 2 high cards"; the bare group where
 // the line takes every class of it.
 std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
     if (vecClasses.size() == 1) return GetName(vecClasses.front());
     const CHoldNameParts& first = m_vecParts[static_cast<std::size_t>(vecClasses.front())];
+    const bool bWhole = GroupSize(first.nGroup) == vecClasses.size();
+    std::vector<int> vecDetails;
+    for (int nClass : vecClasses)
+        vecDetails.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
     std::string strDetail;
     if (first.eDetail == EHoldDetail::Deuces) {
-        std::vector<int> vecDeuces;
-        for (int nClass : vecClasses)
-            vecDeuces.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
-        std::sort(vecDeuces.begin(), vecDeuces.end());
-        const std::size_t nInGroup = GroupSize(first.nGroup);
         if (m_pFamily->WildCards() == 1)  // the hand with the wild card and without
             return first.strSuffix + ", with or without the " + m_pFamily->pszWild;
-        if (nInGroup == vecClasses.size())
-            return first.strSuffix.substr(2);  // with any deuces: without the "...: "
-        for (std::size_t i = 0; i < vecDeuces.size(); ++i) {
-            if (i > 0) strDetail += i + 1 < vecDeuces.size() ? ", " : " or ";
-            strDetail += std::to_string(vecDeuces[i]);
-        }
-        strDetail += vecDeuces.back() > 1 ? " Deuces" : " Deuce";
+        if (bWhole) return first.strSuffix.substr(2);  // with any deuces: without the "...: "
+        strDetail = CountList(vecDetails, false);
+        strDetail +=
+            *std::max_element(vecDetails.begin(), vecDetails.end()) > 1 ? " Deuces" : " Deuce";
     } else if (first.eDetail == EHoldDetail::HighCards) {
-        std::vector<int> vecCounts;
-        for (int nClass : vecClasses)
-            vecCounts.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
-        std::sort(vecCounts.begin(), vecCounts.end());
-        const std::size_t nInGroup = GroupSize(first.nGroup);
-        if (nInGroup == vecClasses.size())
-            return first.strPrefix.substr(0, first.strPrefix.size() - 2);  // without ", "
-        const bool bRun = vecCounts.size() > 2 && vecCounts.back() - vecCounts.front() + 1 ==
-                                                      static_cast<int>(vecCounts.size());
-        if (bRun) {
-            strDetail = std::to_string(vecCounts.front());
-            strDetail += " to ";
-            strDetail += std::to_string(vecCounts.back());
-        } else {
-            for (std::size_t i = 0; i < vecCounts.size(); ++i) {
-                if (i > 0) strDetail += i + 1 < vecCounts.size() ? ", " : " or ";
-                strDetail += std::to_string(vecCounts[i]);
-            }
-        }
-        strDetail += " high cards";
+        if (bWhole) return first.strPrefix.substr(0, first.strPrefix.size() - 2);  // no ", "
+        strDetail = CountList(vecDetails, true) + " high cards";
     } else if (first.eDetail == EHoldDetail::Kinds) {
-        const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
-        if (nKind != kMade && GroupSize(first.nGroup) == vecClasses.size()) {
-            if (nKind == kPair)
-                return CKey::Unpack(first.nGroup).nB != 0 ? "High Pair" : "Low Pair";
-            return nKind == kFour ? "4 of a Kind" : "3 of a Kind";
-        }
-        // "3 of a Kind (2,3,4 or 5-K)" where the names differ only in their ranks.
-        std::string strCommon = first.strDetail.substr(0, first.strDetail.find(" (") + 2);
-        for (int nClass : vecClasses) {
-            const std::string& str = m_vecParts[static_cast<std::size_t>(nClass)].strDetail;
-            if (strCommon.size() < 3 || !str.starts_with(strCommon) || !str.ends_with(")"))
-                strCommon.clear();
-        }
-        for (std::size_t i = 0; i < vecClasses.size(); ++i) {
-            if (i > 0) strDetail += i + 1 < vecClasses.size() ? ", " : " or ";
-            const std::string& str = m_vecParts[static_cast<std::size_t>(vecClasses[i])].strDetail;
-            strDetail += strCommon.empty()
-                             ? str
-                             : str.substr(strCommon.size(), str.size() - strCommon.size() - 1);
-        }
-        if (!strCommon.empty()) strDetail = strCommon + strDetail + ")";
+        return KindsLineName(vecClasses);
     } else {
         // Every class of a draw's group: the draw alone ("Joker + 3 to a Royal Flush").
-        const std::size_t nInGroup = GroupSize(first.nGroup);
         const std::size_t nComma = first.strPrefix.rfind(", ");
-        if (nInGroup == vecClasses.size() && nComma != std::string::npos &&
-            nComma + 2 == first.strPrefix.size())
+        if (bWhole && nComma != std::string::npos && nComma + 2 == first.strPrefix.size())
             return first.strPrefix.substr(0, nComma) + first.strSuffix;
-        for (std::size_t i = 0; i < vecClasses.size(); ++i) {
-            if (i > 0) strDetail += i + 1 < vecClasses.size() ? ", " : " or ";
-            strDetail += m_vecParts[static_cast<std::size_t>(vecClasses[i])].strDetail;
-        }
+        std::vector<std::string> vecWords;
+        for (int nClass : vecClasses)
+            vecWords.push_back(m_vecParts[static_cast<std::size_t>(nClass)].strDetail);
+        strDetail = OrList(vecWords);
     }
-    std::string strName = first.strPrefix;
-    strName += strDetail;
-    strName += first.strSuffix;
-    return strName;
+    return first.strPrefix + strDetail + first.strSuffix;
+}
+
+// Made hands and rank groups sharing a line: "4 of a Kind", "High Pair", or the names joined,
+// "3 of a Kind (2,3,4 or 5-K)" where they differ only in their ranks.
+std::string CHoldClasses::KindsLineName(const std::vector<int>& vecClasses) const {
+    const CHoldNameParts& first = m_vecParts[static_cast<std::size_t>(vecClasses.front())];
+    const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
+    if (nKind != kMade && GroupSize(first.nGroup) == vecClasses.size()) {
+        if (nKind == kPair) return CKey::Unpack(first.nGroup).nB != 0 ? "High Pair" : "Low Pair";
+        return nKind == kFour ? "4 of a Kind" : "3 of a Kind";
+    }
+    std::string strCommon = first.strDetail.substr(0, first.strDetail.find(" (") + 2);
+    for (int nClass : vecClasses) {
+        const std::string& str = m_vecParts[static_cast<std::size_t>(nClass)].strDetail;
+        if (strCommon.size() < 3 || !str.starts_with(strCommon) || !str.ends_with(")"))
+            strCommon.clear();
+    }
+    std::vector<std::string> vecWords;
+    for (int nClass : vecClasses) {
+        const std::string& str = m_vecParts[static_cast<std::size_t>(nClass)].strDetail;
+        vecWords.push_back(strCommon.empty()
+                               ? str
+                               : str.substr(strCommon.size(), str.size() - strCommon.size() - 1));
+    }
+    const std::string strDetail = OrList(vecWords);
+    return first.strPrefix + (strCommon.empty() ? strDetail : strCommon + strDetail + ")") +
+           first.strSuffix;
 }

@@ -56,6 +56,7 @@ public:
 
 private:
     std::size_t GroupSize(std::uint32_t nGroup) const;  // classes sharing a name's group
+    std::string KindsLineName(const std::vector<int>& vecClasses) const;
 
     const CFamily* m_pFamily;
     CRules m_rules;
