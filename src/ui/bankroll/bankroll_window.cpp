@@ -9,7 +9,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,6 +21,7 @@
 #include "games/play_limits.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "table/multi_hand_dlg.h"
+#include "ui/window_place.h"
 
 namespace {
 
@@ -113,14 +113,7 @@ void CBankrollWindow::ShowBesideTable() {
         m_pBet->setValue(m_dlg.GetBet());
         m_pHands->setValue(m_dlg.GetHandsInPlay());
         adjustSize();
-        const QRect rcTable = m_pTable->frameGeometry();
-        QPoint pt(rcTable.right() + 8, rcTable.top());
-        if (const QScreen* pScreen = m_pTable->screen()) {
-            const QRect rcScreen = pScreen->availableGeometry();
-            pt.setX(std::min(pt.x(), rcScreen.right() - width()));
-            pt.setY(std::clamp(pt.y(), rcScreen.top(), rcScreen.bottom() - height()));
-        }
-        move(pt);
+        move(PlaceBesideTable(*m_pTable, size()));
     }
     m_pGame->setText(QString("Sessions of %1, best hold on every deal; each round drawn from "
                              "its exact distribution.")

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +23,7 @@
 #include "ui/paytables/table_figures_lines.h"
 #include "ui/store/settings_store.h"
 #include "ui/table/table_keys.h"
+#include "ui/window_place.h"
 
 namespace {
 
@@ -99,15 +99,7 @@ void CPayTablesDialog::ShowBesideTable() {
     if (!isVisible()) {
         BuildContent();
         adjustSize();
-        // Right of the table where the screen has room, else over its right side.
-        const QRect rcTable = m_pTable->frameGeometry();
-        QPoint pt(rcTable.right() + 8, rcTable.top());
-        if (const QScreen* pScreen = m_pTable->screen()) {
-            const QRect rcScreen = pScreen->availableGeometry();
-            pt.setX(std::min(pt.x(), rcScreen.right() - width()));
-            pt.setY(std::clamp(pt.y(), rcScreen.top(), rcScreen.bottom() - height()));
-        }
-        move(pt);
+        move(PlaceBesideTable(*m_pTable, size()));
     }
     show();
     raise();

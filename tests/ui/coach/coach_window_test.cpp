@@ -260,6 +260,10 @@ TEST_F(CoachWindowTest, AtFourHundredPixelsWithALongTableNameEveryFigureIsWhole)
     Type(Qt::Key_D);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !Coach()->IsWorking() && pSave->isEnabled(); }, 180000));
+    // The trainer's figures come last, as the draw is kept; the layout then settles.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !Figure("Same cards, this session")->text().isEmpty(); }, 10000));
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QApplication::processEvents();
     QWidget* pContent = Coach()->findChild<QWidget*>("coachContent");
     const QWidget* pViewport = pContent->parentWidget();
