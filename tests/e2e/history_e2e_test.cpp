@@ -16,12 +16,19 @@ protected:
         return QFile::exists(HistoryPath()) ? Sql("SELECT count(*) FROM decisions").toInt() : 0;
     }
     // D deals, D again draws with nothing held; the row comes once the coach has valued it.
+    // Each D waits till the main hand shows its cards, so that a slow (sanitizer) build never
+    // gets the second press before the first has dealt.
     bool PlayAndWaitForRows(int nRows) {
-        Type("d");
-        Type("d");
-        for (int i = 0; i < 600 && Rows() < nRows; ++i) Settle(100);
+        for (int nPress = 0; nPress < 2; ++nPress) {
+            const QImage before = MainHand();
+            Key("d");
+            for (int i = 0; i < 200 && MainHand() == before; ++i) Settle(100);
+            if (MainHand() == before) return false;
+        }
+        for (int i = 0; i < 1200 && Rows() < nRows; ++i) Settle(100);
         return Rows() == nRows;
     }
+    QImage MainHand() { return Screenshot().copy(10, 429, 371, 96); }
     void Restart() {
         m_game.start(HANDFALL_EXE, {});
         ASSERT_TRUE(m_game.waitForStarted(5000));
