@@ -123,10 +123,17 @@ std::string CountList(std::vector<int> vecCounts, bool bRuns) {
 
 // "Suited A K, A Q or A J"; "4 to a Straight Flush, 1 or 2 high cards"; the bare group where
 // the line takes every class of it.
-std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
-    if (vecClasses.size() == 1) return GetName(vecClasses.front());
+std::string CHoldClasses::LineName(const std::vector<int>& vecClasses,
+                                   const std::vector<int>& vecAbove) const {
     const CHoldNameParts& first = m_vecParts[static_cast<std::size_t>(vecClasses.front())];
-    const bool bWhole = GroupSize(first.nGroup) == vecClasses.size();
+    const std::size_t nAbove =
+        first.eDetail == EHoldDetail::Deuces || first.eDetail == EHoldDetail::None
+            ? 0
+            : static_cast<std::size_t>(std::count_if(vecAbove.begin(), vecAbove.end(), [&](int c) {
+                  return m_vecParts[static_cast<std::size_t>(c)].nGroup == first.nGroup;
+              }));
+    const bool bWhole = GroupSize(first.nGroup) == vecClasses.size() + nAbove;
+    if (vecClasses.size() == 1 && (nAbove == 0 || !bWhole)) return GetName(vecClasses.front());
     std::vector<int> vecDetails;
     for (int nClass : vecClasses)
         vecDetails.push_back(m_vecParts[static_cast<std::size_t>(nClass)].nDetail);
@@ -142,7 +149,7 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
         if (bWhole) return first.strPrefix.substr(0, first.strPrefix.size() - 2);  // no ", "
         strDetail = CountList(vecDetails, true) + " high cards";
     } else if (first.eDetail == EHoldDetail::Kinds) {
-        return KindsLineName(vecClasses);
+        return KindsLineName(vecClasses, bWhole);
     } else {
         // Every class of a draw's group: the draw alone ("Joker + 3 to a Royal Flush").
         const std::size_t nComma = first.strPrefix.rfind(", ");
@@ -158,10 +165,10 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses) const {
 
 // Made hands and rank groups sharing a line: "4 of a Kind", "High Pair", or the names joined,
 // "3 of a Kind (2,3,4 or 5-K)" where they differ only in their ranks.
-std::string CHoldClasses::KindsLineName(const std::vector<int>& vecClasses) const {
+std::string CHoldClasses::KindsLineName(const std::vector<int>& vecClasses, bool bWhole) const {
     const CHoldNameParts& first = m_vecParts[static_cast<std::size_t>(vecClasses.front())];
     const std::uint32_t nKind = CKey::Unpack(first.nGroup).nKind;
-    if (nKind != kMade && GroupSize(first.nGroup) == vecClasses.size()) {
+    if (nKind != kMade && bWhole) {
         if (nKind == kPair) return CKey::Unpack(first.nGroup).nB != 0 ? "High Pair" : "Low Pair";
         return nKind == kFour ? "4 of a Kind" : "3 of a Kind";
     }

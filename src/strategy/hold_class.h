@@ -42,8 +42,12 @@ public:
     // Whether one line may hold both classes under one name: the same draw with other high
     // cards, or other high cards kept suited or unsuited.
     bool CanShareLine(int nClass, int nOther) const;
-    // The name of a line holding the classes (that can share it), in chart order.
-    std::string LineName(const std::vector<int>& vecClasses) const;
+    // The name of a line holding the classes (that can share it), in chart order. Where the
+    // lines above hold the rest of their group, the line is named by the group alone ("High
+    // Pair" under "Pair of Aces"): read from the top, it takes what is left. Not so for deuces,
+    // which a player counts first.
+    std::string LineName(const std::vector<int>& vecClasses,
+                         const std::vector<int>& vecAbove = {}) const;
     // Charts of a family with wild cards only keep holds that keep every wild card dealt.
     bool KeepsEveryDeuce() const { return m_pFamily->eWild != EWild::None; }
     // The cards of five sorted codes a chart must keep (bit i: card i): the wild cards.
@@ -56,7 +60,7 @@ public:
 
 private:
     std::size_t GroupSize(std::uint32_t nGroup) const;  // classes sharing a name's group
-    std::string KindsLineName(const std::vector<int>& vecClasses) const;
+    std::string KindsLineName(const std::vector<int>& vecClasses, bool bWhole) const;
 
     const CFamily* m_pFamily;
     CRules m_rules;

@@ -157,8 +157,10 @@ CKey ClassifyDraw(const CFamily& family, const CRankGroups& groups, const CRules
     if (bSuited && (held.nRankMask & ((1u << 10) - 1)) == 0) {
         key.nKind = kRoyalDraw;
         key.nA = key.nB = 0;
-        // Which two high cards matters where they are all the player holds of the royal.
-        if (held.nNatural == 2 && key.nCards <= 3) key.nA = held.nRankMask >> 10;
+        // Which high cards matters where they are all the player holds of the royal, two, or
+        // three without a wild card: Q J 10 draws to straights as well, A K 10 hardly.
+        if ((held.nNatural == 2 && key.nCards <= 3) || (held.nNatural == 3 && held.nWild == 0))
+            key.nA = held.nRankMask >> 10;
         return key;
     }
     if (nWindows > 0) {

@@ -32,8 +32,11 @@ CStrategyChart::CStrategyChart(CPayTable table, int nBet,
       m_pClasses(std::move(pClasses)),
       m_vecLines(std::move(vecLines)),
       m_vecLineOfClass(static_cast<std::size_t>(m_pClasses->GetClassCount()), -1) {
+    std::vector<int> vecAbove;
     for (std::size_t i = 0; i < m_vecLines.size(); ++i) {
-        m_vecLines[i].strName = m_pClasses->LineName(m_vecLines[i].vecClasses);
+        m_vecLines[i].strName = m_pClasses->LineName(m_vecLines[i].vecClasses, vecAbove);
+        vecAbove.insert(vecAbove.end(), m_vecLines[i].vecClasses.begin(),
+                        m_vecLines[i].vecClasses.end());
         for (int nClass : m_vecLines[i].vecClasses)
             m_vecLineOfClass[static_cast<std::size_t>(nClass)] = static_cast<int>(i);
     }

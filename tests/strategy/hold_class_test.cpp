@@ -112,6 +112,53 @@ TEST(HoldClassTest, LinesOfOneGroupShareANameListingTheirCards) {
     }
 }
 
+// Read from the top, a line below the rest of its group takes what is left: it is named by the
+// group alone, except where deuces are counted first.
+TEST(HoldClassTest, ALineUnderTheRestOfItsGroupIsNamedByTheGroup) {
+    struct CCase {
+        const CFamily& family;
+        std::vector<const char*> vecAbove, vecLine;
+        const char* pszLine;
+    };
+    const CCase kCases[] = {
+        {GetFamily("bonus"), {"Low Pair (2,3,4)"}, {"Low Pair (5-10)"}, "Low Pair"},
+        {GetFamily("bonus"),
+         {"3 Aces"},
+         {"3 of a Kind (2,3,4)", "3 of a Kind (5-K)"},
+         "3 of a Kind"},
+        {GetFamily("jacks"),
+         {"4 to an Outside Straight, 3 high cards", "4 to an Outside Straight, 2 high cards"},
+         {"4 to an Outside Straight, 1 high card", "4 to an Outside Straight, no high cards"},
+         "4 to an Outside Straight"},
+        {GetFamily("jacks"),
+         {"4 to an Outside Straight, 3 high cards"},
+         {"4 to an Outside Straight, 1 high card", "4 to an Outside Straight, no high cards"},
+         "4 to an Outside Straight, 0 or 1 high cards"},  // one is on no line
+        {GetFamily("deuces"),
+         {"2 Deuces: Straight Flush"},
+         {"1 Deuce: Straight Flush"},
+         "1 Deuce: Straight Flush"},
+    };
+    for (const CCase& test : kCases) {
+        const auto pClasses = SharedHoldClasses(test.family, kCasinoRules);
+        std::vector<int> vecAbove, vecLine;
+        for (const char* pszClass : test.vecAbove)
+            vecAbove.push_back(ClassNamed(*pClasses, pszClass));
+        for (const char* pszClass : test.vecLine)
+            vecLine.push_back(ClassNamed(*pClasses, pszClass));
+        EXPECT_EQ(pClasses->LineName(vecLine, vecAbove), test.pszLine);
+    }
+    // Of the ten three-card royal draws, nine above leave the tenth the bare name.
+    const auto pClasses = SharedHoldClasses(GetFamily("jacks"), kCasinoRules);
+    const int nQJ10 = ClassNamed(*pClasses, "3 to a Royal Flush, Q J 10");
+    std::vector<int> vecAbove;
+    for (int c = 0; c < pClasses->GetClassCount(); ++c)
+        if (c != nQJ10 && pClasses->GetName(c).starts_with("3 to a Royal Flush, "))
+            vecAbove.push_back(c);
+    EXPECT_EQ(vecAbove.size(), 9u);
+    EXPECT_EQ(pClasses->LineName({nQJ10}, vecAbove), "3 to a Royal Flush");
+}
+
 TEST(HoldClassTest, TheHigherCardsWinATie) {
     const auto key = [](const std::string& strCards) {
         const std::vector<int> vecCodes = SortedCodes(strCards);
