@@ -153,11 +153,20 @@ std::string CHoldClasses::LineName(const std::vector<int>& vecClasses,
     } else {
         // Every class of a draw's group: the draw alone ("Joker + 3 to a Royal Flush").
         const std::size_t nComma = first.strPrefix.rfind(", ");
-        if (bWhole && nComma != std::string::npos && nComma + 2 == first.strPrefix.size())
-            return first.strPrefix.substr(0, nComma) + first.strSuffix;
-        std::vector<std::string> vecWords;
+        const bool bDrawFirst = nComma != std::string::npos && nComma + 2 == first.strPrefix.size();
+        if (bWhole && bDrawFirst) return first.strPrefix.substr(0, nComma) + first.strSuffix;
+        std::vector<std::string> vecWords, vecLeft;
         for (int nClass : vecClasses)
             vecWords.push_back(m_vecParts[static_cast<std::size_t>(nClass)].strDetail);
+        // Most of what is left of the group: shorter said by the few it leaves out.
+        for (int c = 0; c < GetClassCount(); ++c)
+            if (m_vecParts[static_cast<std::size_t>(c)].nGroup == first.nGroup &&
+                std::find(vecClasses.begin(), vecClasses.end(), c) == vecClasses.end() &&
+                std::find(vecAbove.begin(), vecAbove.end(), c) == vecAbove.end())
+                vecLeft.push_back(m_vecParts[static_cast<std::size_t>(c)].strDetail);
+        if (bDrawFirst && vecWords.size() > 3 && vecLeft.size() < vecWords.size())
+            return first.strPrefix.substr(0, nComma) + ", except " + OrList(vecLeft) +
+                   first.strSuffix;
         strDetail = OrList(vecWords);
     }
     return first.strPrefix + strDetail + first.strSuffix;

@@ -225,8 +225,10 @@ void CHoldNamer::NameKept(const CKey& key, std::string& str) const {
             if (m_pFamily->categories[key.nA].eShape == EShape::FourOfAKind) {
                 str += "4 " + KickerWords(key.nA) + " kicker";
             } else if (m_nWildCards == 1 &&
-                       m_pFamily->categories[key.nA].eShape == EShape::WildRoyal) {
-                str = m_pFamily->CategoryName(static_cast<int>(key.nA));  // says the wild card
+                       (m_pFamily->categories[key.nA].eShape == EShape::WildRoyal ||
+                        m_pFamily->categories[key.nA].eShape == EShape::FiveOfAKind)) {
+                // Says the wild card, or is made with it alone.
+                str = m_pFamily->CategoryName(static_cast<int>(key.nA));
             } else {
                 str += m_pFamily->CategoryName(static_cast<int>(key.nA));
             }

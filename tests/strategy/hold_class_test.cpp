@@ -157,6 +157,10 @@ TEST(HoldClassTest, ALineUnderTheRestOfItsGroupIsNamedByTheGroup) {
             vecAbove.push_back(c);
     EXPECT_EQ(vecAbove.size(), 9u);
     EXPECT_EQ(pClasses->LineName({nQJ10}, vecAbove), "3 to a Royal Flush");
+    // Eight of them on a line with none above: named by the two they leave out.
+    const int nKQJ = ClassNamed(*pClasses, "3 to a Royal Flush, K Q J");
+    std::erase(vecAbove, nKQJ);
+    EXPECT_EQ(pClasses->LineName(vecAbove), "3 to a Royal Flush, except Q J 10 or K Q J");
 }
 
 TEST(HoldClassTest, TheHigherCardsWinATie) {
