@@ -35,7 +35,9 @@ private:
 // hold the chart gives it on a line below instead. A deal an exception sends on already counts
 // for none.
 void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDealClass& deal,
-                  const CGainIndex& index, std::vector<std::int64_t>& vecGains) {
+                  const CGainIndex& index, const std::vector<bool>& vecCount, std::int8_t& nTop,
+                  std::vector<std::int64_t>& vecGains) {
+    if (nTop >= 0 && !vecCount[static_cast<std::size_t>(nTop)]) return;
     const int* pCodes = deal.arrCodes.data();
     const CHoldClasses& classes = chart.GetClasses();
     const int nKept = classes.KeptMask(pCodes);
@@ -54,6 +56,8 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
         if (nBest < 0 || nTie > arrTie[static_cast<std::size_t>(nOther)])
             nBest = nMask, arrTie[static_cast<std::size_t>(nOther)] = nTie;
     }
+    nTop = static_cast<std::int8_t>(nLine);  // the same on every pass: lines stay
+    if (!vecCount[static_cast<std::size_t>(nLine)]) return;
     const int nChoice = arrBest[static_cast<std::size_t>(nLine)];
     for (const CChartException& exception :
          chart.GetLines()[static_cast<std::size_t>(nLine)].vecExceptions)
@@ -77,32 +81,39 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
     }
 }
 
-std::vector<std::int64_t> CountGains(const CStrategyChart& chart, const CHoldPays& pays,
-                                     const CGainIndex& index) {
+// Counts again the gains of the exceptions on the lines of vecCount, over the deals those lines
+// decide; the other lines' gains stand, as nothing they depend on changed.
+void CountGains(const CStrategyChart& chart, const CHoldPays& pays, const CGainIndex& index,
+                const std::vector<bool>& vecCount, std::vector<std::int8_t>& vecTop,
+                std::vector<std::int64_t>& vecGains) {
+    for (std::size_t i = 0; i < vecGains.size(); ++i) {
+        int nLine = 0;
+        index.Exception(i, nLine);
+        if (vecCount[static_cast<std::size_t>(nLine)]) vecGains[i] = 0;
+    }
     const std::span<const CDealClass> vecDeals = DealClasses(pays.GetTable().GetCards());
-    std::vector<std::int64_t> vecGains(index.Size(), 0);
     std::mutex mutex;
     ParallelFor(static_cast<int>(vecDeals.size()), 4096, [&](int nBegin, int nEnd) {
         std::vector<std::int64_t> vecPart(vecGains.size(), 0);
         for (int d = nBegin; d < nEnd; ++d)
-            AddDealGains(chart, pays, vecDeals[static_cast<std::size_t>(d)], index, vecPart);
+            AddDealGains(chart, pays, vecDeals[static_cast<std::size_t>(d)], index, vecCount,
+                         vecTop[static_cast<std::size_t>(d)], vecPart);
         std::lock_guard<std::mutex> lock(mutex);
         for (std::size_t i = 0; i < vecGains.size(); ++i) vecGains[i] += vecPart[i];
     });
-    return vecGains;
 }
 
 // Takes the best exceptions of the gains, one per line: a rank more on a sub-line it has, or a
-// new sub-line while there is room. Whether any was taken.
+// new sub-line while there is room. Whether any was taken; vecDone, the lines that changed.
 bool TakeExceptions(CStrategyChart& chart, const std::vector<std::int64_t>& vecGains,
                     const CGainIndex& index, std::int64_t nNewLine, std::int64_t nMoreRanks,
-                    int& nSubLines) {
+                    int& nSubLines, std::vector<bool>& vecDone) {
     std::vector<std::size_t> vecOrder;
     for (std::size_t i = 0; i < vecGains.size(); ++i)
         if (vecGains[i] >= nMoreRanks) vecOrder.push_back(i);
     std::sort(vecOrder.begin(), vecOrder.end(),
               [&](std::size_t a, std::size_t b) { return vecGains[a] > vecGains[b]; });
-    std::vector<bool> vecDone(static_cast<std::size_t>(index.Lines()), false);
+    vecDone.assign(static_cast<std::size_t>(index.Lines()), false);
     bool bTaken = false;
     for (const std::size_t i : vecOrder) {
         int nLine = 0;
@@ -139,10 +150,15 @@ bool AddChartExceptions(CStrategyChart& chart, const CHoldPays& pays, int nSubLi
         static_cast<double>(counts.GetDrawLcm()) * static_cast<double>(counts.GetDeals()) / 100.0;
     const auto nNewLine = static_cast<std::int64_t>(0.00002 * dPoint);
     const auto nMoreRanks = static_cast<std::int64_t>(0.000005 * dPoint);
+    std::vector<std::int64_t> vecGains(index.Size(), 0);
+    std::vector<bool> vecChanged(static_cast<std::size_t>(index.Lines()), true);
+    // Each deal's top line, once counted.
+    std::vector<std::int8_t> vecTop(DealClasses(counts.GetCards()).size(), -1);
     for (int nPass = 0; nPass < 12; ++nPass) {
-        const std::vector<std::int64_t> vecGains = CountGains(chart, pays, index);
+        CountGains(chart, pays, index, vecChanged, vecTop, vecGains);
         if (IsParallelWorkStopped()) return false;
-        if (!TakeExceptions(chart, vecGains, index, nNewLine, nMoreRanks, nSubLines)) break;
+        if (!TakeExceptions(chart, vecGains, index, nNewLine, nMoreRanks, nSubLines, vecChanged))
+            break;
     }
     return true;
 }
