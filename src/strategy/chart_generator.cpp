@@ -5,6 +5,7 @@
 
 #include "analysis/deal_classes.h"
 #include "strategy/chart_exceptions.h"
+#include "strategy/chart_promote.h"
 
 namespace {
 
@@ -455,6 +456,10 @@ std::shared_ptr<const CStrategyChart> GenerateChart(const COutcomeTable& counts,
             break;
         if (progress) progress(0.7);
     }
+    // Rows left over: a class a line loses to may do better above it with a penalty card.
+    if (eKind == EChartKind::WithExceptions && pBest->GetRowCount() < MAX_CHART_LINES &&
+        !PromoteWithPenaltyCards(pBest, pays, 3, MAX_CHART_LINES))
+        return nullptr;
     if (progress) progress(1.0);
     return pBest;
 }

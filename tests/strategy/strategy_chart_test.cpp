@@ -143,6 +143,20 @@ TEST(StrategyChartTest, APenaltyCardSendsTheDealToItsLine) {
     }
 }
 
+// A class its line lost to goes above that line with the penalty cards that send back the deals
+// it should not take: in full-pay Deuces Wild a deuce with an ace and a 10 of one suit is kept,
+// but the deuce alone where a card of that suit is thrown away (each as the engine's best hold).
+TEST(StrategyChartTest, AClassGoesAboveTheLineItBeatWithItsPenaltyCards) {
+    const auto pChart = SharedStrategyChart(Library(GetFamily("deuces"), "full-pay"), 5);
+    ASSERT_NE(pChart, nullptr);
+    for (const auto& [pszDeal, pszHeld] :
+         {std::pair{"2s 7h 8d 10c Ac", "2s 10c Ac"}, std::pair{"2s 6h 8d 10c Ac", "2s 10c Ac"},
+          std::pair{"2s 5h 6c 10c Ac", "2s"}}) {
+        const std::array<int, 5> arrDeal = Codes(pszDeal);
+        EXPECT_EQ(Held(arrDeal, pChart->Choose(arrDeal).nHoldMask), pszHeld) << pszDeal;
+    }
+}
+
 // What each chart reaches, as counted: at most 50 rows (lines and their penalty cards) and a gap
 // to the best play within the bound, in percentage points: 0.01, and less where penalty cards
 // are to bring it down. Bounds above 0.01 are where the hold classes and the room for penalty
@@ -157,7 +171,7 @@ TEST(StrategyChartTest, EveryTablesChartComesCloseToTheBestPlay) {
     };
     const CBound kBounds[] = {
         {"Jacks or Better 9/6", 0.0005},    {"Double Double Bonus 9/6", 0.002},
-        {"Not So Ugly Deuces", 0.0125},     {"Joker Poker Kings 20/7", 0.0115},
+        {"Not So Ugly Deuces", 0.0115},     {"Joker Poker Kings 20/7", 0.0115},
         {"Joker Poker Kings 18/7", 0.0112}, {"Joker Poker Kings 17/7", 0.0104},
     };
     std::vector<CPayTable> vecTables;
