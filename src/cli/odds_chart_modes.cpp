@@ -59,9 +59,7 @@ int PrintStrategy(const COddsOptions& options, std::vector<CRequest>& vecRequest
         Print(io.out, "%4zu  %-*s  %7.4f %%  %12.6f  %8.6f points\n", i + 1, nNameWidth,
               line.strName.c_str(), line.Share() * 100.0, line.AveragePay(), line.LossPoints());
         for (const CChartException& exception : line.vecExceptions)
-            Print(io.out, "        %s\n",
-                  exception.Name(vecLines[static_cast<std::size_t>(exception.nInstead)].strName)
-                      .c_str());
+            Print(io.out, "        %s\n", ExceptionText(vecLines, i, exception).c_str());
     }
     const CGameReturn chartReturn = pChart->GetReturn();
     const CGameReturn bestReturn = pChart->GetOptimalReturn();

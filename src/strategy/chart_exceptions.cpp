@@ -42,9 +42,10 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
     const CHoldClasses& classes = chart.GetClasses();
     const int nKept = classes.KeptMask(pCodes);
     // The hold each line would keep: the higher cards; the chart's is on the top line.
-    std::array<int, kMaxLines> arrBest;
-    std::array<std::uint32_t, kMaxLines> arrTie{};
+    std::array<int, kMaxLines> arrBest, arrLow;
+    std::array<std::uint32_t, kMaxLines> arrTie{}, arrLowTie{};
     arrBest.fill(-1);
+    arrLow.fill(-1);
     int nLine = index.Lines();
     for (int nMask = 0; nMask < 32; ++nMask) {
         const int nOther = chart.LineOfSortedHold(pCodes, nMask, nKept);
@@ -55,13 +56,23 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
         auto& nBest = arrBest[static_cast<std::size_t>(nOther)];
         if (nBest < 0 || nTie > arrTie[static_cast<std::size_t>(nOther)])
             nBest = nMask, arrTie[static_cast<std::size_t>(nOther)] = nTie;
+        auto& nLow = arrLow[static_cast<std::size_t>(nOther)];
+        if (nLow < 0 || nTie < arrLowTie[static_cast<std::size_t>(nOther)])
+            nLow = nMask, arrLowTie[static_cast<std::size_t>(nOther)] = nTie;
     }
     nTop = static_cast<std::int8_t>(nLine);  // the same on every pass: lines stay
     if (!vecCount[static_cast<std::size_t>(nLine)]) return;
     const int nChoice = arrBest[static_cast<std::size_t>(nLine)];
+    // The hold a penalty card naming a line keeps: the lower cards where it names its own.
+    const auto instead = [&](int nOther) {
+        return nOther == nLine ? (arrLow[static_cast<std::size_t>(nLine)] == nChoice
+                                      ? -1
+                                      : arrLow[static_cast<std::size_t>(nLine)])
+                               : arrBest[static_cast<std::size_t>(nOther)];
+    };
     for (const CChartException& exception :
          chart.GetLines()[static_cast<std::size_t>(nLine)].vecExceptions)
-        if (arrBest[static_cast<std::size_t>(exception.nInstead)] >= 0 &&
+        if (instead(exception.nInstead) >= 0 &&
             SpoilsHold(exception, classes.GetFamily(), pCodes, nChoice))
             return;  // an exception sends it on already
     std::int64_t arrValues[32];
@@ -72,11 +83,10 @@ void AddDealGains(const CStrategyChart& chart, const CHoldPays& pays, const CDea
         for (const bool bSameSuit : {false, true}) {
             const int nRank = CardCodeRank(pCodes[i]);
             if (!SpoilsHold({1u << nRank, bSameSuit}, family, pCodes, nChoice)) continue;
-            for (int nOther = nLine + 1; nOther < index.Lines(); ++nOther)
-                if (arrBest[static_cast<std::size_t>(nOther)] >= 0)
+            for (int nOther = nLine; nOther < index.Lines(); ++nOther)
+                if (instead(nOther) >= 0)
                     vecGains[index.At(nLine, nOther, bSameSuit, nRank)] +=
-                        deal.nDeals *
-                        (arrValues[arrBest[static_cast<std::size_t>(nOther)]] - arrValues[nChoice]);
+                        deal.nDeals * (arrValues[instead(nOther)] - arrValues[nChoice]);
         }
     }
 }

@@ -68,6 +68,12 @@ bool SpoilsHold(const CChartException& exception, const CFamily& family, const i
     return false;
 }
 
+std::string ExceptionText(const std::vector<CChartLine>& vecLines, std::size_t nLine,
+                          const CChartException& exception) {
+    const auto nInstead = static_cast<std::size_t>(exception.nInstead);
+    return exception.Name(nInstead == nLine ? "the lower cards" : vecLines[nInstead].strName);
+}
+
 int CStrategyChart::GetRowCount() const {
     int nRows = 0;
     for (const CChartLine& line : m_vecLines)
@@ -124,33 +130,33 @@ int CStrategyChart::ChooseSortedTie(const int* pSortedCodes, int* pSortedMask,
         arrTies[static_cast<std::size_t>(nMask)] = HoldTieKey(arrSubset, nCount);
     }
     ASSERT(nTop >= 0);
-    // The higher cards of a line's holds; bSuitTie where two have the same ranks.
-    const auto bestOf = [&](int nLine, int& nBest) {
-        nBest = -1;
+    // The higher cards of a line's holds, or the lower; bSuitTie where two have the same ranks.
+    const auto pickOf = [&](int nLine, bool bHigher, int& nPick) {
+        nPick = -1;
         bSuitTie = false;
         for (int nMask = 0; nMask < 32; ++nMask) {
             if (arrLines[static_cast<std::size_t>(nMask)] != nLine) continue;
             const std::uint32_t nTie = arrTies[static_cast<std::size_t>(nMask)];
-            const std::uint32_t nBestTie = nBest < 0 ? 0 : arrTies[static_cast<std::size_t>(nBest)];
-            const bool bSameRanks = nBest >= 0 && nTie >> 10 == nBestTie >> 10;
-            if (nBest < 0 || nTie > nBestTie) {
+            const std::uint32_t nPickTie = nPick < 0 ? 0 : arrTies[static_cast<std::size_t>(nPick)];
+            const bool bSameRanks = nPick >= 0 && nTie >> 10 == nPickTie >> 10;
+            if (nPick < 0 || (bHigher ? nTie > nPickTie : nTie < nPickTie)) {
                 bSuitTie = bSameRanks;
-                nBest = nMask;
+                nPick = nMask;
             } else if (bSameRanks) {
                 bSuitTie = true;
             }
         }
     };
     int nChoice = -1;
-    bestOf(nTop, nChoice);
+    pickOf(nTop, true, nChoice);
     const bool bTopTie = bSuitTie;
     // A penalty card among the discards sends the deal to the line its exception names.
     for (const CChartException& exception :
          m_vecLines[static_cast<std::size_t>(nTop)].vecExceptions) {
         if (!SpoilsHold(exception, m_pClasses->GetFamily(), pSortedCodes, nChoice)) continue;
-        int nInstead = -1;
-        bestOf(exception.nInstead, nInstead);
-        if (nInstead < 0) continue;
+        int nInstead = -1;  // a penalty card naming its own line keeps the lower cards
+        pickOf(exception.nInstead, exception.nInstead != nTop, nInstead);
+        if (nInstead < 0 || nInstead == nChoice) continue;
         // Which hold the line took may have been the suits' choice, and so whether it is spoilt.
         bSuitTie = bSuitTie || bTopTie;
         *pSortedMask = nInstead;

@@ -18,7 +18,7 @@ struct CCostTotals;
 
 // A penalty card: where one of the cards a line's hold discards has one of these ranks (and,
 // where bSameSuit, the suit of the held cards), the deal's hold on line nInstead (below) is
-// kept instead, if it has one.
+// kept instead, if it has one; where nInstead is the line itself, its lower cards are.
 struct CChartException {
     unsigned nRanks = 0;  // bit r for rank r
     bool bSameSuit = false;
@@ -27,6 +27,13 @@ struct CChartException {
     std::string Name(const std::string& strInstead) const;
     friend bool operator==(const CChartException&, const CChartException&) = default;
 };
+
+struct CChartLine;
+
+// The sub-line of a penalty card under line nLine: "but K Q J unsuited if a 10 of that suit is
+// discarded", "but the lower cards if a J or Q is discarded".
+std::string ExceptionText(const std::vector<CChartLine>& vecLines, std::size_t nLine,
+                          const CChartException& exception);
 
 struct CChartLine {
     std::vector<int> vecClasses;  // one, or several of a group under one name

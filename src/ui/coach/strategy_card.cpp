@@ -162,8 +162,8 @@ std::vector<std::pair<QString, QString>> LegendItems(const CFamily& family) {
                                             : "a card whose pair pays: " + strHigh + ".");
     items.emplace_back("Penalty card",
                        "a discarded card that changes the hold. An indented line under a line "
-                       "names the line to keep instead when the hold would throw such a card "
-                       "away.");
+                       "names the line to keep instead (or the lower cards of the same line) "
+                       "when the hold would throw such a card away.");
     items.emplace_back("Pay per coin",
                        "the average expected pay per coin bet of the line's "
                        "holds, over the deals the line decides.");
@@ -212,8 +212,7 @@ std::vector<CCardRow> CardRows(const std::vector<CChartLine>& vecLines) {
                            QString::number(vecLines[i].AveragePay(), 'f', 4)});
         for (const CChartException& exception : vecLines[i].vecExceptions)
             vecRows.push_back({QString(),
-                               QString::fromStdString(exception.Name(
-                                   vecLines[static_cast<std::size_t>(exception.nInstead)].strName)),
+                               QString::fromStdString(ExceptionText(vecLines, i, exception)),
                                QString()});
     }
     return vecRows;

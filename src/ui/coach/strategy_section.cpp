@@ -98,7 +98,8 @@ void CStrategySection::ShowChart(const std::shared_ptr<const CStrategyChart>& pC
     m_pShownChart = pChart;
     const CStrategyChart& chart = *pChart;
     m_pChartLines->clear();
-    for (const CChartLine& line : chart.GetLines()) {
+    for (std::size_t nLine = 0; nLine < chart.GetLines().size(); ++nLine) {
+        const CChartLine& line = chart.GetLines()[nLine];
         auto* pItem = new QTreeWidgetItem(m_pChartLines);
         pItem->setText(1, Text(line.strName));
         pItem->setToolTip(1, Text(line.strName));
@@ -112,9 +113,7 @@ void CStrategySection::ShowChart(const std::shared_ptr<const CStrategyChart>& pC
         // Penalty cards under their line, always shown.
         for (const CChartException& exception : line.vecExceptions) {
             auto* pSub = new QTreeWidgetItem(pItem);
-            pSub->setText(
-                1, Text(exception.Name(
-                       chart.GetLines()[static_cast<std::size_t>(exception.nInstead)].strName)));
+            pSub->setText(1, Text(ExceptionText(chart.GetLines(), nLine, exception)));
             pSub->setToolTip(1, pSub->text(1));
             pSub->setData(1, Qt::AccessibleTextRole, pSub->text(1));
         }
