@@ -156,10 +156,8 @@ bool AddChartExceptions(CStrategyChart& chart, const CHoldPays& pays, int nSubLi
     if (index.Lines() > kMaxLines) return true;
     // Worth a sub-line of its own from 0.00002 points, a rank more on one from 0.000005.
     const COutcomeTable& counts = pays.GetTable();
-    const double dPoint =
-        static_cast<double>(counts.GetDrawLcm()) * static_cast<double>(counts.GetDeals()) / 100.0;
-    const auto nNewLine = static_cast<std::int64_t>(0.00002 * dPoint);
-    const auto nMoreRanks = static_cast<std::int64_t>(0.000005 * dPoint);
+    const std::int64_t nNewLine = PointsInSums(counts, 0.00002);
+    const std::int64_t nMoreRanks = PointsInSums(counts, 0.000005);
     std::vector<std::int64_t> vecGains(index.Size(), 0);
     std::vector<bool> vecChanged(static_cast<std::size_t>(index.Lines()), true);
     // Each deal's top line, once counted.
@@ -171,4 +169,10 @@ bool AddChartExceptions(CStrategyChart& chart, const CHoldPays& pays, int nSubLi
             break;
     }
     return true;
+}
+
+std::int64_t PointsInSums(const COutcomeTable& counts, double dPoints) {
+    const double dPoint =
+        static_cast<double>(counts.GetDrawLcm()) * static_cast<double>(counts.GetDeals()) / 100.0;
+    return static_cast<std::int64_t>(dPoints * dPoint);
 }

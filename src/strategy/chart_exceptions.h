@@ -10,3 +10,7 @@
 // on one deal of each class of deals equal up to suits; the caller counts the chart's cost
 // exactly afterwards. False when stopped.
 bool AddChartExceptions(CStrategyChart& chart, const CHoldPays& pays, int nSubLines);
+
+// dPoints percentage points of return in the units gains and losses are summed in over the
+// deck's deals: expected pay per coin times the draw LCM, weighted by deals.
+std::int64_t PointsInSums(const COutcomeTable& counts, double dPoints);

@@ -88,15 +88,11 @@ std::vector<CChartLine> LinesWithClassesAbove(const CStrategyChart& chart,
 
 bool PromoteWithPenaltyCards(std::shared_ptr<CStrategyChart>& pChart, const CHoldPays& pays,
                              int nTries, int nMaxRows) {
-    const std::shared_ptr<const CHoldClasses> pClasses =
-        SharedHoldClasses(pChart->GetClasses().GetFamily(), pChart->GetClasses().GetRules());
+    const std::shared_ptr<const CHoldClasses> pClasses = pChart->GetSharedClasses();
     const auto nClasses = static_cast<std::size_t>(pClasses->GetClassCount());
     std::vector<std::pair<int, int>> vecTried;  // class, and the first class of the line
     // Worth a try from 0.0002 points given up: less could not pay for the rows.
-    const COutcomeTable& counts = pays.GetTable();
-    const auto nLeast =
-        static_cast<std::int64_t>(0.0002 * static_cast<double>(counts.GetDrawLcm()) *
-                                  static_cast<double>(counts.GetDeals()) / 100.0);
+    const std::int64_t nLeast = PointsInSums(pays.GetTable(), 0.0002);
     for (bool bTaken = true; bTaken && nTries > 0;) {
         const std::vector<std::int64_t> vecLosses = LossesToLowerClasses(*pChart, pays);
         if (IsParallelWorkStopped()) return false;

@@ -82,6 +82,8 @@ public:
         m_vecLines[static_cast<std::size_t>(nLine)].vecExceptions = std::move(vecExceptions);
     }
     const CHoldClasses& GetClasses() const { return *m_pClasses; }
+    // For another chart of the same classes.
+    const std::shared_ptr<const CHoldClasses>& GetSharedClasses() const { return m_pClasses; }
 
     // The line of the hold nSortedMask of five sorted codes; -1 for none. nDeuceMask: the cards it
     // must keep (CHoldClasses::KeptMask).
